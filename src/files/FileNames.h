@@ -1,0 +1,30 @@
+#pragma once
+// File names as the player's files use them: matched without regard to case,
+// split into a directory (ending in a separator) and a name.
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace qm {
+
+struct SplitPath {
+    QString directory;  // empty or ending in a separator
+    QString name;
+};
+
+/// Splits at the last "/" or "\" (both are accepted).
+SplitPath SplitFilePath(const QString& fullPath);
+
+/// directory + name if that file exists; else the first entry of directory
+/// whose name equals name without regard to case; else directory + name.
+QString FindFileNoCase(const QString& directory, const QString& name);
+
+/// Largest file any reader takes in; a report or map file is a few tens of kilobytes.
+inline constexpr qint64 kMaxInputFileSize = 16 * 1024 * 1024;
+
+/// The whole file, or nothing when it is missing, unreadable or too large.
+std::optional<QByteArray> ReadWholeFile(const QString& path);
+
+}  // namespace qm

@@ -1,0 +1,134 @@
+#include "files/ReportReader.h"
+
+#include "files/FileNames.h"
+#include "files/ItemReader.h"
+#include "state/NumberText.h"
+#include "state/Session.h"
+
+#include <cstdint>
+
+namespace qm {
+
+namespace {
+
+constexpr int kGameCodeSearchItems = 100;
+
+enum class ReadResult { Ok, Invalid, TooManyAreas };
+
+bool InRange(std::int16_t value, int low, int high) { return value >= low && value <= high; }
+
+// Reads the report into `game`, which the caller throws away unless the
+// answer is Ok. The reader's errors are sticky: when the last read of a group
+// succeeded, every read before it did too, so only that one is checked.
+ReadResult ParseReport(ItemReader& in, GameState& game) {
+    std::optional<QString> item = in.Text();
+    for (int counter = 1; !item || !IsGameCode(*item);) {
+        if (!item) return ReadResult::Invalid;
+        item = in.Text();
+        if (++counter > kGameCodeSearchItems) return ReadResult::Invalid;
+    }
+    game.GameCode = *item;
+
+    const auto current = in.Number();
+    const auto ident = in.Text();
+    const auto year = in.Number();
+    const auto turn = in.Number();
+    const auto label = in.Text();
+    const auto count = in.Number();
+    if (!count || !InRange(*current, 0, kLastPlayer) || !InRange(*turn, 1, 4) ||
+        !InRange(*count, 0, kLastPlayer))
+        return ReadResult::Invalid;
+    game.CurrentPlayer = *current;
+    game.PlayerIdent = *ident;
+    game.TurnYear = *year;
+    game.TurnOfYear = *turn;
+    game.PlayerCount = *count;
+    if (game.TurnNumber() < INT16_MIN || game.TurnNumber() > INT16_MAX) return ReadResult::Invalid;
+    (void)label;
+
+    for (int p = 0; p <= game.PlayerCount; ++p) {
+        const auto shortName = in.Text();
+        const auto name = in.Text();
+        const auto letters = in.Text();
+        if (!letters) return ReadResult::Invalid;
+        PlayerRecord& player = game.player(p);
+        player.ShortName = *shortName;
+        player.PlayerName = *name;
+        if (p < game.PlayerCount) {
+            for (int q = 0; q <= game.PlayerCount; ++q)
+                player.Relation[static_cast<std::size_t>(q)] = q < letters->size() ? letters->at(q) : QChar();
+        }
+    }
+
+    in.Text();  // "Number of Areas ="
+    const auto areaCount = in.Number();
+    if (!areaCount || *areaCount < 0) return ReadResult::Invalid;
+    if (*areaCount > kLastArea) return ReadResult::TooManyAreas;
+
+    for (int i = 1; i <= kLastArea; ++i) game.area(i).Owner = kUnseenOwner;
+    game.area(kNeutralArea).Owner = 0;
+
+    for (int k = 1; k <= *areaCount; ++k) {
+        const auto number = in.Number();
+        const auto owner = in.Number();
+        const auto unitOwner = in.Number();
+        const auto unitType = in.Number();
+        if (!unitType || !IsAreaNumber(*number) || !IsPlayerNumber(*owner) ||
+            !IsPlayerNumber(*unitOwner) || !InRange(*unitType, kNoUnit, kSquadron))
+            return ReadResult::Invalid;
+        AreaRecord& area = game.area(*number);
+        area.Owner = *owner;
+        area.UnitOwner = *unitOwner;
+        area.UnitType = *unitType;
+    }
+    return ReadResult::Ok;
+}
+
+}  // namespace
+
+bool IsGameCode(const QString& item) {
+    auto between = [&](QStringView low, QStringView high) {
+        return QStringView(item).compare(low, Qt::CaseSensitive) >= 0 &&
+               QStringView(item).compare(high, Qt::CaseSensitive) <= 0;
+    };
+    return between(u"QM001", u"QM999") || between(u"QM2001", u"QM2999") ||
+           between(u"QMT001", u"QMT999");
+}
+
+QString TurnTitle(const GameState& game) {
+    return game.GameCode + QLatin1Char(' ') + game.player(game.CurrentPlayer).PlayerName +
+           QStringLiteral("           Zez-QM             Date:") + SignPlace(game.TurnYear) +
+           QLatin1Char('.') + QString::number(game.TurnOfYear) + QLatin1Char('(') +
+           QString::number(game.TurnNumber()) + QLatin1Char(')');
+}
+
+bool ReadReport(Session& session, const QString& directory, const QString& fileName) {
+    const std::optional<QByteArray> data = ReadWholeFile(FindFileNoCase(directory, fileName));
+    if (!data) {
+        session.port.ShowMessage(QStringLiteral("Invalid File"), MessageIcon::None);
+        return false;
+    }
+    ItemReader in(*data);
+    GameState next = session.game;
+    switch (ParseReport(in, next)) {
+        case ReadResult::Invalid:
+            session.port.ShowMessage(QStringLiteral("Invalid File"), MessageIcon::None);
+            return false;
+        case ReadResult::TooManyAreas:
+            session.port.ShowMessage(QStringLiteral("Area array too small info KVO"),
+                                     MessageIcon::None);
+            return false;
+        case ReadResult::Ok:
+            break;
+    }
+    session.game = std::move(next);
+    GameState& game = session.game;
+    session.port.EnableMenu(MenuCommand::VictoryConditions,
+                            game.TurnYear == kFirstYear && game.TurnOfYear == 1);
+    game.CommandCount = 2;
+    // The saved orders of this same turn are restored here, before the title.
+    session.port.SetTitle(TurnTitle(game));
+    return true;
+}
+
+}  // namespace qm

@@ -1,0 +1,23 @@
+#pragma once
+// Reads a player report into the game state.
+
+#include <QString>
+
+namespace qm {
+
+struct Session;
+
+/// True when the text lies, by plain character codes, in one of the game code
+/// ranges QM001..QM999, QM2001..QM2999 or QMT001..QMT999.
+bool IsGameCode(const QString& item);
+
+/// The main window title for the loaded turn.
+QString TurnTitle(const struct GameState& game);
+
+/// Reads directory + fileName (the name matched without regard to case) into
+/// the game state, restores the saved orders of the same turn and sets the
+/// title. An unusable file is reported to the player and leaves the state
+/// exactly as it was; the answer says whether the report was taken.
+bool ReadReport(Session& session, const QString& directory, const QString& fileName);
+
+}  // namespace qm

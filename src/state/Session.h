@@ -1,0 +1,21 @@
+#pragma once
+// The one object that owns everything a run keeps: the game state, the
+// interaction state and the link to the windows. Created by main and handed on.
+
+#include "state/GameState.h"
+#include "state/Interaction.h"
+#include "state/WindowPort.h"
+
+namespace qm {
+
+struct Session {
+    explicit Session(WindowPort& windows) : port(windows) {}
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    GameState game;
+    Interaction interaction;
+    WindowPort& port;
+};
+
+}  // namespace qm

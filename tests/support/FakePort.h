@@ -1,0 +1,60 @@
+#pragma once
+// A window port that records every call, for tests of the core.
+
+#include "state/WindowPort.h"
+
+#include <QString>
+
+#include <deque>
+#include <map>
+#include <tuple>
+#include <vector>
+
+namespace qm::test {
+
+struct Message {
+    QString text;
+    MessageIcon icon;
+    bool operator==(const Message&) const = default;
+};
+
+class FakePort : public WindowPort {
+public:
+    void ShowMessage(const QString& text, MessageIcon icon) override {
+        messages.push_back({text, icon});
+    }
+    void SetTitle(const QString& text) override { title = text; }
+    void EnableMenu(MenuCommand command, bool enabled) override { menus[command] = enabled; }
+    void SetGridRows(GridId grid, int rows) override { gridRows[grid] = rows; }
+    void SetGridCell(GridId grid, int row, int column, const QString& text) override {
+        cells[{grid, row, column}] = text;
+    }
+    void SetBusy(bool busy) override { busyCalls.push_back(busy); }
+    void ViewChanged() override { ++viewChanges; }
+    std::int16_t AskSupportedPlayer() override {
+        ++questions;
+        if (answers.empty()) return fallbackAnswer;
+        const std::int16_t answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    /// Text of a cell, or "<unset>" for a cell never written.
+    QString cell(GridId grid, int row, int column) const {
+        const auto it = cells.find({grid, row, column});
+        return it == cells.end() ? QStringLiteral("<unset>") : it->second;
+    }
+
+    std::vector<Message> messages;
+    QString title;
+    std::map<MenuCommand, bool> menus;
+    std::map<GridId, int> gridRows;
+    std::map<std::tuple<GridId, int, int>, QString> cells;
+    std::vector<bool> busyCalls;
+    int viewChanges = 0;
+    int questions = 0;
+    std::deque<std::int16_t> answers;  // answers of AskSupportedPlayer, in order
+    std::int16_t fallbackAnswer = 0;
+};
+
+}  // namespace qm::test

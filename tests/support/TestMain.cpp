@@ -1,0 +1,25 @@
+// Shared main of every test binary: an application object (widgets for the
+// window tests), the offscreen platform, and a throw-away config folder so
+// that no test touches the user's settings.
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <QtGlobal>
+
+#ifdef ZEZ_WIDGETS_TESTS
+#include <QApplication>
+using TestApplication = QApplication;
+#else
+#include <QGuiApplication>
+using TestApplication = QGuiApplication;
+#endif
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir configHome;
+    qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
+    TestApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
