@@ -1,7 +1,11 @@
 #pragma once
-// The one object that owns everything a run keeps: the game state, the
-// interaction state and the link to the windows. Created by main and handed on.
+// The one object that owns everything a run keeps: the game state, the map,
+// the display settings, the interaction state and the link to the windows.
+// Created by main and handed on.
 
+#include "map/DisplaySettings.h"
+#include "map/HexGrid.h"
+#include "map/MapPicture.h"
 #include "state/GameState.h"
 #include "state/Interaction.h"
 #include "state/WindowPort.h"
@@ -15,6 +19,10 @@ struct Session {
 
     GameState game;
     Interaction interaction;
+    HexGrid hexes;
+    bool MapShown = false;  // the map data are loaded
+    DisplaySettings display;
+    MapPicture picture;
     WindowPort& port;
 };
 

@@ -1,0 +1,37 @@
+#pragma once
+// The drawn map: the board layer, the view layer and the arrows drawn so far.
+
+#include <QImage>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace qm {
+
+struct ArrowEnd {
+    std::int16_t Area = 0;
+    std::int16_t EndFlag = 0;
+    float TipX = 0, TipY = 0;
+    float Barb1X = 0, Barb1Y = 0;
+    float Barb2X = 0, Barb2Y = 0;
+    QString OrderCode;  // the code whose head was last drawn here
+};
+
+struct ArrowRecord {
+    ArrowEnd EndA;  // the lower-numbered area
+    ArrowEnd EndB;  // the higher-numbered area
+    std::int16_t Flash = 0;
+    std::int16_t Shown = -1;
+};
+
+struct MapPicture {
+    QImage picMap;   // the whole board, MapWidth x MapHeight; null until the map window loads
+    QImage picView;  // what the map window shows
+    std::vector<ArrowRecord> ArrowTable;
+    std::int16_t UnitDisplay = 0;  // 0 pictures, 4 symbols
+
+    bool IsLoaded() const { return !picMap.isNull(); }
+};
+
+}  // namespace qm
