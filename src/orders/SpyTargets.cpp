@@ -1,13 +1,13 @@
 #include "orders/SpyTargets.h"
 
+#include "map/LeadingNumber.h"
 #include "orders/OrderCodes.h"
 #include "orders/TargetOrders.h"
 #include "state/NumberText.h"
 #include "state/Session.h"
 
-#include <QRegularExpression>
-
 #include <cmath>
+#include <optional>
 
 namespace qm {
 
@@ -28,11 +28,10 @@ constexpr std::array<CellPlace, SpyTargets::kCells> kCellPlaces = {
 }  // namespace
 
 std::int16_t SpyCellNumber(const QString& text) {
-    static const QRegularExpression leading(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)"));
-    const QRegularExpressionMatch match = leading.match(text.trimmed());
-    if (!match.hasMatch()) return 0;
+    const std::optional<double> number = LeadingNumber(QStringView(text).trimmed());
+    if (!number) return 0;
     // nearbyint rounds a half to the even neighbour in the default rounding mode.
-    const double value = std::nearbyint(match.captured(0).toDouble());
+    const double value = std::nearbyint(*number);
     if (value < INT16_MIN || value > INT16_MAX) return 0;
     return static_cast<std::int16_t>(value);
 }
