@@ -4,8 +4,10 @@
 // Created by main and handed on.
 
 #include "map/DisplaySettings.h"
+#include "map/Geometry.h"
 #include "map/HexGrid.h"
 #include "map/MapPicture.h"
+#include "orders/SpyTargets.h"
 #include "state/GameState.h"
 #include "state/Interaction.h"
 #include "state/WindowPort.h"
@@ -19,9 +21,11 @@ struct Session {
 
     GameState game;
     Interaction interaction;
+    SpyTargets spies;  // the spy window's six cells
     HexGrid hexes;
     bool MapShown = false;  // the map data are loaded
     DisplaySettings display;
+    Geometry geometry;  // follows display.HexSize and HexDisplay
     MapPicture picture;
     WindowPort& port;
 };
