@@ -13,6 +13,9 @@ namespace qm {
 namespace {
 
 constexpr QRgb kSet = 0xFFFFFFFF;  // flips every colour bit of the board
+// Flips only green, the channel the eye weighs most: a rim in this value keeps
+// a shape apart from fills whose complement is about as bright (green and magenta).
+constexpr QRgb kRim = 0xFF00FF00;
 
 QImage Blank(int width) {
     QImage image(width, kImageHeight, QImage::Format_RGB32);
@@ -189,13 +192,35 @@ std::array<QImage, 3> NarrowMarkers() {
                       "##...##"})};
 }
 
+// Adds a one-pixel rim around every set pixel (sideways and up and down).
+QImage WithRim(QImage image) {
+    const QImage shape = image;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (shape.pixel(x, y) == kSet) continue;
+            const bool touches = (x > 0 && shape.pixel(x - 1, y) == kSet) ||
+                                 (x + 1 < image.width() && shape.pixel(x + 1, y) == kSet) ||
+                                 (y > 0 && shape.pixel(x, y - 1) == kSet) ||
+                                 (y + 1 < image.height() && shape.pixel(x, y + 1) == kSet);
+            if (touches) image.setPixel(x, y, kRim);
+        }
+    }
+    return image;
+}
+
+template <std::size_t N>
+std::array<QImage, N> WithRims(std::array<QImage, N> images) {
+    for (QImage& image : images) image = WithRim(image);
+    return images;
+}
+
 Artwork DrawArtwork() {
     Artwork art;
-    art.picUnit = {ArmyPicture(), CorpsPicture(), FleetPicture(), SquadronPicture(),
-                   ArmySymbol(),  CorpsSymbol(),  FleetSymbol(),  SquadronSymbol()};
-    art.picDigit = Digits();
-    art.picSupplyWide = WideMarkers();
-    art.picSupplyNarrow = NarrowMarkers();
+    art.picUnit = WithRims<8>({ArmyPicture(), CorpsPicture(), FleetPicture(), SquadronPicture(),
+                               ArmySymbol(), CorpsSymbol(), FleetSymbol(), SquadronSymbol()});
+    art.picDigit = WithRims(Digits());
+    art.picSupplyWide = WithRims(WideMarkers());
+    art.picSupplyNarrow = WithRims(NarrowMarkers());
     return art;
 }
 
