@@ -1,0 +1,88 @@
+#include "ui/frmCallToArms.h"
+
+#include "orders/CommandList.h"
+#include "orders/Diplomacy.h"
+#include "state/Session.h"
+#include "ui/PlayerList.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace qm {
+
+frmCallToArms::frmCallToArms(Session& session, QWidget* parent)
+    : QDialog(parent), session_(session) {
+    setObjectName(QStringLiteral("frmCallToArms"));
+    setWindowTitle(QStringLiteral("Call To Arms"));
+
+    auto* Frame1 = new QGroupBox(QStringLiteral("Call To Arms"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    lstAllies_ = new QListWidget(Frame1);
+    lstAllies_->setObjectName(QStringLiteral("lstAllies"));
+    lstEnemies_ = new QListWidget(Frame1);
+    lstEnemies_->setObjectName(QStringLiteral("lstEnemies"));
+    cmdCallToArms_ = new QPushButton(QStringLiteral("Call To Arms"), Frame1);
+    cmdCallToArms_->setObjectName(QStringLiteral("cmdCallToArms"));
+    auto* frameLayout = new QGridLayout(Frame1);
+    frameLayout->addWidget(new QLabel(QStringLiteral("Allies"), Frame1), 0, 0);
+    frameLayout->addWidget(new QLabel(QStringLiteral("Enemies"), Frame1), 0, 1);
+    frameLayout->addWidget(lstAllies_, 1, 0);
+    frameLayout->addWidget(lstEnemies_, 1, 1);
+    frameLayout->addWidget(cmdCallToArms_, 2, 0, 1, 2);
+
+    auto* fraCommands = new QGroupBox(QStringLiteral("Commands"), this);
+    fraCommands->setObjectName(QStringLiteral("fraCommands"));
+    lstCommands_ = new QListWidget(fraCommands);
+    lstCommands_->setObjectName(QStringLiteral("lstCommands"));
+    cmdDelete_ = new QPushButton(QStringLiteral("Delete"), fraCommands);
+    cmdDelete_->setObjectName(QStringLiteral("cmdDelete"));
+    auto* commandsLayout = new QVBoxLayout(fraCommands);
+    commandsLayout->addWidget(lstCommands_);
+    commandsLayout->addWidget(cmdDelete_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Frame1);
+    layout->addWidget(fraCommands);
+
+    connect(cmdCallToArms_, &QPushButton::clicked, this, &frmCallToArms::OnCallToArms);
+    connect(cmdDelete_, &QPushButton::clicked, this, &frmCallToArms::OnDelete);
+
+    const GameState& game = session_.game;
+    for (const std::int16_t player : CallToArmsAllies(game)) AddPlayerEntry(*lstAllies_, game, player);
+    for (const std::int16_t player : CallToArmsEnemies(game))
+        AddPlayerEntry(*lstEnemies_, game, player);
+    for (int j = 1; j <= game.CommandCount && j <= kLastCommandSlot; ++j) {
+        const CommandRecord& order = game.CommandList[static_cast<std::size_t>(j)];
+        if (order.Code == u"CA")
+            AddCommandEntry(order.P[1], order.P[2], static_cast<std::int16_t>(j));
+    }
+}
+
+void frmCallToArms::AddCommandEntry(std::int16_t ally, std::int16_t enemy, std::int16_t index) {
+    const GameState& game = session_.game;
+    auto shortName = [&](std::int16_t player) {
+        return IsPlayerNumber(player) ? game.player(player).ShortName : QString();
+    };
+    AddListEntry(*lstCommands_,
+                 QStringLiteral("CA ") + shortName(ally) + u' ' + shortName(enemy), index);
+}
+
+void frmCallToArms::OnCallToArms() {
+    const auto ally = SelectedEntryData(*lstAllies_);
+    const auto enemy = SelectedEntryData(*lstEnemies_);
+    if (!ally || !enemy) return;
+    const auto index = AddCommand(session_, QStringLiteral("CA"), *ally, *enemy, 0, 0);
+    if (index) AddCommandEntry(*ally, *enemy, *index);
+}
+
+void frmCallToArms::OnDelete() {
+    const QList<QListWidgetItem*> selected = lstCommands_->selectedItems();
+    if (selected.isEmpty()) return;
+    DeleteCommand(session_.game, static_cast<std::int16_t>(selected.front()->data(Qt::UserRole).toInt()));
+    delete selected.front();
+}
+
+}  // namespace qm
