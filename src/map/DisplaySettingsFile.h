@@ -1,0 +1,28 @@
+#pragma once
+// Reading and writing the display settings in win-qm.ini.
+
+#include "map/DisplaySettings.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace qm {
+
+/// win-qm.ini in the user's configuration folder for this program.
+QString DefaultSettingsPath();
+
+/// Replaces every value by the file's, or by its default where the file or
+/// key is missing or holds a number that does not fit. HexSize is twice the
+/// stored value, limited to 6..30 in hex mode and 6..36 in square mode.
+void LoadDisplaySettings(DisplaySettings& settings, const QString& path);
+
+/// Writes every value but NoGo, keeping all other lines of the file. Answers
+/// whether the file was written; the player is never told (a failed save
+/// leaves the old file as it was).
+bool SaveDisplaySettings(const DisplaySettings& settings, const QString& path);
+
+/// "&H" + upper-case hexadecimal of the 32-bit pattern + "&".
+QString ColourText(std::uint32_t colour);
+
+}  // namespace qm

@@ -1,0 +1,209 @@
+#include "map/DisplaySettingsFile.h"
+
+#include "support/TempFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <QStandardPaths>
+
+namespace qm {
+namespace {
+
+using test::TempFolder;
+
+// Settings with every value moved away from its default, so a load that
+// forgets a key shows.
+DisplaySettings Scrambled() {
+    DisplaySettings settings;
+    settings.BorderColour = 1;
+    settings.WaterColour = 2;
+    settings.NoGoColour = 3;
+    settings.CountryColours.fill(4);
+    settings.ArrowColours.fill(5);
+    settings.MapX = 6;
+    settings.MapY = 7;
+    settings.HexDisplay = -1;
+    settings.HexSize = 8;
+    return settings;
+}
+
+DisplaySettings LoadText(const QByteArray& content) {
+    TempFolder folder;
+    DisplaySettings settings = Scrambled();
+    LoadDisplaySettings(settings, folder.Write("win-qm.ini", content));
+    return settings;
+}
+
+void ExpectDefaults(const DisplaySettings& settings) {
+    EXPECT_EQ(settings.BorderColour, 0x808080);
+    EXPECT_EQ(settings.WaterColour, 0xFFFF80);
+    EXPECT_EQ(settings.NoGoColour, 0);
+    EXPECT_EQ(settings.CountryColours[0], 0xC0C0C0);
+    const std::int32_t players[] = {0,        0xFF,     0xFF00, 0xFFFF, 0xFF0000, 0xFF00FF,
+                                    0xFFFF00, 0xFFFFFF, 0,      0xFF,   0xFF00,   0xFFFF};
+    for (int player = 1; player <= 12; ++player) {
+        EXPECT_EQ(settings.CountryColours[static_cast<std::size_t>(player)], players[player - 1])
+            << "player " << player;
+    }
+    EXPECT_EQ(settings.ArrowColours, (std::array<std::int32_t, 4>{0xFF0000, 0xFF00, 0xFF, 0xFFFF}));
+    EXPECT_EQ(settings.MapX, 0);
+    EXPECT_EQ(settings.MapY, 0);
+    EXPECT_EQ(settings.HexDisplay, 0);
+    EXPECT_EQ(settings.HexSize, 26);
+}
+
+TEST(DisplaySettingsFile, NoFileGivesEveryDefault) {
+    TempFolder folder;
+    DisplaySettings settings = Scrambled();
+    LoadDisplaySettings(settings, folder.path() + "missing.ini");
+    ExpectDefaults(settings);
+}
+
+TEST(DisplaySettingsFile, TheStructStartsWithTheDefaults) { ExpectDefaults(DisplaySettings{}); }
+
+TEST(DisplaySettingsFile, AFileWithoutPositionsGivesSquaresOfTwentySixAtTheOrigin) {
+    const DisplaySettings settings = LoadText("[Colours]\r\nBorders=&HFF&\r\n");
+    EXPECT_EQ(settings.BorderColour, 0xFF);
+    EXPECT_EQ(settings.HexSize, 26);
+    EXPECT_EQ(settings.HexDisplay, 0);
+    EXPECT_EQ(settings.MapX, 0);
+    EXPECT_EQ(settings.MapY, 0);
+}
+
+struct SizeCase {
+    const char* stored;
+    const char* hexDisplay;
+    int expected;
+};
+
+class HexSizeLimits : public ::testing::TestWithParam<SizeCase> {};
+
+TEST_P(HexSizeLimits, AreAppliedByMode) {
+    const SizeCase& c = GetParam();
+    const DisplaySettings settings = LoadText(QByteArray("[Positions]\r\nHexDisplay=") +
+                                              c.hexDisplay + "\r\nHexSize=" + c.stored + "\r\n");
+    EXPECT_EQ(settings.HexSize, c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stored, HexSizeLimits,
+    ::testing::Values(SizeCase{"2", "0", 6}, SizeCase{"2", "-1", 6}, SizeCase{"-9", "0", 6},
+                      SizeCase{"20", "-1", 30}, SizeCase{"20", "0", 36}, SizeCase{"16", "0", 32},
+                      SizeCase{"16", "-1", 30}, SizeCase{"15", "-1", 30}, SizeCase{"18", "0", 36},
+                      SizeCase{"13.5", "0", 27}, SizeCase{"11.25", "0", 22},  // 22.5 to even
+                      SizeCase{"99999999999", "0", 36}, SizeCase{"", "0", 6},
+                      SizeCase{"x", "-1", 6}));
+
+TEST(DisplaySettingsFile, AnyNonZeroHexDisplayIsHexModeAndIsWrittenBackAsMinusOne) {
+    TempFolder folder;
+    const QString path = folder.Write("win-qm.ini", "[Positions]\r\nHexDisplay=5\r\n");
+    DisplaySettings settings;
+    LoadDisplaySettings(settings, path);
+    EXPECT_EQ(settings.HexDisplay, -1);
+    ASSERT_TRUE(SaveDisplaySettings(settings, path));
+    EXPECT_TRUE(folder.Read("win-qm.ini").contains("\r\nHexDisplay=-1\r\n"));
+}
+
+TEST(DisplaySettingsFile, FourHexDigitsAreSixteenBitsUnlessMarkedLong) {
+    const DisplaySettings settings =
+        LoadText("[colours]\r\nborders=&HFFFF\r\nWater=&HFFFF&\r\nCO=255\r\nMO=12junk\r\n");
+    EXPECT_EQ(settings.BorderColour, -1);
+    EXPECT_EQ(settings.WaterColour, 65535);
+    EXPECT_EQ(settings.ArrowColours[0], 255);
+    EXPECT_EQ(settings.ArrowColours[1], 12);
+}
+
+TEST(DisplaySettingsFile, NumbersThatDoNotFitFallBackToTheDefault) {
+    const DisplaySettings settings = LoadText(
+        "[Colours]\r\nBorders=4294967296\r\nWater=&H123456789\r\n"
+        "[Positions]\r\nMapX=40000\r\nMapY=-32768\r\n");
+    EXPECT_EQ(settings.BorderColour, 0x808080);
+    EXPECT_EQ(settings.WaterColour, 0xFFFF80);
+    EXPECT_EQ(settings.MapX, 0);
+    EXPECT_EQ(settings.MapY, -32768);
+}
+
+TEST(DisplaySettingsFile, AFreshSaveWritesEveryKeyButNoGo) {
+    TempFolder folder;
+    DisplaySettings settings;
+    settings.MapX = -120;
+    settings.MapY = -4;
+    settings.HexSize = 27;
+    settings.CountryColours[3] = -0x123456;  // written as its absolute value
+    settings.CountryColours[0] = -2;         // written as its 32-bit pattern
+    ASSERT_TRUE(SaveDisplaySettings(settings, folder.path() + "win-qm.ini"));
+    EXPECT_EQ(folder.Read("win-qm.ini"),
+              "[Colours]\r\nBorders=&H808080&\r\nWater=&HFFFF80&\r\nNeutral=&HFFFFFFFE&\r\n"
+              "CountryA=&H0&\r\nCountryB=&HFF&\r\nCountryC=&H123456&\r\nCountryD=&HFFFF&\r\n"
+              "CountryE=&HFF0000&\r\nCountryF=&HFF00FF&\r\nCountryG=&HFFFF00&\r\n"
+              "CountryH=&HFFFFFF&\r\nCountryI=&H0&\r\nCountryJ=&HFF&\r\nCountryK=&HFF00&\r\n"
+              "CountryL=&HFFFF&\r\nCO=&HFF0000&\r\nMO=&HFF00&\r\nSA=&HFF&\r\nSD=&HFFFF&\r\n"
+              "[Positions]\r\nMapX=-120\r\nMapY=-4\r\nHexDisplay=0\r\nHexSize=13\r\n");
+}
+
+TEST(DisplaySettingsFile, SaveAndLoadReproduceEveryValue) {
+    TempFolder folder;
+    const QString path = folder.path() + "win-qm.ini";
+    DisplaySettings saved;
+    saved.BorderColour = 0x010203;
+    saved.WaterColour = 0x7FFFFFFF;
+    saved.NoGoColour = 0x00ABCD;  // not saved: comes back as the default
+    for (std::size_t i = 0; i < saved.CountryColours.size(); ++i) {
+        saved.CountryColours[i] = static_cast<std::int32_t>(0x100001 * (i + 1));
+    }
+    saved.ArrowColours = {0xFFFF, 0x8000, 0x1, 0xFFFFFF};  // 16-bit looking values stay long
+    saved.MapX = -32768;
+    saved.MapY = -900;
+    saved.HexDisplay = -1;
+    saved.HexSize = 30;
+    ASSERT_TRUE(SaveDisplaySettings(saved, path));
+    DisplaySettings loaded = Scrambled();
+    LoadDisplaySettings(loaded, path);
+    EXPECT_EQ(loaded.BorderColour, saved.BorderColour);
+    EXPECT_EQ(loaded.WaterColour, saved.WaterColour);
+    EXPECT_EQ(loaded.NoGoColour, 0);
+    EXPECT_EQ(loaded.CountryColours, saved.CountryColours);
+    EXPECT_EQ(loaded.ArrowColours, saved.ArrowColours);
+    EXPECT_EQ(loaded.MapX, saved.MapX);
+    EXPECT_EQ(loaded.MapY, saved.MapY);
+    EXPECT_EQ(loaded.HexDisplay, -1);
+    EXPECT_EQ(loaded.HexSize, 30);
+}
+
+TEST(DisplaySettingsFile, AHandEditedNoGoAndOtherLinesSurviveRepeatedSaves) {
+    TempFolder folder;
+    const QByteArray before =
+        "; my colours\r\n[Colours]\r\nnogo = &HFF00FF&\r\nBorders=&H1&\r\n\r\n"
+        "[Extra]\r\nKeep=this\r\n";
+    const QString path = folder.Write("win-qm.ini", before);
+    DisplaySettings settings;
+    LoadDisplaySettings(settings, path);
+    EXPECT_EQ(settings.NoGoColour, 0xFF00FF);
+    settings.NoGoColour = 0;
+    ASSERT_TRUE(SaveDisplaySettings(settings, path));
+    ASSERT_TRUE(SaveDisplaySettings(settings, path));
+    const QByteArray after = folder.Read("win-qm.ini");
+    EXPECT_TRUE(after.startsWith("; my colours\r\n[Colours]\r\nnogo = &HFF00FF&\r\nBorders=&H1&\r\n"
+                                 "Water=&HFFFF80&\r\n"))
+        << after.constData();
+    EXPECT_TRUE(after.contains("\r\n\r\n[Extra]\r\nKeep=this\r\n[Positions]\r\n"));
+    EXPECT_EQ(after.count("Borders"), 1);
+    LoadDisplaySettings(settings, path);
+    EXPECT_EQ(settings.NoGoColour, 0xFF00FF);
+}
+
+TEST(DisplaySettingsFile, ASaveThatCannotWriteAnswersFalseAndKeepsNothingHalfWritten) {
+    TempFolder folder;
+    folder.Write("notafolder", "x");
+    EXPECT_FALSE(SaveDisplaySettings(DisplaySettings{}, folder.path() + "notafolder/win-qm.ini"));
+    EXPECT_EQ(folder.Read("notafolder"), "x");
+}
+
+TEST(DisplaySettingsFile, TheFileLivesInTheUsersConfigFolder) {
+    const QString path = DefaultSettingsPath();
+    EXPECT_TRUE(path.endsWith("/win-qm.ini"));
+    EXPECT_TRUE(path.startsWith(QStandardPaths::writableLocation(QStandardPaths::ConfigLocation)));
+}
+
+}  // namespace
+}  // namespace qm
