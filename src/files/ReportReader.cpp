@@ -2,6 +2,7 @@
 
 #include "files/FileNames.h"
 #include "files/ItemReader.h"
+#include "files/WorkingCopy.h"
 #include "state/NumberText.h"
 #include "state/Session.h"
 
@@ -126,7 +127,7 @@ bool ReadReport(Session& session, const QString& directory, const QString& fileN
     session.port.EnableMenu(MenuCommand::VictoryConditions,
                             game.TurnYear == kFirstYear && game.TurnOfYear == 1);
     game.CommandCount = 2;
-    // The saved orders of this same turn are restored here, before the title.
+    ReadWorkingCopy(session, directory);
     session.port.SetTitle(TurnTitle(game));
     return true;
 }

@@ -6,6 +6,7 @@
 #include "map/DisplaySettings.h"
 #include "map/HexGrid.h"
 #include "map/MapPicture.h"
+#include "orders/SpyTargets.h"
 #include "state/GameState.h"
 #include "state/Interaction.h"
 #include "state/WindowPort.h"
@@ -19,6 +20,7 @@ struct Session {
 
     GameState game;
     Interaction interaction;
+    SpyTargets spies;  // the spy window's six cells
     HexGrid hexes;
     bool MapShown = false;  // the map data are loaded
     DisplaySettings display;

@@ -1,0 +1,140 @@
+#include "files/OrdersText.h"
+
+#include "orders/OrderCodes.h"
+#include "state/GameState.h"
+#include "state/NumberText.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace qm {
+
+namespace {
+
+constexpr int kPrintZone = 14;
+constexpr int kSpySlots[] = {1, 2};
+
+// Every number of both files carries its sign place and one trailing blank.
+QString Num(std::int16_t value) { return SignPlace(value) + QLatin1Char(' '); }
+
+// Each item after the first starts at the next print-zone boundary past the
+// line so far, as BASIC's comma in a print list does (an empty first item
+// still puts the second at position 15).
+QString Zoned(std::initializer_list<QString> items) {
+    QString line;
+    bool first = true;
+    for (const QString& item : items) {
+        if (!first) {
+            const qsizetype boundary = (line.size() / kPrintZone + 1) * kPrintZone;
+            line = line.leftJustified(boundary, QLatin1Char(' '));
+        }
+        line += item;
+        first = false;
+    }
+    return line;
+}
+
+QByteArray Lines(const QStringList& lines) {
+    QByteArray text;
+    for (const QString& line : lines) text += line.toLatin1() + "\r\n";
+    return text;
+}
+
+bool IsBuildOrUnitCode(const QString& code) {
+    return code == kBuildArmy || code == kBuildCorps || code == kBuildFleet ||
+           code == kBuildSquadron || code == kDowngrade || code == kRemove || code == kUpgrade;
+}
+
+bool IsTargetCode(const QString& code) {
+    return code == kConvoy || code == kMove || code == kSupportDefend;
+}
+
+bool IsListed(const QString& code) {
+    return code == kDeclareAlliance || code == kDeclareNeutrality || code == kDeclareWar ||
+           code == kGrantAccess || code == kCallToArms || code == kVictoryConditions;
+}
+
+bool IsDeclaration(const QString& code) {
+    return code == kDeclareAlliance || code == kDeclareNeutrality || code == kDeclareWar;
+}
+
+int LastListSlot(const GameState& game) {
+    return std::min<int>(game.CommandCount, kLastCommandSlot);
+}
+
+const CommandRecord& Slot(const GameState& game, int index) {
+    return game.CommandList[static_cast<std::size_t>(index)];
+}
+
+}  // namespace
+
+QByteArray CommandsFileText(const GameState& game) {
+    QStringList lines = {QStringLiteral("KVOSTART"), game.GameCode, game.PlayerIdent, QString()};
+    for (std::int16_t i = 1; i <= kLastArea; ++i) {
+        const AreaRecord& area = game.area(i);
+        const QString head = area.Command + QLatin1Char(' ') + Num(i);
+        if (IsBuildOrUnitCode(area.Command)) {
+            lines << head;
+        } else if (IsTargetCode(area.Command)) {
+            lines << head + QLatin1Char(' ') + Num(area.Parm1);
+        } else if (area.Command == kSupportAttack) {
+            QString line = head + QLatin1Char(' ') + Num(area.Parm1);
+            if (area.Parm2 >= 1) line += QLatin1Char(' ') + Num(area.Parm2);
+            lines << line;
+        }
+    }
+    QString spies = kSpy;
+    for (int slot : kSpySlots) {
+        const int spiesInSlot = slot == 1 ? 4 : 2;
+        for (int p = 1; p <= spiesInSlot; ++p)
+            spies += QLatin1Char(' ') + Num(Slot(game, slot).P[static_cast<std::size_t>(p)]);
+    }
+    lines << spies;
+    for (int i = kFirstListSlot; i <= LastListSlot(game); ++i) {
+        const CommandRecord& order = Slot(game, i);
+        if (!IsListed(order.Code)) continue;
+        QString line = order.Code + QLatin1Char(' ') + Num(order.P[1]);
+        if (order.Code == kGrantAccess && order.P[2] == -1)
+            line += QStringLiteral(" ALL");
+        else if (!IsDeclaration(order.Code))
+            line += QLatin1Char(' ') + Num(order.P[2]);
+        lines << line;
+    }
+    lines << QStringLiteral("KVOEND");
+    return Lines(lines);
+}
+
+QByteArray WorkingCopyText(const GameState& game) {
+    QStringList lines = {
+        Zoned({game.GameCode, QStringLiteral(","), Num(game.TurnYear), Num(game.TurnOfYear)})};
+    for (std::int16_t i = 1; i <= kLastArea; ++i) {
+        const AreaRecord& area = game.area(i);
+        if (IsBuildOrUnitCode(area.Command)) {
+            lines << area.Command << Zoned({Num(i)});
+        } else if (IsTargetCode(area.Command)) {
+            lines << area.Command << Zoned({Num(i), Num(area.Parm1)});
+        } else if (area.Command == kSupportAttack) {
+            const std::int16_t supported = area.Parm2 >= 1 ? area.Parm2 : std::int16_t{0};
+            lines << area.Command << Zoned({Num(i), Num(area.Parm1), Num(supported)});
+        }
+    }
+    for (int slot : kSpySlots) {
+        const auto& p = Slot(game, slot).P;
+        lines << kSpy << Zoned({Num(p[1]), Num(p[2]), Num(p[3]), Num(p[4])});
+    }
+    for (int i = kFirstListSlot; i <= LastListSlot(game); ++i) {
+        const CommandRecord& order = Slot(game, i);
+        if (!IsListed(order.Code)) continue;
+        lines << order.Code;
+        if (IsDeclaration(order.Code))
+            lines << Zoned({Num(order.P[1])});
+        else
+            lines << Zoned({Num(order.P[1]), Num(order.P[2])});
+    }
+    lines << QStringLiteral("END");
+    return Lines(lines);
+}
+
+}  // namespace qm

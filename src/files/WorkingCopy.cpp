@@ -1,0 +1,115 @@
+#include "files/WorkingCopy.h"
+
+#include "files/FileNames.h"
+#include "files/ItemReader.h"
+#include "orders/CommandList.h"
+#include "orders/OrderCodes.h"
+#include "state/Session.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace qm {
+
+namespace {
+
+constexpr int kSpyBlocks = 2;
+
+bool IsArea(std::int16_t value) { return IsAreaNumber(value); }
+// 0 stands for "no area" in a target or spy parameter.
+bool IsAreaOrNone(std::int16_t value) { return value == 0 || IsAreaNumber(value); }
+bool IsPlayer(std::int16_t value) { return IsPlayerNumber(value); }
+bool IsAnything(std::int16_t) { return true; }
+bool IsGrantArea(std::int16_t value) { return value == -1 || IsAreaNumber(value); }
+
+// Reads one number and checks it; nothing when either fails.
+std::optional<std::int16_t> Read(ItemReader& in, bool (*valid)(std::int16_t)) {
+    const std::optional<std::int16_t> value = in.Number();
+    if (!value || !valid(*value)) return std::nullopt;
+    return value;
+}
+
+void SetOrder(GameState& game, std::int16_t area, const QString& code, std::int16_t p1,
+              std::int16_t p2) {
+    AreaRecord& record = game.area(area);
+    record.Command = code;
+    record.Parm1 = p1;
+    record.Parm2 = p2;
+}
+
+bool IsUnitCode(const QString& c) {
+    return c == kBuildArmy || c == kBuildFleet || c == kBuildCorps || c == kBuildSquadron ||
+           c == kUpgrade || c == kDowngrade || c == kRemove;
+}
+
+// Restores the orders into `game`, which the caller keeps only on success.
+bool ParseOrders(ItemReader& in, GameState& game) {
+    const auto code = in.Text();
+    const auto year = in.Number();
+    const auto turn = in.Number();
+    if (!turn || *code != game.GameCode || *year != game.TurnYear || *turn != game.TurnOfYear)
+        return false;
+
+    int spyBlocks = 0;
+    for (std::optional<QString> c = in.Text(); c && *c != QLatin1String("END"); c = in.Text()) {
+        if (IsUnitCode(*c)) {
+            const auto a = Read(in, IsArea);
+            if (!a) return false;
+            SetOrder(game, *a, *c, 0, 0);
+        } else if (*c == kConvoy || *c == kMove || *c == kSupportDefend) {
+            const auto a = Read(in, IsArea);
+            const auto b = Read(in, IsAreaOrNone);
+            if (!a || !b) return false;
+            SetOrder(game, *a, *c, *b, 0);
+        } else if (*c == kSupportAttack) {
+            const auto a = Read(in, IsArea);
+            const auto b = Read(in, IsAreaOrNone);
+            const auto d = Read(in, IsPlayer);
+            if (!a || !b || !d) return false;
+            SetOrder(game, *a, *c, *b, *d);
+        } else if (*c == kDeclareAlliance || *c == kDeclareNeutrality || *c == kDeclareWar) {
+            const auto a = Read(in, IsPlayer);
+            if (!a || !PlaceCommand(game, *c, *a, 0, 0, 0)) return false;
+        } else if (*c == kCallToArms || *c == kGrantAccess || *c == kVictoryConditions) {
+            const bool vc = *c == kVictoryConditions;
+            const auto a = Read(in, vc ? IsAnything : IsPlayer);
+            const auto b = Read(in, vc ? IsAnything : *c == kCallToArms ? IsPlayer : IsGrantArea);
+            if (!a || !b || !PlaceCommand(game, *c, *a, *b, 0, 0)) return false;
+        } else if (*c == kSpy) {
+            std::int16_t p[4];
+            for (std::int16_t& value : p) {
+                const auto spied = Read(in, IsAreaOrNone);
+                if (!spied) return false;
+                value = *spied;
+            }
+            // Only two spy slots exist; a working copy with more is read past.
+            if (++spyBlocks <= kSpyBlocks) {
+                CommandRecord& slot = game.CommandList[static_cast<std::size_t>(spyBlocks)];
+                slot.Code = *c;
+                slot.P = {0, p[0], p[1], p[2], p[3]};
+            }
+        }
+        // Any other item is passed over.
+    }
+    // Only the "END" line ends a working copy; the end of the data does not.
+    return in.error() == ItemReader::Error::None;
+}
+
+}  // namespace
+
+bool ReadWorkingCopy(Session& session, const QString& directory) {
+    const std::optional<QByteArray> data =
+        ReadWholeFile(FindFileNoCase(directory, QStringLiteral("Orders.tmp")));
+    if (data) {
+        ItemReader in(*data);
+        GameState restored = session.game;
+        if (ParseOrders(in, restored)) {
+            session.game = std::move(restored);
+            return true;
+        }
+    }
+    session.port.ShowMessage(QStringLiteral("No old orders to read in"), MessageIcon::None);
+    return false;
+}
+
+}  // namespace qm

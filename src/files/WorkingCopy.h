@@ -1,0 +1,18 @@
+#pragma once
+// Restoring the orders saved for the turn being opened.
+
+#include <QString>
+
+namespace qm {
+
+struct Session;
+
+/// Reads directory + "Orders.tmp" (any case) and, when it belongs to the loaded
+/// game, year and turn, restores its area orders, list orders (into slots 3
+/// upward, in file order) and the two spy slots. A missing file, another turn,
+/// or a damaged one (ending before "END", a number that does not fit, an area
+/// or player outside the tables, more list orders than fit) restores nothing
+/// and shows "No old orders to read in". Answers whether orders were restored.
+bool ReadWorkingCopy(Session& session, const QString& directory);
+
+}  // namespace qm

@@ -1,0 +1,68 @@
+#include "orders/CommandList.h"
+
+#include "orders/OrderCodes.h"
+#include "state/Session.h"
+
+#include <algorithm>
+
+namespace qm {
+
+namespace {
+
+// CommandCount comes from outside data at times; never let it reach past the table.
+int LastUsedSlot(const GameState& game) {
+    return std::clamp<int>(game.CommandCount, 0, kLastCommandSlot);
+}
+
+bool HasDeclaration(const GameState& game, QLatin1String code, std::int16_t player) {
+    for (int i = 1; i <= LastUsedSlot(game); ++i) {
+        const CommandRecord& slot = game.CommandList[static_cast<std::size_t>(i)];
+        if (slot.Code == code && slot.P[1] == player) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::optional<std::int16_t> PlaceCommand(GameState& game, const QString& code, std::int16_t p1,
+                                         std::int16_t p2, std::int16_t p3, std::int16_t p4) {
+    int index = 0;
+    for (int i = kFirstListSlot; i <= LastUsedSlot(game); ++i) {
+        if (game.CommandList[static_cast<std::size_t>(i)].IsEmpty()) {
+            index = i;
+            break;
+        }
+    }
+    if (index == 0) {
+        // Before a report sets CommandCount to 2 the spy slots must still stay reserved.
+        index = std::max(LastUsedSlot(game) + 1, kFirstListSlot);
+        if (index > kLastCommandSlot) return std::nullopt;
+        game.CommandCount = static_cast<std::int16_t>(index);
+    }
+    CommandRecord& slot = game.CommandList[static_cast<std::size_t>(index)];
+    slot.Code = code;
+    slot.P = {0, p1, p2, p3, p4};
+    return static_cast<std::int16_t>(index);
+}
+
+std::optional<std::int16_t> AddCommand(Session& session, const QString& code, std::int16_t p1,
+                                       std::int16_t p2, std::int16_t p3, std::int16_t p4) {
+    const auto index = PlaceCommand(session.game, code, p1, p2, p3, p4);
+    if (!index) session.port.ShowMessage(QString::fromUtf16(kCommandListFull), MessageIcon::Stop);
+    return index;
+}
+
+void DeleteCommand(GameState& game, std::int16_t index) {
+    if (index < 0 || index > kLastCommandSlot) return;
+    game.CommandList[static_cast<std::size_t>(index)] = CommandRecord{};
+}
+
+bool HasAllyOrder(const GameState& game, std::int16_t player) {
+    return HasDeclaration(game, kDeclareAlliance, player);
+}
+
+bool HasWarOrder(const GameState& game, std::int16_t player) {
+    return HasDeclaration(game, kDeclareWar, player);
+}
+
+}  // namespace qm

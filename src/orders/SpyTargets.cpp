@@ -1,0 +1,96 @@
+#include "orders/SpyTargets.h"
+
+#include "map/LeadingNumber.h"
+#include "orders/OrderCodes.h"
+#include "orders/TargetOrders.h"
+#include "state/NumberText.h"
+#include "state/Session.h"
+
+#include <cmath>
+#include <optional>
+
+namespace qm {
+
+namespace {
+
+constexpr int kFirstSpySlot = 1;
+constexpr int kSecondSpySlot = 2;
+
+// Which slot and parameter each cell is kept in.
+struct CellPlace {
+    int slot;
+    int parameter;
+};
+constexpr std::array<CellPlace, SpyTargets::kCells> kCellPlaces = {
+    {{kFirstSpySlot, 1}, {kFirstSpySlot, 2}, {kFirstSpySlot, 3}, {kFirstSpySlot, 4},
+     {kSecondSpySlot, 1}, {kSecondSpySlot, 2}}};
+
+}  // namespace
+
+std::int16_t SpyCellNumber(const QString& text) {
+    const std::optional<double> number = LeadingNumber(QStringView(text).trimmed());
+    if (!number) return 0;
+    // nearbyint rounds a half to the even neighbour in the default rounding mode.
+    const double value = std::nearbyint(*number);
+    if (value < INT16_MIN || value > INT16_MAX) return 0;
+    return static_cast<std::int16_t>(value);
+}
+
+void SetSpyCommand(GameState& game, int slot, const QString& code, std::int16_t p1,
+                   std::int16_t p2, std::int16_t p3, std::int16_t p4) {
+    if (slot < 0 || slot > kLastCommandSlot) return;
+    CommandRecord& record = game.CommandList[static_cast<std::size_t>(slot)];
+    record.Code = code;
+    record.P = {0, p1, p2, p3, p4};
+}
+
+void OpenSpyTargets(Session& session) {
+    session.interaction.MapMode = kSpy;
+    for (int k = 0; k < SpyTargets::kCells; ++k) {
+        const CellPlace place = kCellPlaces[static_cast<std::size_t>(k)];
+        const std::int16_t value =
+            session.game.CommandList[static_cast<std::size_t>(place.slot)]
+                .P[static_cast<std::size_t>(place.parameter)];
+        session.spies.cells[static_cast<std::size_t>(k)] = value > 0 ? SignPlace(value) : QString();
+    }
+}
+
+void DeleteSpyTargets(SpyTargets& spies, int first, int last) {
+    first = std::max(first, 0);
+    last = std::min(last, SpyTargets::kCells - 1);
+    if (first > last) return;
+    const int removed = last - first + 1;
+    for (int k = first; k <= last; ++k) spies.cells[static_cast<std::size_t>(k)].clear();
+    for (int k = 0; k + removed < SpyTargets::kCells; ++k) {
+        QString& cell = spies.cells[static_cast<std::size_t>(k)];
+        if (!cell.trimmed().isEmpty()) continue;
+        QString& later = spies.cells[static_cast<std::size_t>(k + removed)];
+        cell = later;
+        later.clear();
+    }
+}
+
+void CloseSpyTargets(Session& session) {
+    session.interaction.MapMode.clear();
+    std::array<std::int16_t, SpyTargets::kCells> c{};
+    for (int k = 0; k < SpyTargets::kCells; ++k)
+        c[static_cast<std::size_t>(k)] = SpyCellNumber(session.spies.cells[static_cast<std::size_t>(k)]);
+    SetSpyCommand(session.game, kFirstSpySlot, kSpy, c[0], c[1], c[2], c[3]);
+    SetSpyCommand(session.game, kSecondSpySlot, kSpy, c[4], c[5], 0, 0);
+}
+
+void SpyOrder(Session& session, std::int16_t t) {
+    if (!IsAreaNumber(t)) {
+        session.port.ShowMessage(QString::fromUtf16(kNoAreaThere), MessageIcon::Stop);
+        return;
+    }
+    for (QString& cell : session.spies.cells) {
+        if (cell.isEmpty()) {
+            cell = SignPlace(t);
+            return;
+        }
+    }
+    session.port.ShowMessage(QStringLiteral("Already at limit of spies"), MessageIcon::Stop);
+}
+
+}  // namespace qm
