@@ -2,6 +2,7 @@
 
 #include "files/FileNames.h"
 #include "files/ReportReader.h"
+#include "map/MapDataFiles.h"
 #include "state/RefreshDisplay.h"
 #include "state/Session.h"
 
@@ -11,7 +12,7 @@ OpenResult OpenReportFile(Session& session, const QString& fullPath) {
     const SplitPath split = SplitFilePath(fullPath);
     if (!ReadReport(session, split.directory, split.name)) return OpenResult::Rejected;
     session.game.ReportDir = split.directory;
-    const bool mapLoaded = true;  // the map data reader comes next
+    const bool mapLoaded = LoadMapData(session);
     RefreshDisplay(session);
     return mapLoaded ? OpenResult::Opened : OpenResult::NoMap;
 }

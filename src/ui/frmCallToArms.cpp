@@ -1,7 +1,7 @@
 #include "ui/frmCallToArms.h"
 
+#include "orders/AllyLists.h"
 #include "orders/CommandList.h"
-#include "orders/Diplomacy.h"
 #include "state/Session.h"
 #include "ui/PlayerList.h"
 
@@ -51,23 +51,11 @@ frmCallToArms::frmCallToArms(Session& session, QWidget* parent)
     connect(cmdDelete_, &QPushButton::clicked, this, &frmCallToArms::OnDelete);
 
     const GameState& game = session_.game;
-    for (const std::int16_t player : CallToArmsAllies(game)) AddPlayerEntry(*lstAllies_, game, player);
-    for (const std::int16_t player : CallToArmsEnemies(game))
-        AddPlayerEntry(*lstEnemies_, game, player);
-    for (int j = 1; j <= game.CommandCount && j <= kLastCommandSlot; ++j) {
-        const CommandRecord& order = game.CommandList[static_cast<std::size_t>(j)];
-        if (order.Code == u"CA")
-            AddCommandEntry(order.P[1], order.P[2], static_cast<std::int16_t>(j));
-    }
-}
-
-void frmCallToArms::AddCommandEntry(std::int16_t ally, std::int16_t enemy, std::int16_t index) {
-    const GameState& game = session_.game;
-    auto shortName = [&](std::int16_t player) {
-        return IsPlayerNumber(player) ? game.player(player).ShortName : QString();
-    };
-    AddListEntry(*lstCommands_,
-                 QStringLiteral("CA ") + shortName(ally) + u' ' + shortName(enemy), index);
+    const CallToArmsLists candidates = CallToArmsCandidates(game);
+    for (const std::int16_t player : candidates.allies) AddPlayerEntry(*lstAllies_, game, player);
+    for (const std::int16_t player : candidates.enemies) AddPlayerEntry(*lstEnemies_, game, player);
+    for (const CallToArmsEntry& entry : CallToArmsOrders(game))
+        AddListEntry(*lstCommands_, entry.text, entry.index);
 }
 
 void frmCallToArms::OnCallToArms() {
@@ -75,7 +63,12 @@ void frmCallToArms::OnCallToArms() {
     const auto enemy = SelectedEntryData(*lstEnemies_);
     if (!ally || !enemy) return;
     const auto index = AddCommand(session_, QStringLiteral("CA"), *ally, *enemy, 0, 0);
-    if (index) AddCommandEntry(*ally, *enemy, *index);
+    if (!index) return;
+    const GameState& game = session_.game;
+    AddListEntry(*lstCommands_,
+                 QStringLiteral("CA ") + game.player(*ally).ShortName + u' ' +
+                     game.player(*enemy).ShortName,
+                 *index);
 }
 
 void frmCallToArms::OnDelete() {

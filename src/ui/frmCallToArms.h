@@ -25,7 +25,6 @@ public:
 private:
     void OnCallToArms();
     void OnDelete();
-    void AddCommandEntry(std::int16_t ally, std::int16_t enemy, std::int16_t index);
 
     Session& session_;
     QListWidget* lstAllies_ = nullptr;

@@ -1,6 +1,6 @@
 #include "ui/frmSupportAttack.h"
 
-#include "orders/Diplomacy.h"
+#include "orders/AllyLists.h"
 #include "state/Session.h"
 #include "ui/PlayerList.h"
 
@@ -22,7 +22,7 @@ frmSupportAttack::frmSupportAttack(Session& session, QWidget* parent)
 
     const GameState& game = session_.game;
     session_.interaction.SupportedPlayer = game.CurrentPlayer;
-    for (const std::int16_t player : SupportAttackAllies(game))
+    for (const std::int16_t player : SupportAttackCandidates(game))
         AddPlayerEntry(*lstAllies_, game, player);
 }
 

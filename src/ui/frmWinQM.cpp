@@ -1,6 +1,8 @@
 #include "ui/frmWinQM.h"
 
 #include "files/OpenReport.h"
+#include "files/SaveOrders.h"
+#include "map/DisplaySettingsFile.h"
 #include "state/Session.h"
 #include "state/TurnRules.h"
 #include "ui/AreaGridModel.h"
@@ -46,7 +48,10 @@ frmWinQM::frmWinQM(Session& session) : session_(session) {
     summary_ = std::make_unique<frmSummary>();
 }
 
-frmWinQM::~frmWinQM() = default;
+frmWinQM::~frmWinQM() {
+    delete yourAreas_;
+    delete about_;
+}
 
 QAction* frmWinQM::AddCommand(QMenu* menu, const char* name, const QString& caption,
                               void (frmWinQM::*handler)()) {
@@ -105,6 +110,8 @@ void frmWinQM::BuildMenus() {
     help->setObjectName(QStringLiteral("mnuHelp"));
     AddCommand(help, "mnuAbout", QStringLiteral("&About"), &frmWinQM::OnAbout);
 }
+
+frmYourAreas* frmWinQM::yourAreasWindow() const { return yourAreas_.data(); }
 
 QAction* frmWinQM::menuAction(const QString& name) const {
     return findChild<QAction*>(name);
@@ -194,7 +201,8 @@ void frmWinQM::Startup(const QString& programDir, const QString& commandLine) {
     move(0, 0);
     session_.interaction.SelectedArea = 0;
     session_.picture.UnitDisplay = 0;
-    // LoadDisplaySettings comes with the settings file.
+    LoadDisplaySettings(session_.display, DefaultSettingsPath());
+    SyncHexMark();
     QString dir = programDir;
     if (!dir.endsWith(u'/')) dir += u'/';
     session_.game.ProgramDir = dir;
@@ -225,9 +233,14 @@ void frmWinQM::ShowMapWindow() {
     map_->show();
 }
 
+void frmWinQM::SyncHexMark() {
+    menuAction(QStringLiteral("mnuHex"))->setChecked(session_.display.HexDisplay != 0);
+}
+
 void frmWinQM::ScrollGridToArea(int area) {
     if (!IsAreaNumber(area) || areaModel_->rowCount() == 0) return;
     const int topRow = std::min(area, kLastTopRow);
+    grdArea_->doItemsLayout();  // the scroll range follows the rows only when laid out
     grdArea_->verticalScrollBar()->setValue(topRow - 1);
 }
 
@@ -269,10 +282,8 @@ void frmWinQM::ShowOtherWindows(bool shown) {
 
 void frmWinQM::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
-        const auto* change = static_cast<QWindowStateChangeEvent*>(event);
         if (windowState() & Qt::WindowMinimized) ShowOtherWindows(false);
-        else if (!(windowState() & Qt::WindowMaximized) &&
-                 (change->oldState() & Qt::WindowMinimized))
+        else if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
             ShowOtherWindows(true);
     }
     QMainWindow::changeEvent(event);
@@ -294,13 +305,10 @@ void frmWinQM::OnOpen() {
     OpenReport(path, false);
 }
 
-void frmWinQM::OnSave() {
-    // The orders file writer is wired here.
-}
+void frmWinQM::OnSave() { SaveOrders(session_); }
 
 void frmWinQM::OnExit() {
-    exiting_ = true;
-    // The display settings are saved here.
+    SaveDisplaySettings(session_.display, DefaultSettingsPath());
     close();
 }
 

@@ -42,6 +42,8 @@ public:
     /// from the command line leaves Open enabled.
     bool OpenReport(const QString& fullPath, bool fromCommandLine);
 
+    /// The Hex map menu entry's check mark follows the display mode.
+    void SyncHexMark();
     /// Makes the row of `area` the grid's top row (never a row after 267).
     void ScrollGridToArea(int area);
 
@@ -57,7 +59,7 @@ public:
     QTableWidget* grdAreaTitle() const { return grdAreaTitle_; }
     frmMap* mapWindow() const { return map_.get(); }
     frmSummary* summaryWindow() const { return summary_.get(); }
-    frmYourAreas* yourAreasWindow() const { return yourAreas_; }
+    frmYourAreas* yourAreasWindow() const;
     /// A menu command by its name (mnuOpen, mnuSave, ...).
     QAction* menuAction(const QString& name) const;
 
@@ -91,7 +93,6 @@ private:
     QPointer<frmAbout> about_;
     QSet<QAction*> pending_;  // entries whose windows come with later work
     bool SummaryShown = false;
-    bool exiting_ = false;
 };
 
 }  // namespace qm
