@@ -3,7 +3,6 @@
 #include "map/DisplaySettingsFile.h"
 #include "map/HexSearch.h"
 #include "map/MapDrawing.h"
-#include "ui/PendingRender.h"
 #include "orders/MapClicks.h"
 #include "state/Session.h"
 #include "ui/MapView.h"
@@ -29,6 +28,33 @@ namespace {
 
 constexpr char16_t kCaption[] = u"Map";
 constexpr char16_t kDragCaption[] = u"Map - Drag Mode";
+
+// Stand-ins for the renderer's entry points of the map window, until they land.
+void StandInLoadPicture(Session& session) {
+    BuildGeometryTables(session);
+    session.picture.ArrowTable.clear();
+    session.picture.picMap = QImage(session.geometry.MapWidth(), session.geometry.MapPixelHeight(),
+                                    QImage::Format_RGB32);
+    session.picture.picMap.fill(Qt::white);
+}
+
+void StandInViewSize(Session& session, int width, int height) {
+    session.picture.picView = QImage(width, height, QImage::Format_RGB32);
+    session.picture.picView.fill(Qt::white);
+}
+
+void StandInNormalise(Session& session) {
+    DisplaySettings& d = session.display;
+    const int w = session.geometry.MapWidth();
+    const int h = session.geometry.MapPixelHeight();
+    int x = d.MapX, y = d.MapY;
+    while (x > 0) x -= w;
+    while (x + w < 0) x += w;
+    if (y > 0) y = 0;
+    if (h + y < session.picture.picView.height()) y = session.picture.picView.height() - h;
+    d.MapX = static_cast<std::int16_t>(x);
+    d.MapY = static_cast<std::int16_t>(y);
+}
 
 }  // namespace
 
@@ -64,7 +90,7 @@ void frmMap::Load() {
     session_.port.SetBusy(true);
     LoadDisplaySettings(session_.display, DefaultSettingsPath());
     main_.SyncHexMark();
-    LoadMapPicture(session_);
+    StandInLoadPicture(session_);
 
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const int top = main_.frameGeometry().height() + TwipsToPixels(50);
@@ -82,8 +108,8 @@ void frmMap::FitView() {
     const int viewHeight =
         std::min(height() - options_->height(), session_.geometry.MapPixelHeight());
     picView_->resize(std::max(viewWidth, 1), std::max(viewHeight, 1));
-    SetViewSize(session_, picView_->width(), picView_->height());
-    NormaliseMapOrigin(session_);
+    StandInViewSize(session_, picView_->width(), picView_->height());
+    StandInNormalise(session_);
     RefreshView(session_);
 }
 
@@ -145,7 +171,7 @@ void frmMap::Drop(float x, float y) {
     };
     display.MapX = shifted(display.MapX, x - DragStartX);
     display.MapY = shifted(display.MapY, y - DragStartY);
-    NormaliseMapOrigin(session_);
+    StandInNormalise(session_);
     RefreshView(session_);
     setWindowTitle(QString::fromUtf16(kCaption));
     picView_->unsetCursor();
