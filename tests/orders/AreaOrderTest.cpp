@@ -50,12 +50,12 @@ TEST_P(TakeBackTest, ReplacingAnOrderTakesBackItsEffect) {
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, TakeBackTest,
-    ::testing::Values(TakeBackCase{"AA", 0, 2}, TakeBackCase{"AF", 0, 2},
-                      TakeBackCase{"AC", 0, 1}, TakeBackCase{"AS", 0, 1},
-                      TakeBackCase{"UU", kCorps, 1}, TakeBackCase{"DU", kArmy, -1},
-                      TakeBackCase{"RU", kArmy, -2}, TakeBackCase{"RU", kFleet, -2},
-                      TakeBackCase{"RU", kCorps, -1}, TakeBackCase{"RU", kSquadron, -1},
-                      TakeBackCase{"MO", kArmy, 0}, TakeBackCase{"CO", kArmy, 0}));
+    ::testing::Values(TakeBackCase{"AA", 0, 2}, TakeBackCase{"AF", 0, 2}, TakeBackCase{"AC", 0, 1},
+                      TakeBackCase{"AS", 0, 1}, TakeBackCase{"UU", kCorps, 1},
+                      TakeBackCase{"DU", kArmy, -1}, TakeBackCase{"RU", kArmy, -2},
+                      TakeBackCase{"RU", kFleet, -2}, TakeBackCase{"RU", kCorps, -1},
+                      TakeBackCase{"RU", kSquadron, -1}, TakeBackCase{"MO", kArmy, 0},
+                      TakeBackCase{"CO", kArmy, 0}));
 
 class SetAreaOrderTest : public test::OrderWorld {};
 

@@ -76,8 +76,7 @@ struct RelationCase {
     bool allied, atWar;
 };
 
-class RelationTest : public test::OrderWorld,
-                     public ::testing::WithParamInterface<RelationCase> {};
+class RelationTest : public test::OrderWorld, public ::testing::WithParamInterface<RelationCase> {};
 
 TEST_P(RelationTest, AllianceNeedsBothWarEither) {
     const RelationCase c = GetParam();
@@ -89,15 +88,12 @@ TEST_P(RelationTest, AllianceNeedsBothWarEither) {
     EXPECT_EQ(IsAtWar(game(), 2, 1), c.atWar);
 }
 
-INSTANTIATE_TEST_SUITE_P(Letters, RelationTest,
-                         ::testing::Values(RelationCase{'A', 'A', true, false},
-                                           RelationCase{'a', 'A', true, false},
-                                           RelationCase{'A', 'N', false, false},
-                                           RelationCase{'N', 'A', false, false},
-                                           RelationCase{'W', 'N', false, true},
-                                           RelationCase{'N', 'w', false, true},
-                                           RelationCase{'A', 'W', false, true},
-                                           RelationCase{'\0', '\0', false, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Letters, RelationTest,
+    ::testing::Values(RelationCase{'A', 'A', true, false}, RelationCase{'a', 'A', true, false},
+                      RelationCase{'A', 'N', false, false}, RelationCase{'N', 'A', false, false},
+                      RelationCase{'W', 'N', false, true}, RelationCase{'N', 'w', false, true},
+                      RelationCase{'A', 'W', false, true}, RelationCase{'\0', '\0', false, false}));
 
 TEST_F(CommandListTest, RelationsOfPlayersOutsideTheTableAreNone) {
     EXPECT_FALSE(IsMutualAlliance(game(), 3, 13));

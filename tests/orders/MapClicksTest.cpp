@@ -38,7 +38,9 @@ TEST_F(MapClicksTest, BuildIsRecordedAtOnce) {
 
 TEST_F(MapClicksTest, EveryOptionReachesItsOperation) {
     const std::pair<MapOption, const char*> options[] = {
-        {MapOption::BuildCorps, "AC"}, {MapOption::Cancel, ""}, {MapOption::BuildFleet, ""},
+        {MapOption::BuildCorps, "AC"},
+        {MapOption::Cancel, ""},
+        {MapOption::BuildFleet, ""},
     };
     for (auto [option, code] : options) {
         MapDoubleClick(session, 4, Option(option));
@@ -69,8 +71,10 @@ TEST_F(MapClicksTest, ArmingChecksTheUnitOwner) {
     EXPECT_EQ(port.messages, Messages({{"No unit in area  9 owned by you", MessageIcon::Stop}}));
     EXPECT_EQ(mapMode(), "");
 
-    for (auto [option, mode] : {std::pair{MapOption::Move, "MO"}, {MapOption::SupportAttack, "SA"},
-                                {MapOption::SupportDefend, "SD"}, {MapOption::Convoy, "CO"}}) {
+    for (auto [option, mode] : {std::pair{MapOption::Move, "MO"},
+                                {MapOption::SupportAttack, "SA"},
+                                {MapOption::SupportDefend, "SD"},
+                                {MapOption::Convoy, "CO"}}) {
         mapMode().clear();
         MapDoubleClick(session, 5, Option(option));
         EXPECT_EQ(mapMode(), mode);
@@ -81,8 +85,7 @@ TEST_F(MapClicksTest, ArmingChecksTheUnitOwner) {
 TEST_F(MapClicksTest, ArmedMoveIsCompletedByTheNextClick) {
     MapDoubleClick(session, 5, Option(MapOption::Move));
     EXPECT_EQ(MapClick(session, 9), MapClickAnswer{});
-    EXPECT_EQ(port.messages,
-              Messages({{"Areas  5 and  9 are not adjacent", MessageIcon::Stop}}));
+    EXPECT_EQ(port.messages, Messages({{"Areas  5 and  9 are not adjacent", MessageIcon::Stop}}));
     EXPECT_EQ(mapMode(), "");
 
     MapDoubleClick(session, 5, Option(MapOption::Move));

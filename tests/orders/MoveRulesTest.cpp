@@ -82,7 +82,8 @@ protected:
         Unit(10, kFleet);
     }
     void Fill(int a, int count) {
-        for (int i = 0; i < count; ++i) AddNeighbour(a, 100 + (a - 10) * 20 + i);  // land areas, never water
+        for (int i = 0; i < count; ++i)
+            AddNeighbour(a, 100 + (a - 10) * 20 + i);  // land areas, never water
     }
 };
 
@@ -132,7 +133,10 @@ TEST_F(MoveRulesTest, OwnerWarningUnlessAlliedAtWarOrDeclared) {
         EXPECT_TRUE(CheckMove(session, 4, 5));
         EXPECT_TRUE(port.messages.empty());
     };
-    quietAfter([&] { game().CommandCount = 2; AddCommand(session, "DW", 1, 0, 0, 0); });
+    quietAfter([&] {
+        game().CommandCount = 2;
+        AddCommand(session, "DW", 1, 0, 0, 0);
+    });
     game().CommandList[3] = {};
     quietAfter([&] { AddCommand(session, "DA", 1, 0, 0, 0); });
     game().CommandList[3] = {};

@@ -22,7 +22,8 @@ protected:
         for (int p = 0; p <= 6; ++p) {
             game().player(p).ShortName = QStringLiteral("P%1").arg(p);
             game().player(p).PlayerName = QStringLiteral("Player %1").arg(p);
-            for (int q = 0; q <= 6; ++q) game().player(p).Relation[static_cast<std::size_t>(q)] = 'N';
+            for (int q = 0; q <= 6; ++q)
+                game().player(p).Relation[static_cast<std::size_t>(q)] = 'N';
         }
     }
 
@@ -66,7 +67,10 @@ protected:
     void Relation(int a, int b, char letter) {
         game().player(a).Relation[static_cast<std::size_t>(b)] = QLatin1Char(letter);
     }
-    void Allies(int a, int b) { Relation(a, b, 'A'); Relation(b, a, 'A'); }
+    void Allies(int a, int b) {
+        Relation(a, b, 'A');
+        Relation(b, a, 'A');
+    }
 
     void Select(int n) { session.interaction.SelectedArea = static_cast<std::int16_t>(n); }
 

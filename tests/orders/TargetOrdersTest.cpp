@@ -97,9 +97,8 @@ TEST_F(TargetOrdersTest, OwnerWarningStillMoves) {
     area(5).Owner = 1;
     Arm(4, "MO");
     MoveOrder(session, 5);
-    EXPECT_EQ(port.messages,
-              Messages({{"Warning, not allied or at war with owner of area  5",
-                         MessageIcon::Exclamation}}));
+    EXPECT_EQ(port.messages, Messages({{"Warning, not allied or at war with owner of area  5",
+                                        MessageIcon::Exclamation}}));
     EXPECT_EQ(area(4).Command, "MO");
 }
 
@@ -246,8 +245,9 @@ TEST_F(ConvoyTest, LandingOnAStrangersCoastWarnsWithoutIcon) {
     area(21).Owner = 2;
     Arm(50, "CO");
     ConvoyOrder(session, 21);  // not adjacent: a convoy link is not tested for it
-    EXPECT_EQ(port.messages, Messages({{"Warning, not allied or at war with owner of area  21",
-                                        MessageIcon::None}}));
+    EXPECT_EQ(
+        port.messages,
+        Messages({{"Warning, not allied or at war with owner of area  21", MessageIcon::None}}));
     EXPECT_EQ(area(50).Command, "CO");
     EXPECT_EQ(area(50).Parm1, 21);
 }
@@ -276,23 +276,23 @@ TEST_P(ConvoyRefusalTest, RefusedAndDisarmed) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, ConvoyRefusalTest,
-    ::testing::Values(
-        ConvoyRefusal{"empty_water", 20, 51, [](GameState& g) { g.area(20).UnitType = kArmy; },
-                      "No unit in area  51 to convoy to"},
-        ConvoyRefusal{"busy_fleet", 20, 50,
-                      [](GameState& g) {
-                          g.area(20).UnitType = kArmy;
-                          g.area(50).Command = "MO";
-                      },
-                      "Unit in area  50 already issued command"},
-        ConvoyRefusal{"land_to_land", 4, 5, [](GameState&) {},
-                      "Can't convoy from one land area to another land area"},
-        ConvoyRefusal{"naval_unit", 20, 50,
-                      [](GameState& g) {
-                          g.area(20).UnitType = kSquadron;
-                          g.area(20).UnitOwner = 3;
-                      },
-                      "Can't convoy a naval unit"}),
+    ::testing::Values(ConvoyRefusal{"empty_water", 20, 51,
+                                    [](GameState& g) { g.area(20).UnitType = kArmy; },
+                                    "No unit in area  51 to convoy to"},
+                      ConvoyRefusal{"busy_fleet", 20, 50,
+                                    [](GameState& g) {
+                                        g.area(20).UnitType = kArmy;
+                                        g.area(50).Command = "MO";
+                                    },
+                                    "Unit in area  50 already issued command"},
+                      ConvoyRefusal{"land_to_land", 4, 5, [](GameState&) {},
+                                    "Can't convoy from one land area to another land area"},
+                      ConvoyRefusal{"naval_unit", 20, 50,
+                                    [](GameState& g) {
+                                        g.area(20).UnitType = kSquadron;
+                                        g.area(20).UnitOwner = 3;
+                                    },
+                                    "Can't convoy a naval unit"}),
     [](const auto& info) { return std::string(info.param.what); });
 
 }  // namespace

@@ -61,8 +61,8 @@ struct BuildRefusal {
     const char* message;
 };
 
-class BuildRefusalTest : public UnitOrdersTest, public ::testing::WithParamInterface<BuildRefusal> {
-};
+class BuildRefusalTest : public UnitOrdersTest,
+                         public ::testing::WithParamInterface<BuildRefusal> {};
 
 TEST_P(BuildRefusalTest, RefusedInTheGivenOrder) {
     freeSupply() = 5;
@@ -79,9 +79,16 @@ INSTANTIATE_TEST_SUITE_P(
                      "Area  7 not owned by you"},
         // The owner is checked before the unit.
         BuildRefusal{"not_owned_with_unit", kCorps,
-                     [](auto&, AreaRecord& a) { a.Owner = 0; a.UnitType = kArmy; },
+                     [](auto&, AreaRecord& a) {
+                         a.Owner = 0;
+                         a.UnitType = kArmy;
+                     },
                      "Area  7 not owned by you"},
-        BuildRefusal{"occupied", kArmy, [](auto&, AreaRecord& a) { a.UnitType = kCorps; a.UnitOwner = 1; },
+        BuildRefusal{"occupied", kArmy,
+                     [](auto&, AreaRecord& a) {
+                         a.UnitType = kCorps;
+                         a.UnitOwner = 1;
+                     },
                      "Area  7 already has a unit in it"},
         BuildRefusal{"small_centre_army", kArmy, [](auto&, AreaRecord& a) { a.Supply = 1; },
                      "Area  7 not proper sized supply centre"},
