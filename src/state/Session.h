@@ -4,6 +4,7 @@
 // Created by main and handed on.
 
 #include "map/DisplaySettings.h"
+#include "map/Geometry.h"
 #include "map/HexGrid.h"
 #include "map/MapPicture.h"
 #include "orders/SpyTargets.h"
@@ -24,6 +25,7 @@ struct Session {
     HexGrid hexes;
     bool MapShown = false;  // the map data are loaded
     DisplaySettings display;
+    Geometry geometry;  // follows display.HexSize and HexDisplay
     MapPicture picture;
     WindowPort& port;
 };

@@ -1,0 +1,23 @@
+#pragma once
+// Finding cells: the cell under a point of the map view, and an area's unit cell.
+
+#include "map/HexPosition.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace qm {
+
+struct Session;
+
+/// The cell under the point (x, y) of the visible view, with the view origin
+/// MapX, MapY. Points beyond the board's east or west edge wrap around, and so
+/// do rows (the empty top half row of a shifted column gives row 31). No cell
+/// only while the geometry tables have not been built.
+std::optional<HexPosition> HexAtPoint(const Session& session, float x, float y);
+
+/// The area's unit cell (ShowUnit -1), searched column by column within the
+/// area's bounding box; no cell for an area without one.
+std::optional<HexPosition> FindHexOfArea(const Session& session, int area);
+
+}  // namespace qm

@@ -1,0 +1,210 @@
+#include "map/MapDataFiles.h"
+
+#include "files/FileNames.h"
+#include "files/ItemReader.h"
+#include "state/Session.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <optional>
+
+namespace qm {
+
+namespace {
+
+// Ranges a map file may hold. Area types other than 1..3 are no-entry; the
+// few spare values leave room for kinds of terrain not yet drawn.
+constexpr int kMaxAreaType = 9;
+constexpr int kMaxSupply = 99;
+constexpr int kAreaItems = 17;
+constexpr int kHexItems = 12;
+
+// Reads the items of one record and says in words what was wrong with the
+// first bad one; `where` names the record ("area record 17").
+class RecordReader {
+public:
+    RecordReader(ItemReader& in, QString where) : in_(in), where_(std::move(where)) {}
+
+    std::optional<std::int16_t> Number(int low, int high) {
+        ++item_;
+        const std::optional<std::int16_t> value = in_.Number();
+        if (!value) {
+            Fail(DescribeItemError(in_.error()));
+        } else if (*value < low || *value > high) {
+            Fail(QStringLiteral("the value %1 is outside %2..%3").arg(*value).arg(low).arg(high));
+            return std::nullopt;
+        }
+        return value;
+    }
+
+    /// A flag: 0 or -1.
+    std::optional<std::int16_t> Flag() { return Number(-1, 0); }
+
+    std::optional<QString> Text() {
+        ++item_;
+        std::optional<QString> text = in_.Text();
+        if (!text) Fail(DescribeItemError(in_.error()));
+        return text;
+    }
+
+    const QString& error() const { return error_; }
+
+private:
+    void Fail(const QString& what) {
+        if (error_.isEmpty())
+            error_ = QStringLiteral("%1, item %2: %3").arg(where_).arg(item_).arg(what);
+    }
+
+    ItemReader& in_;
+    QString where_;
+    int item_ = 0;
+    QString error_;
+};
+
+using AreaTableCopy = std::array<AreaRecord, kAreaSlots>;
+
+// Fills the map fields of every area and the home flags; answers what was
+// wrong, or nothing.
+QString ParseAreaFile(ItemReader& in, std::int16_t playerCount, AreaTableCopy& areas) {
+    for (int area = 1; area <= kLastArea; ++area) {
+        RecordReader record(in, QStringLiteral("area record %1").arg(area));
+        AreaRecord& target = areas[static_cast<std::size_t>(area)];
+        const auto type = record.Number(0, kMaxAreaType);
+        const auto supply = record.Number(0, kMaxSupply);
+        std::array<std::int16_t, kNeighbourSlots> neighbours{};
+        for (std::size_t slot = 1; slot < kNeighbourSlots; ++slot)
+            neighbours[slot] = record.Number(0, kLastArea).value_or(0);
+        const auto name = record.Text();
+        if (!record.error().isEmpty()) return record.error();
+        target.AreaType = *type;
+        target.Supply = *supply;
+        target.Neighbours = neighbours;
+        target.Name = QString(*name).replace(QLatin1Char('_'), QLatin1Char(' '));
+        target.HomeFlag = 0;
+        target.MinCol = 999;
+        target.MinRow = 999;
+        target.MaxCol = 0;
+        target.MaxRow = 0;
+    }
+    areas[kNeutralArea].Owner = 0;
+
+    for (int home = 1; home <= playerCount - 1; ++home) {
+        RecordReader record(in, QStringLiteral("home record %1").arg(home));
+        const auto area = record.Number(1, kLastArea);
+        record.Text();  // the home power's name; nothing uses it
+        if (!record.error().isEmpty()) return record.error();
+        areas[static_cast<std::size_t>(*area)].HomeFlag = -1;
+    }
+    return {};
+}
+
+// Fills the board, cells assigned by their place in the file, and widens the
+// areas' bounding boxes.
+QString ParseHexFile(ItemReader& in, HexGrid& grid, AreaTableCopy& areas) {
+    int number = 0;
+    for (int column = 1; column <= kColumns; ++column) {
+        for (int row = 1; row <= kRows; ++row) {
+            RecordReader record(in, QStringLiteral("cell record %1 (column %2, row %3)")
+                                        .arg(++number)
+                                        .arg(column)
+                                        .arg(row));
+            record.Number(INT16_MIN, INT16_MAX);  // the column and row as written;
+            record.Number(INT16_MIN, INT16_MAX);  // the place in the file decides
+            HexCell cell;
+            cell.Area = record.Number(0, kLastArea).value_or(0);
+            for (std::size_t side = 1; side <= 6; ++side)
+                cell.Border[side] = record.Number(0, 1).value_or(0);
+            cell.ShowNumber = record.Flag().value_or(0);
+            cell.ShowUnit = record.Flag().value_or(0);
+            cell.ShowSupply = record.Flag().value_or(0);
+            if (!record.error().isEmpty()) return record.error();
+            grid.at(column, row) = cell;
+
+            AreaRecord& box = areas[static_cast<std::size_t>(cell.Area)];
+            box.MaxCol = std::max<std::int16_t>(box.MaxCol, static_cast<std::int16_t>(column));
+            box.MinCol = std::min<std::int16_t>(box.MinCol, static_cast<std::int16_t>(column));
+            box.MaxRow = std::max<std::int16_t>(box.MaxRow, static_cast<std::int16_t>(row));
+            box.MinRow = std::min<std::int16_t>(box.MinRow, static_cast<std::int16_t>(row));
+        }
+    }
+    return {};
+}
+
+struct FoundFile {
+    QString path;
+    std::optional<QByteArray> data;
+};
+
+// The file from the first folder that holds it.
+std::optional<FoundFile> FindMapFile(const QStringList& folders, const QString& name) {
+    for (const QString& folder : folders) {
+        if (folder.isEmpty()) continue;
+        const QString path = FindFileNoCase(folder, name);
+        if (QFileInfo(path).isFile()) return FoundFile{path, ReadWholeFile(path)};
+    }
+    return std::nullopt;
+}
+
+void Complain(Session& session, const QString& text) {
+    session.port.ShowMessage(text + QStringLiteral(" The map cannot be shown."), MessageIcon::Stop);
+}
+
+// Opens one map file; complains and answers nothing when it cannot be read.
+std::optional<QByteArray> OpenMapFile(Session& session, const QStringList& folders,
+                                      const QString& name) {
+    const std::optional<FoundFile> found = FindMapFile(folders, name);
+    if (!found) {
+        QStringList searched;
+        for (const QString& folder : folders)
+            if (!folder.isEmpty()) searched << folder;
+        Complain(session, QStringLiteral("The map file %1 was not found in %2.")
+                              .arg(name, searched.join(QStringLiteral(" or "))));
+        return std::nullopt;
+    }
+    if (!found->data) {
+        Complain(session, QStringLiteral("The map file %1 could not be read.").arg(found->path));
+        return std::nullopt;
+    }
+    return found->data;
+}
+
+}  // namespace
+
+QString InstalledDataDir() { return QStringLiteral(ZEZ_INSTALLED_DATA_DIR); }
+
+bool LoadMapData(Session& session) {
+    return LoadMapData(session, {session.game.ProgramDir, InstalledDataDir()});
+}
+
+bool LoadMapData(Session& session, const QStringList& folders) {
+    const QString areaName = QString::fromLatin1(kAreaFileName);
+    const QString hexName = QString::fromLatin1(kHexFileName);
+
+    const std::optional<QByteArray> areaData = OpenMapFile(session, folders, areaName);
+    if (!areaData) return false;
+    AreaTableCopy areas = session.game.AreaTable;
+    ItemReader areaItems(*areaData);
+    QString error = ParseAreaFile(areaItems, session.game.PlayerCount, areas);
+    if (!error.isEmpty()) {
+        Complain(session, QStringLiteral("The map file %1 is damaged at %2.").arg(areaName, error));
+        return false;
+    }
+
+    const std::optional<QByteArray> hexData = OpenMapFile(session, folders, hexName);
+    if (!hexData) return false;
+    HexGrid grid;
+    ItemReader hexItems(*hexData);
+    error = ParseHexFile(hexItems, grid, areas);
+    if (!error.isEmpty()) {
+        Complain(session, QStringLiteral("The map file %1 is damaged at %2.").arg(hexName, error));
+        return false;
+    }
+
+    session.game.AreaTable = std::move(areas);
+    session.hexes = grid;
+    session.MapShown = true;
+    return true;
+}
+
+}  // namespace qm
