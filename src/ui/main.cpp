@@ -1,8 +1,15 @@
+#include "ui/Program.h"
+
 #include <QApplication>
-#include <QTextStream>
+#include <QStringList>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QTextStream(stdout) << "Zez-QM: the windows are not built yet; the core library and its tests are.\n";
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("zez-qm"));
+    qm::Program program;
+    program.mainWindow.show();
+    // One optional argument: the report. Blanks in an unquoted path join back up.
+    const QString commandLine = QApplication::arguments().mid(1).join(u' ');
+    program.mainWindow.Startup(QApplication::applicationDirPath(), commandLine);
+    return app.exec();
 }

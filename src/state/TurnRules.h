@@ -1,0 +1,16 @@
+#pragma once
+// Rules that depend only on the turn of the loaded report.
+
+#include "state/GameState.h"
+
+namespace qm {
+
+/// No war and no call to arms during the first three turns of a game.
+inline bool IsFirstThreeTurns(const GameState& game) {
+    return game.TurnYear == kFirstYear && game.TurnOfYear < 4;
+}
+
+inline constexpr char16_t kFirstTurnsRefusal[] =
+    u"Can't declare war or call to arms on the first three turns";
+
+}  // namespace qm

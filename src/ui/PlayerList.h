@@ -1,0 +1,22 @@
+#pragma once
+// List boxes that keep a number with each entry, as the dialogs use them.
+
+#include <QListWidget>
+
+#include <cstdint>
+#include <optional>
+
+namespace qm {
+
+struct GameState;
+
+/// Adds an entry showing `text` that carries `data`.
+void AddListEntry(QListWidget& list, const QString& text, int data);
+
+/// Adds player `player`, shown by PlayerName.
+void AddPlayerEntry(QListWidget& list, const GameState& game, std::int16_t player);
+
+/// The number kept with the selected entry, if one is selected.
+std::optional<std::int16_t> SelectedEntryData(const QListWidget& list);
+
+}  // namespace qm

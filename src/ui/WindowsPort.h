@@ -1,0 +1,49 @@
+#pragma once
+// The core's link to the windows: messages, title, menus, grid cells, the busy
+// pointer, map repaints and the support attack question.
+
+#include "state/WindowPort.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+namespace qm {
+
+class frmWinQM;
+
+class WindowsPort : public WindowPort {
+public:
+    /// Shows a message; tests replace it to record instead of blocking.
+    using MessageSink = std::function<void(const QString& text, MessageIcon icon)>;
+    /// Answers the support attack question; tests replace the modal dialog.
+    using SupportQuestion = std::function<std::int16_t()>;
+
+    WindowsPort();
+
+    /// The main window that owns the grids, menus and the map window; null detaches.
+    void Attach(frmWinQM* mainWindow) { main_ = mainWindow; }
+    void SetMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
+    void SetSupportQuestion(SupportQuestion question) { supportQuestion_ = std::move(question); }
+
+    void ShowMessage(const QString& text, MessageIcon icon) override;
+    void SetTitle(const QString& title) override;
+    void EnableMenu(MenuCommand command, bool enabled) override;
+    void SetGridRows(GridId grid, int rows) override;
+    void SetGridCell(GridId grid, int row, int column, const QString& text) override;
+    void SetBusy(bool busy) override;
+    void ViewChanged() override;
+    std::int16_t AskSupportedPlayer() override;
+
+    /// The modal message box every message uses: caption "WIN-QM", one OK button.
+    static void ShowMessageBox(const QString& text, MessageIcon icon);
+
+private:
+    frmWinQM* main_ = nullptr;
+    MessageSink messageSink_;
+    SupportQuestion supportQuestion_;
+    int busyDepth_ = 0;
+};
+
+}  // namespace qm

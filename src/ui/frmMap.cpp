@@ -1,0 +1,194 @@
+#include "ui/frmMap.h"
+
+#include "map/DisplaySettingsFile.h"
+#include "map/HexSearch.h"
+#include "map/MapDrawing.h"
+#include "orders/MapClicks.h"
+#include "state/Session.h"
+#include "ui/MapView.h"
+#include "ui/WindowMetrics.h"
+#include "ui/frmWinQM.h"
+
+#include <QButtonGroup>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace qm {
+
+const std::array<const char*, frmMap::kOptionCount> frmMap::kOptionCaptions = {
+    "MO", "SA", "SD", "CO", "DU", "RU", "AA", "AC", "AF", "AS", "UU", "Cancel"};
+
+namespace {
+
+constexpr char16_t kCaption[] = u"Map";
+constexpr char16_t kDragCaption[] = u"Map - Drag Mode";
+
+// Stand-ins for the renderer's entry points of the map window, until they land.
+void StandInLoadPicture(Session& session) {
+    BuildGeometryTables(session);
+    session.picture.ArrowTable.clear();
+    session.picture.picMap = QImage(session.geometry.MapWidth(), session.geometry.MapPixelHeight(),
+                                    QImage::Format_RGB32);
+    session.picture.picMap.fill(Qt::white);
+}
+
+void StandInViewSize(Session& session, int width, int height) {
+    session.picture.picView = QImage(width, height, QImage::Format_RGB32);
+    session.picture.picView.fill(Qt::white);
+}
+
+void StandInNormalise(Session& session) {
+    DisplaySettings& d = session.display;
+    const int w = session.geometry.MapWidth();
+    const int h = session.geometry.MapPixelHeight();
+    int x = d.MapX, y = d.MapY;
+    while (x > 0) x -= w;
+    while (x + w < 0) x += w;
+    if (y > 0) y = 0;
+    if (h + y < session.picture.picView.height()) y = session.picture.picView.height() - h;
+    d.MapX = static_cast<std::int16_t>(x);
+    d.MapY = static_cast<std::int16_t>(y);
+}
+
+}  // namespace
+
+frmMap::frmMap(Session& session, frmWinQM& mainWindow)
+    : QWidget(nullptr, Qt::Window), session_(session), main_(mainWindow) {
+    setObjectName(QStringLiteral("frmMap"));
+    setWindowTitle(QString::fromUtf16(kCaption));
+
+    options_ = new QWidget(this);
+    auto* row = new QHBoxLayout(options_);
+    row->setContentsMargins(4, 2, 4, 2);
+    optionGroup_ = new QButtonGroup(this);
+    for (int index = 0; index < kOptionCount; ++index) {
+        auto* option = new QRadioButton(QString::fromLatin1(kOptionCaptions[static_cast<std::size_t>(index)]), options_);
+        option->setObjectName(QStringLiteral("optCommand%1").arg(index));
+        optionGroup_->addButton(option, index);
+        row->addWidget(option);
+        optCommand_[static_cast<std::size_t>(index)] = option;
+    }
+    row->addStretch();
+    optCommand_[0]->setChecked(true);
+    options_->adjustSize();
+
+    picView_ = new MapView(session_.picture.picView, this);
+    picView_->move(0, options_->height());
+    picView_->onMove = [this](QMouseEvent& event) { OnMove(event); };
+    picView_->onPress = [this](QMouseEvent& event) { OnPress(event); };
+    picView_->onRelease = [this](QMouseEvent& event) { OnRelease(event); };
+    picView_->onDoubleClick = [this](QMouseEvent& event) { OnDoubleClick(event); };
+}
+
+void frmMap::Load() {
+    session_.port.SetBusy(true);
+    LoadDisplaySettings(session_.display, DefaultSettingsPath());
+    main_.SyncHexMark();
+    StandInLoadPicture(session_);
+
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const int top = main_.frameGeometry().height() + TwipsToPixels(50);
+    const int frameWidth = std::max(frameGeometry().width() - width(), 0);
+    const int width = std::min(session_.geometry.MapWidth() + 2 + frameWidth, screen.width());
+    const int height = std::max(screen.height() - top, options_->height() + 50);
+    move(screen.x(), screen.y() + top);
+    resize(width - frameWidth, height);
+    FitView();
+    session_.port.SetBusy(false);
+}
+
+void frmMap::FitView() {
+    const int viewWidth = std::min(width(), session_.geometry.MapWidth());
+    const int viewHeight =
+        std::min(height() - options_->height(), session_.geometry.MapPixelHeight());
+    picView_->resize(std::max(viewWidth, 1), std::max(viewHeight, 1));
+    StandInViewSize(session_, picView_->width(), picView_->height());
+    StandInNormalise(session_);
+    RefreshView(session_);
+}
+
+void frmMap::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    options_->resize(width(), options_->height());
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) return;
+    if (session_.picture.IsLoaded()) FitView();
+}
+
+void frmMap::ViewChanged() { picView_->update(); }
+
+std::int16_t frmMap::AreaUnderPointer() const {
+    const auto cell = HexAtPoint(session_, PointerX, PointerY);
+    return cell ? session_.hexes.at(cell->Column, cell->Row).Area : std::int16_t{0};
+}
+
+int frmMap::SelectedOption() const { return optionGroup_->checkedId(); }
+
+void frmMap::OnMove(QMouseEvent& event) {
+    PointerX = static_cast<float>(event.position().x());
+    PointerY = static_cast<float>(event.position().y());
+}
+
+void frmMap::OnPress(QMouseEvent& event) {
+    OnMove(event);
+    if (event.button() != Qt::RightButton) return;
+    const Qt::KeyboardModifiers all = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
+    if ((event.modifiers() & all) == all) return;  // reserved for the hex editor
+    setWindowTitle(QString::fromUtf16(kDragCaption));
+    picView_->setCursor(Qt::CrossCursor);
+    dragging_ = true;
+    DragStartX = PointerX;
+    DragStartY = PointerY;
+}
+
+void frmMap::OnRelease(QMouseEvent& event) {
+    OnMove(event);
+    LastButton = event.button() == Qt::RightButton ? 2 : event.button() == Qt::LeftButton ? 1 : 0;
+    if (event.button() == Qt::RightButton) {
+        // The view holds the mouse while a button is down, so a drop over the
+        // option buttons arrives here too, in the view's own pixels.
+        if (dragging_) Drop(PointerX, PointerY);
+        return;
+    }
+    if (event.button() != Qt::LeftButton) return;
+    if (swallowRelease_) {
+        swallowRelease_ = false;
+        return;
+    }
+    if (picView_->rect().contains(event.position().toPoint())) Click();
+}
+
+void frmMap::Drop(float x, float y) {
+    dragging_ = false;
+    DisplaySettings& display = session_.display;
+    const auto shifted = [](std::int16_t origin, float delta) {
+        return static_cast<std::int16_t>(std::clamp<long>(std::lround(origin + delta), INT16_MIN, INT16_MAX));
+    };
+    display.MapX = shifted(display.MapX, x - DragStartX);
+    display.MapY = shifted(display.MapY, y - DragStartY);
+    StandInNormalise(session_);
+    RefreshView(session_);
+    setWindowTitle(QString::fromUtf16(kCaption));
+    picView_->unsetCursor();
+}
+
+void frmMap::Click() {
+    if (LastButton != 1) return;
+    const MapClickAnswer answer = MapClick(session_, AreaUnderPointer());
+    if (answer.action == MapClickAnswer::Action::ScrollGrid) main_.ScrollGridToArea(answer.value);
+}
+
+void frmMap::OnDoubleClick(QMouseEvent& event) {
+    OnMove(event);
+    if (event.button() != Qt::LeftButton) return;
+    swallowRelease_ = true;
+    if (!session_.interaction.MapMode.isEmpty()) return;
+    MapDoubleClick(session_, AreaUnderPointer(), SelectedOption());
+}
+
+}  // namespace qm

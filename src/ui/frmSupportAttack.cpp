@@ -1,0 +1,40 @@
+#include "ui/frmSupportAttack.h"
+
+#include "orders/AllyLists.h"
+#include "state/Session.h"
+#include "ui/PlayerList.h"
+
+#include <QEvent>
+#include <QVBoxLayout>
+
+namespace qm {
+
+frmSupportAttack::frmSupportAttack(Session& session, QWidget* parent)
+    : QDialog(parent), session_(session) {
+    setObjectName(QStringLiteral("frmSupportAttack"));
+    setWindowTitle(QStringLiteral("Support Attack"));
+
+    lstAllies_ = new QListWidget(this);
+    lstAllies_->setObjectName(QStringLiteral("lstAllies"));
+    lstAllies_->viewport()->installEventFilter(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lstAllies_);
+
+    const GameState& game = session_.game;
+    session_.interaction.SupportedPlayer = game.CurrentPlayer;
+    for (const std::int16_t player : SupportAttackCandidates(game))
+        AddPlayerEntry(*lstAllies_, game, player);
+}
+
+bool frmSupportAttack::eventFilter(QObject* watched, QEvent* event) {
+    // A double-click anywhere in the list answers, on an entry or not.
+    if (watched == lstAllies_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        session_.interaction.SupportedPlayer =
+            SelectedEntryData(*lstAllies_).value_or(session_.game.CurrentPlayer);
+        accept();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace qm

@@ -1,0 +1,342 @@
+#include "ui/frmWinQM.h"
+
+#include "files/OpenReport.h"
+#include "files/SaveOrders.h"
+#include "map/DisplaySettingsFile.h"
+#include "state/Session.h"
+#include "state/TurnRules.h"
+#include "ui/AreaGridModel.h"
+#include "ui/frmAbout.h"
+#include "ui/frmCallToArms.h"
+#include "ui/frmMap.h"
+#include "ui/frmRelations.h"
+#include "ui/frmSummary.h"
+#include "ui/frmSupportAttack.h"
+#include "ui/frmYourAreas.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace qm {
+
+namespace {
+
+constexpr int kVisibleGridRows = 8;  // the heading and seven areas
+
+int SampleWidth(const QFontMetrics& metrics, const char* sample) {
+    return metrics.horizontalAdvance(QString::fromLatin1(sample)) + 4;
+}
+
+}  // namespace
+
+frmWinQM::frmWinQM(Session& session) : session_(session) {
+    setObjectName(QStringLiteral("frmWinQM"));
+    setWindowTitle(QString::fromUtf16(kDesignCaption));
+    BuildMenus();
+    BuildGrids();
+    summary_ = std::make_unique<frmSummary>();
+}
+
+frmWinQM::~frmWinQM() {
+    delete yourAreas_;
+    delete about_;
+}
+
+QAction* frmWinQM::AddCommand(QMenu* menu, const char* name, const QString& caption,
+                              void (frmWinQM::*handler)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    if (handler) {
+        connect(action, &QAction::triggered, this, handler);
+    } else {
+        pending_.insert(action);
+        action->setEnabled(false);
+    }
+    return action;
+}
+
+void frmWinQM::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    AddCommand(file, "mnuOpen", QStringLiteral("&Open"), &frmWinQM::OnOpen)
+        ->setShortcut(QKeySequence::Open);
+    AddCommand(file, "mnuMerge", QStringLiteral("&Merge"));
+    QAction* save = AddCommand(file, "mnuSave", QStringLiteral("&Save "), &frmWinQM::OnSave);
+    save->setShortcut(QKeySequence::Save);
+    save->setEnabled(false);  // nothing to save before a report is open
+    AddCommand(file, "mnuExit", QStringLiteral("&Exit"), &frmWinQM::OnExit)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    // A maintenance menu: shown, but off for players.
+    QMenu* areaData = menuBar()->addMenu(QStringLiteral("&Area Data"));
+    areaData->setObjectName(QStringLiteral("mnuAreaData"));
+    AddCommand(areaData, "mnuEditHex", QStringLiteral("&Edit Hex"));
+    AddCommand(areaData, "mnuSaveHexData", QStringLiteral("&Save Hex Data"));
+    areaData->menuAction()->setEnabled(false);
+
+    QMenu* command = menuBar()->addMenu(QStringLiteral("&Command"));
+    command->setObjectName(QStringLiteral("mnuCommand"));
+    AddCommand(command, "mnuANW", QStringLiteral("&ANW"));
+    AddCommand(command, "mnuCallToArms", QStringLiteral("&Call to Arms"),
+               &frmWinQM::OnCallToArms);
+    AddCommand(command, "mnuGrantAccess", QStringLiteral("&Grant Access"));
+    AddCommand(command, "mnuSpy", QStringLiteral("&Spy"));
+    AddCommand(command, "mnuVictoryConditions", QStringLiteral("&VictoryConditions"));
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    AddCommand(view, "mnuRelations", QStringLiteral("&Relations"), &frmWinQM::OnRelations);
+    AddCommand(view, "mnuYourAreas", QStringLiteral("&Your Areas"), &frmWinQM::OnYourAreas);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("mnuOptions"));
+    AddCommand(options, "mnuMapColors", QStringLiteral("Map &Colors"));
+    AddCommand(options, "mnuHex", QStringLiteral("Hex map"))->setCheckable(true);
+    AddCommand(options, "mnuZoom", QStringLiteral("&Zoom Map"));
+    AddCommand(options, "mnuTypeofUnitDisplay", QStringLiteral("Type of Unit Display"));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    AddCommand(help, "mnuAbout", QStringLiteral("&About"), &frmWinQM::OnAbout);
+}
+
+frmYourAreas* frmWinQM::yourAreasWindow() const { return yourAreas_.data(); }
+
+QAction* frmWinQM::menuAction(const QString& name) const {
+    return findChild<QAction*>(name);
+}
+
+void frmWinQM::BuildGrids() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    areaModel_ = new AreaGridModel(this);
+    grdArea_ = new QTableView(central);
+    grdArea_->setObjectName(QStringLiteral("grdArea"));
+    grdArea_->setModel(areaModel_);
+    grdArea_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdArea_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdArea_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    grdArea_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    grdArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    grdArea_->verticalHeader()->hide();
+    grdArea_->setWordWrap(false);
+
+    const QFontMetrics metrics(grdArea_->font());
+    const int rowHeight = metrics.height() + 4;
+    QHeaderView* heading = grdArea_->horizontalHeader();
+    heading->setSectionResizeMode(QHeaderView::Fixed);
+    heading->setHighlightSections(false);
+    heading->setFixedHeight(rowHeight);
+    grdArea_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdArea_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    grdArea_->verticalHeader()->setMinimumSectionSize(1);
+
+    int columnsWidth = 0;
+    int areaGroup = 0, unitGroup = 0;
+    for (int column = 0; column < kAreaColumnCount; ++column) {
+        const int width = SampleWidth(metrics, AreaGridModel::kWidthSamples[column]);
+        grdArea_->setColumnWidth(column, width);
+        columnsWidth += width;
+        if (column <= kColSupply) areaGroup += width;
+        else if (column <= kColUnitType) unitGroup += width;
+    }
+    const int frame = 2 * grdArea_->frameWidth();
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grdArea_);
+    grdArea_->setFixedSize(columnsWidth + frame + scrollBar, kVisibleGridRows * rowHeight + frame);
+
+    grdAreaTitle_ = new QTableWidget(1, 3, central);
+    grdAreaTitle_->setObjectName(QStringLiteral("grdAreaTitle"));
+    grdAreaTitle_->horizontalHeader()->hide();
+    grdAreaTitle_->verticalHeader()->hide();
+    grdAreaTitle_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdAreaTitle_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdAreaTitle_->setSelectionMode(QAbstractItemView::NoSelection);
+    grdAreaTitle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdAreaTitle_->setFocusPolicy(Qt::NoFocus);
+    grdAreaTitle_->verticalHeader()->setMinimumSectionSize(1);
+    grdAreaTitle_->setRowHeight(0, rowHeight + 1);
+    grdAreaTitle_->setColumnWidth(0, areaGroup);
+    grdAreaTitle_->setColumnWidth(1, unitGroup);
+    grdAreaTitle_->setColumnWidth(2, grdArea_->width());
+    const char* titles[] = {"Area", "Unit"};
+    for (int column = 0; column < 2; ++column) {
+        auto* item = new QTableWidgetItem(QString::fromLatin1(titles[column]));
+        item->setTextAlignment(Qt::AlignCenter);
+        grdAreaTitle_->setItem(0, column, item);
+    }
+    grdAreaTitle_->setFixedSize(grdArea_->width(), rowHeight + 1 + frame);
+
+    layout->addWidget(grdAreaTitle_);
+    layout->addWidget(grdArea_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setCentralWidget(central);
+
+    connect(grdArea_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid())
+                    session_.interaction.SelectedArea = static_cast<std::int16_t>(current.row() + 1);
+            });
+    connect(grdArea_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid() && session_.interaction.MapMode.isEmpty())
+            session_.interaction.SelectedArea = static_cast<std::int16_t>(index.row() + 1);
+    });
+}
+
+void frmWinQM::Startup(const QString& programDir, const QString& commandLine) {
+    move(0, 0);
+    session_.interaction.SelectedArea = 0;
+    session_.picture.UnitDisplay = 0;
+    LoadDisplaySettings(session_.display, DefaultSettingsPath());
+    SyncHexMark();
+    QString dir = programDir;
+    if (!dir.endsWith(u'/')) dir += u'/';
+    session_.game.ProgramDir = dir;
+
+    const QString path = commandLine.trimmed();
+    if (!path.isEmpty()) OpenReport(path, true);
+
+    summary_->PlaceBeside(*this);
+    summary_->show();
+    SummaryShown = true;
+}
+
+bool frmWinQM::OpenReport(const QString& fullPath, bool fromCommandLine) {
+    session_.port.SetBusy(true);
+    const OpenResult result = OpenReportFile(session_, fullPath);
+    if (result != OpenResult::Rejected) {
+        menuAction(QStringLiteral("mnuSave"))->setEnabled(true);
+        if (!fromCommandLine) menuAction(QStringLiteral("mnuOpen"))->setEnabled(false);
+        if (result == OpenResult::Opened) ShowMapWindow();
+    }
+    session_.port.SetBusy(false);
+    return result != OpenResult::Rejected;
+}
+
+void frmWinQM::ShowMapWindow() {
+    if (!map_) map_ = std::make_unique<frmMap>(session_, *this);
+    map_->Load();
+    map_->show();
+}
+
+void frmWinQM::SyncHexMark() {
+    menuAction(QStringLiteral("mnuHex"))->setChecked(session_.display.HexDisplay != 0);
+}
+
+void frmWinQM::ScrollGridToArea(int area) {
+    if (!IsAreaNumber(area) || areaModel_->rowCount() == 0) return;
+    const int topRow = std::min(area, kLastTopRow);
+    grdArea_->doItemsLayout();  // the scroll range follows the rows only when laid out
+    grdArea_->verticalScrollBar()->setValue(topRow - 1);
+}
+
+void frmWinQM::EnableMenu(MenuCommand command, bool enabled) {
+    const char* name = nullptr;
+    switch (command) {
+        case MenuCommand::Open: name = "mnuOpen"; break;
+        case MenuCommand::Merge: name = "mnuMerge"; break;
+        case MenuCommand::Save: name = "mnuSave"; break;
+        case MenuCommand::VictoryConditions: name = "mnuVictoryConditions"; break;
+    }
+    QAction* action = menuAction(QString::fromLatin1(name));
+    if (action && !pending_.contains(action)) action->setEnabled(enabled);
+}
+
+void frmWinQM::SetGridRows(GridId grid, int rows) {
+    if (grid == GridId::Area) areaModel_->SetGridRows(rows);
+}
+
+void frmWinQM::SetGridCell(GridId grid, int row, int column, const QString& text) {
+    if (grid == GridId::Area) areaModel_->SetGridCell(row, column, text);
+    else summary_->SetCell(row, column, text);
+}
+
+void frmWinQM::MapViewChanged() {
+    if (map_) map_->ViewChanged();
+}
+
+std::int16_t frmWinQM::AskSupportedPlayer() {
+    frmSupportAttack dialog(session_, map_ ? static_cast<QWidget*>(map_.get()) : this);
+    dialog.exec();
+    return session_.interaction.SupportedPlayer;
+}
+
+void frmWinQM::ShowOtherWindows(bool shown) {
+    if (SummaryShown) summary_->setVisible(shown);
+    if (session_.MapShown && map_) map_->setVisible(shown);
+}
+
+void frmWinQM::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange) {
+        if (windowState() & Qt::WindowMinimized) ShowOtherWindows(false);
+        else if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+            ShowOtherWindows(true);
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void frmWinQM::closeEvent(QCloseEvent* event) {
+    if (map_) map_->close();
+    summary_->close();
+    if (yourAreas_) yourAreas_->close();
+    if (about_) about_->close();
+    QMainWindow::closeEvent(event);
+}
+
+void frmWinQM::OnOpen() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Open"), session_.game.ReportDir,
+        QStringLiteral("QM Report (plyrdata.*);;All Files (*)"));
+    if (path.isEmpty()) return;
+    OpenReport(path, false);
+}
+
+void frmWinQM::OnSave() { SaveOrders(session_); }
+
+void frmWinQM::OnExit() {
+    SaveDisplaySettings(session_.display, DefaultSettingsPath());
+    close();
+}
+
+void frmWinQM::OnCallToArms() {
+    if (IsFirstThreeTurns(session_.game)) {
+        session_.port.ShowMessage(QString::fromUtf16(kFirstTurnsRefusal),
+                                  MessageIcon::Information);
+        return;
+    }
+    frmCallToArms dialog(session_, this);
+    dialog.exec();
+}
+
+void frmWinQM::OnRelations() {
+    frmRelations dialog(session_.game, this);
+    dialog.exec();
+}
+
+void frmWinQM::OnYourAreas() {
+    if (!yourAreas_) yourAreas_ = new frmYourAreas(session_.game);
+    yourAreas_->show();
+    yourAreas_->raise();
+}
+
+void frmWinQM::OnAbout() {
+    if (!about_) about_ = new frmAbout();
+    about_->show();
+    about_->raise();
+}
+
+}  // namespace qm

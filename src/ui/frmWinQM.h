@@ -1,0 +1,98 @@
+#pragma once
+// The main window: start-up, the area grid, the menus and the file commands.
+// It owns the summary and map windows and lives for the whole run.
+
+#include "state/WindowPort.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QSet>
+
+#include <cstdint>
+#include <memory>
+
+class QAction;
+class QTableView;
+class QTableWidget;
+
+namespace qm {
+
+struct Session;
+class AreaGridModel;
+class frmMap;
+class frmSummary;
+class frmYourAreas;
+class frmAbout;
+
+class frmWinQM : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr char16_t kDesignCaption[] = u"Zez-QM V1.06 32-bit";
+    /// Last row that may be scrolled to the top of the area grid.
+    static constexpr int kLastTopRow = 267;
+
+    explicit frmWinQM(Session& session);
+    ~frmWinQM() override;
+
+    /// Start-up after the window is created: settings, program directory, the
+    /// report named on the command line, the summary window.
+    void Startup(const QString& programDir, const QString& commandLine);
+
+    /// Opens a report as File > Open does; true when it was taken. A report
+    /// from the command line leaves Open enabled.
+    bool OpenReport(const QString& fullPath, bool fromCommandLine);
+
+    /// The Hex map menu entry's check mark follows the display mode.
+    void SyncHexMark();
+    /// Makes the row of `area` the grid's top row (never a row after 267).
+    void ScrollGridToArea(int area);
+
+    // Called through the window port.
+    void EnableMenu(MenuCommand command, bool enabled);
+    void SetGridRows(GridId grid, int rows);
+    void SetGridCell(GridId grid, int row, int column, const QString& text);
+    void MapViewChanged();
+    std::int16_t AskSupportedPlayer();
+
+    AreaGridModel& areaGrid() { return *areaModel_; }
+    QTableView* grdArea() const { return grdArea_; }
+    QTableWidget* grdAreaTitle() const { return grdAreaTitle_; }
+    frmMap* mapWindow() const { return map_.get(); }
+    frmSummary* summaryWindow() const { return summary_.get(); }
+    frmYourAreas* yourAreasWindow() const;
+    /// A menu command by its name (mnuOpen, mnuSave, ...).
+    QAction* menuAction(const QString& name) const;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildGrids();
+    QAction* AddCommand(QMenu* menu, const char* name, const QString& caption,
+                        void (frmWinQM::*handler)() = nullptr);
+    void ShowMapWindow();
+    void ShowOtherWindows(bool shown);
+
+    void OnOpen();
+    void OnSave();
+    void OnExit();
+    void OnCallToArms();
+    void OnRelations();
+    void OnYourAreas();
+    void OnAbout();
+
+    Session& session_;
+    AreaGridModel* areaModel_ = nullptr;
+    QTableView* grdArea_ = nullptr;
+    QTableWidget* grdAreaTitle_ = nullptr;
+    std::unique_ptr<frmSummary> summary_;
+    std::unique_ptr<frmMap> map_;
+    QPointer<frmYourAreas> yourAreas_;
+    QPointer<frmAbout> about_;
+    QSet<QAction*> pending_;  // entries whose windows come with later work
+    bool SummaryShown = false;
+};
+
+}  // namespace qm

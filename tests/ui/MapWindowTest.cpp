@@ -1,0 +1,224 @@
+#include "ui/WindowsFixture.h"
+
+#include "map/Geometry.h"
+#include "map/HexSearch.h"
+#include "map/MapDrawing.h"
+#include "ui/AreaGridModel.h"
+#include "ui/MapView.h"
+#include "ui/frmMap.h"
+#include "ui/frmSummary.h"
+
+#include <QAction>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+
+namespace qm {
+namespace {
+
+using test::Message;
+using test::ReportText;
+
+enum Option { MO, SA, SD, CO, DU, RU, AA, AC, AF, AS, UU, Cancel };
+
+// Player 3 owns areas 5, 6, 10, 15, 20, 25 and 60 of the hand-made map (supply 2
+// each), with an army in 5, a fleet in 60 and a corps in France's area 12.
+ReportText HandReport() {
+    ReportText report;
+    report.areas = {{5, 3, 3, 1},  {12, 2, 3, 2}, {60, 3, 3, 3}, {7, 1, 0, 0},
+                    {10, 3, 0, 0}, {15, 3, 0, 0}, {20, 3, 0, 0}, {25, 3, 0, 0}, {6, 3, 0, 0}};
+    return report;
+}
+
+class MapWindowTest : public test::WindowsFixture {
+protected:
+    void StartWithHandReport() {
+        const QString programDir = HandMapDir(4);
+        reportPath = reportFolder.Write(QStringLiteral("plyrdata.3"), HandReport().Build());
+        Start(reportPath, programDir);
+        messages.clear();  // the missing working copy
+        ASSERT_NE(map(), nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(map()));
+    }
+
+    frmMap* map() { return mainWindow().mapWindow(); }
+    MapView* view() { return map()->picView(); }
+    QString Grid(int row, int column) { return mainWindow().areaGrid().GridCell(row, column); }
+    QString Summary(int row) {
+        return mainWindow().summaryWindow()->grdSummary()->item(row, 1)->text();
+    }
+
+    /// A point of picView inside the area's unit cell, scrolling the map there if needed.
+    QPoint PointOf(int area) {
+        const auto cell = FindHexOfArea(session(), area);
+        EXPECT_TRUE(cell.has_value()) << area;
+        if (!cell) return {};
+        const auto outline = CellOutline(session().geometry, cell->Column, cell->Row);
+        QPoint centre;
+        for (const QPoint& corner : outline) centre += corner;
+        centre /= 6;
+        DisplaySettings& display = session().display;
+        QPoint point = centre + QPoint(display.MapX, display.MapY);
+        if (!view()->rect().adjusted(5, 5, -5, -5).contains(point)) {
+            display.MapX = static_cast<std::int16_t>(60 - centre.x());
+            display.MapY = static_cast<std::int16_t>(std::min(0, 60 - centre.y()));
+            map()->resize(map()->size());  // refits and redraws the view
+            RefreshView(session());
+            point = centre + QPoint(display.MapX, display.MapY);
+        }
+        const auto hit = HexAtPoint(session(), float(point.x()), float(point.y()));
+        EXPECT_TRUE(hit && session().hexes.at(hit->Column, hit->Row).Area == area) << area;
+        return point;
+    }
+
+    QPoint InWindow(QPoint viewPoint) { return view()->mapTo(map(), viewPoint); }
+    void Click(int area) {
+        QTest::mouseClick(map()->windowHandle(), Qt::LeftButton, {}, InWindow(PointOf(area)));
+    }
+    void DoubleClick(int area, Option option) {
+        map()->optCommand(option)->setChecked(true);
+        QTest::mouseDClick(map()->windowHandle(), Qt::LeftButton, {}, InWindow(PointOf(area)));
+    }
+
+    QString reportPath;
+};
+
+TEST_F(MapWindowTest, OptionsInTheirOrderAndTheViewFitsTheWindow) {
+    StartWithHandReport();
+    EXPECT_EQ(map()->windowTitle(), "Map");
+    const QStringList captions = {"MO", "SA", "SD", "CO", "DU", "RU",
+                                  "AA", "AC", "AF", "AS", "UU", "Cancel"};
+    for (int i = 0; i < frmMap::kOptionCount; ++i) {
+        EXPECT_EQ(map()->optCommand(i)->text(), captions[i]);
+        if (i > 0) {
+            EXPECT_LT(map()->optCommand(i - 1)->x(), map()->optCommand(i)->x());
+        }
+    }
+    EXPECT_EQ(view()->width(), std::min(map()->width(), session().geometry.MapWidth()));
+    EXPECT_EQ(session().picture.picView.size(), view()->size());
+    EXPECT_LE(session().display.MapX, 0);
+    EXPECT_LE(session().display.MapY, 0);
+}
+
+TEST_F(MapWindowTest, DoubleClickWithBuildRecordsItAtOnce) {
+    StartWithHandReport();
+    ASSERT_EQ(Summary(7), "7");
+    DoubleClick(10, AA);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(session().interaction.SelectedArea, 10);
+    EXPECT_EQ(session().game.area(10).Command, "AA");
+    EXPECT_EQ(Grid(10, kColCommand), "AA");
+    EXPECT_EQ(Summary(7), "5");
+    // Its click scrolled the grid to the area first.
+    EXPECT_EQ(mainWindow().grdArea()->rowAt(0) + 1, 10);
+}
+
+TEST_F(MapWindowTest, MoveIsArmedByDoubleClickAndCompletedByClick) {
+    StartWithHandReport();
+    DoubleClick(5, MO);
+    EXPECT_EQ(session().interaction.MapMode, "MO");
+    EXPECT_EQ(session().interaction.SelectedArea, 5);
+    Click(6);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(session().interaction.MapMode.isEmpty());
+    EXPECT_EQ(session().game.area(5).Command, "MO");
+    EXPECT_EQ(session().game.area(5).Parm1, 6);
+    EXPECT_EQ(Grid(5, kColCommand), "MO");
+    EXPECT_EQ(Grid(5, kColParm1), "6");
+}
+
+TEST_F(MapWindowTest, ClickOnAreaNotAdjacentRefusesAndDisarms) {
+    StartWithHandReport();
+    DoubleClick(5, MO);
+    Click(50);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].icon, MessageIcon::Stop);
+    EXPECT_TRUE(session().interaction.MapMode.isEmpty());
+    EXPECT_TRUE(session().game.area(5).Command.isEmpty());
+    EXPECT_EQ(Grid(5, kColCommand), "");
+}
+
+TEST_F(MapWindowTest, MoveWithoutOwnUnitIsRefusedAndTheNextClickOnlyScrolls) {
+    StartWithHandReport();
+    DoubleClick(7, MO);
+    EXPECT_EQ(messages, (std::vector<Message>{{"No unit there owned by you", MessageIcon::Stop}}));
+    EXPECT_TRUE(session().interaction.MapMode.isEmpty());
+    Click(40);
+    EXPECT_EQ(mainWindow().grdArea()->rowAt(0) + 1, 40);
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+TEST_F(MapWindowTest, ClickOnArea270PutsRow267OnTop) {
+    StartWithHandReport();
+    Click(270);
+    EXPECT_EQ(mainWindow().grdArea()->rowAt(0) + 1, 267);
+    Click(30);
+    EXPECT_EQ(mainWindow().grdArea()->rowAt(0) + 1, 30);
+}
+
+TEST_F(MapWindowTest, RightDragScrollsAndWrapsEastWest) {
+    StartWithHandReport();
+    QWindow* window = map()->windowHandle();
+    DisplaySettings& display = session().display;
+    display.MapX = -10;
+    display.MapY = 0;
+    const QPoint start = InWindow(QPoint(100, 100));
+    QTest::mousePress(window, Qt::RightButton, {}, start);
+    EXPECT_EQ(map()->windowTitle(), "Map - Drag Mode");
+    QTest::mouseMove(window, start + QPoint(150, 40));
+    QTest::mouseRelease(window, Qt::RightButton, {}, start + QPoint(150, 40));
+    EXPECT_EQ(map()->windowTitle(), "Map");
+    // 140 to the right of the west edge wraps; dragging down leaves no gap above.
+    EXPECT_EQ(display.MapX, 140 - session().geometry.MapWidth());
+    EXPECT_EQ(display.MapY, 0);
+
+    QTest::mousePress(window, Qt::RightButton, {}, start);
+    QTest::mouseRelease(window, Qt::RightButton, {}, start);
+    EXPECT_EQ(display.MapX, 140 - session().geometry.MapWidth());
+    EXPECT_EQ(map()->windowTitle(), "Map");
+
+    // Up by far more than the map: no gap below it when the map is taller than the view.
+    QTest::mousePress(window, Qt::RightButton, {}, start);
+    QTest::mouseRelease(window, Qt::RightButton, {}, start - QPoint(0, 5000));
+    if (session().geometry.MapPixelHeight() > view()->height()) {
+        EXPECT_EQ(display.MapY, view()->height() - session().geometry.MapPixelHeight());
+    }
+}
+
+TEST_F(MapWindowTest, ShiftCtrlAltRightPressIsNoDrag) {
+    StartWithHandReport();
+    const Qt::KeyboardModifiers all = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
+    const QPoint start = InWindow(QPoint(100, 100));
+    const std::int16_t before = session().display.MapX;
+    QTest::mousePress(map()->windowHandle(), Qt::RightButton, all, start);
+    EXPECT_EQ(map()->windowTitle(), "Map");
+    QTest::mouseRelease(map()->windowHandle(), Qt::RightButton, all, start + QPoint(60, 0));
+    EXPECT_EQ(session().display.MapX, before);
+}
+
+TEST_F(MapWindowTest, SavedOrdersComeBackInAFreshRun) {
+    StartWithHandReport();
+    DoubleClick(10, AA);
+    DoubleClick(5, MO);
+    Click(6);
+    DoubleClick(15, AF);
+    ASSERT_TRUE(messages.empty()) << messages[0].text.toStdString();
+    mainWindow().menuAction("mnuSave")->trigger();
+    ASSERT_TRUE(messages.empty()) << messages[0].text.toStdString();
+    EXPECT_TRUE(reportFolder.Exists("commands.dat"));
+
+    NewProgram();
+    Start(reportPath, programFolder.path());
+    const GameState& game = session().game;
+    EXPECT_EQ(game.area(10).Command, "AA");
+    EXPECT_EQ(game.area(15).Command, "AF");
+    EXPECT_EQ(game.area(5).Command, "MO");
+    EXPECT_EQ(game.area(5).Parm1, 6);
+    EXPECT_EQ(Grid(5, kColCommand), "MO");
+    EXPECT_EQ(Grid(10, kColCommand), "AA");
+    EXPECT_EQ(Summary(7), "3");
+}
+
+}  // namespace
+}  // namespace qm
