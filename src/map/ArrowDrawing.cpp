@@ -1,0 +1,87 @@
+#include "map/ArrowDrawing.h"
+
+#include "map/ArrowGeometry.h"
+#include "map/MapDrawing.h"
+#include "map/Raster.h"
+#include "state/Session.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace qm {
+
+namespace {
+
+int ArrowColourIndex(const QString& code) {
+    static const char16_t* const kCodes[] = {u"CO", u"MO", u"SA", u"SD"};
+    for (int i = 0; i < 4; ++i) {
+        if (code == QStringView(kCodes[i])) return i;
+    }
+    return -1;
+}
+
+ArrowRecord* FindOrCreateArrow(Session& session, int low, int high) {
+    auto& table = session.picture.ArrowTable;
+    const auto found = std::find_if(table.begin(), table.end(), [&](const ArrowRecord& arrow) {
+        return arrow.EndA.Area == low && arrow.EndB.Area == high;
+    });
+    if (found != table.end()) return &*found;
+    std::optional<ArrowRecord> created = CreateArrow(session, low, high);
+    if (!created) return nullptr;
+    table.push_back(std::move(*created));
+    return &table.back();
+}
+
+// One pass: the shaft and the head at one end, at each of the three
+// translations that can show it (the board wraps east-west).
+void PaintPass(QPainter& painter, const ArrowRecord& arrow, const ArrowEnd& head, QPointF origin,
+               float mapWidth, QRectF visible) {
+    const QLineF lines[] = {
+        {arrow.EndA.TipX, arrow.EndA.TipY, arrow.EndB.TipX, arrow.EndB.TipY},
+        {head.TipX, head.TipY, head.Barb1X, head.Barb1Y},
+        {head.TipX, head.TipY, head.Barb2X, head.Barb2Y},
+    };
+    QRectF bounds = QRectF(lines[0].p1(), lines[0].p2()).normalized();
+    for (const QLineF& line : lines) bounds |= QRectF(line.p1(), line.p2()).normalized();
+    for (const float shift : {0.0f, mapWidth, -mapWidth}) {
+        const QPointF offset = origin + QPointF(shift, 0);
+        if (!visible.intersects(bounds.translated(offset))) continue;
+        for (const QLineF& line : lines) painter.drawLine(line.translated(offset));
+    }
+}
+
+}  // namespace
+
+void PaintOrderArrow(Session& session, QPainter& painter, std::int16_t from, std::int16_t to,
+                     const QString& code) {
+    const int colour = ArrowColourIndex(code);
+    if (colour < 0 || !IsAreaNumber(from) || !IsAreaNumber(to) || from == to) return;
+    ArrowRecord* arrow = FindOrCreateArrow(session, std::min(from, to), std::max(from, to));
+    if (arrow == nullptr) return;
+    ArrowEnd& head = to < from ? arrow->EndA : arrow->EndB;
+    head.OrderCode = code;
+
+    const DisplaySettings& display = session.display;
+    const QPointF origin(display.MapX, display.MapY);
+    const auto mapWidth = static_cast<float>(session.geometry.MapWidth());
+    // A black outline three pixels wide, then the order's colour inside it.
+    const QRectF visible = QRectF(session.picture.picView.rect()).adjusted(-2, -2, 2, 2);
+    painter.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    PaintPass(painter, *arrow, head, origin, mapWidth, visible);
+    painter.setPen(QPen(QColor::fromRgb(ToRgb(display.ArrowColours[static_cast<std::size_t>(colour)])),
+                        1));
+    PaintPass(painter, *arrow, head, origin, mapWidth, visible);
+}
+
+void DrawOrderArrow(Session& session, std::int16_t from, std::int16_t to, const QString& code) {
+    if (!session.picture.IsLoaded() || session.picture.picView.isNull()) return;
+    {
+        QPainter painter(&session.picture.picView);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        PaintOrderArrow(session, painter, from, to, code);
+    }
+    session.port.ViewChanged();
+}
+
+}  // namespace qm

@@ -1,0 +1,173 @@
+// The board layer: cells with their fill, borders, numbers, supply markers and units.
+
+#include "map/MapDrawing.h"
+
+#include "map/Artwork.h"
+#include "map/Raster.h"
+#include "state/Session.h"
+
+#include <algorithm>
+
+namespace qm {
+
+namespace {
+
+enum class SizeClass { Plain, Small, Large };
+
+SizeClass SizeClassOf(const DisplaySettings& display) {
+    if (display.HexDisplay != 0) {
+        if (display.HexSize >= 26) return SizeClass::Large;
+        if (display.HexSize >= 22) return SizeClass::Small;
+        return SizeClass::Plain;
+    }
+    return display.HexSize >= 34 ? SizeClass::Large : SizeClass::Plain;
+}
+
+std::int32_t CountryColour(const DisplaySettings& display, int player) {
+    // Owners are checked when the report is read; anything else shows as neutral.
+    return display.CountryColours[static_cast<std::size_t>(IsPlayerNumber(player) ? player : 0)];
+}
+
+std::int32_t FillColour(const DisplaySettings& display, const AreaRecord& area) {
+    if (area.AreaType == kWater) return display.WaterColour;
+    if (area.AreaType == kNoEntry) return display.NoGoColour;
+    return CountryColour(display, area.Owner);
+}
+
+bool IsUnitType(int type) { return type >= kArmy && type <= kSquadron; }
+
+const QImage& UnitImage(const Session& session, int type) {
+    const int style = session.picture.UnitDisplay == 4 ? 4 : 0;
+    return StandardArtwork().picUnit[static_cast<std::size_t>(type - 1 + style)];
+}
+
+int BuildType(const QString& command) {
+    if (command == u"AA") return kArmy;
+    if (command == u"AC") return kCorps;
+    if (command == u"AF") return kFleet;
+    if (command == u"AS") return kSquadron;
+    return kNoUnit;
+}
+
+// The unit line: the owner's box where the unit is a guest or at sea, then
+// the unit (half and half while it is being changed), or the unit being built.
+void DrawUnit(Session& session, const AreaRecord& area, int x, int y) {
+    QImage& board = session.picture.picMap;
+    constexpr int half = kUnitWidth / 2;
+    if (IsUnitType(area.UnitType)) {
+        if (area.UnitOwner != area.Owner || area.AreaType == kWater) {
+            FillRectangle(board, x, y, x + kUnitWidth, y + kImageHeight,
+                          ToRgb(CountryColour(session.display, area.UnitOwner)));
+        }
+        int changedTo = kNoUnit;
+        if (area.Command == u"DU") changedTo = area.UnitType + 1;
+        if (area.Command == u"UU") changedTo = area.UnitType - 1;
+        const QImage& image = UnitImage(session, area.UnitType);
+        if (IsUnitType(changedTo)) {
+            XorImage(board, x, y, image, 0, half);
+            XorImage(board, x + half, y, UnitImage(session, changedTo), half, half);
+        } else {
+            XorImage(board, x, y, image);
+        }
+        return;
+    }
+    const int built = BuildType(area.Command);
+    if (built != kNoUnit) XorImage(board, x, y, UnitImage(session, built));
+}
+
+void DrawNumber(QImage& board, int number, int x, int y) {
+    const auto& digits = StandardArtwork().picDigit;
+    const QString text = QString::number(number);
+    // Centred in the first 24 pixels of the band.
+    int at = x + (3 - static_cast<int>(std::min<qsizetype>(text.size(), 3))) * kDigitWidth / 2;
+    for (const QChar digit : text) {
+        if (!digit.isDigit()) continue;
+        XorImage(board, at, y, digits[static_cast<std::size_t>(digit.unicode() - u'0')]);
+        at += kDigitWidth;
+    }
+}
+
+}  // namespace
+
+void DrawCell(Session& session, int column, int row, int dx, int dy) {
+    if (!session.picture.IsLoaded() || column < 1 || column > kColumns || row < 1 || row > kRows) {
+        return;
+    }
+    const Geometry& geometry = session.geometry;
+    const DisplaySettings& display = session.display;
+    QImage& board = session.picture.picMap;
+    const std::array<QPoint, 6> outline = CellOutline(geometry, column, row, dx, dy);
+    // The east-edge copy of most cells lies wholly beyond the picture (a
+    // border line reaches one pixel past the outline).
+    if (outline[5].x() - 1 >= board.width() || outline[2].x() < 0) return;
+
+    const HexCell& cell = session.hexes.at(column, row);
+    const AreaRecord& area = session.game.area(IsAreaNumber(cell.Area) ? cell.Area : 0);
+    FillCell(board, outline, ToRgb(FillColour(display, area)));
+    const QRgb border = ToRgb(display.BorderColour);
+    for (int side = 1; side <= 6; ++side) {
+        if (cell.Border[static_cast<std::size_t>(side)] != 0) {
+            DrawWideLine(board, outline[static_cast<std::size_t>(side - 1)],
+                         outline[static_cast<std::size_t>(side % 6)], border);
+        }
+    }
+
+    const SizeClass size = SizeClassOf(display);
+    if (size == SizeClass::Plain) return;
+    const int x = outline[0].x() + (geometry.HexSize - kUnitWidth) / 2;
+    const int middle = outline[0].y() + geometry.CellHeight / 2;
+    const bool showUnit = cell.ShowUnit != 0;
+    const bool unitLine =
+        showUnit && (area.UnitType >= kArmy || area.Command.startsWith(QLatin1Char('A')));
+    if (size == SizeClass::Small) {
+        if (showUnit) DrawUnit(session, area, x, middle - kImageHeight / 2);
+        return;
+    }
+
+    const int labelLine = middle - kImageHeight;
+    if (cell.ShowNumber != 0) DrawNumber(board, cell.Area, x, labelLine);
+    if (cell.ShowSupply != 0 && area.Supply >= 1) {
+        // Anything above three points wears the largest marker.
+        const int marker = area.HomeFlag != 0 ? 2 : std::min<int>(area.Supply, 3) - 1;
+        const auto& art = StandardArtwork();
+        if (!unitLine) {
+            XorImage(board, x, middle, art.picSupplyWide[static_cast<std::size_t>(marker)]);
+        } else if (cell.ShowNumber != 0) {
+            XorImage(board, x + 3 * kDigitWidth, labelLine,
+                     art.picSupplyNarrow[static_cast<std::size_t>(marker)]);
+        } else {
+            XorImage(board, x, labelLine, art.picSupplyWide[static_cast<std::size_t>(marker)]);
+        }
+    }
+    if (unitLine) DrawUnit(session, area, x, middle);
+}
+
+void RedrawWholeMap(Session& session) {
+    if (!session.picture.IsLoaded()) return;
+    session.port.SetBusy(true);
+    session.picture.picMap.fill(0xFFFFFFFF);
+    for (int row = 1; row <= kRows; ++row) {
+        for (int column = 1; column <= kColumns; ++column) DrawCell(session, column, row, 0, 0);
+    }
+    // The west corners of column 1 stick out past the west edge; they show at the east edge.
+    const int width = session.geometry.MapWidth();
+    for (int row = 1; row <= kRows; ++row) DrawCell(session, 1, row, width, 0);
+    session.port.SetBusy(false);
+}
+
+void RedrawArea(Session& session, std::int16_t area) {
+    if (!session.picture.IsLoaded() || !IsAreaNumber(area)) return;
+    const AreaRecord& record = session.game.area(area);
+    const int width = session.geometry.MapWidth();
+    for (int row = std::max<int>(record.MinRow, 1); row <= std::min<int>(record.MaxRow, kRows);
+         ++row) {
+        for (int column = std::max<int>(record.MinCol, 1);
+             column <= std::min<int>(record.MaxCol, kColumns); ++column) {
+            if (session.hexes.at(column, row).Area != area) continue;
+            DrawCell(session, column, row, 0, 0);
+            DrawCell(session, column, row, width, 0);
+        }
+    }
+}
+
+}  // namespace qm

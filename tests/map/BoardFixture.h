@@ -1,0 +1,79 @@
+#pragma once
+// A session with a drawn board of a few hand-placed areas, for reading pixels.
+
+#include "map/Artwork.h"
+#include "map/Geometry.h"
+#include "map/MapView.h"
+#include "map/Raster.h"
+#include "state/Session.h"
+#include "support/FakePort.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+namespace qm::test {
+
+class BoardFixture : public ::testing::Test {
+protected:
+    BoardFixture() {
+        DisplaySettings& d = session.display;
+        d.BorderColour = 0x102030;
+        d.WaterColour = 0x405060;
+        d.NoGoColour = 0x708090;
+        for (std::size_t i = 0; i < d.CountryColours.size(); ++i) {
+            d.CountryColours[i] = static_cast<std::int32_t>(0x0A0B00 + 0x110000 * i + i);
+        }
+        session.game.PlayerCount = 5;
+        session.game.CurrentPlayer = 1;
+    }
+
+    /// Gives the cell to the area and widens the area's box.
+    void Place(int area, int column, int row, bool unitCell = false) {
+        HexCell& cell = session.hexes.at(column, row);
+        cell.Area = static_cast<std::int16_t>(area);
+        cell.ShowUnit = unitCell ? -1 : 0;
+        AreaRecord& record = session.game.area(area);
+        record.MinCol = std::min<std::int16_t>(record.MinCol, static_cast<std::int16_t>(column));
+        record.MaxCol = std::max<std::int16_t>(record.MaxCol, static_cast<std::int16_t>(column));
+        record.MinRow = std::min<std::int16_t>(record.MinRow, static_cast<std::int16_t>(row));
+        record.MaxRow = std::max<std::int16_t>(record.MaxRow, static_cast<std::int16_t>(row));
+    }
+
+    AreaRecord& Area(int area, std::int16_t owner, std::int16_t type = kLand) {
+        AreaRecord& record = session.game.area(area);
+        record.Owner = owner;
+        record.AreaType = type;
+        return record;
+    }
+
+    void Load(std::int16_t size, bool hexagons) {
+        session.display.HexSize = size;
+        session.display.HexDisplay = hexagons ? -1 : 0;
+        LoadMapPicture(session);
+    }
+
+    const QImage& Board() const { return session.picture.picMap; }
+    QRgb At(QPoint p) const { return Board().pixel(p); }
+    QRgb Country(int player) const {
+        return ToRgb(session.display.CountryColours[static_cast<std::size_t>(player)]);
+    }
+    std::array<QPoint, 6> Outline(int column, int row) const {
+        return CellOutline(session.geometry, column, row);
+    }
+    /// The start of the 32-pixel band and the middle line of a cell.
+    QPoint Band(int column, int row) const {
+        const auto outline = Outline(column, row);
+        return {outline[0].x() + (session.geometry.HexSize - kUnitWidth) / 2,
+                outline[0].y() + session.geometry.CellHeight / 2};
+    }
+    /// The board's pixels in a rectangle, as an image to compare.
+    QImage Region(int x, int y, int width, int height) const {
+        return Board().copy(x, y, width, height);
+    }
+
+    FakePort port;
+    Session session{port};
+};
+
+}  // namespace qm::test
