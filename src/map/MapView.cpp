@@ -30,12 +30,28 @@ void SetOrigin(Session& session, double x, double y) {
 
 }  // namespace
 
-void LoadMapPicture(Session& session) {
+namespace {
+
+void SizeBoard(Session& session) {
     BuildGeometryTables(session);
-    session.picture.picMap = QImage(session.geometry.MapWidth(), session.geometry.MapPixelHeight(),
-                                    QImage::Format_RGB32);
+    const QSize size(session.geometry.MapWidth(), session.geometry.MapPixelHeight());
+    if (session.picture.picMap.size() != size) {
+        session.picture.picMap = QImage(size, QImage::Format_RGB32);
+    }
+}
+
+}  // namespace
+
+void LoadMapPicture(Session& session) {
+    SizeBoard(session);
     session.picture.ArrowTable.clear();
     RedrawWholeMap(session);
+}
+
+void RebuildMapPicture(Session& session) {
+    SizeBoard(session);
+    RedrawWholeMap(session);
+    RecomputeArrows(session);
 }
 
 void SetViewSize(Session& session, int width, int height) {

@@ -11,6 +11,10 @@ struct Session;
 /// left for SetViewSize.
 void LoadMapPicture(Session& session);
 
+/// After a change of cell size or shape: the geometry rebuilt, picMap
+/// resized and redrawn, every arrow recomputed (the arrows are kept).
+void RebuildMapPicture(Session& session);
+
 /// The view gets the window's inner size, but never more than the board;
 /// then the origin is brought back onto the board. Call RefreshView after.
 void SetViewSize(Session& session, int width, int height);

@@ -183,11 +183,17 @@ TEST_F(Arrows, ArrowGeometryFollowsTheAnchorsAndTheCellHeight) {
     EXPECT_NEAR(length, height / 4, 1e-4);
     EXPECT_EQ(port.viewChanges, 1);
 
-    // A size change moves every arrow.
+    // A size change moves every arrow and resizes the board.
     session.display.HexSize = 30;
-    BuildGeometryTables(session);
-    RecomputeArrows(session);
+    RebuildMapPicture(session);
     EXPECT_FLOAT_EQ(session.picture.ArrowTable[0].EndA.TipX, 2 * 45 + 15);
+    EXPECT_EQ(Board().width(), 70 * 45);
+    session.display.HexDisplay = 0;
+    session.display.HexSize = 36;
+    RebuildMapPicture(session);
+    EXPECT_EQ(Board().size(), QSize(70 * 36, 31 * 36 + 18));
+    EXPECT_EQ(session.picture.ArrowTable.size(), 1u);
+    EXPECT_FLOAT_EQ(session.picture.ArrowTable[0].EndA.TipY, 3 * 36 + 27);
 }
 
 TEST_F(Arrows, NothingIsDrawnWithoutTwoUnitCellsOrForASingleArea) {
