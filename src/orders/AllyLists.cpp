@@ -20,9 +20,7 @@ bool IsEnemy(const GameState& game, std::int16_t player) {
 }
 
 // The players taking part, never more than the table holds.
-int LastPlayer(const GameState& game) {
-    return std::min<int>(game.PlayerCount - 1, kLastPlayer);
-}
+int LastPlayer(const GameState& game) { return std::min<int>(game.PlayerCount - 1, kLastPlayer); }
 
 QString ShortNameOf(const GameState& game, std::int16_t player) {
     return IsPlayerNumber(player) ? game.player(player).ShortName : QString::number(player);
@@ -34,8 +32,10 @@ CallToArmsLists CallToArmsCandidates(const GameState& game) {
     CallToArmsLists lists;
     for (std::int16_t i = 1; i <= LastPlayer(game); ++i) {
         if (i == game.CurrentPlayer) continue;
-        if (IsAlly(game, i)) lists.allies.push_back(i);
-        else if (IsEnemy(game, i)) lists.enemies.push_back(i);
+        if (IsAlly(game, i))
+            lists.allies.push_back(i);
+        else if (IsEnemy(game, i))
+            lists.enemies.push_back(i);
     }
     return lists;
 }

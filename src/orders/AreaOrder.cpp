@@ -28,8 +28,7 @@ void AdjustFreeSupply(Session& session, std::int16_t delta) {
     next = std::clamp(next, int{std::numeric_limits<std::int16_t>::min()},
                       int{std::numeric_limits<std::int16_t>::max()});
     free = static_cast<std::int16_t>(next);
-    session.port.SetGridCell(GridId::Summary, kFreeSupplyRow, kTotalsColumn,
-                             QString::number(free));
+    session.port.SetGridCell(GridId::Summary, kFreeSupplyRow, kTotalsColumn, QString::number(free));
 }
 
 bool SetAreaOrder(Session& session, const QString& code, std::int16_t p1, std::int16_t p2) {

@@ -33,21 +33,32 @@ void MapDoubleClick(Session& session, std::int16_t area, int option) {
     if (!IsAreaNumber(area)) return;
     const QString notYours = QStringLiteral("No unit there owned by you");
     switch (static_cast<MapOption>(option)) {
-        case MapOption::Move: return Arm(session, kMove, notYours);
-        case MapOption::SupportAttack: return Arm(session, kSupportAttack, notYours);
-        case MapOption::SupportDefend: return Arm(session, kSupportDefend, notYours);
+        case MapOption::Move:
+            return Arm(session, kMove, notYours);
+        case MapOption::SupportAttack:
+            return Arm(session, kSupportAttack, notYours);
+        case MapOption::SupportDefend:
+            return Arm(session, kSupportDefend, notYours);
         case MapOption::Convoy:
             return Arm(session, kConvoy,
                        QStringLiteral("No unit in area ") + SignPlace(area) +
                            QStringLiteral(" owned by you"));
-        case MapOption::Downgrade: return DowngradeUnit(session);
-        case MapOption::Remove: return RemoveUnit(session);
-        case MapOption::BuildArmy: return BuildUnit(session, kArmy);
-        case MapOption::BuildCorps: return BuildUnit(session, kCorps);
-        case MapOption::BuildFleet: return BuildUnit(session, kFleet);
-        case MapOption::BuildSquadron: return BuildUnit(session, kSquadron);
-        case MapOption::Upgrade: return UpgradeUnit(session);
-        case MapOption::Cancel: return ClearAreaOrder(session);
+        case MapOption::Downgrade:
+            return DowngradeUnit(session);
+        case MapOption::Remove:
+            return RemoveUnit(session);
+        case MapOption::BuildArmy:
+            return BuildUnit(session, kArmy);
+        case MapOption::BuildCorps:
+            return BuildUnit(session, kCorps);
+        case MapOption::BuildFleet:
+            return BuildUnit(session, kFleet);
+        case MapOption::BuildSquadron:
+            return BuildUnit(session, kSquadron);
+        case MapOption::Upgrade:
+            return UpgradeUnit(session);
+        case MapOption::Cancel:
+            return ClearAreaOrder(session);
     }
 }
 
@@ -57,12 +68,18 @@ MapClickAnswer MapClick(Session& session, std::int16_t t) {
         if (!IsAreaNumber(t)) return {};
         return {MapClickAnswer::Action::ScrollGrid, std::min(t, kLastTopRow)};
     }
-    if (mode == kMove) MoveOrder(session, t);
-    else if (mode == kSupportAttack) SupportAttackOrder(session, t);
-    else if (mode == kSupportDefend) SupportDefendOrder(session, t);
-    else if (mode == kConvoy) ConvoyOrder(session, t);
-    else if (mode == kSpy) SpyOrder(session, t);
-    else if (mode == kGrantAccess) return {MapClickAnswer::Action::GrantAccess, t};
+    if (mode == kMove)
+        MoveOrder(session, t);
+    else if (mode == kSupportAttack)
+        SupportAttackOrder(session, t);
+    else if (mode == kSupportDefend)
+        SupportDefendOrder(session, t);
+    else if (mode == kConvoy)
+        ConvoyOrder(session, t);
+    else if (mode == kSpy)
+        SpyOrder(session, t);
+    else if (mode == kGrantAccess)
+        return {MapClickAnswer::Action::GrantAccess, t};
     return {};
 }
 

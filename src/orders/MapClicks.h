@@ -11,8 +11,18 @@ struct Session;
 
 /// The command options of the map window, by index.
 enum class MapOption : int {
-    Move, SupportAttack, SupportDefend, Convoy, Downgrade, Remove,
-    BuildArmy, BuildCorps, BuildFleet, BuildSquadron, Upgrade, Cancel,
+    Move,
+    SupportAttack,
+    SupportDefend,
+    Convoy,
+    Downgrade,
+    Remove,
+    BuildArmy,
+    BuildCorps,
+    BuildFleet,
+    BuildSquadron,
+    Upgrade,
+    Cancel,
 };
 inline constexpr int kMapOptionCount = 12;
 

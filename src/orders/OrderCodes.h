@@ -38,21 +38,29 @@ inline constexpr QLatin1String kVictoryConditions{"VC"};
 inline std::int16_t UnitTypeSize(std::int16_t unitType) {
     switch (unitType) {
         case kArmy:
-        case kFleet: return 2;
+        case kFleet:
+            return 2;
         case kCorps:
-        case kSquadron: return 1;
-        default: return 0;
+        case kSquadron:
+            return 1;
+        default:
+            return 0;
     }
 }
 
 /// The build code of a unit type 1..4; empty for anything else.
 inline QString BuildCode(std::int16_t unitType) {
     switch (unitType) {
-        case kArmy: return kBuildArmy;
-        case kCorps: return kBuildCorps;
-        case kFleet: return kBuildFleet;
-        case kSquadron: return kBuildSquadron;
-        default: return {};
+        case kArmy:
+            return kBuildArmy;
+        case kCorps:
+            return kBuildCorps;
+        case kFleet:
+            return kBuildFleet;
+        case kSquadron:
+            return kBuildSquadron;
+        default:
+            return {};
     }
 }
 

@@ -21,9 +21,12 @@ struct CellPlace {
     int slot;
     int parameter;
 };
-constexpr std::array<CellPlace, SpyTargets::kCells> kCellPlaces = {
-    {{kFirstSpySlot, 1}, {kFirstSpySlot, 2}, {kFirstSpySlot, 3}, {kFirstSpySlot, 4},
-     {kSecondSpySlot, 1}, {kSecondSpySlot, 2}}};
+constexpr std::array<CellPlace, SpyTargets::kCells> kCellPlaces = {{{kFirstSpySlot, 1},
+                                                                    {kFirstSpySlot, 2},
+                                                                    {kFirstSpySlot, 3},
+                                                                    {kFirstSpySlot, 4},
+                                                                    {kSecondSpySlot, 1},
+                                                                    {kSecondSpySlot, 2}}};
 
 }  // namespace
 
@@ -36,8 +39,8 @@ std::int16_t SpyCellNumber(const QString& text) {
     return static_cast<std::int16_t>(value);
 }
 
-void SetSpyCommand(GameState& game, int slot, const QString& code, std::int16_t p1,
-                   std::int16_t p2, std::int16_t p3, std::int16_t p4) {
+void SetSpyCommand(GameState& game, int slot, const QString& code, std::int16_t p1, std::int16_t p2,
+                   std::int16_t p3, std::int16_t p4) {
     if (slot < 0 || slot > kLastCommandSlot) return;
     CommandRecord& record = game.CommandList[static_cast<std::size_t>(slot)];
     record.Code = code;
@@ -48,9 +51,8 @@ void OpenSpyTargets(Session& session) {
     session.interaction.MapMode = kSpy;
     for (int k = 0; k < SpyTargets::kCells; ++k) {
         const CellPlace place = kCellPlaces[static_cast<std::size_t>(k)];
-        const std::int16_t value =
-            session.game.CommandList[static_cast<std::size_t>(place.slot)]
-                .P[static_cast<std::size_t>(place.parameter)];
+        const std::int16_t value = session.game.CommandList[static_cast<std::size_t>(place.slot)]
+                                       .P[static_cast<std::size_t>(place.parameter)];
         session.spies.cells[static_cast<std::size_t>(k)] = value > 0 ? SignPlace(value) : QString();
     }
 }
@@ -74,7 +76,8 @@ void CloseSpyTargets(Session& session) {
     session.interaction.MapMode.clear();
     std::array<std::int16_t, SpyTargets::kCells> c{};
     for (int k = 0; k < SpyTargets::kCells; ++k)
-        c[static_cast<std::size_t>(k)] = SpyCellNumber(session.spies.cells[static_cast<std::size_t>(k)]);
+        c[static_cast<std::size_t>(k)] =
+            SpyCellNumber(session.spies.cells[static_cast<std::size_t>(k)]);
     SetSpyCommand(session.game, kFirstSpySlot, kSpy, c[0], c[1], c[2], c[3]);
     SetSpyCommand(session.game, kSecondSpySlot, kSpy, c[4], c[5], 0, 0);
 }

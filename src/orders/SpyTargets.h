@@ -23,8 +23,8 @@ struct SpyTargets {
 std::int16_t SpyCellNumber(const QString& text);
 
 /// Sets one slot of the command list without touching CommandCount (slot 0..100).
-void SetSpyCommand(GameState& game, int slot, const QString& code, std::int16_t p1,
-                   std::int16_t p2, std::int16_t p3, std::int16_t p4);
+void SetSpyCommand(GameState& game, int slot, const QString& code, std::int16_t p1, std::int16_t p2,
+                   std::int16_t p3, std::int16_t p4);
 
 /// Opening the spy window: map clicks now spy, and the cells show slots 1 and 2
 /// (a parameter of 0 or less shows as an empty cell).
