@@ -3,6 +3,7 @@
 #include "map/DisplaySettingsFile.h"
 #include "map/HexSearch.h"
 #include "map/MapDrawing.h"
+#include "map/MapView.h"
 #include "orders/MapClicks.h"
 #include "state/Session.h"
 #include "ui/MapView.h"
@@ -28,33 +29,6 @@ namespace {
 
 constexpr char16_t kCaption[] = u"Map";
 constexpr char16_t kDragCaption[] = u"Map - Drag Mode";
-
-// Stand-ins for the renderer's entry points of the map window, until they land.
-void StandInLoadPicture(Session& session) {
-    BuildGeometryTables(session);
-    session.picture.ArrowTable.clear();
-    session.picture.picMap = QImage(session.geometry.MapWidth(), session.geometry.MapPixelHeight(),
-                                    QImage::Format_RGB32);
-    session.picture.picMap.fill(Qt::white);
-}
-
-void StandInViewSize(Session& session, int width, int height) {
-    session.picture.picView = QImage(width, height, QImage::Format_RGB32);
-    session.picture.picView.fill(Qt::white);
-}
-
-void StandInNormalise(Session& session) {
-    DisplaySettings& d = session.display;
-    const int w = session.geometry.MapWidth();
-    const int h = session.geometry.MapPixelHeight();
-    int x = d.MapX, y = d.MapY;
-    while (x > 0) x -= w;
-    while (x + w < 0) x += w;
-    if (y > 0) y = 0;
-    if (h + y < session.picture.picView.height()) y = session.picture.picView.height() - h;
-    d.MapX = static_cast<std::int16_t>(x);
-    d.MapY = static_cast<std::int16_t>(y);
-}
 
 }  // namespace
 
@@ -90,7 +64,7 @@ void frmMap::Load() {
     session_.port.SetBusy(true);
     LoadDisplaySettings(session_.display, DefaultSettingsPath());
     main_.SyncHexMark();
-    StandInLoadPicture(session_);
+    LoadMapPicture(session_);
 
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const int top = main_.frameGeometry().height() + TwipsToPixels(50);
@@ -104,12 +78,8 @@ void frmMap::Load() {
 }
 
 void frmMap::FitView() {
-    const int viewWidth = std::min(width(), session_.geometry.MapWidth());
-    const int viewHeight =
-        std::min(height() - options_->height(), session_.geometry.MapPixelHeight());
-    picView_->resize(std::max(viewWidth, 1), std::max(viewHeight, 1));
-    StandInViewSize(session_, picView_->width(), picView_->height());
-    StandInNormalise(session_);
+    SetViewSize(session_, width(), height() - options_->height());
+    picView_->resize(session_.picture.picView.size());
     RefreshView(session_);
 }
 
@@ -165,14 +135,7 @@ void frmMap::OnRelease(QMouseEvent& event) {
 
 void frmMap::Drop(float x, float y) {
     dragging_ = false;
-    DisplaySettings& display = session_.display;
-    const auto shifted = [](std::int16_t origin, float delta) {
-        return static_cast<std::int16_t>(std::clamp<long>(std::lround(origin + delta), INT16_MIN, INT16_MAX));
-    };
-    display.MapX = shifted(display.MapX, x - DragStartX);
-    display.MapY = shifted(display.MapY, y - DragStartY);
-    StandInNormalise(session_);
-    RefreshView(session_);
+    ScrollMapBy(session_, x - DragStartX, y - DragStartY);
     setWindowTitle(QString::fromUtf16(kCaption));
     picView_->unsetCursor();
 }

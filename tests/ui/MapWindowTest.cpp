@@ -1,5 +1,6 @@
 #include "ui/WindowsFixture.h"
 
+#include "map/DisplaySettingsFile.h"
 #include "map/Geometry.h"
 #include "map/HexSearch.h"
 #include "map/MapDrawing.h"
@@ -34,6 +35,11 @@ ReportText HandReport() {
 class MapWindowTest : public test::WindowsFixture {
 protected:
     void StartWithHandReport() {
+        // Hexagons large enough to show units.
+        DisplaySettings settings;
+        settings.HexDisplay = -1;
+        settings.HexSize = 26;
+        SaveDisplaySettings(settings, DefaultSettingsPath());
         const QString programDir = HandMapDir(4);
         reportPath = reportFolder.Write(QStringLiteral("plyrdata.3"), HandReport().Build());
         Start(reportPath, programDir);
@@ -104,12 +110,18 @@ TEST_F(MapWindowTest, OptionsInTheirOrderAndTheViewFitsTheWindow) {
 TEST_F(MapWindowTest, DoubleClickWithBuildRecordsItAtOnce) {
     StartWithHandReport();
     ASSERT_EQ(Summary(7), "7");
+    const QPoint where = PointOf(10);
+    const QImage before = session().picture.picView.copy();
     DoubleClick(10, AA);
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(session().interaction.SelectedArea, 10);
     EXPECT_EQ(session().game.area(10).Command, "AA");
     EXPECT_EQ(Grid(10, kColCommand), "AA");
     EXPECT_EQ(Summary(7), "5");
+    const QImage& after = session().picture.picView;
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_NE(after.copy(QRect(where - QPoint(30, 30), QSize(60, 60))),
+              before.copy(QRect(where - QPoint(30, 30), QSize(60, 60))));
     // Its click scrolled the grid to the area first.
     EXPECT_EQ(mainWindow().grdArea()->rowAt(0) + 1, 10);
 }
@@ -119,6 +131,8 @@ TEST_F(MapWindowTest, MoveIsArmedByDoubleClickAndCompletedByClick) {
     DoubleClick(5, MO);
     EXPECT_EQ(session().interaction.MapMode, "MO");
     EXPECT_EQ(session().interaction.SelectedArea, 5);
+    PointOf(6);  // scrolls first if need be, so that only the arrow changes the view
+    const QImage before = session().picture.picView.copy();
     Click(6);
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(session().interaction.MapMode.isEmpty());
@@ -126,6 +140,9 @@ TEST_F(MapWindowTest, MoveIsArmedByDoubleClickAndCompletedByClick) {
     EXPECT_EQ(session().game.area(5).Parm1, 6);
     EXPECT_EQ(Grid(5, kColCommand), "MO");
     EXPECT_EQ(Grid(5, kColParm1), "6");
+    ASSERT_EQ(session().picture.ArrowTable.size(), 1u);
+    EXPECT_EQ(session().picture.ArrowTable[0].EndB.OrderCode, "MO");
+    EXPECT_NE(session().picture.picView, before);
 }
 
 TEST_F(MapWindowTest, ClickOnAreaNotAdjacentRefusesAndDisarms) {
