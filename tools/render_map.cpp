@@ -3,7 +3,8 @@
 //   render_map [options] output.png
 //     --report FILE   the player report (default: the sample game's plyrdata.2)
 //     --data DIR      the folder of map-area.dat and map-hex.dat (default: data/)
-//     --demo          a made-up board instead of a report and map data
+//     --demo          made-up owners and units instead of a report; with no
+//                     --data a made-up board too
 //     --size N        cell size (default 26)
 //     --hex           hexagons (the default is squares)
 //     --symbols       units as symbols
@@ -51,12 +52,10 @@ public:
     std::int16_t AskSupportedPlayer() override { return 0; }
 };
 
-// A made-up board: blocks of cells as areas, every owner, terrain, unit and
-// unit order in turn, for looking at the drawing before there is a world.
-void FillDemoBoard(Session& session) {
+// A made-up board: blocks of cells as areas, for looking at the drawing
+// without a world.
+void FillDemoCells(Session& session) {
     GameState& game = session.game;
-    game.PlayerCount = 13;
-    game.CurrentPlayer = 1;
     for (int column = 1; column <= kColumns; ++column) {
         for (int row = 1; row <= kRows; ++row) {
             const int area = std::min(((column - 1) / 3) * 11 + (row - 1) / 3 + 1, kLastArea);
@@ -85,11 +84,25 @@ void FillDemoBoard(Session& session) {
                                            (area.MinRow + area.MaxRow) / 2);
         middle.ShowNumber = middle.ShowUnit = middle.ShowSupply = -1;
         area.AreaType = number % 7 == 0 ? kWater : number % 29 == 0 ? kNoEntry : kLand;
-        area.Owner = static_cast<std::int16_t>(number % 13);
         area.Supply = static_cast<std::int16_t>(number % 5 == 0 ? number % 3 + 1 : 0);
         area.HomeFlag = number % 17 == 0 ? -1 : 0;
+    }
+}
+
+// Made-up owners, units and unit orders, every kind in turn.
+void FillDemoOwners(Session& session) {
+    GameState& game = session.game;
+    game.PlayerCount = 13;
+    game.CurrentPlayer = 1;
+    for (int number = 1; number <= kLastArea; ++number) {
+        AreaRecord& area = game.area(number);
+        area.Owner = static_cast<std::int16_t>(area.AreaType == kWater ? 0 : number % 13);
+        area.UnitType = kNoUnit;
         if (number % 3 != 1) {
-            area.UnitType = static_cast<std::int16_t>(number % 4 + 1);
+            const int kind = number % 4 + 1;
+            // Fleets and squadrons at sea, armies and corps ashore.
+            area.UnitType = static_cast<std::int16_t>(area.AreaType == kWater ? (kind + 1) / 2 + 2
+                                                                              : (kind + 1) / 2);
             area.UnitOwner = number % 6 == 0 ? static_cast<std::int16_t>((number / 6) % 13) : area.Owner;
         }
         static const char* const kCommands[] = {"", "UU", "DU", "", "AA", "AF", "", "AC", "AS"};
@@ -165,7 +178,13 @@ int main(int argc, char* argv[]) {
         std::clamp(parser.value("size").toInt(), 6, parser.isSet("hex") ? 30 : 36));
     session.picture.UnitDisplay = parser.isSet("symbols") ? 4 : 0;
     if (parser.isSet("demo")) {
-        FillDemoBoard(session);
+        session.game.PlayerCount = 13;
+        if (!parser.isSet("data")) {
+            FillDemoCells(session);
+        } else if (!LoadMapData(session, {QDir(parser.value("data")).absolutePath() + '/'})) {
+            return 1;
+        }
+        FillDemoOwners(session);
         AddDemoOrders(session, parser.value("arrows").toInt());
     } else {
         const QFileInfo report(parser.value("report"));

@@ -5,7 +5,8 @@
 #include "map/Raster.h"
 #include "state/Session.h"
 
-#include <QPainter>
+#include <QLineF>
+#include <QRectF>
 
 #include <algorithm>
 
@@ -35,8 +36,9 @@ ArrowRecord* FindOrCreateArrow(Session& session, int low, int high) {
 
 // One pass: the shaft and the head at one end, at each of the three
 // translations that can show it (the board wraps east-west).
-void PaintPass(QPainter& painter, const ArrowRecord& arrow, const ArrowEnd& head, QPointF origin,
-               float mapWidth, QRectF visible) {
+void PaintPass(QImage& view, const ArrowRecord& arrow, const ArrowEnd& head, QPointF origin,
+               float mapWidth, int width, QRgb colour) {
+    const QRectF visible = QRectF(view.rect()).adjusted(-2, -2, 2, 2);
     const QLineF lines[] = {
         {arrow.EndA.TipX, arrow.EndA.TipY, arrow.EndB.TipX, arrow.EndB.TipY},
         {head.TipX, head.TipY, head.Barb1X, head.Barb1Y},
@@ -47,14 +49,15 @@ void PaintPass(QPainter& painter, const ArrowRecord& arrow, const ArrowEnd& head
     for (const float shift : {0.0f, mapWidth, -mapWidth}) {
         const QPointF offset = origin + QPointF(shift, 0);
         if (!visible.intersects(bounds.translated(offset))) continue;
-        for (const QLineF& line : lines) painter.drawLine(line.translated(offset));
+        for (const QLineF& line : lines) {
+            DrawLine(view, line.p1() + offset, line.p2() + offset, width, colour);
+        }
     }
 }
 
 }  // namespace
 
-void PaintOrderArrow(Session& session, QPainter& painter, std::int16_t from, std::int16_t to,
-                     const QString& code) {
+void PaintOrderArrow(Session& session, std::int16_t from, std::int16_t to, const QString& code) {
     const int colour = ArrowColourIndex(code);
     if (colour < 0 || !IsAreaNumber(from) || !IsAreaNumber(to) || from == to) return;
     ArrowRecord* arrow = FindOrCreateArrow(session, std::min(from, to), std::max(from, to));
@@ -66,21 +69,15 @@ void PaintOrderArrow(Session& session, QPainter& painter, std::int16_t from, std
     const QPointF origin(display.MapX, display.MapY);
     const auto mapWidth = static_cast<float>(session.geometry.MapWidth());
     // A black outline three pixels wide, then the order's colour inside it.
-    const QRectF visible = QRectF(session.picture.picView.rect()).adjusted(-2, -2, 2, 2);
-    painter.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    PaintPass(painter, *arrow, head, origin, mapWidth, visible);
-    painter.setPen(QPen(QColor::fromRgb(ToRgb(display.ArrowColours[static_cast<std::size_t>(colour)])),
-                        1));
-    PaintPass(painter, *arrow, head, origin, mapWidth, visible);
+    QImage& view = session.picture.picView;
+    PaintPass(view, *arrow, head, origin, mapWidth, 3, qRgb(0, 0, 0));
+    PaintPass(view, *arrow, head, origin, mapWidth, 1,
+              ToRgb(display.ArrowColours[static_cast<std::size_t>(colour)]));
 }
 
 void DrawOrderArrow(Session& session, std::int16_t from, std::int16_t to, const QString& code) {
     if (!session.picture.IsLoaded() || session.picture.picView.isNull()) return;
-    {
-        QPainter painter(&session.picture.picView);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        PaintOrderArrow(session, painter, from, to, code);
-    }
+    PaintOrderArrow(session, from, to, code);
     session.port.ViewChanged();
 }
 

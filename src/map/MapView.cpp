@@ -5,8 +5,6 @@
 #include "map/Raster.h"
 #include "state/Session.h"
 
-#include <QPainter>
-
 #include <algorithm>
 #include <cmath>
 
@@ -83,16 +81,11 @@ void RefreshView(Session& session) {
         CopyBlock(view, eastEdge, 0, board, 0, -mapY, view.width() - eastEdge,
                   board.height() + mapY);
     }
-    {
-        QPainter painter(&view);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        for (int area = 1; area <= kLastArea; ++area) {
-            const AreaRecord& record = session.game.area(area);
-            if (record.Command == u"CO" || record.Command == u"MO" || record.Command == u"SA" ||
-                record.Command == u"SD") {
-                PaintOrderArrow(session, painter, static_cast<std::int16_t>(area), record.Parm1,
-                                record.Command);
-            }
+    for (int area = 1; area <= kLastArea; ++area) {
+        const AreaRecord& record = session.game.area(area);
+        if (record.Command == u"CO" || record.Command == u"MO" || record.Command == u"SA" ||
+            record.Command == u"SD") {
+            PaintOrderArrow(session, static_cast<std::int16_t>(area), record.Parm1, record.Command);
         }
     }
     session.port.ViewChanged();

@@ -1,6 +1,8 @@
 #include "map/Raster.h"
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 #include <cstdlib>
 #include <cstring>
 
@@ -8,20 +10,35 @@ namespace qm {
 
 namespace {
 
-QRgb* Row(QImage& picture, int y) { return reinterpret_cast<QRgb*>(picture.scanLine(y)); }
+// The picture's pixels, fetched once per call: every scanLine() on a
+// QImage checks whether it must detach, which costs more than a pixel.
+struct Canvas {
+    explicit Canvas(QImage& picture)
+        : bits(reinterpret_cast<QRgb*>(picture.bits())),
+          stride(static_cast<int>(picture.bytesPerLine() / sizeof(QRgb))),
+          width(picture.width()),
+          height(picture.height()) {}
 
-void FillSpan(QImage& picture, int y, int left, int right, QRgb colour) {
-    if (y < 0 || y >= picture.height()) return;
-    left = std::max(left, 0);
-    right = std::min(right, picture.width() - 1);
-    if (left > right) return;
-    std::fill_n(Row(picture, y) + left, right - left + 1, colour);
-}
+    QRgb* Row(int y) const { return bits + static_cast<std::ptrdiff_t>(y) * stride; }
 
-void Plot(QImage& picture, int x, int y, QRgb colour) {
-    if (x < 0 || y < 0 || x >= picture.width() || y >= picture.height()) return;
-    Row(picture, y)[x] = colour;
-}
+    void Plot(int x, int y, QRgb colour) const {
+        if (x < 0 || y < 0 || x >= width || y >= height) return;
+        Row(y)[x] = colour;
+    }
+
+    void FillSpan(int y, int left, int right, QRgb colour) const {
+        if (y < 0 || y >= height) return;
+        left = std::max(left, 0);
+        right = std::min(right, width - 1);
+        if (left > right) return;
+        std::fill_n(Row(y) + left, right - left + 1, colour);
+    }
+
+    QRgb* bits;
+    int stride;
+    int width;
+    int height;
+};
 
 // x of the side from a to b at height y, rounded half away from a's side the
 // way a one-pixel outline would be stepped.
@@ -35,6 +52,7 @@ int SideX(QPoint a, QPoint b, int y) {
 }  // namespace
 
 void FillCell(QImage& picture, const std::array<QPoint, 6>& p, QRgb colour) {
+    const Canvas canvas(picture);
     const int top = p[0].y();
     const int middle = p[2].y();
     const int bottom = p[3].y();
@@ -44,11 +62,12 @@ void FillCell(QImage& picture, const std::array<QPoint, 6>& p, QRgb colour) {
         const bool upper = y <= middle;
         const int left = upper ? SideX(p[0], p[5], y) : SideX(p[5], p[4], y);
         const int right = upper ? SideX(p[1], p[2], y) : SideX(p[2], p[3], y);
-        FillSpan(picture, y, std::min(left, right), std::max(left, right), colour);
+        canvas.FillSpan(y, std::min(left, right), std::max(left, right), colour);
     }
 }
 
 void DrawWideLine(QImage& picture, QPoint from, QPoint to, QRgb colour) {
+    const Canvas canvas(picture);
     const int dx = to.x() - from.x();
     const int dy = to.y() - from.y();
     if (std::abs(dx) >= std::abs(dy)) {
@@ -57,22 +76,62 @@ void DrawWideLine(QImage& picture, QPoint from, QPoint to, QRgb colour) {
         for (int i = 0; i <= span; ++i) {
             const int x = from.x() + i;
             const int y = span == 0 ? from.y() : SideX({from.y(), from.x()}, {to.y(), to.x()}, x);
-            Plot(picture, x, y - 1, colour);
-            Plot(picture, x, y, colour);
+            canvas.Plot(x, y - 1, colour);
+            canvas.Plot(x, y, colour);
         }
     } else {
         if (dy < 0) std::swap(from, to);
         for (int y = from.y(); y <= to.y(); ++y) {
             const int x = SideX(from, to, y);
-            Plot(picture, x - 1, y, colour);
-            Plot(picture, x, y, colour);
+            canvas.Plot(x - 1, y, colour);
+            canvas.Plot(x, y, colour);
+        }
+    }
+}
+
+void DrawLine(QImage& picture, QPointF from, QPointF to, int width, QRgb colour) {
+    const Canvas canvas(picture);
+    const int half = width / 2;
+    const double x0 = std::nearbyint(from.x()), y0 = std::nearbyint(from.y());
+    const double x1 = std::nearbyint(to.x()), y1 = std::nearbyint(to.y());
+    const bool alongX = std::abs(x1 - x0) >= std::abs(y1 - y0);
+    // Step along the longer axis, only over the part that can touch the picture.
+    const double start = alongX ? std::min(x0, x1) : std::min(y0, y1);
+    const double end = alongX ? std::max(x0, x1) : std::max(y0, y1);
+    const double limit = (alongX ? picture.width() : picture.height()) + half;
+    const double first = std::max(start, static_cast<double>(-half));
+    const double last = std::min(end, limit);
+    if (first > last) return;
+    const double slope = end == start ? 0.0 : alongX ? (y1 - y0) / (x1 - x0) : (x1 - x0) / (y1 - y0);
+    for (int step = static_cast<int>(first); step <= static_cast<int>(last); ++step) {
+        const int across = static_cast<int>(
+            std::nearbyint(alongX ? y0 + (step - x0) * slope : x0 + (step - y0) * slope));
+        if (alongX) {
+            for (int i = -half; i <= half; ++i) canvas.Plot(step, across + i, colour);
+        } else {
+            if (across + half < 0 || across - half >= picture.width() || step < 0 ||
+                step >= picture.height()) {
+                continue;
+            }
+            for (int i = -half; i <= half; ++i) canvas.Plot(across + i, step, colour);
+        }
+    }
+    if (half == 0) return;
+    // Rounded ends: the square around each end without its corners.
+    for (const auto& [x, y] : {std::pair{x0, y0}, std::pair{x1, y1}}) {
+        for (int dy = -half; dy <= half; ++dy) {
+            for (int dx = -half; dx <= half; ++dx) {
+                if (std::abs(dx) == half && std::abs(dy) == half && half > 0) continue;
+                canvas.Plot(static_cast<int>(x) + dx, static_cast<int>(y) + dy, colour);
+            }
         }
     }
 }
 
 void FillRectangle(QImage& picture, int left, int top, int right, int bottom, QRgb colour) {
+    const Canvas canvas(picture);
     for (int y = std::max(top, 0); y < std::min(bottom, picture.height()); ++y) {
-        FillSpan(picture, y, left, right - 1, colour);
+        canvas.FillSpan(y, left, right - 1, colour);
     }
 }
 
@@ -80,9 +139,10 @@ void XorImage(QImage& picture, int x, int y, const QImage& image, int sourceX, i
     const int first = std::max(0, -x);
     const int last = std::min(width, picture.width() - x);
     if (first >= last) return;
+    const Canvas canvas(picture);
     for (int row = std::max(0, -y); row < std::min(image.height(), picture.height() - y); ++row) {
         const auto* source = reinterpret_cast<const QRgb*>(image.constScanLine(row)) + sourceX;
-        QRgb* target = Row(picture, y + row) + x;
+        QRgb* target = canvas.Row(y + row) + x;
         for (int column = first; column < last; ++column) {
             target[column] ^= source[column] & 0x00FFFFFFu;
         }
@@ -98,11 +158,12 @@ void CopyBlock(QImage& target, int x, int y, const QImage& source, int sourceX, 
     height = std::min({height, source.height() - sourceY, target.height() - y}) - skipY;
     if (width <= 0 || height <= 0) return;
     const auto bytes = static_cast<std::size_t>(width) * sizeof(QRgb);
+    const Canvas canvas(target);
     for (int row = 0; row < height; ++row) {
         const auto* from =
             reinterpret_cast<const QRgb*>(source.constScanLine(sourceY + skipY + row)) + sourceX +
             skipX;
-        std::memcpy(Row(target, y + skipY + row) + x + skipX, from, bytes);
+        std::memcpy(canvas.Row(y + skipY + row) + x + skipX, from, bytes);
     }
 }
 

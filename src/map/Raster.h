@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QPointF>
 #include <QRgb>
 
 #include <array>
@@ -26,6 +27,10 @@ void FillCell(QImage& picture, const std::array<QPoint, 6>& outline, QRgb colour
 /// A line two pixels wide, both ends included; the second pixel lies left of
 /// or above the line's own.
 void DrawWideLine(QImage& picture, QPoint from, QPoint to, QRgb colour);
+
+/// A line of odd width (1 or 3) between points rounded to whole pixels, with
+/// rounded ends; for the order arrows on the view.
+void DrawLine(QImage& picture, QPointF from, QPointF to, int width, QRgb colour);
 
 /// The rectangle from `left, top` to `right, bottom`, excluding the right
 /// column and the bottom row.

@@ -36,11 +36,36 @@ TEST(GeneratorsTest, MakeWorldReproducesTheShippedMap) {
     }
 }
 
+TEST(GeneratorsTest, MakeSampleReproducesTheShippedReports) {
+    TempFolder out;
+    ASSERT_EQ(RunTool("make_sample", {QStringLiteral(ZEZ_DATA_DIR), out.path()}), 0);
+    int compared = 0;
+    for (const char* turn : {"1880-1", "1882-3"}) {
+        for (int player = 1; player <= 7; ++player) {
+            const QString name = QStringLiteral("%1/plyrdata.%2").arg(turn).arg(player);
+            EXPECT_TRUE(ReadFile(out.path() + name) ==
+                        ReadFile(QStringLiteral(ZEZ_DATA_DIR "/sample/") + name))
+                << name.toStdString() << " differs from data/sample";
+            ++compared;
+        }
+    }
+    EXPECT_EQ(compared, 14);
+    // Nothing more is made than is shipped.
+    EXPECT_EQ(QDir(out.path() + "1882-3").entryList(QDir::Files).size(), 7);
+}
+
 TEST(GeneratorsTest, MakeWorldRefusesAFolderItCannotWrite) {
     TempFolder out;
     out.Write("file", "not a folder");
     EXPECT_NE(RunTool("make_world", {out.path() + "file"}), 0);
     EXPECT_NE(RunTool("make_world", {}), 0);
+}
+
+TEST(GeneratorsTest, MakeSampleNeedsTheMapAndAPlaceToWrite) {
+    TempFolder out;
+    EXPECT_NE(RunTool("make_sample", {out.path(), out.path()}), 0);  // no map there
+    out.Write("file", "not a folder");
+    EXPECT_NE(RunTool("make_sample", {QStringLiteral(ZEZ_DATA_DIR), out.path() + "file"}), 0);
 }
 
 }  // namespace

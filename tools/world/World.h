@@ -34,12 +34,12 @@ struct WorldArea {
 struct World {
     std::vector<int> areaOf = std::vector<int>(kCells, 0);                  // by cell
     std::vector<WorldArea> areas = std::vector<WorldArea>(qm::kAreaSlots);  // 1..273
-    std::vector<int> homes;  // twelve area numbers, in number order
+    std::vector<int> homes;  // twelve area numbers, each far from those before
 };
 
 inline constexpr int kHomes = 12;
 inline constexpr int kImpassableAreas = 5;
-inline constexpr int kSupplyCentres = 62;  // besides the homes and area 273
+inline constexpr int kSupplyCentres = 60;  // besides the homes and area 273
 
 namespace detail {
 
@@ -248,15 +248,16 @@ inline World MakeWorld() {
         for (const int n : area.neighbours) landNeighbours += world.areas[n].water ? 0 : 1;
         if (landNeighbours >= 3) coasts.push_back(a);
     }
+    // In the order picked, so that the first few (a game of fewer players
+    // reads only so many) are spread as far as the twelve.
     world.homes = detail::SpreadOut(world, coasts, coasts.front(), kHomes);
-    std::sort(world.homes.begin(), world.homes.end());
     for (const int a : world.homes) {
         world.areas[a].home = true;
         world.areas[a].supply = 3;
     }
     world.areas[qm::kNeutralArea].supply = 2;
 
-    // Supply centres of 1, 2 and 3 points, never side by side.
+    // Supply centres of 1, 2 and 3 points, never more than two side by side.
     Rng rng(kWorldSeed ^ 0x5355505031ull);
     std::vector<int> candidates;
     for (int a = 1; a < qm::kLastArea; ++a) {
@@ -270,10 +271,14 @@ inline World MakeWorld() {
     int placed = 0;
     for (const int a : candidates) {
         if (placed == kSupplyCentres) break;
-        bool crowded = false;
-        for (const int n : world.areas[a].neighbours)
-            crowded = crowded || world.areas[n].supply > 0;
-        if (crowded) continue;
+        // At most one centre next door, and that one alone.
+        int near = 0;
+        for (const int n : world.areas[a].neighbours) {
+            if (world.areas[n].supply == 0) continue;
+            ++near;
+            for (const int m : world.areas[n].neighbours) near += world.areas[m].supply > 0;
+        }
+        if (near > 1) continue;
         const double roll = rng.Unit();
         world.areas[a].supply = roll < 0.55 ? 1 : roll < 0.85 ? 2 : 3;
         ++placed;

@@ -1,0 +1,177 @@
+// Speed of the map picture: reading a turn, drawing the board, redrawing one
+// area, refreshing a full-screen view with many arrows, and the plain copy of
+// a full-screen picture that no refresh can beat.
+
+#include "files/ReportReader.h"
+#include "map/MapDataFiles.h"
+#include "map/MapDrawing.h"
+#include "map/MapView.h"
+#include "state/Session.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+using namespace qm;
+
+const QString kDataDir = QStringLiteral(ZEZ_DATA_DIR "/");
+const QString kSampleDir = kDataDir + QStringLiteral("sample/1882-3/");
+const QString kSampleReport = QStringLiteral("plyrdata.2");
+
+class QuietPort : public WindowPort {
+public:
+    void ShowMessage(const QString&, MessageIcon) override {}
+    void SetTitle(const QString&) override {}
+    void EnableMenu(MenuCommand, bool) override {}
+    void SetGridRows(GridId, int) override {}
+    void SetGridCell(GridId, int, int, const QString&) override {}
+    void SetBusy(bool) override {}
+    void ViewChanged() override {}
+    std::int16_t AskSupportedPlayer() override { return 0; }
+};
+
+struct Loaded {
+    QuietPort port;
+    Session session{port};
+};
+
+// Every area with a unit cell gets a unit of a player not its owner, so every
+// cell draws all it can: the slowest board there is.
+void FillEveryUnit(Session& session) {
+    session.game.PlayerCount = 13;
+    for (int number = 1; number <= kLastArea; ++number) {
+        AreaRecord& area = session.game.area(number);
+        area.Owner = static_cast<std::int16_t>(area.AreaType == kWater ? 0 : number % 12 + 1);
+        area.UnitType = static_cast<std::int16_t>(area.AreaType == kWater ? kFleet : kArmy);
+        area.UnitOwner = static_cast<std::int16_t>(number % 12 + 1);
+    }
+}
+
+// The sample game on our world; without the sample report, the world with a
+// unit everywhere. Nothing when there is no world.
+std::unique_ptr<Loaded> LoadSample() {
+    auto loaded = std::make_unique<Loaded>();
+    Session& session = loaded->session;
+    if (QFileInfo::exists(kSampleDir + kSampleReport)) {
+        if (!ReadReport(session, kSampleDir, kSampleReport)) return nullptr;
+    } else {
+        session.game.PlayerCount = 13;
+    }
+    if (!LoadMapData(session, {kDataDir})) return nullptr;
+    if (!QFileInfo::exists(kSampleDir + kSampleReport)) FillEveryUnit(session);
+    return loaded;
+}
+
+std::unique_ptr<Loaded> LoadPicture(benchmark::State& state, std::int16_t size, bool hexagons) {
+    auto loaded = LoadSample();
+    if (!loaded) {
+        state.SkipWithError("no map data in data/");
+        return nullptr;
+    }
+    loaded->session.display.HexSize = size;
+    loaded->session.display.HexDisplay = hexagons ? -1 : 0;
+    LoadMapPicture(loaded->session);
+    return loaded;
+}
+
+void ReadReportAndMapData(benchmark::State& state) {
+    if (!QFileInfo::exists(kSampleDir + kSampleReport)) {
+        state.SkipWithError("no sample game in data/sample/1882-3/");
+        return;
+    }
+    for (auto _ : state) {
+        Loaded loaded;
+        benchmark::DoNotOptimize(ReadReport(loaded.session, kSampleDir, kSampleReport));
+        benchmark::DoNotOptimize(LoadMapData(loaded.session, {kDataDir}));
+    }
+}
+BENCHMARK(ReadReportAndMapData)->Unit(benchmark::kMillisecond);
+
+void RedrawWholeMapAt(benchmark::State& state) {
+    const auto size = static_cast<std::int16_t>(state.range(0));
+    const bool hexagons = state.range(1) != 0;
+    auto loaded = LoadPicture(state, size, hexagons);
+    if (!loaded) return;
+    for (auto _ : state) RedrawWholeMap(loaded->session);
+    state.SetLabel(QStringLiteral("%1 %2, %3 x %4")
+                       .arg(hexagons ? "hex" : "square")
+                       .arg(size)
+                       .arg(loaded->session.picture.picMap.width())
+                       .arg(loaded->session.picture.picMap.height())
+                       .toStdString());
+}
+BENCHMARK(RedrawWholeMapAt)
+    ->Args({30, 1})
+    ->Args({36, 0})
+    ->Args({26, 0})
+    ->Unit(benchmark::kMillisecond);
+
+void RedrawLargeArea(benchmark::State& state) {
+    auto loaded = LoadPicture(state, 30, true);
+    if (!loaded) return;
+    Session& session = loaded->session;
+    // The area with the most cells.
+    int largest = 1, most = 0;
+    for (int area = 1; area <= kLastArea; ++area) {
+        int cells = 0;
+        for (int column = 1; column <= kColumns; ++column) {
+            for (int row = 1; row <= kRows; ++row) cells += session.hexes.at(column, row).Area == area;
+        }
+        if (cells > most) most = cells, largest = area;
+    }
+    for (auto _ : state) RedrawArea(session, static_cast<std::int16_t>(largest));
+    state.SetLabel(QStringLiteral("area %1, %2 cells").arg(largest).arg(most).toStdString());
+}
+BENCHMARK(RedrawLargeArea)->Unit(benchmark::kMicrosecond);
+
+void RefreshFullScreenView(benchmark::State& state) {
+    auto loaded = LoadPicture(state, 30, true);
+    if (!loaded) return;
+    Session& session = loaded->session;
+    // 150 moves, each to the first neighbour, spread over the board.
+    int orders = 0;
+    for (int area = 1; area <= kLastArea && orders < 150; ++area) {
+        AreaRecord& record = session.game.area(area);
+        if (record.Neighbours[1] < 1) continue;
+        record.Command = QStringLiteral("MO");
+        record.Parm1 = record.Neighbours[1];
+        ++orders;
+    }
+    SetViewSize(session, 1920, 1080);
+    session.display.MapX = -400;
+    session.display.MapY = -200;
+    RefreshView(session);  // the arrow records exist from here on
+    for (auto _ : state) RefreshView(session);
+    state.SetLabel(QStringLiteral("%1 arrows").arg(orders).toStdString());
+}
+BENCHMARK(RefreshFullScreenView)->Unit(benchmark::kMicrosecond);
+
+void CopyFullScreenPicture(benchmark::State& state) {
+    QImage source(1920, 1080, QImage::Format_RGB32);
+    source.fill(0xFF336699);
+    QImage target(1920, 1080, QImage::Format_RGB32);
+    target.fill(0);
+    for (auto _ : state) {
+        std::memcpy(target.bits(), source.constBits(), static_cast<std::size_t>(source.sizeInBytes()));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(CopyFullScreenPicture)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

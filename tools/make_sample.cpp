@@ -1,0 +1,72 @@
+// Writes the sample game's reports from our world's map data: every power's
+// report of the first turn into <out>/1880-1 and of a mid-game turn into
+// <out>/1882-3, as plyrdata.<player>; the same files every time.
+//     make_sample <map data folder> <out folder>
+
+#include "sample/ReportWriter.h"
+#include "sample/SampleGame.h"
+
+#include "map/MapDataFiles.h"
+#include "state/Session.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+#include <cstdio>
+
+namespace {
+
+class StderrPort : public qm::WindowPort {
+public:
+    void ShowMessage(const QString& text, qm::MessageIcon) override {
+        std::fprintf(stderr, "make_sample: %s\n", qPrintable(text));
+    }
+    void SetTitle(const QString&) override {}
+    void EnableMenu(qm::MenuCommand, bool) override {}
+    void SetGridRows(qm::GridId, int) override {}
+    void SetGridCell(qm::GridId, int, int, const QString&) override {}
+    void SetBusy(bool) override {}
+    void ViewChanged() override {}
+    std::int16_t AskSupportedPlayer() override { return 0; }
+};
+
+bool WriteTurn(const sample::MasterState& master, const sample::MapFacts& facts,
+               const QString& folder) {
+    if (!QDir().mkpath(folder)) return false;
+    for (int p = 1; p <= sample::kPowers; ++p) {
+        if (sample::FreeSupply(master, facts, p) < 0) {
+            std::fprintf(stderr, "make_sample: player %d cannot pay for the units\n", p);
+            return false;
+        }
+        QSaveFile file(folder + QStringLiteral("/plyrdata.%1").arg(p));
+        if (!file.open(QIODevice::WriteOnly)) return false;
+        file.write(sample::ReportText(master, facts.map(), p));
+        if (!file.commit()) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: make_sample <map data folder> <out folder>\n");
+        return 2;
+    }
+    StderrPort port;
+    qm::Session session(port);
+    // The homes of seven powers: the map's home section read for eight players.
+    session.game.PlayerCount = sample::kPlayerCount;
+    QString data = QString::fromLocal8Bit(argv[1]);
+    if (!data.endsWith('/')) data += '/';
+    if (!qm::LoadMapData(session, {data})) return 1;
+
+    const sample::MapFacts facts(session.game);
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    if (!WriteTurn(sample::FirstTurn(facts), facts, out + "/1880-1") ||
+        !WriteTurn(sample::MidGame(facts), facts, out + "/1882-3")) {
+        std::fprintf(stderr, "make_sample: cannot write the reports into %s\n", argv[2]);
+        return 1;
+    }
+    return 0;
+}
