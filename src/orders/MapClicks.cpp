@@ -68,18 +68,20 @@ MapClickAnswer MapClick(Session& session, std::int16_t t) {
         if (!IsAreaNumber(t)) return {};
         return {MapClickAnswer::Action::ScrollGrid, std::min(t, kLastTopRow)};
     }
-    if (mode == kMove)
+    using Action = MapClickAnswer::Action;
+    if (mode == kMove) {
         MoveOrder(session, t);
-    else if (mode == kSupportAttack)
+    } else if (mode == kSupportAttack) {
         SupportAttackOrder(session, t);
-    else if (mode == kSupportDefend)
+    } else if (mode == kSupportDefend) {
         SupportDefendOrder(session, t);
-    else if (mode == kConvoy)
+    } else if (mode == kConvoy) {
         ConvoyOrder(session, t);
-    else if (mode == kSpy)
-        SpyOrder(session, t);
-    else if (mode == kGrantAccess)
-        return {MapClickAnswer::Action::GrantAccess, t};
+    } else if (mode == kSpy) {
+        if (SpyOrder(session, t)) return {Action::SpyTargetsChanged, t};
+    } else if (mode == kGrantAccess) {
+        return {Action::GrantAccess, t};
+    }
     return {};
 }
 

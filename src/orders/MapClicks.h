@@ -34,8 +34,9 @@ void MapDoubleClick(Session& session, std::int16_t area, int option);
 struct MapClickAnswer {
     enum class Action {
         Nothing,
-        ScrollGrid,   // make `value` the area grid's top row
-        GrantAccess,  // put area `value` into the grant access dialog's area field
+        ScrollGrid,         // make `value` the area grid's top row
+        GrantAccess,        // put area `value` into the grant access dialog's area field
+        SpyTargetsChanged,  // area `value` went into the spy cells: show them again
     };
     Action action = Action::Nothing;
     std::int16_t value = 0;

@@ -82,18 +82,19 @@ void CloseSpyTargets(Session& session) {
     SetSpyCommand(session.game, kSecondSpySlot, kSpy, c[4], c[5], 0, 0);
 }
 
-void SpyOrder(Session& session, std::int16_t t) {
+bool SpyOrder(Session& session, std::int16_t t) {
     if (!IsAreaNumber(t)) {
         session.port.ShowMessage(QString::fromUtf16(kNoAreaThere), MessageIcon::Stop);
-        return;
+        return false;
     }
     for (QString& cell : session.spies.cells) {
         if (cell.isEmpty()) {
             cell = SignPlace(t);
-            return;
+            return true;
         }
     }
     session.port.ShowMessage(QStringLiteral("Already at limit of spies"), MessageIcon::Stop);
+    return false;
 }
 
 }  // namespace qm

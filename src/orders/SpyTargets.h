@@ -39,6 +39,7 @@ void CloseSpyTargets(Session& session);
 
 /// A map click in spy mode: the area goes into the first empty cell; a
 /// seventh is refused. A click beside every area is refused and spy mode stays.
-void SpyOrder(Session& session, std::int16_t t);
+/// Answers whether a cell was filled.
+bool SpyOrder(Session& session, std::int16_t t);
 
 }  // namespace qm

@@ -112,9 +112,11 @@ TEST_F(MapClicksTest, ClicksDispatchByMode) {
     EXPECT_EQ(area(20).Command, "CO");
 
     mapMode() = "SP";
-    MapClick(session, 77);
+    EXPECT_EQ(MapClick(session, 77), (MapClickAnswer{Action::SpyTargetsChanged, 77}));
     EXPECT_EQ(session.spies.cells[0], " 77");
     EXPECT_EQ(mapMode(), "SP");
+    session.spies.cells.fill(" 1");
+    EXPECT_EQ(MapClick(session, 78), MapClickAnswer{});  // at the limit: nothing changed
 
     mapMode() = "GA";
     EXPECT_EQ(MapClick(session, 77), (MapClickAnswer{Action::GrantAccess, 77}));

@@ -17,11 +17,11 @@ protected:
 TEST_F(SpyTargetsTest, ClicksFillTheCellsUpToSix) {
     OpenSpyTargets(session);
     EXPECT_EQ(mapMode(), "SP");
-    for (std::int16_t t : {10, 20, 30, 40, 50, 273}) SpyOrder(session, t);
+    for (std::int16_t t : {10, 20, 30, 40, 50, 273}) EXPECT_TRUE(SpyOrder(session, t));
     EXPECT_EQ(cells(), (Cells{" 10", " 20", " 30", " 40", " 50", " 273"}));
     EXPECT_TRUE(port.messages.empty());
 
-    SpyOrder(session, 60);
+    EXPECT_FALSE(SpyOrder(session, 60));
     EXPECT_EQ(port.messages, Messages({{"Already at limit of spies", MessageIcon::Stop}}));
     EXPECT_EQ(cells()[5], " 273");
     EXPECT_EQ(mapMode(), "SP");
@@ -36,7 +36,7 @@ TEST_F(SpyTargetsTest, SameAreaTwiceIsAllowed) {
 
 TEST_F(SpyTargetsTest, ClickBesideEveryAreaIsRefusedSpyModeStays) {
     OpenSpyTargets(session);
-    SpyOrder(session, 0);
+    EXPECT_FALSE(SpyOrder(session, 0));
     EXPECT_EQ(port.messages, Messages({{QString::fromUtf16(kNoAreaThere), MessageIcon::Stop}}));
     EXPECT_EQ(cells(), Cells{});
     EXPECT_EQ(mapMode(), "SP");
