@@ -207,6 +207,8 @@ void frmWinQM::Startup(const QString& programDir, const QString& commandLine) {
     if (!dir.endsWith(u'/')) dir += u'/';
     session_.game.ProgramDir = dir;
 
+    // Shown before the report is read, so that the map window can be placed below it.
+    show();
     const QString path = commandLine.trimmed();
     if (!path.isEmpty()) OpenReport(path, true);
 

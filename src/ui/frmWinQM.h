@@ -34,8 +34,9 @@ public:
     explicit frmWinQM(Session& session);
     ~frmWinQM() override;
 
-    /// Start-up after the window is created: settings, program directory, the
-    /// report named on the command line, the summary window.
+    /// Start-up after the window is created: placement, settings, program
+    /// directory, showing the window, the report named on the command line,
+    /// the summary window.
     void Startup(const QString& programDir, const QString& commandLine);
 
     /// Opens a report as File > Open does; true when it was taken. A report

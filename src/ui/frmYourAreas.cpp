@@ -11,12 +11,22 @@ namespace qm {
 
 namespace {
 
+// Some monospaced fonts do not say so; what counts is that the columns line up.
+bool LinesUp(const QFont& font) {
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(u'i') == metrics.horizontalAdvance(u'M') &&
+           metrics.horizontalAdvance(u' ') == metrics.horizontalAdvance(u'M');
+}
+
 QFont ListFont() {
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
-    // Where Courier New is missing, the system's fixed font keeps the columns.
-    if (!QFontInfo(font).fixedPitch()) return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (LinesUp(font)) return font;
+    // Where Courier New is missing, any fixed font keeps the columns.
+    for (QFont other : {QFontDatabase::systemFont(QFontDatabase::FixedFont),
+                        QFont(QStringLiteral("DejaVu Sans Mono")), QFont(QStringLiteral("monospace"))})
+        if (LinesUp(other)) return other;
     return font;
 }
 

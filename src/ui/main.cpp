@@ -7,7 +7,6 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zez-qm"));
     qm::Program program;
-    program.mainWindow.show();
     // One optional argument: the report. Blanks in an unquoted path join back up.
     const QString commandLine = QApplication::arguments().mid(1).join(u' ');
     program.mainWindow.Startup(QApplication::applicationDirPath(), commandLine);

@@ -163,7 +163,7 @@ TEST_F(MapDataFilesTest, SavedBoardLoadsBackExactly) {
     EXPECT_EQ(session.hexes, SampleGrid());
 }
 
-TEST_F(MapDataFilesTest, FailedSaveLeavesTheOldFile) {
+TEST_F(MapDataFilesTest, SaveWhereTheFolderIsAFileFailsAndTouchesNothing) {
     folder.Write("blocker", "a file, not a folder");
     EXPECT_FALSE(SaveHexData(SampleGrid(), folder.path() + "blocker/map-hex.dat"));
     EXPECT_EQ(folder.Read("blocker"), "a file, not a folder");

@@ -93,7 +93,8 @@ TEST_F(DialogsTest, YourAreasListsLinesAndRefreshRebuildsThem) {
     frmYourAreas window(game);
     EXPECT_EQ(window.windowTitle(), "Your Areas");
     EXPECT_EQ(window.cmdRefreash()->text(), "Refresh");
-    EXPECT_TRUE(QFontInfo(window.lstYourAreas()->font()).fixedPitch());
+    const QFontMetrics metrics(window.lstYourAreas()->font());
+    EXPECT_EQ(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("MM  "));
     EXPECT_EQ(Texts(*window.lstYourAreas()), (QStringList{"  7 GRMN A MO  12", "105   FR C  "}));
 
     game.area(105).Command = "SD";
