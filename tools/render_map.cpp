@@ -10,7 +10,8 @@
 //     --symbols       units as symbols
 //     --view WxH      only a view of that size, at --origin X,Y (default: the whole board)
 //     --origin X,Y    the view's MapX, MapY
-//     --arrows N      draws N made-up orders between neighbouring areas (default 12)
+//     --arrows N      draws N made-up orders (default 12): with a report, of the
+//                     player's units to neighbouring areas
 //     --zoom N        every pixel written as N x N (default 1)
 //     --artwork       a sheet of every image on every default colour instead of a map
 
@@ -122,6 +123,22 @@ void AddDemoOrders(Session& session, int count) {
     }
 }
 
+// Orders a player might give: the player's units move to, or support, a
+// neighbouring area.
+void AddPlayerOrders(Session& session, int count) {
+    static const char* const kCodes[] = {"MO", "SA", "MO", "SD", "CO"};
+    int given = 0;
+    for (int number = 1; number <= kLastArea && given < count; ++number) {
+        AreaRecord& area = session.game.area(number);
+        if (area.UnitOwner != session.game.CurrentPlayer || area.UnitType == kNoUnit) continue;
+        const int neighbour = area.Neighbours[static_cast<std::size_t>(1 + given % 3)];
+        if (!IsAreaNumber(neighbour)) continue;
+        area.Command = QString::fromLatin1(kCodes[given % 5]);
+        area.Parm1 = static_cast<std::int16_t>(neighbour);
+        ++given;
+    }
+}
+
 // Every image on every default colour, water and no-go, combined as on the board.
 QImage ArtworkSheet() {
     const Artwork& art = StandardArtwork();
@@ -190,7 +207,7 @@ int main(int argc, char* argv[]) {
         const QFileInfo report(parser.value("report"));
         if (!ReadReport(session, report.absolutePath() + '/', report.fileName())) return 1;
         if (!LoadMapData(session, {QDir(parser.value("data")).absolutePath() + '/'})) return 1;
-        if (parser.isSet("arrows")) AddDemoOrders(session, parser.value("arrows").toInt());
+        AddPlayerOrders(session, parser.value("arrows").toInt());
     }
     LoadMapPicture(session);
     const QStringList origin = parser.value("origin").split(',');
