@@ -122,7 +122,8 @@ void RedrawLargeArea(benchmark::State& state) {
     for (int area = 1; area <= kLastArea; ++area) {
         int cells = 0;
         for (int column = 1; column <= kColumns; ++column) {
-            for (int row = 1; row <= kRows; ++row) cells += session.hexes.at(column, row).Area == area;
+            for (int row = 1; row <= kRows; ++row)
+                cells += session.hexes.at(column, row).Area == area;
         }
         if (cells > most) most = cells, largest = area;
     }
@@ -159,7 +160,8 @@ void CopyFullScreenPicture(benchmark::State& state) {
     QImage target(1920, 1080, QImage::Format_RGB32);
     target.fill(0);
     for (auto _ : state) {
-        std::memcpy(target.bits(), source.constBits(), static_cast<std::size_t>(source.sizeInBytes()));
+        std::memcpy(target.bits(), source.constBits(),
+                    static_cast<std::size_t>(source.sizeInBytes()));
         benchmark::ClobberMemory();
     }
 }

@@ -81,8 +81,8 @@ void FillDemoCells(Session& session) {
     for (int number = 1; number <= kLastArea; ++number) {
         AreaRecord& area = game.area(number);
         if (area.MaxCol == 0) continue;
-        HexCell& middle = session.hexes.at((area.MinCol + area.MaxCol) / 2,
-                                           (area.MinRow + area.MaxRow) / 2);
+        HexCell& middle =
+            session.hexes.at((area.MinCol + area.MaxCol) / 2, (area.MinRow + area.MaxRow) / 2);
         middle.ShowNumber = middle.ShowUnit = middle.ShowSupply = -1;
         area.AreaType = number % 7 == 0 ? kWater : number % 29 == 0 ? kNoEntry : kLand;
         area.Supply = static_cast<std::int16_t>(number % 5 == 0 ? number % 3 + 1 : 0);
@@ -104,7 +104,8 @@ void FillDemoOwners(Session& session) {
             // Fleets and squadrons at sea, armies and corps ashore.
             area.UnitType = static_cast<std::int16_t>(area.AreaType == kWater ? (kind + 1) / 2 + 2
                                                                               : (kind + 1) / 2);
-            area.UnitOwner = number % 6 == 0 ? static_cast<std::int16_t>((number / 6) % 13) : area.Owner;
+            area.UnitOwner =
+                number % 6 == 0 ? static_cast<std::int16_t>((number / 6) % 13) : area.Owner;
         }
         static const char* const kCommands[] = {"", "UU", "DU", "", "AA", "AF", "", "AC", "AS"};
         if (number % 11 == 4) area.Command = QString::fromLatin1(kCommands[(number / 11) % 9]);
@@ -146,13 +147,15 @@ QImage ArtworkSheet() {
     std::vector<std::int32_t> fills(colours.CountryColours.begin(), colours.CountryColours.end());
     fills.push_back(colours.WaterColour);
     constexpr int kScale = 2;
-    QImage sheet(8 * 36 + 84 + 3 * 34 + 3 * 10 + 4, static_cast<int>(fills.size()) * 20, QImage::Format_RGB32);
+    QImage sheet(8 * 36 + 84 + 3 * 34 + 3 * 10 + 4, static_cast<int>(fills.size()) * 20,
+                 QImage::Format_RGB32);
     for (std::size_t i = 0; i < fills.size(); ++i) {
         const int y = static_cast<int>(i) * 20;
         FillRectangle(sheet, 0, y, sheet.width(), y + 20, ToRgb(fills[i]));
         int x = 2;
         for (const QImage& unit : art.picUnit) XorImage(sheet, x, y + 2, unit), x += 36;
-        for (int d = 0; d < 10; ++d) XorImage(sheet, x + d * 8, y + 2, art.picDigit[static_cast<std::size_t>(d)]);
+        for (int d = 0; d < 10; ++d)
+            XorImage(sheet, x + d * 8, y + 2, art.picDigit[static_cast<std::size_t>(d)]);
         x += 84;
         for (const QImage& marker : art.picSupplyWide) XorImage(sheet, x, y + 2, marker), x += 34;
         for (const QImage& marker : art.picSupplyNarrow) XorImage(sheet, x, y + 2, marker), x += 10;

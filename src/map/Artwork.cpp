@@ -69,6 +69,7 @@ QImage ArmyPicture() {  // a field gun
     });
 }
 
+// clang-format off
 QImage CorpsPicture() {  // a mounted rider
     return FromRows(kUnitWidth, 4, 0,
                     {"..........##...........",
@@ -88,6 +89,8 @@ QImage CorpsPicture() {  // a mounted rider
                      ".##....##.##.....##....",
                      ".##.....#.#.......#...."});
 }
+
+// clang-format on
 
 QImage FleetPicture() {  // an ironclad with two funnels
     return Painted(kUnitWidth, [](QPainter& p) {
@@ -148,6 +151,7 @@ QImage SquadronSymbol() {  // an open hull under a mast
 
 std::array<QImage, 10> Digits() {
     // Bold figures, 6 x 10, with a clear column either side so numbers read apart.
+    // clang-format off
     static constexpr std::string_view kFigures[10][10] = {
         {".####.", "##..##", "##..##", "##.###", "##.###", "###.##", "###.##", "##..##", "##..##", ".####."},
         {"..##..", ".###..", "####..", "..##..", "..##..", "..##..", "..##..", "..##..", "..##..", "######"},
@@ -160,6 +164,7 @@ std::array<QImage, 10> Digits() {
         {".####.", "##..##", "##..##", "##..##", ".####.", "##..##", "##..##", "##..##", "##..##", ".####."},
         {".####.", "##..##", "##..##", "##..##", "##..##", ".#####", "....##", "....##", "##..##", ".####."},
     };
+    // clang-format on
     std::array<QImage, 10> digits;
     for (std::size_t d = 0; d < digits.size(); ++d) {
         const auto& f = kFigures[d];
@@ -183,13 +188,14 @@ std::array<QImage, 3> WideMarkers() {
 }
 
 std::array<QImage, 3> NarrowMarkers() {
-    return {FromRows(kDigitWidth, 1, 5, {"..##..", ".####.", "######", "######", ".####.", "..##.."}),
-            FromRows(kDigitWidth, 1, 2,
-                     {"..##..", ".####.", "######", ".####.", "..##..", "......", "......",
-                      "..##..", ".####.", "######", ".####.", "..##.."}),
-            FromRows(kDigitWidth, 0, 4,
-                     {"...#...", "...#...", "..###..", "#######", ".#####.", "..###..", ".##.##.",
-                      "##...##"})};
+    return {
+        FromRows(kDigitWidth, 1, 5, {"..##..", ".####.", "######", "######", ".####.", "..##.."}),
+        FromRows(kDigitWidth, 1, 2,
+                 {"..##..", ".####.", "######", ".####.", "..##..", "......", "......", "..##..",
+                  ".####.", "######", ".####.", "..##.."}),
+        FromRows(kDigitWidth, 0, 4,
+                 {"...#...", "...#...", "..###..", "#######", ".#####.", "..###..", ".##.##.",
+                  "##...##"})};
 }
 
 // Adds a one-pixel rim around every set pixel (sideways and up and down).

@@ -14,18 +14,22 @@ constexpr std::int32_t DefaultCountryColour(int player) {
     return (j % 2) * 0xFF + ((j % 4) / 2) * 0xFF00 + ((j % 8) / 4) * 0xFF0000;
 }
 
+constexpr std::array<std::int32_t, 13> DefaultCountryColours() {
+    std::array<std::int32_t, 13> colours{0xC0C0C0};
+    for (int player = 1; player <= 12; ++player) {
+        colours[static_cast<std::size_t>(player)] = DefaultCountryColour(player);
+    }
+    return colours;
+}
+
 struct DisplaySettings {
     std::int32_t BorderColour = 0x808080;
     std::int32_t WaterColour = 0xFFFF80;
     std::int32_t NoGoColour = 0x000000;
-    std::array<std::int32_t, 13> CountryColours{  // 0 neutral, 1..12 the players
-        0xC0C0C0,
-        DefaultCountryColour(1),  DefaultCountryColour(2),  DefaultCountryColour(3),
-        DefaultCountryColour(4),  DefaultCountryColour(5),  DefaultCountryColour(6),
-        DefaultCountryColour(7),  DefaultCountryColour(8),  DefaultCountryColour(9),
-        DefaultCountryColour(10), DefaultCountryColour(11), DefaultCountryColour(12)};
-    std::array<std::int32_t, 4> ArrowColours{  // 0 "CO", 1 "MO", 2 "SA", 3 "SD"
-        0xFF0000, 0x00FF00, 0x0000FF, 0x00FFFF};
+    // 0 neutral, 1..12 the players.
+    std::array<std::int32_t, 13> CountryColours = DefaultCountryColours();
+    // 0 "CO", 1 "MO", 2 "SA", 3 "SD".
+    std::array<std::int32_t, 4> ArrowColours{0xFF0000, 0x00FF00, 0x0000FF, 0x00FFFF};
     std::int16_t MapX = 0;  // scroll origin, always <= 0
     std::int16_t MapY = 0;
     std::int16_t HexDisplay = 0;  // -1 hexagons, 0 squares

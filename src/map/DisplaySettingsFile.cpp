@@ -16,9 +16,7 @@ const QString kColours = QStringLiteral("Colours");
 const QString kPositions = QStringLiteral("Positions");
 const char* const kArrowKeys[] = {"CO", "MO", "SA", "SD"};
 
-QString CountryKey(int player) {
-    return QStringLiteral("Country") + QChar(u'A' + player - 1);
-}
+QString CountryKey(int player) { return QStringLiteral("Country") + QChar(u'A' + player - 1); }
 
 double ReadNumber(const IniFile& file, const QString& section, const QString& key,
                   double fallback) {
@@ -72,12 +70,16 @@ void LoadDisplaySettings(DisplaySettings& settings, const QString& path) {
             ReadColour(file, QLatin1String(kArrowKeys[i]), defaults.ArrowColours[i]);
     }
 
-    settings.MapX = Rounded<std::int16_t>(ReadNumber(file, kPositions, QStringLiteral("MapX"), 0), 0);
-    settings.MapY = Rounded<std::int16_t>(ReadNumber(file, kPositions, QStringLiteral("MapY"), 0), 0);
-    settings.HexDisplay = ReadNumber(file, kPositions, QStringLiteral("HexDisplay"), 0) != 0 ? -1 : 0;
+    settings.MapX =
+        Rounded<std::int16_t>(ReadNumber(file, kPositions, QStringLiteral("MapX"), 0), 0);
+    settings.MapY =
+        Rounded<std::int16_t>(ReadNumber(file, kPositions, QStringLiteral("MapY"), 0), 0);
+    settings.HexDisplay =
+        ReadNumber(file, kPositions, QStringLiteral("HexDisplay"), 0) != 0 ? -1 : 0;
 
     // Limited before it becomes an integer, so any stored number is safe.
-    const double size = std::nearbyint(2 * ReadNumber(file, kPositions, QStringLiteral("HexSize"), 13));
+    const double size =
+        std::nearbyint(2 * ReadNumber(file, kPositions, QStringLiteral("HexSize"), 13));
     const double largest = settings.HexDisplay != 0 ? 30 : 36;
     settings.HexSize = static_cast<std::int16_t>(size < 6 ? 6 : size > largest ? largest : size);
 }

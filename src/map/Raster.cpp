@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace qm {
 
@@ -102,7 +102,9 @@ void DrawLine(QImage& picture, QPointF from, QPointF to, int width, QRgb colour)
     const double first = std::max(start, static_cast<double>(-half));
     const double last = std::min(end, limit);
     if (first > last) return;
-    const double slope = end == start ? 0.0 : alongX ? (y1 - y0) / (x1 - x0) : (x1 - x0) / (y1 - y0);
+    const double slope = end == start ? 0.0
+                         : alongX     ? (y1 - y0) / (x1 - x0)
+                                      : (x1 - x0) / (y1 - y0);
     for (int step = static_cast<int>(first); step <= static_cast<int>(last); ++step) {
         const int across = static_cast<int>(
             std::nearbyint(alongX ? y0 + (step - x0) * slope : x0 + (step - y0) * slope));

@@ -280,17 +280,13 @@ TEST_P(SizeClasses, DecideWhatACellShows) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, SizeClasses,
-                         ::testing::Values(SizeCase{20, true, false, false},
-                                           SizeCase{21, true, false, false},
-                                           SizeCase{22, true, true, false},
-                                           SizeCase{25, true, true, false},
-                                           SizeCase{26, true, true, true},
-                                           SizeCase{30, true, true, true},
-                                           SizeCase{32, false, false, false},
-                                           SizeCase{33, false, false, false},
-                                           SizeCase{34, false, true, true},
-                                           SizeCase{36, false, true, true}));
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, SizeClasses,
+    ::testing::Values(SizeCase{20, true, false, false}, SizeCase{21, true, false, false},
+                      SizeCase{22, true, true, false}, SizeCase{25, true, true, false},
+                      SizeCase{26, true, true, true}, SizeCase{30, true, true, true},
+                      SizeCase{32, false, false, false}, SizeCase{33, false, false, false},
+                      SizeCase{34, false, true, true}, SizeCase{36, false, true, true}));
 
 TEST_F(CellDrawing, BadUnitAndSupplyValuesDrawNothingOutOfPlace) {
     Place(10, 5, 5, true);
@@ -326,7 +322,8 @@ TEST_F(CellDrawing, TheWestCornersOfColumnOneShowAtTheEastEdge) {
 TEST_F(CellDrawing, RedrawWholeMapShowsTheBusyPointer) {
     Load(26, true);
     EXPECT_EQ(port.busyCalls, (std::vector<bool>{true, false}));
-    EXPECT_EQ(Board().size(), QSize(session.geometry.MapWidth(), session.geometry.MapPixelHeight()));
+    EXPECT_EQ(Board().size(),
+              QSize(session.geometry.MapWidth(), session.geometry.MapPixelHeight()));
     // The half row above the first row of a shifted column stays white.
     EXPECT_EQ(At(QPoint(Outline(2, 1)[0].x() + 4, 1)), 0xFFFFFFFFu);
 }

@@ -85,14 +85,15 @@ TEST_P(HexSizeLimits, AreAppliedByMode) {
     EXPECT_EQ(settings.HexSize, c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Stored, HexSizeLimits,
-    ::testing::Values(SizeCase{"2", "0", 6}, SizeCase{"2", "-1", 6}, SizeCase{"-9", "0", 6},
-                      SizeCase{"20", "-1", 30}, SizeCase{"20", "0", 36}, SizeCase{"16", "0", 32},
-                      SizeCase{"16", "-1", 30}, SizeCase{"15", "-1", 30}, SizeCase{"18", "0", 36},
-                      SizeCase{"13.5", "0", 27}, SizeCase{"11.25", "0", 22},  // 22.5 to even
-                      SizeCase{"99999999999", "0", 36}, SizeCase{"", "0", 6},
-                      SizeCase{"x", "-1", 6}));
+INSTANTIATE_TEST_SUITE_P(Stored, HexSizeLimits,
+                         ::testing::Values(SizeCase{"2", "0", 6}, SizeCase{"2", "-1", 6},
+                                           SizeCase{"-9", "0", 6}, SizeCase{"20", "-1", 30},
+                                           SizeCase{"20", "0", 36}, SizeCase{"16", "0", 32},
+                                           SizeCase{"16", "-1", 30}, SizeCase{"15", "-1", 30},
+                                           SizeCase{"18", "0", 36}, SizeCase{"13.5", "0", 27},
+                                           SizeCase{"11.25", "0", 22},  // 22.5 to even
+                                           SizeCase{"99999999999", "0", 36}, SizeCase{"", "0", 6},
+                                           SizeCase{"x", "-1", 6}));
 
 TEST(DisplaySettingsFile, AnyNonZeroHexDisplayIsHexModeAndIsWrittenBackAsMinusOne) {
     TempFolder folder;
@@ -183,8 +184,9 @@ TEST(DisplaySettingsFile, AHandEditedNoGoAndOtherLinesSurviveRepeatedSaves) {
     ASSERT_TRUE(SaveDisplaySettings(settings, path));
     ASSERT_TRUE(SaveDisplaySettings(settings, path));
     const QByteArray after = folder.Read("win-qm.ini");
-    EXPECT_TRUE(after.startsWith("; my colours\r\n[Colours]\r\nnogo = &HFF00FF&\r\nBorders=&H1&\r\n"
-                                 "Water=&HFFFF80&\r\n"))
+    EXPECT_TRUE(
+        after.startsWith("; my colours\r\n[Colours]\r\nnogo = &HFF00FF&\r\nBorders=&H1&\r\n"
+                         "Water=&HFFFF80&\r\n"))
         << after.constData();
     EXPECT_TRUE(after.contains("\r\n\r\n[Extra]\r\nKeep=this\r\n[Positions]\r\n"));
     EXPECT_EQ(after.count("Borders"), 1);

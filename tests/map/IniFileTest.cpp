@@ -43,7 +43,8 @@ TEST(IniFile, ValuesAreCutAtOneHundredCharacters) {
 TEST(IniFile, SetValueReplacesOnlyThatKeyLine) {
     TempFolder folder;
     IniFile file;
-    const QByteArray before = "; hand notes\n[Colours]\r\nborders=&H1&\r\nWater = 5\r\n\r\n[Other]\r\nx=1";
+    const QByteArray before =
+        "; hand notes\n[Colours]\r\nborders=&H1&\r\nWater = 5\r\n\r\n[Other]\r\nx=1";
     ASSERT_TRUE(file.Load(folder.Write("a.ini", before)));
     file.SetValue("COLOURS", "Borders", "&H2&");
     EXPECT_EQ(file.Content(),

@@ -178,8 +178,8 @@ TEST_F(Arrows, ArrowGeometryFollowsTheAnchorsAndTheCellHeight) {
     EXPECT_FLOAT_EQ(arrow.EndA.TipY, 3 * height + (3 * height) / 4);
     EXPECT_FLOAT_EQ(arrow.EndB.TipX, 3 * 39 + 13);
     EXPECT_FLOAT_EQ(arrow.EndB.TipY, 3 * height + (3 * height) / 4 + height / 2);
-    const float length = std::hypot(arrow.EndB.Barb1X - arrow.EndB.TipX,
-                                    arrow.EndB.Barb1Y - arrow.EndB.TipY);
+    const float length =
+        std::hypot(arrow.EndB.Barb1X - arrow.EndB.TipX, arrow.EndB.Barb1Y - arrow.EndB.TipY);
     EXPECT_NEAR(length, height / 4, 1e-4);
     EXPECT_EQ(port.viewChanges, 1);
 
