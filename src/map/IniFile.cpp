@@ -63,7 +63,9 @@ IniFile::Found IniFile::Find(const QString& section, const QString& key) const {
     Found found;
     bool inSection = false;
     for (int i = 0; i < static_cast<int>(lines_.size()); ++i) {
-        const QByteArray& text = lines_[static_cast<std::size_t>(i)].text;
+        QByteArray text = lines_[static_cast<std::size_t>(i)].text;
+        // Editors may start the file with a byte order mark; it is kept, not read.
+        if (i == 0 && text.startsWith("\xEF\xBB\xBF")) text.remove(0, 3);
         const std::optional<QString> name = SectionName(text);
         if (name) {
             // A repeated section is not read; the first one counts.

@@ -26,6 +26,15 @@ TEST(IniFile, KeysOfOtherSectionsAndCommentsAreNotRead) {
     EXPECT_EQ(file.Value("Positions", "MapX"), QStringLiteral("4"));
 }
 
+TEST(IniFile, AByteOrderMarkIsKeptButNotRead) {
+    TempFolder folder;
+    IniFile file;
+    ASSERT_TRUE(file.Load(folder.Write("a.ini", "\xEF\xBB\xBF[Colours]\r\nWater=1\r\n")));
+    EXPECT_EQ(file.Value("Colours", "Water"), QStringLiteral("1"));
+    file.SetValue("Colours", "Water", "2");
+    EXPECT_EQ(file.Content(), "\xEF\xBB\xBF[Colours]\r\nWater=2\r\n");
+}
+
 TEST(IniFile, AnEmptyValueIsThere) {
     TempFolder folder;
     IniFile file;
