@@ -33,6 +33,10 @@ void SetOrigin(Session& session, double x, double y) {
 namespace {
 
 void SizeBoard(Session& session) {
+    // Sizes beyond the limits would overflow the 16-bit cell coordinates.
+    DisplaySettings& display = session.display;
+    display.HexSize = std::clamp(display.HexSize, kMinHexSize,
+                                 display.HexDisplay != 0 ? kMaxHexSizeHex : kMaxHexSizeSquare);
     BuildGeometryTables(session);
     const QSize size(session.geometry.MapWidth(), session.geometry.MapPixelHeight());
     if (session.picture.picMap.size() != size) {

@@ -6,7 +6,8 @@ namespace qm {
 
 struct Session;
 
-/// Builds the geometry from the display settings, sizes picMap to the board,
+/// Builds the geometry from the display settings (the cell size first brought
+/// into 6..30 for hexagons, 6..36 for squares), sizes picMap to the board,
 /// forgets the arrows drawn so far and draws the whole board. The view is
 /// left for SetViewSize.
 void LoadMapPicture(Session& session);

@@ -29,6 +29,17 @@ TEST_F(MapView, TheViewIsNeverLargerThanTheBoard) {
     EXPECT_EQ(View().size(), QSize(1, 1));
 }
 
+TEST_F(MapView, CellSizesBeyondTheLimitsAreBroughtIntoThem) {
+    Load(500, true);
+    EXPECT_EQ(session.display.HexSize, 30);
+    EXPECT_EQ(Board().width(), 70 * 45);
+    session.display.HexDisplay = 0;
+    session.display.HexSize = -3;
+    RebuildMapPicture(session);
+    EXPECT_EQ(session.display.HexSize, 6);
+    EXPECT_EQ(Board().width(), 70 * 6);
+}
+
 TEST_F(MapView, RefreshCopiesTheVisiblePartAndWrapsEastWest) {
     for (int column = 1; column <= kColumns; ++column) {
         Place(column, column, 10);
