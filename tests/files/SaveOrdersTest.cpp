@@ -12,92 +12,76 @@
 namespace qm {
 namespace {
 
-using test::FakePort;
 using test::Message;
 using test::TempFolder;
+using Messages = std::vector<Message>;
+
+QStringList Entries(const TempFolder& folder) {
+    QStringList names =
+        QDir(folder.path())
+            .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    names.sort(Qt::CaseSensitive);
+    return names;
+}
+
+Message CouldNotWrite(const QString& path) {
+    return {"Could not write " + QDir::toNativeSeparators(path) + "; the orders were not saved",
+            MessageIcon::Stop};
+}
 
 class SaveOrdersTest : public ::testing::Test {
 protected:
     SaveOrdersTest() {
-        GameState& game = session.game;
-        game.GameCode = "QM012";
-        game.PlayerIdent = "Ident";
-        game.TurnYear = 1881;
-        game.TurnOfYear = 2;
-        game.CommandCount = 2;
-        game.ReportDir = folder.path();
-        game.area(8).Command = "MO";
-        game.area(8).Parm1 = 12;
+        session.game.GameCode = "QM012";
+        session.game.TurnYear = 1881;
+        session.game.TurnOfYear = 2;
+        session.game.CommandCount = 2;
+        session.game.area(8).Command = "MO";
+        session.game.area(8).Parm1 = 12;
+        Into(folder);
     }
-
-    QStringList Entries() const {
-        QStringList names =
-            QDir(folder.path())
-                .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
-        names.sort(Qt::CaseSensitive);
-        return names;
-    }
+    void Into(const TempFolder& where) { session.game.ReportDir = where.path(); }
 
     TempFolder folder;
-    FakePort port;
+    test::FakePort port;
     Session session{port};
 };
 
-TEST_F(SaveOrdersTest, WritesBothFilesIntoTheReportFolder) {
+TEST_F(SaveOrdersTest, ReplacesBothFilesWhateverTheCaseOfTheirNames) {
     folder.Write("commands.dat", "old orders");
-    ASSERT_TRUE(SaveOrders(session));
-    EXPECT_EQ(folder.Read("commands.dat"), CommandsFileText(session.game));
-    EXPECT_EQ(folder.Read("orders.tmp"), WorkingCopyText(session.game));
-    EXPECT_TRUE(folder.Read("commands.dat").contains("MO  8   12 "));
-    EXPECT_EQ(Entries(), (QStringList{"commands.dat", "orders.tmp"}));
-    EXPECT_TRUE(port.messages.empty());
-}
-
-TEST_F(SaveOrdersTest, ReplacesAFileWhoseNameDiffersInCase) {
     folder.Write("ORDERS.TMP", "old copy");
     ASSERT_TRUE(SaveOrders(session));
+    EXPECT_EQ(folder.Read("commands.dat"), CommandsFileText(session.game));
+    EXPECT_TRUE(folder.Read("commands.dat").contains("\r\nMO  8   12 \r\n"));
     EXPECT_EQ(folder.Read("ORDERS.TMP"), WorkingCopyText(session.game));
-    EXPECT_EQ(Entries(), (QStringList{"ORDERS.TMP", "commands.dat"}));
+    EXPECT_EQ(Entries(folder), (QStringList{"ORDERS.TMP", "commands.dat"}));
+    EXPECT_TRUE(port.messages.empty());
 }
 
 TEST_F(SaveOrdersTest, FolderThatIsAFileReportsAndWritesNothing) {
     const QString notAFolder = folder.Write("plyrdata.3", "report");
     session.game.ReportDir = notAFolder + "/";
-    const GameState before = session.game;
     EXPECT_FALSE(SaveOrders(session));
-    EXPECT_EQ(port.messages,
-              (std::vector<Message>{{"Could not write " +
-                                         QDir::toNativeSeparators(notAFolder + "/commands.dat") +
-                                         "; the orders were not saved",
-                                     MessageIcon::Stop}}));
-    EXPECT_EQ(session.game.area(8).Command, before.area(8).Command);
-    EXPECT_EQ(session.game.CommandCount, before.CommandCount);
-    EXPECT_EQ(Entries(), (QStringList{"plyrdata.3"}));
+    EXPECT_EQ(port.messages, Messages({CouldNotWrite(notAFolder + "/commands.dat")}));
+    EXPECT_EQ(session.game.area(8).Command, "MO");
+    EXPECT_EQ(session.game.CommandCount, 2);
+    EXPECT_EQ(Entries(folder), (QStringList{"plyrdata.3"}));
 }
 
-// A working copy that cannot be written (here a folder stands in its place)
-// must not leave a new orders file beside the old working copy.
-TEST_F(SaveOrdersTest, SecondFileFailingKeepsTheFirstAsItWas) {
-    folder.Write("commands.dat", "old orders");
-    ASSERT_TRUE(QDir(folder.path()).mkdir("orders.tmp"));
-    EXPECT_FALSE(SaveOrders(session));
-    EXPECT_EQ(port.messages,
-              (std::vector<Message>{{"Could not write " +
-                                         QDir::toNativeSeparators(folder.path() + "orders.tmp") +
-                                         "; the orders were not saved",
-                                     MessageIcon::Stop}}));
-    EXPECT_EQ(folder.Read("commands.dat"), "old orders");
-    EXPECT_EQ(Entries(), (QStringList{"commands.dat", "orders.tmp"}));
-}
-
-TEST_F(SaveOrdersTest, FirstFileFailingKeepsTheOldWorkingCopy) {
-    folder.Write("orders.tmp", "old copy");
-    ASSERT_TRUE(QDir(folder.path()).mkdir("commands.dat"));
-    EXPECT_FALSE(SaveOrders(session));
-    ASSERT_EQ(port.messages.size(), 1u);
-    EXPECT_TRUE(port.messages[0].text.contains("commands.dat"));
-    EXPECT_EQ(folder.Read("orders.tmp"), "old copy");
-    EXPECT_EQ(Entries(), (QStringList{"commands.dat", "orders.tmp"}));
+// Either file failing (a folder stands in its place) leaves the other as it was.
+TEST_F(SaveOrdersTest, OneFileFailingKeepsTheOtherAsItWas) {
+    for (auto [blocked, kept] :
+         {std::pair{"orders.tmp", "commands.dat"}, {"commands.dat", "orders.tmp"}}) {
+        TempFolder where;
+        Into(where);
+        port.messages.clear();
+        where.Write(kept, "old file");
+        ASSERT_TRUE(QDir(where.path()).mkdir(blocked));
+        EXPECT_FALSE(SaveOrders(session));
+        EXPECT_EQ(port.messages, Messages({CouldNotWrite(where.path() + blocked)}));
+        EXPECT_EQ(where.Read(kept), "old file");
+        EXPECT_EQ(Entries(where), (QStringList{"commands.dat", "orders.tmp"}));
+    }
 }
 
 }  // namespace

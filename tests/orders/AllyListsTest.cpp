@@ -21,18 +21,16 @@ protected:
     }
 };
 
-TEST_F(AllyListsTest, AlliesFirstThenEnemies) {
-    const CallToArmsLists lists = CallToArmsCandidates(game());
+TEST_F(AllyListsTest, AlliesFirstThenEnemiesWithThisTurnsDeclarations) {
+    CallToArmsLists lists = CallToArmsCandidates(game());
     EXPECT_EQ(lists.allies, (Players{1}));
     EXPECT_EQ(lists.enemies, (Players{2, 4, 5}));
     EXPECT_EQ(SupportAttackCandidates(game()), (Players{1}));
-}
 
-TEST_F(AllyListsTest, DeclarationsOfThisTurnCount) {
     AddCommand(session, "DA", 0, 0, 0, 0);  // the neutral player is never listed
     AddCommand(session, "DA", 5, 0, 0, 0);
     AddCommand(session, "DW", 1, 0, 0, 0);  // still an ally: allies come first
-    const CallToArmsLists lists = CallToArmsCandidates(game());
+    lists = CallToArmsCandidates(game());
     EXPECT_EQ(lists.allies, (Players{1, 5}));
     EXPECT_EQ(lists.enemies, (Players{2, 4}));
     EXPECT_EQ(SupportAttackCandidates(game()), (Players{1, 5}));
@@ -50,11 +48,6 @@ TEST_F(AllyListsTest, CallToArmsOrdersWithTheirSlots) {
     EXPECT_EQ(entries[0].index, 3);
     EXPECT_EQ(entries[1].text, "CA P1 P4");
     EXPECT_EQ(entries[1].index, 6);
-}
-
-TEST_F(AllyListsTest, PlayerCountBeyondTheTableIsBounded) {
-    game().PlayerCount = 400;
-    EXPECT_EQ(CallToArmsCandidates(game()).allies, (Players{1, 6}));
 }
 
 }  // namespace

@@ -7,8 +7,8 @@ namespace qm {
 namespace {
 
 using test::kMe;
-using test::Message;
 using Action = MapClickAnswer::Action;
+using Opt = MapOption;
 
 class MapClicksTest : public test::OrderWorld {
 protected:
@@ -25,70 +25,65 @@ protected:
         Unit(50, kFleet);
         freeSupply() = 4;
     }
-    static int Option(MapOption option) { return static_cast<int>(option); }
+    void DoubleClick(int n, MapOption option) {
+        MapDoubleClick(session, static_cast<std::int16_t>(n), static_cast<int>(option));
+    }
 };
 
-TEST_F(MapClicksTest, BuildIsRecordedAtOnce) {
-    MapDoubleClick(session, 4, Option(MapOption::BuildArmy));
+TEST_F(MapClicksTest, UnitOrdersAreRecordedAtOnce) {
+    DoubleClick(4, Opt::BuildArmy);
     EXPECT_EQ(session.interaction.SelectedArea, 4);
     EXPECT_EQ(area(4).Command, "AA");
     EXPECT_EQ(freeSupply(), 2);
-    EXPECT_EQ(mapMode(), "");
-}
 
-TEST_F(MapClicksTest, EveryOptionReachesItsOperation) {
-    const std::pair<MapOption, const char*> options[] = {
-        {MapOption::BuildCorps, "AC"},
-        {MapOption::Cancel, ""},
-        {MapOption::BuildFleet, ""},
-    };
-    for (auto [option, code] : options) {
-        MapDoubleClick(session, 4, Option(option));
+    for (auto [option, code] : {std::pair{Opt::BuildCorps, "AC"}, {Opt::Cancel, ""}}) {
+        DoubleClick(4, option);
         EXPECT_EQ(area(4).Command, code);
     }
-    // A fleet needs a coast: the refusal shows the fleet option reached BuildUnit(3).
-    EXPECT_EQ(port.messages.back().text, "Must be a coastal area to add a fleet or squadron");
+    // A fleet needs a coast: the refusal shows the option reached BuildUnit(3).
+    DoubleClick(4, Opt::BuildFleet);
+    ExpectOnly("Must be a coastal area to add a fleet or squadron", MessageIcon::Stop);
 
     Unit(4, kCorps);
-    MapDoubleClick(session, 4, Option(MapOption::Upgrade));
+    DoubleClick(4, Opt::Upgrade);
     EXPECT_EQ(area(4).Command, "UU");
     freeSupply() = -2;
-    MapDoubleClick(session, 20, Option(MapOption::Downgrade));
+    DoubleClick(20, Opt::Downgrade);
     EXPECT_EQ(area(20).Command, "DU");
-    MapDoubleClick(session, 5, Option(MapOption::Remove));
+    DoubleClick(5, Opt::Remove);
     EXPECT_EQ(area(5).Command, "RU");
+    EXPECT_EQ(mapMode(), "");
 }
 
 TEST_F(MapClicksTest, ArmingChecksTheUnitOwner) {
-    MapDoubleClick(session, 9, Option(MapOption::Move));
-    EXPECT_EQ(port.messages, Messages({{"No unit there owned by you", MessageIcon::Stop}}));
+    DoubleClick(9, Opt::Move);
+    ExpectOnly("No unit there owned by you", MessageIcon::Stop);
     EXPECT_EQ(mapMode(), "");
-    // The next click only scrolls.
-    EXPECT_EQ(MapClick(session, 5), (MapClickAnswer{Action::ScrollGrid, 5}));
+    EXPECT_EQ(MapClick(session, 5), (MapClickAnswer{Action::ScrollGrid, 5}));  // only scrolls
 
     port.messages.clear();
-    MapDoubleClick(session, 9, Option(MapOption::Convoy));
-    EXPECT_EQ(port.messages, Messages({{"No unit in area  9 owned by you", MessageIcon::Stop}}));
+    DoubleClick(9, Opt::Convoy);
+    ExpectOnly("No unit in area  9 owned by you", MessageIcon::Stop);
     EXPECT_EQ(mapMode(), "");
 
-    for (auto [option, mode] : {std::pair{MapOption::Move, "MO"},
-                                {MapOption::SupportAttack, "SA"},
-                                {MapOption::SupportDefend, "SD"},
-                                {MapOption::Convoy, "CO"}}) {
+    for (auto [option, mode] : {std::pair{Opt::Move, "MO"},
+                                {Opt::SupportAttack, "SA"},
+                                {Opt::SupportDefend, "SD"},
+                                {Opt::Convoy, "CO"}}) {
         mapMode().clear();
-        MapDoubleClick(session, 5, Option(option));
+        DoubleClick(5, option);
         EXPECT_EQ(mapMode(), mode);
         EXPECT_EQ(session.interaction.SelectedArea, 5);
     }
 }
 
 TEST_F(MapClicksTest, ArmedMoveIsCompletedByTheNextClick) {
-    MapDoubleClick(session, 5, Option(MapOption::Move));
+    DoubleClick(5, Opt::Move);
     EXPECT_EQ(MapClick(session, 9), MapClickAnswer{});
-    EXPECT_EQ(port.messages, Messages({{"Areas  5 and  9 are not adjacent", MessageIcon::Stop}}));
+    ExpectOnly("Areas  5 and  9 are not adjacent", MessageIcon::Stop);
     EXPECT_EQ(mapMode(), "");
 
-    MapDoubleClick(session, 5, Option(MapOption::Move));
+    DoubleClick(5, Opt::Move);
     MapClick(session, 4);
     EXPECT_EQ(area(5).Command, "MO");
     EXPECT_EQ(area(5).Parm1, 4);
@@ -96,18 +91,13 @@ TEST_F(MapClicksTest, ArmedMoveIsCompletedByTheNextClick) {
 }
 
 TEST_F(MapClicksTest, ClicksDispatchByMode) {
-    Select(5);
-    mapMode() = "SA";
     port.answers = {kMe};
-    MapClick(session, 4);
-    EXPECT_EQ(area(5).Command, "SA");
-
-    mapMode() = "SD";
-    MapClick(session, 4);
-    EXPECT_EQ(area(5).Command, "SD");
-
-    Select(20);
-    mapMode() = "CO";
+    for (const char* mode : {"SA", "SD"}) {
+        Arm(5, mode);
+        MapClick(session, 4);
+        EXPECT_EQ(area(5).Command, mode);
+    }
+    Arm(20, "CO");
     MapClick(session, 50);
     EXPECT_EQ(area(20).Command, "CO");
 
@@ -121,30 +111,27 @@ TEST_F(MapClicksTest, ClicksDispatchByMode) {
     mapMode() = "GA";
     EXPECT_EQ(MapClick(session, 77), (MapClickAnswer{Action::GrantAccess, 77}));
     EXPECT_EQ(mapMode(), "GA");
-
     mapMode() = "VC";
     EXPECT_EQ(MapClick(session, 77), MapClickAnswer{});
 }
 
-TEST_F(MapClicksTest, IdleClickScrollsTheGrid) {
-    EXPECT_EQ(MapClick(session, 1), (MapClickAnswer{Action::ScrollGrid, 1}));
-    EXPECT_EQ(MapClick(session, 267), (MapClickAnswer{Action::ScrollGrid, 267}));
-    EXPECT_EQ(MapClick(session, 270), (MapClickAnswer{Action::ScrollGrid, 267}));
-    EXPECT_EQ(MapClick(session, 273), (MapClickAnswer{Action::ScrollGrid, 267}));
-    EXPECT_EQ(MapClick(session, 0), MapClickAnswer{});
-    EXPECT_EQ(MapClick(session, 274), MapClickAnswer{});
+TEST_F(MapClicksTest, IdleClickScrollsTheGridNoFurtherThanRow267) {
+    const std::pair<std::int16_t, MapClickAnswer> clicks[] = {{1, {Action::ScrollGrid, 1}},
+                                                              {267, {Action::ScrollGrid, 267}},
+                                                              {270, {Action::ScrollGrid, 267}},
+                                                              {273, {Action::ScrollGrid, 267}},
+                                                              {0, {}},
+                                                              {274, {}}};
+    for (auto [t, answer] : clicks) EXPECT_EQ(MapClick(session, t), answer) << t;
 }
 
-TEST_F(MapClicksTest, DoubleClickIsIgnoredWhileAModeIsArmed) {
-    mapMode() = "SP";
-    Select(9);
-    MapDoubleClick(session, 4, Option(MapOption::BuildArmy));
+TEST_F(MapClicksTest, DoubleClickIgnoredWhileArmedOrBesideEveryArea) {
+    Arm(9, "SP");
+    DoubleClick(4, Opt::BuildArmy);
     EXPECT_EQ(area(4).Command, "");
     EXPECT_EQ(session.interaction.SelectedArea, 9);
-}
 
-TEST_F(MapClicksTest, DoubleClickBesideEveryAreaOnlyDeselects) {
-    Select(4);
+    Arm(4, "");
     for (int option = 0; option < kMapOptionCount; ++option) {
         MapDoubleClick(session, 0, option);
         EXPECT_EQ(mapMode(), "");

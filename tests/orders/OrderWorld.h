@@ -1,13 +1,13 @@
 #pragma once
-// A small hand-made world for the order rule tests: player 3 to move, five
-// players, areas set up one by one by each test.
+// A small hand-made world for the order rule tests: player 3 to move among six,
+// every relation neutral; each test sets up the areas it needs.
 
 #include "state/Session.h"
 #include "support/FakePort.h"
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
+#include <algorithm>
 
 namespace qm::test {
 
@@ -21,9 +21,7 @@ protected:
         game().CommandCount = 2;
         for (int p = 0; p <= 6; ++p) {
             game().player(p).ShortName = QStringLiteral("P%1").arg(p);
-            game().player(p).PlayerName = QStringLiteral("Player %1").arg(p);
-            for (int q = 0; q <= 6; ++q)
-                game().player(p).Relation[static_cast<std::size_t>(q)] = 'N';
+            game().player(p).Relation.fill(QLatin1Char('N'));
         }
     }
 
@@ -32,38 +30,38 @@ protected:
     std::int16_t& freeSupply() { return session.game.totals.FreeSupply; }
     QString& mapMode() { return session.interaction.MapMode; }
 
-    /// An area with its terrain, owner and supply centre.
-    AreaRecord& Area(int n, std::int16_t type, std::int16_t owner = kMe, std::int16_t supply = 0) {
-        AreaRecord& a = area(n);
-        a.AreaType = type;
-        a.Owner = owner;
-        a.Supply = supply;
-        return a;
+    void Area(int n, std::int16_t type, std::int16_t owner = kMe, std::int16_t supply = 0) {
+        area(n).AreaType = type;
+        area(n).Owner = owner;
+        area(n).Supply = supply;
     }
-
     void Unit(int n, std::int16_t type, std::int16_t owner = kMe) {
         area(n).UnitType = type;
         area(n).UnitOwner = owner;
     }
+    void Order(int n, const QString& code, std::int16_t p1 = 0, std::int16_t p2 = 0) {
+        area(n).Command = code;
+        area(n).Parm1 = p1;
+        area(n).Parm2 = p2;
+    }
+    void Select(int n) { session.interaction.SelectedArea = static_cast<std::int16_t>(n); }
+    void Arm(int from, const char* mode) {
+        Select(from);
+        mapMode() = mode;
+    }
 
-    /// Makes a and b neighbours of each other in their first free slots.
+    // Puts b into a's first free neighbour slot.
+    void AddNeighbour(int a, int b) {
+        auto& list = area(a).Neighbours;
+        const auto slot = std::find(list.begin() + 1, list.end(), 0);
+        ASSERT_NE(slot, list.end()) << "no free neighbour slot in " << a;
+        *slot = static_cast<std::int16_t>(b);
+    }
     void Link(int a, int b) {
         AddNeighbour(a, b);
         AddNeighbour(b, a);
     }
 
-    void AddNeighbour(int a, int b) {
-        auto& list = area(a).Neighbours;
-        for (int i = 1; i < kNeighbourSlots; ++i) {
-            if (list[static_cast<std::size_t>(i)] == 0) {
-                list[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(b);
-                return;
-            }
-        }
-        FAIL() << "no free neighbour slot in " << a;
-    }
-
-    /// Relation letter of player a toward b.
     void Relation(int a, int b, char letter) {
         game().player(a).Relation[static_cast<std::size_t>(b)] = QLatin1Char(letter);
     }
@@ -72,15 +70,10 @@ protected:
         Relation(b, a, 'A');
     }
 
-    void Select(int n) { session.interaction.SelectedArea = static_cast<std::int16_t>(n); }
-
-    void Order(int n, const QString& code, std::int16_t p1 = 0, std::int16_t p2 = 0) {
-        area(n).Command = code;
-        area(n).Parm1 = p1;
-        area(n).Parm2 = p2;
+    static std::vector<Message> Messages(std::initializer_list<Message> list) { return list; }
+    void ExpectOnly(const QString& text, MessageIcon icon) {
+        EXPECT_EQ(port.messages, Messages({{text, icon}}));
     }
-
-    std::vector<Message> Messages(std::initializer_list<Message> list) { return list; }
 
     FakePort port;
     Session session{port};

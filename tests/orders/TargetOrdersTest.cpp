@@ -3,19 +3,19 @@
 #include "orders/OrderWorld.h"
 #include "state/RefreshDisplay.h"
 
+#include <functional>
+
 namespace qm {
 namespace {
 
 using test::kMe;
 using test::Message;
 
-// Land 4 and 5 and coast 20 around water 50 (with an own fleet) and 51.
+// Land 4, 5 and 9, coast 20 and 21 around water 50 (with an own fleet) and 51.
 class TargetOrdersTest : public test::OrderWorld {
 protected:
     TargetOrdersTest() {
-        Area(4, kLand);
-        Area(5, kLand);
-        Area(9, kLand);
+        for (int n : {4, 5, 9}) Area(n, kLand);
         Area(20, kCoast);
         Area(21, kCoast);
         Area(50, kWater, 0);
@@ -29,11 +29,6 @@ protected:
         Unit(50, kFleet);
     }
 
-    void Arm(int from, const char* mode) {
-        Select(from);
-        mapMode() = mode;
-    }
-
     void ExpectNothingRecorded(int from, const QString& order = QString()) {
         EXPECT_EQ(area(from).Command, order);
         EXPECT_EQ(mapMode(), "");
@@ -44,120 +39,96 @@ protected:
         return {QStringLiteral("Areas  %1 and  %2 are not adjacent").arg(a).arg(b),
                 MessageIcon::Stop};
     }
+    using Op = void (*)(Session&, std::int16_t);
 };
 
-TEST_F(TargetOrdersTest, MoveToAnAdjacentArea) {
+TEST_F(TargetOrdersTest, MoveWithOwnerWarningIsRecorded) {
+    area(5).Owner = 1;
     Arm(4, "MO");
     MoveOrder(session, 5);
+    ExpectOnly("Warning, not allied or at war with owner of area  5", MessageIcon::Exclamation);
     EXPECT_EQ(area(4).Command, "MO");
     EXPECT_EQ(area(4).Parm1, 5);
     EXPECT_EQ(port.cell(GridId::Area, 4, kColParm1), "5");
     EXPECT_EQ(mapMode(), "");
-    EXPECT_TRUE(port.messages.empty());
 }
 
-TEST_F(TargetOrdersTest, MoveRefusals) {
+TEST_F(TargetOrdersTest, NotAdjacentIsRefusedBeforeAnythingElse) {
     Order(4, "SD", 5);
-    Arm(4, "MO");
-    MoveOrder(session, 9);
-    EXPECT_EQ(port.messages, Messages({NotAdjacent(4, 9)}));
-    ExpectNothingRecorded(4, "SD");
-
-    // Not adjacent comes first, so a far water area never reaches the terrain test.
-    port.messages.clear();
-    Arm(4, "MO");
-    MoveOrder(session, 51);
-    EXPECT_EQ(port.messages, Messages({NotAdjacent(4, 51)}));
+    // A far water area never reaches the terrain test; support asks nothing.
+    for (Op op : {Op{MoveOrder}, Op{SupportAttackOrder}, Op{SupportDefendOrder}}) {
+        for (std::int16_t t : {9, 51}) {
+            port.messages.clear();
+            Arm(4, "MO");
+            op(session, t);
+            EXPECT_EQ(port.messages, Messages({NotAdjacent(4, t)}));
+            ExpectNothingRecorded(4, "SD");
+        }
+    }
+    EXPECT_EQ(port.questions, 0);
 
     port.messages.clear();
     Area(60, kWater);
     Link(4, 60);
     Arm(4, "MO");
     MoveOrder(session, 60);
-    EXPECT_EQ(port.messages,
-              Messages({{"Invalid move between  4 and  60 for unit", MessageIcon::Stop}}));
+    ExpectOnly("Invalid move between  4 and  60 for unit", MessageIcon::Stop);
     ExpectNothingRecorded(4, "SD");
     EXPECT_EQ(area(4).Parm1, 5);
 }
 
 TEST_F(TargetOrdersTest, ClickBesideEveryAreaIsRefused) {
     area(4).Neighbours[14] = 0;  // an empty slot would let 0 pass as adjacent
-    using Op = void (*)(Session&, std::int16_t);
     for (Op op : {Op{MoveOrder}, Op{SupportAttackOrder}, Op{SupportDefendOrder}, Op{ConvoyOrder}}) {
         port.messages.clear();
         Arm(4, "MO");
         op(session, 0);
-        EXPECT_EQ(port.messages, Messages({{QString::fromUtf16(kNoAreaThere), MessageIcon::Stop}}));
+        ExpectOnly(QString::fromUtf16(kNoAreaThere), MessageIcon::Stop);
         ExpectNothingRecorded(4);
     }
     EXPECT_EQ(port.questions, 0);
 }
 
-TEST_F(TargetOrdersTest, OwnerWarningStillMoves) {
-    area(5).Owner = 1;
-    Arm(4, "MO");
-    MoveOrder(session, 5);
-    EXPECT_EQ(port.messages, Messages({{"Warning, not allied or at war with owner of area  5",
-                                        MessageIcon::Exclamation}}));
-    EXPECT_EQ(area(4).Command, "MO");
-}
+struct SupportCase {
+    std::int16_t answer;
+    bool attacker;  // an own unit is ordered into area 5
+    std::int16_t supported, parm2;
+    const char* warning;
+};
 
-TEST_F(TargetOrdersTest, SupportOwnAttackWithoutAttackerWarns) {
-    port.answers = {kMe};
+class SupportAttackTest : public TargetOrdersTest,
+                          public ::testing::WithParamInterface<SupportCase> {};
+
+TEST_P(SupportAttackTest, AsksWhoseAttackAndRecords) {
+    const SupportCase& c = GetParam();
+    if (c.attacker) Order(200, "MO", 5);
+    port.answers = {c.answer};
     Arm(4, "SA");
     SupportAttackOrder(session, 5);
     EXPECT_EQ(port.questions, 1);
-    EXPECT_EQ(session.interaction.SupportedPlayer, kMe);
-    EXPECT_EQ(port.messages,
-              Messages({{"Warning, no unit attacking area  5", MessageIcon::Information}}));
+    EXPECT_EQ(session.interaction.SupportedPlayer, c.supported);
+    if (c.warning)
+        ExpectOnly(c.warning, MessageIcon::Information);
+    else
+        EXPECT_TRUE(port.messages.empty());
     EXPECT_EQ(area(4).Command, "SA");
     EXPECT_EQ(area(4).Parm1, 5);
-    EXPECT_EQ(area(4).Parm2, 0);
-    EXPECT_EQ(port.cell(GridId::Area, 4, kColParm2), "");
+    EXPECT_EQ(area(4).Parm2, c.parm2);
+    EXPECT_EQ(port.cell(GridId::Area, 4, kColParm2), c.parm2 ? QString::number(c.parm2) : "");
     EXPECT_EQ(mapMode(), "");
 }
 
-TEST_F(TargetOrdersTest, SupportOwnAttackWithAnAttacker) {
-    Area(200, kLand);
-    Order(200, "MO", 5);
-    port.answers = {kMe};
-    Arm(4, "SA");
-    SupportAttackOrder(session, 5);
-    EXPECT_TRUE(port.messages.empty());
-    EXPECT_EQ(area(4).Parm2, 0);
-}
-
-TEST_F(TargetOrdersTest, SupportAnAlliesAttack) {
-    port.answers = {5};
-    Arm(4, "SA");
-    SupportAttackOrder(session, 5);
-    EXPECT_TRUE(port.messages.empty());
-    EXPECT_EQ(session.interaction.SupportedPlayer, 5);
-    EXPECT_EQ(area(4).Parm2, 5);
-    EXPECT_EQ(port.cell(GridId::Area, 4, kColParm2), "5");
-}
-
-TEST_F(TargetOrdersTest, SupportAttackAnswerOutsideThePlayersIsOwnAttack) {
-    port.answers = {40};
-    Arm(4, "SA");
-    SupportAttackOrder(session, 5);
-    EXPECT_EQ(session.interaction.SupportedPlayer, kMe);
-    EXPECT_EQ(area(4).Parm2, 0);
-}
-
-TEST_F(TargetOrdersTest, SupportAttackNotAdjacentAsksNothing) {
-    Arm(4, "SA");
-    SupportAttackOrder(session, 9);
-    EXPECT_EQ(port.questions, 0);
-    EXPECT_EQ(port.messages, Messages({NotAdjacent(4, 9)}));
-    ExpectNothingRecorded(4);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Answers, SupportAttackTest,
+    ::testing::Values(SupportCase{kMe, false, kMe, 0, "Warning, no unit attacking area  5"},
+                      SupportCase{kMe, true, kMe, 0, nullptr}, SupportCase{5, false, 5, 5, nullptr},
+                      SupportCase{40, true, kMe, 0, nullptr}));  // outside the players: own
 
 TEST_F(TargetOrdersTest, SupportDefendWarnings) {
     // An empty area: warned, still recorded.
     Arm(4, "SD");
     SupportDefendOrder(session, 5);
-    EXPECT_EQ(port.messages, Messages({{"Warning, no unit in area  5", MessageIcon::Stop}}));
+    ExpectOnly("Warning, no unit in area  5", MessageIcon::Stop);
     EXPECT_EQ(area(4).Command, "SD");
 
     // A pending build counts as a unit.
@@ -173,21 +144,12 @@ TEST_F(TargetOrdersTest, SupportDefendWarnings) {
     Order(4, "");
     Arm(4, "SD");
     SupportDefendOrder(session, 5);
-    EXPECT_EQ(port.messages, Messages({{"Warning, unit is leaving area  5", MessageIcon::Stop}}));
+    ExpectOnly("Warning, unit is leaving area  5", MessageIcon::Stop);
     EXPECT_EQ(area(4).Command, "SD");
     EXPECT_EQ(area(4).Parm1, 5);
 }
 
-TEST_F(TargetOrdersTest, SupportDefendNotAdjacent) {
-    Arm(4, "SD");
-    SupportDefendOrder(session, 9);
-    EXPECT_EQ(port.messages, Messages({NotAdjacent(4, 9)}));
-    ExpectNothingRecorded(4);
-}
-
-class ConvoyTest : public TargetOrdersTest {};
-
-TEST_F(ConvoyTest, ArmyOntoAFleetThenOn) {
+TEST_F(TargetOrdersTest, ConvoyArmyOntoAFleetThenOnAndCorpsOntoASquadron) {
     Unit(20, kArmy);
     Arm(20, "CO");
     ConvoyOrder(session, 50);
@@ -201,61 +163,37 @@ TEST_F(ConvoyTest, ArmyOntoAFleetThenOn) {
     Arm(51, "CO");
     ConvoyOrder(session, 21);
     EXPECT_EQ(area(51).Command, "CO");
-    EXPECT_TRUE(port.messages.empty());
-}
 
-TEST_F(ConvoyTest, SquadronCarriesACorpsButNoArmy) {
-    Unit(20, kArmy);
+    Unit(20, kCorps);
     Unit(50, kSquadron);
     Arm(20, "CO");
     ConvoyOrder(session, 50);
-    EXPECT_EQ(port.messages, Messages({{"Can't conovy an army", MessageIcon::Stop}}));
-    ExpectNothingRecorded(20);
-
-    port.messages.clear();
-    Unit(20, kCorps);
-    Arm(20, "CO");
-    ConvoyOrder(session, 50);
-    EXPECT_TRUE(port.messages.empty());
     EXPECT_EQ(area(20).Command, "CO");
+    EXPECT_TRUE(port.messages.empty());
 }
 
-TEST_F(ConvoyTest, SquadronFurtherAlongTheChainCarriesNoArmy) {
-    Unit(20, kArmy);
-    Order(20, "CO", 50);
-    Unit(51, kSquadron);
-    Arm(50, "CO");
-    ConvoyOrder(session, 51);
-    EXPECT_EQ(port.messages, Messages({{"Can't conovy an army", MessageIcon::Stop}}));
-    ExpectNothingRecorded(50);
-}
-
-TEST_F(ConvoyTest, NoStartFoundWarnsAndRecords) {
+TEST_F(TargetOrdersTest, ConvoyWarningsStillRecord) {
     Unit(51, kFleet);
     Arm(50, "CO");
     ConvoyOrder(session, 51);
-    EXPECT_EQ(port.messages,
-              Messages({{"Warning, can't find start of convoy", MessageIcon::Exclamation}}));
+    ExpectOnly("Warning, can't find start of convoy", MessageIcon::Exclamation);
     EXPECT_EQ(area(50).Command, "CO");
-}
 
-TEST_F(ConvoyTest, LandingOnAStrangersCoastWarnsWithoutIcon) {
+    // Landing on a stranger's coast; a convoy link is not tested for adjacency.
+    port.messages.clear();
     Unit(20, kArmy);
     Order(20, "CO", 50);
     area(21).Owner = 2;
     Arm(50, "CO");
-    ConvoyOrder(session, 21);  // not adjacent: a convoy link is not tested for it
-    EXPECT_EQ(
-        port.messages,
-        Messages({{"Warning, not allied or at war with owner of area  21", MessageIcon::None}}));
+    ConvoyOrder(session, 21);
+    ExpectOnly("Warning, not allied or at war with owner of area  21", MessageIcon::None);
     EXPECT_EQ(area(50).Command, "CO");
     EXPECT_EQ(area(50).Parm1, 21);
 }
 
 struct ConvoyRefusal {
     const char* what;
-    std::int16_t from;
-    std::int16_t to;
+    std::int16_t from, to;
     std::function<void(GameState&)> setUp;
     const char* message;
 };
@@ -269,30 +207,42 @@ TEST_P(ConvoyRefusalTest, RefusedAndDisarmed) {
     freeSupply() = 4;
     Arm(c.from, "CO");
     ConvoyOrder(session, c.to);
-    EXPECT_EQ(port.messages, Messages({{c.message, MessageIcon::Stop}}));
+    ExpectOnly(c.message, MessageIcon::Stop);
     ExpectNothingRecorded(c.from);
     EXPECT_EQ(freeSupply(), 4);
 }
 
+void ArmyAt20(GameState& g) { g.area(20).UnitType = kArmy; }
+
 INSTANTIATE_TEST_SUITE_P(
     Rules, ConvoyRefusalTest,
-    ::testing::Values(ConvoyRefusal{"empty_water", 20, 51,
-                                    [](GameState& g) { g.area(20).UnitType = kArmy; },
-                                    "No unit in area  51 to convoy to"},
-                      ConvoyRefusal{"busy_fleet", 20, 50,
-                                    [](GameState& g) {
-                                        g.area(20).UnitType = kArmy;
-                                        g.area(50).Command = "MO";
-                                    },
-                                    "Unit in area  50 already issued command"},
-                      ConvoyRefusal{"land_to_land", 4, 5, [](GameState&) {},
-                                    "Can't convoy from one land area to another land area"},
-                      ConvoyRefusal{"naval_unit", 20, 50,
-                                    [](GameState& g) {
-                                        g.area(20).UnitType = kSquadron;
-                                        g.area(20).UnitOwner = 3;
-                                    },
-                                    "Can't convoy a naval unit"}),
+    ::testing::Values(
+        ConvoyRefusal{"empty_water", 20, 51, ArmyAt20, "No unit in area  51 to convoy to"},
+        ConvoyRefusal{"busy_fleet", 20, 50,
+                      [](GameState& g) {
+                          ArmyAt20(g);
+                          g.area(50).Command = "MO";
+                      },
+                      "Unit in area  50 already issued command"},
+        ConvoyRefusal{"land_to_land", 4, 5, [](GameState&) {},
+                      "Can't convoy from one land area to another land area"},
+        ConvoyRefusal{"naval_unit", 20, 50, [](GameState& g) { g.area(20).UnitType = kSquadron; },
+                      "Can't convoy a naval unit"},
+        ConvoyRefusal{"army_onto_squadron", 20, 50,
+                      [](GameState& g) {
+                          ArmyAt20(g);
+                          g.area(50).UnitType = kSquadron;
+                      },
+                      "Can't conovy an army"},
+        ConvoyRefusal{"army_onto_squadron_further_on", 50, 51,
+                      [](GameState& g) {
+                          ArmyAt20(g);
+                          g.area(20).Command = "CO";
+                          g.area(20).Parm1 = 50;
+                          g.area(51).UnitType = kSquadron;
+                          g.area(51).UnitOwner = kMe;
+                      },
+                      "Can't conovy an army"}),
     [](const auto& info) { return std::string(info.param.what); });
 
 }  // namespace

@@ -3,251 +3,160 @@
 #include "orders/OrderWorld.h"
 #include "state/RefreshDisplay.h"
 
-#include <functional>
-
 namespace qm {
 namespace {
 
 using test::kMe;
-using test::Message;
 
+template <std::int16_t type>
+void Build(Session& s) {
+    BuildUnit(s, type);
+}
+template <std::int16_t owner>
+void Owner(AreaRecord& a) {
+    a.Owner = owner;
+}
+template <std::int16_t points>
+void Centre(AreaRecord& a) {
+    a.Supply = points;
+}
+template <std::int16_t type>
+void Terrain(AreaRecord& a) {
+    a.AreaType = type;
+}
+void AsIs(AreaRecord&) {}
+
+// Area 7: an owned, selected coastal area with a supply centre of 2.
 class UnitOrdersTest : public test::OrderWorld {
 protected:
-    // Area 7: an owned, empty coastal area with a supply centre of 2.
     UnitOrdersTest() {
         Area(7, kCoast, kMe, 2);
         Select(7);
     }
-
-    void ExpectRefused(const QString& text, const QString& order, std::int16_t supply) {
-        EXPECT_EQ(port.messages, Messages({{text, MessageIcon::Stop}}));
-        EXPECT_EQ(area(7).Command, order);
-        EXPECT_EQ(freeSupply(), supply);
-        EXPECT_EQ(port.cell(GridId::Area, 7, kColCommand), "<unset>");
-    }
 };
 
-TEST_F(UnitOrdersTest, BuildsAnArmyOnce) {
-    freeSupply() = 3;
-    BuildUnit(session, kArmy);
-    EXPECT_EQ(area(7).Command, "AA");
-    EXPECT_EQ(freeSupply(), 1);
-    EXPECT_EQ(port.cell(GridId::Area, 7, kColCommand), "AA");
-    EXPECT_EQ(port.cell(GridId::Summary, 7, 1), "1");
-    BuildUnit(session, kArmy);
-    EXPECT_EQ(freeSupply(), 1);
-    EXPECT_TRUE(port.messages.empty());
-}
-
-TEST_F(UnitOrdersTest, ReplacingACorpsByAnArmyChecksTheBalanceBeforeTheRefund) {
-    Order(7, "AC");
-    freeSupply() = 1;
-    BuildUnit(session, kArmy);
-    ExpectRefused("Not enough supply points available to build unit", "AC", 1);
-}
-
-TEST_F(UnitOrdersTest, ReplacingAnArmyByACorpsRefundsFirst) {
-    Order(7, "AA");
-    freeSupply() = 1;
-    BuildUnit(session, kCorps);
-    EXPECT_EQ(area(7).Command, "AC");
-    EXPECT_EQ(freeSupply(), 2);
-}
-
-struct BuildRefusal {
+struct Refusal {
     const char* what;
-    std::int16_t unitType;
-    std::function<void(GameState&, AreaRecord&)> spoil;
+    void (*op)(Session&);
+    std::int16_t supply, unit, unitOwner;
+    void (*spoil)(AreaRecord&);
     const char* message;
 };
 
-class BuildRefusalTest : public UnitOrdersTest,
-                         public ::testing::WithParamInterface<BuildRefusal> {};
+class UnitRefusalTest : public UnitOrdersTest, public ::testing::WithParamInterface<Refusal> {};
 
-TEST_P(BuildRefusalTest, RefusedInTheGivenOrder) {
-    freeSupply() = 5;
-    GetParam().spoil(game(), area(7));
-    const std::int16_t supply = freeSupply();
-    BuildUnit(session, GetParam().unitType);
-    ExpectRefused(GetParam().message, "", supply);
+TEST_P(UnitRefusalTest, RefusedInTheGivenOrderAndNothingChanges) {
+    const Refusal& c = GetParam();
+    freeSupply() = c.supply;
+    Unit(7, c.unit, c.unitOwner);
+    c.spoil(area(7));
+    const QString order = area(7).Command;
+    c.op(session);
+    ExpectOnly(c.message, MessageIcon::Stop);
+    EXPECT_EQ(area(7).Command, order);
+    EXPECT_EQ(freeSupply(), c.supply);
+    EXPECT_EQ(port.cell(GridId::Area, 7, kColCommand), "<unset>");
 }
+
+constexpr const char* kNotOwned = "Area  7 not owned by you";
+constexpr const char* kSmallCentre = "Area  7 not proper sized supply centre";
+constexpr const char* kNoSupply = "Not enough supply points available to build unit";
+constexpr const char* kNoCoast = "Must be a coastal area to add a fleet or squadron";
+constexpr const char* kNotYours = "No unit there owned by you";
 
 INSTANTIATE_TEST_SUITE_P(
-    Rules, BuildRefusalTest,
+    Rules, UnitRefusalTest,
     ::testing::Values(
-        BuildRefusal{"not_owned", kArmy, [](auto&, AreaRecord& a) { a.Owner = 1; },
-                     "Area  7 not owned by you"},
-        // The owner is checked before the unit.
-        BuildRefusal{"not_owned_with_unit", kCorps,
-                     [](auto&, AreaRecord& a) {
-                         a.Owner = 0;
-                         a.UnitType = kArmy;
-                     },
-                     "Area  7 not owned by you"},
-        BuildRefusal{"occupied", kArmy,
-                     [](auto&, AreaRecord& a) {
-                         a.UnitType = kCorps;
-                         a.UnitOwner = 1;
-                     },
-                     "Area  7 already has a unit in it"},
-        BuildRefusal{"small_centre_army", kArmy, [](auto&, AreaRecord& a) { a.Supply = 1; },
-                     "Area  7 not proper sized supply centre"},
-        BuildRefusal{"small_centre_fleet", kFleet, [](auto&, AreaRecord& a) { a.Supply = 1; },
-                     "Area  7 not proper sized supply centre"},
-        BuildRefusal{"no_centre_corps", kCorps, [](auto&, AreaRecord& a) { a.Supply = 0; },
-                     "Area  7 not proper sized supply centre"},
-        BuildRefusal{"supply_before_coast", kFleet,
-                     [](GameState& g, AreaRecord& a) {
-                         a.AreaType = kLand;
-                         g.totals.FreeSupply = 1;
-                     },
-                     "Not enough supply points available to build unit"},
-        BuildRefusal{"fleet_on_land", kFleet, [](auto&, AreaRecord& a) { a.AreaType = kLand; },
-                     "Must be a coastal area to add a fleet or squadron"},
-        BuildRefusal{"squadron_on_water", kSquadron,
-                     [](auto&, AreaRecord& a) { a.AreaType = kWater; },
-                     "Must be a coastal area to add a fleet or squadron"}),
+        Refusal{"not_owned", Build<kArmy>, 5, kNoUnit, 0, Owner<1>, kNotOwned},
+        // The area's owner is checked before the unit.
+        Refusal{"not_owned_with_unit", Build<kCorps>, 5, kArmy, kMe, Owner<0>, kNotOwned},
+        Refusal{"occupied", Build<kArmy>, 5, kCorps, 1, AsIs, "Area  7 already has a unit in it"},
+        Refusal{"small_centre_army", Build<kArmy>, 5, kNoUnit, 0, Centre<1>, kSmallCentre},
+        Refusal{"small_centre_fleet", Build<kFleet>, 5, kNoUnit, 0, Centre<1>, kSmallCentre},
+        Refusal{"no_centre_corps", Build<kCorps>, 5, kNoUnit, 0, Centre<0>, kSmallCentre},
+        Refusal{"supply_before_coast", Build<kFleet>, 1, kNoUnit, 0, Terrain<kLand>, kNoSupply},
+        Refusal{"fleet_on_land", Build<kFleet>, 5, kNoUnit, 0, Terrain<kLand>, kNoCoast},
+        Refusal{"squadron_on_water", Build<kSquadron>, 5, kNoUnit, 0, Terrain<kWater>, kNoCoast},
+        // AC by AA at 1: the balance is checked before the corps' point comes back.
+        Refusal{"corps_by_army", Build<kArmy>, 1, kNoUnit, 0,
+                [](AreaRecord& a) { a.Command = "AC"; }, kNoSupply},
+        Refusal{"upgrade_without_supply", UpgradeUnit, 0, kArmy, kMe, AsIs,
+                "No supply available to upgrade any units"},
+        Refusal{"upgrade_an_army", UpgradeUnit, 2, kArmy, kMe, AsIs,
+                "Can only upgrade a corps or squadron"},
+        Refusal{"upgrade_anothers", UpgradeUnit, 2, kArmy, 1, AsIs, kNotYours},
+        Refusal{"upgrade_off_centre", UpgradeUnit, 2, kCorps, kMe, Centre<0>,
+                "Area  7 not a supply center"},
+        Refusal{"downgrade_without_debt", DowngradeUnit, 0, kFleet, kMe, AsIs,
+                "Not allowed to downgrade any units"},
+        Refusal{"downgrade_anothers", DowngradeUnit, -2, kFleet, 2, AsIs, kNotYours},
+        Refusal{"downgrade_a_corps", DowngradeUnit, -2, kCorps, kMe, AsIs,
+                "Can't downgrade corps or squadrons"},
+        Refusal{"remove_without_debt", RemoveUnit, 0, kArmy, kMe, AsIs,
+                "Not allowed to remove any units"},
+        Refusal{"remove_anothers", RemoveUnit, -1, kArmy, 0, AsIs, kNotYours}),
     [](const auto& info) { return std::string(info.param.what); });
 
-TEST_F(UnitOrdersTest, SmallCentreTakesACorpsOrSquadron) {
-    area(7).Supply = 1;
-    freeSupply() = 2;
-    BuildUnit(session, kSquadron);
-    EXPECT_EQ(area(7).Command, "AS");
-    EXPECT_EQ(freeSupply(), 1);
-    BuildUnit(session, kCorps);
-    EXPECT_EQ(area(7).Command, "AC");
-    EXPECT_EQ(freeSupply(), 1);
+struct Given {
+    const char* what;
+    void (*op)(Session&);
+    std::int16_t unit, centre, areaOwner;
+    const char* old;
+    std::int16_t before, after;
+    const char* code;
+};
+
+class UnitOrderGiven : public UnitOrdersTest, public ::testing::WithParamInterface<Given> {};
+
+TEST_P(UnitOrderGiven, RecordsAndSettlesTheSupply) {
+    const Given& c = GetParam();
+    Unit(7, c.unit);
+    Area(7, kCoast, c.areaOwner, c.centre);
+    Order(7, c.old);
+    freeSupply() = c.before;
+    c.op(session);
     EXPECT_TRUE(port.messages.empty());
-}
+    EXPECT_EQ(area(7).Command, c.code);
+    EXPECT_EQ(freeSupply(), c.after);
+    EXPECT_EQ(port.cell(GridId::Area, 7, kColCommand), c.code);
+    EXPECT_EQ(port.cell(GridId::Summary, 7, 1), QString::number(c.after));
 
-TEST_F(UnitOrdersTest, AreaNumberHasItsSignPlace) {
-    Area(123, kLand, 1, 2);
-    Select(123);
-    BuildUnit(session, kArmy);
-    EXPECT_EQ(port.messages, Messages({{"Area  123 not owned by you", MessageIcon::Stop}}));
-}
-
-TEST_F(UnitOrdersTest, UpgradeRules) {
-    Unit(7, kArmy);
-    freeSupply() = 0;
-    UpgradeUnit(session);
-    ExpectRefused("No supply available to upgrade any units", "", 0);
-
-    port.messages.clear();
-    freeSupply() = 2;
-    UpgradeUnit(session);
-    ExpectRefused("Can only upgrade a corps or squadron", "", 2);
-
-    port.messages.clear();
-    area(7).UnitOwner = 1;
-    UpgradeUnit(session);
-    ExpectRefused("No unit there owned by you", "", 2);
-
-    port.messages.clear();
-    Unit(7, kCorps);
-    area(7).Supply = 0;
-    UpgradeUnit(session);
-    ExpectRefused("Area  7 not a supply center", "", 2);
-
-    // Whoever owns the area, a corps on a supply centre may be upgraded.
-    port.messages.clear();
-    area(7).Supply = 1;
-    area(7).Owner = 1;
-    UpgradeUnit(session);
-    EXPECT_EQ(area(7).Command, "UU");
-    EXPECT_EQ(freeSupply(), 1);
-    UpgradeUnit(session);
-    EXPECT_EQ(freeSupply(), 1);
-}
-
-TEST_F(UnitOrdersTest, DowngradeRules) {
-    Unit(7, kFleet);
-    freeSupply() = 0;
-    DowngradeUnit(session);
-    ExpectRefused("Not allowed to downgrade any units", "", 0);
-
-    port.messages.clear();
-    freeSupply() = -2;
-    area(7).UnitOwner = 2;
-    DowngradeUnit(session);
-    ExpectRefused("No unit there owned by you", "", -2);
-
-    port.messages.clear();
-    Unit(7, kCorps);
-    DowngradeUnit(session);
-    ExpectRefused("Can't downgrade corps or squadrons", "", -2);
-
-    port.messages.clear();
-    Unit(7, kArmy);
-    DowngradeUnit(session);
-    EXPECT_EQ(area(7).Command, "DU");
-    EXPECT_EQ(freeSupply(), -1);
-    DowngradeUnit(session);
-    EXPECT_EQ(freeSupply(), -1);
-}
-
-TEST_F(UnitOrdersTest, DowngradeCreditsBeforeTheOldOrderIsTakenBack) {
-    Unit(7, kArmy);
-    Order(7, "RU");
-    freeSupply() = -1;
-    // +1 first (lifted to 0), then the removal's 2 points are taken back.
-    DowngradeUnit(session);
-    EXPECT_EQ(freeSupply(), -2);
-}
-
-TEST_F(UnitOrdersTest, RemoveRules) {
-    Unit(7, kArmy);
-    freeSupply() = 0;
-    RemoveUnit(session);
-    ExpectRefused("Not allowed to remove any units", "", 0);
-
-    port.messages.clear();
-    freeSupply() = -1;
-    area(7).UnitOwner = 0;
-    RemoveUnit(session);
-    ExpectRefused("No unit there owned by you", "", -1);
-
-    port.messages.clear();
-    area(7).UnitOwner = kMe;
-    RemoveUnit(session);
-    EXPECT_EQ(area(7).Command, "RU");
-    EXPECT_EQ(freeSupply(), 0);  // not 1: a negative balance rises at most to 0
-}
-
-TEST_F(UnitOrdersTest, RemovingACorpsOrSquadronGainsOne) {
-    for (std::int16_t type : {kCorps, kSquadron}) {
-        Unit(7, type);
-        Order(7, "");
-        freeSupply() = -5;
-        RemoveUnit(session);
-        EXPECT_EQ(freeSupply(), -4) << type;
+    // Giving the same order again takes back the first one.
+    if (c.after < 0 || c.op != RemoveUnit) {
+        c.op(session);
+        EXPECT_EQ(freeSupply(), c.after);
+        EXPECT_EQ(area(7).Command, c.code);
     }
 }
 
-TEST_F(UnitOrdersTest, CancelGivesBackAndBlanksTheCell) {
-    Unit(7, kCorps);
-    Order(7, "UU");
-    freeSupply() = 0;
-    ClearAreaOrder(session);
-    EXPECT_EQ(area(7).Command, "");
-    EXPECT_EQ(freeSupply(), 1);
-    EXPECT_EQ(port.cell(GridId::Area, 7, kColCommand), "");
+INSTANTIATE_TEST_SUITE_P(
+    Orders, UnitOrderGiven,
+    ::testing::Values(
+        Given{"army", Build<kArmy>, kNoUnit, 2, kMe, "", 3, 1, "AA"},
+        Given{"army_by_corps", Build<kCorps>, kNoUnit, 2, kMe, "AA", 1, 2, "AC"},
+        Given{"squadron_small_centre", Build<kSquadron>, kNoUnit, 1, kMe, "", 2, 1, "AS"},
+        Given{"corps_small_centre", Build<kCorps>, kNoUnit, 1, kMe, "AS", 1, 1, "AC"},
+        // Whoever owns the area, a corps on a supply centre may be upgraded.
+        Given{"upgrade", UpgradeUnit, kCorps, 1, 1, "", 2, 1, "UU"},
+        Given{"downgrade", DowngradeUnit, kArmy, 2, kMe, "", -2, -1, "DU"},
+        // +1 first (lifted to 0), then the removal's 2 points are taken back.
+        Given{"downgrade_a_removal", DowngradeUnit, kArmy, 2, kMe, "RU", -1, -2, "DU"},
+        Given{"remove_army", RemoveUnit, kArmy, 2, kMe, "", -1, 0, "RU"},  // rises to 0, not 1
+        Given{"remove_corps", RemoveUnit, kCorps, 2, kMe, "", -5, -4, "RU"},
+        Given{"remove_squadron", RemoveUnit, kSquadron, 2, kMe, "", -5, -4, "RU"},
+        Given{"cancel_upgrade", ClearAreaOrder, kCorps, 2, kMe, "UU", 0, 1, ""}),
+    [](const auto& info) { return std::string(info.param.what); });
 
-    port.cells.clear();
-    ClearAreaOrder(session);  // nothing to clear: nothing happens
-    EXPECT_EQ(freeSupply(), 1);
-    EXPECT_TRUE(port.cells.empty());
-}
-
-TEST_F(UnitOrdersTest, NoAreaSelectedDoesNothing) {
-    Select(0);
+TEST_F(UnitOrdersTest, NothingToClearOrNoAreaSelectedDoesNothing) {
     freeSupply() = -3;
-    for (auto op : {DowngradeUnit, RemoveUnit, UpgradeUnit, ClearAreaOrder}) op(session);
-    BuildUnit(session, kArmy);
+    ClearAreaOrder(session);
+    Select(0);
+    for (auto op : {DowngradeUnit, RemoveUnit, UpgradeUnit, ClearAreaOrder, Build<kArmy>})
+        op(session);
     BuildUnit(session, 5);
     EXPECT_EQ(freeSupply(), -3);
     EXPECT_TRUE(port.messages.empty());
+    EXPECT_TRUE(port.cells.empty());
 }
 
 }  // namespace
