@@ -77,52 +77,45 @@ TEST_F(MapClicksTest, ArmingChecksTheUnitOwner) {
     }
 }
 
-TEST_F(MapClicksTest, ArmedMoveIsCompletedByTheNextClick) {
+TEST_F(MapClicksTest, ClicksCompleteTheArmedOrder) {
     DoubleClick(5, Opt::Move);
     EXPECT_EQ(MapClick(session, 9), MapClickAnswer{});
     ExpectOnly("Areas  5 and  9 are not adjacent", MessageIcon::Stop);
     EXPECT_EQ(mapMode(), "");
 
-    DoubleClick(5, Opt::Move);
-    MapClick(session, 4);
-    EXPECT_EQ(area(5).Command, "MO");
-    EXPECT_EQ(area(5).Parm1, 4);
-    EXPECT_EQ(mapMode(), "");
-}
-
-TEST_F(MapClicksTest, ClicksDispatchByMode) {
     port.answers = {kMe};
-    for (const char* mode : {"SA", "SD"}) {
+    for (const char* mode : {"MO", "SA", "SD"}) {
         Arm(5, mode);
         MapClick(session, 4);
         EXPECT_EQ(area(5).Command, mode);
+        EXPECT_EQ(area(5).Parm1, 4);
+        EXPECT_EQ(mapMode(), "");
     }
     Arm(20, "CO");
     MapClick(session, 50);
     EXPECT_EQ(area(20).Command, "CO");
+}
 
+TEST_F(MapClicksTest, DialogModesAndIdleClicks) {
     mapMode() = "SP";
     EXPECT_EQ(MapClick(session, 77), (MapClickAnswer{Action::SpyTargetsChanged, 77}));
     EXPECT_EQ(session.spies.cells[0], " 77");
     EXPECT_EQ(mapMode(), "SP");
     session.spies.cells.fill(" 1");
     EXPECT_EQ(MapClick(session, 78), MapClickAnswer{});  // at the limit: nothing changed
-
     mapMode() = "GA";
     EXPECT_EQ(MapClick(session, 77), (MapClickAnswer{Action::GrantAccess, 77}));
     EXPECT_EQ(mapMode(), "GA");
     mapMode() = "VC";
     EXPECT_EQ(MapClick(session, 77), MapClickAnswer{});
-}
 
-TEST_F(MapClicksTest, IdleClickScrollsTheGridNoFurtherThanRow267) {
-    const std::pair<std::int16_t, MapClickAnswer> clicks[] = {{1, {Action::ScrollGrid, 1}},
-                                                              {267, {Action::ScrollGrid, 267}},
-                                                              {270, {Action::ScrollGrid, 267}},
-                                                              {273, {Action::ScrollGrid, 267}},
-                                                              {0, {}},
-                                                              {274, {}}};
-    for (auto [t, answer] : clicks) EXPECT_EQ(MapClick(session, t), answer) << t;
+    // With nothing armed a click scrolls the grid, no further than row 267.
+    mapMode() = "";
+    for (auto [t, row] : {std::pair{1, 1}, {267, 267}, {270, 267}, {273, 267}, {0, 0}, {274, 0}}) {
+        const MapClickAnswer answer = MapClick(session, static_cast<std::int16_t>(t));
+        EXPECT_EQ(answer.action, row ? Action::ScrollGrid : Action::Nothing) << t;
+        EXPECT_EQ(answer.value, row) << t;
+    }
 }
 
 TEST_F(MapClicksTest, DoubleClickIgnoredWhileArmedOrBesideEveryArea) {

@@ -3,8 +3,6 @@
 #include "orders/OrderWorld.h"
 #include "state/RefreshDisplay.h"
 
-#include <functional>
-
 namespace qm {
 namespace {
 
@@ -40,12 +38,18 @@ protected:
                 MessageIcon::Stop};
     }
     using Op = void (*)(Session&, std::int16_t);
+    void Give(int from, Op op, std::int16_t t) {
+        Arm(from, op == MoveOrder            ? "MO"
+                  : op == SupportAttackOrder ? "SA"
+                  : op == SupportDefendOrder ? "SD"
+                                             : "CO");
+        op(session, t);
+    }
 };
 
 TEST_F(TargetOrdersTest, MoveWithOwnerWarningIsRecorded) {
     area(5).Owner = 1;
-    Arm(4, "MO");
-    MoveOrder(session, 5);
+    Give(4, MoveOrder, 5);
     ExpectOnly("Warning, not allied or at war with owner of area  5", MessageIcon::Exclamation);
     EXPECT_EQ(area(4).Command, "MO");
     EXPECT_EQ(area(4).Parm1, 5);
@@ -59,8 +63,7 @@ TEST_F(TargetOrdersTest, NotAdjacentIsRefusedBeforeAnythingElse) {
     for (Op op : {Op{MoveOrder}, Op{SupportAttackOrder}, Op{SupportDefendOrder}}) {
         for (std::int16_t t : {9, 51}) {
             port.messages.clear();
-            Arm(4, "MO");
-            op(session, t);
+            Give(4, op, t);
             EXPECT_EQ(port.messages, Messages({NotAdjacent(4, t)}));
             ExpectNothingRecorded(4, "SD");
         }
@@ -70,8 +73,7 @@ TEST_F(TargetOrdersTest, NotAdjacentIsRefusedBeforeAnythingElse) {
     port.messages.clear();
     Area(60, kWater);
     Link(4, 60);
-    Arm(4, "MO");
-    MoveOrder(session, 60);
+    Give(4, MoveOrder, 60);
     ExpectOnly("Invalid move between  4 and  60 for unit", MessageIcon::Stop);
     ExpectNothingRecorded(4, "SD");
     EXPECT_EQ(area(4).Parm1, 5);
@@ -81,8 +83,7 @@ TEST_F(TargetOrdersTest, ClickBesideEveryAreaIsRefused) {
     area(4).Neighbours[14] = 0;  // an empty slot would let 0 pass as adjacent
     for (Op op : {Op{MoveOrder}, Op{SupportAttackOrder}, Op{SupportDefendOrder}, Op{ConvoyOrder}}) {
         port.messages.clear();
-        Arm(4, "MO");
-        op(session, 0);
+        Give(4, op, 0);
         ExpectOnly(QString::fromUtf16(kNoAreaThere), MessageIcon::Stop);
         ExpectNothingRecorded(4);
     }
@@ -103,8 +104,7 @@ TEST_P(SupportAttackTest, AsksWhoseAttackAndRecords) {
     const SupportCase& c = GetParam();
     if (c.attacker) Order(200, "MO", 5);
     port.answers = {c.answer};
-    Arm(4, "SA");
-    SupportAttackOrder(session, 5);
+    Give(4, SupportAttackOrder, 5);
     EXPECT_EQ(port.questions, 1);
     EXPECT_EQ(session.interaction.SupportedPlayer, c.supported);
     if (c.warning)
@@ -126,24 +126,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(TargetOrdersTest, SupportDefendWarnings) {
     // An empty area: warned, still recorded.
-    Arm(4, "SD");
-    SupportDefendOrder(session, 5);
+    Give(4, SupportDefendOrder, 5);
     ExpectOnly("Warning, no unit in area  5", MessageIcon::Stop);
     EXPECT_EQ(area(4).Command, "SD");
 
     // A pending build counts as a unit.
     port.messages.clear();
     Order(5, "AC");
-    Arm(4, "SD");
-    SupportDefendOrder(session, 5);
+    Give(4, SupportDefendOrder, 5);
     EXPECT_TRUE(port.messages.empty());
 
     // A unit that is moving away.
     Unit(5, kCorps);
     Order(5, "MO", 4);
     Order(4, "");
-    Arm(4, "SD");
-    SupportDefendOrder(session, 5);
+    Give(4, SupportDefendOrder, 5);
     ExpectOnly("Warning, unit is leaving area  5", MessageIcon::Stop);
     EXPECT_EQ(area(4).Command, "SD");
     EXPECT_EQ(area(4).Parm1, 5);
@@ -151,31 +148,26 @@ TEST_F(TargetOrdersTest, SupportDefendWarnings) {
 
 TEST_F(TargetOrdersTest, ConvoyArmyOntoAFleetThenOnAndCorpsOntoASquadron) {
     Unit(20, kArmy);
-    Arm(20, "CO");
-    ConvoyOrder(session, 50);
+    Give(20, ConvoyOrder, 50);
     EXPECT_EQ(area(20).Command, "CO");
     EXPECT_EQ(area(20).Parm1, 50);
 
     Unit(51, kFleet);
-    Arm(50, "CO");
-    ConvoyOrder(session, 51);
+    Give(50, ConvoyOrder, 51);
     EXPECT_EQ(area(50).Command, "CO");
-    Arm(51, "CO");
-    ConvoyOrder(session, 21);
+    Give(51, ConvoyOrder, 21);
     EXPECT_EQ(area(51).Command, "CO");
 
     Unit(20, kCorps);
     Unit(50, kSquadron);
-    Arm(20, "CO");
-    ConvoyOrder(session, 50);
+    Give(20, ConvoyOrder, 50);
     EXPECT_EQ(area(20).Command, "CO");
     EXPECT_TRUE(port.messages.empty());
 }
 
 TEST_F(TargetOrdersTest, ConvoyWarningsStillRecord) {
     Unit(51, kFleet);
-    Arm(50, "CO");
-    ConvoyOrder(session, 51);
+    Give(50, ConvoyOrder, 51);
     ExpectOnly("Warning, can't find start of convoy", MessageIcon::Exclamation);
     EXPECT_EQ(area(50).Command, "CO");
 
@@ -184,17 +176,17 @@ TEST_F(TargetOrdersTest, ConvoyWarningsStillRecord) {
     Unit(20, kArmy);
     Order(20, "CO", 50);
     area(21).Owner = 2;
-    Arm(50, "CO");
-    ConvoyOrder(session, 21);
+    Give(50, ConvoyOrder, 21);
     ExpectOnly("Warning, not allied or at war with owner of area  21", MessageIcon::None);
     EXPECT_EQ(area(50).Command, "CO");
     EXPECT_EQ(area(50).Parm1, 21);
 }
 
+// Land 4 to land 5, or the army at coast 20 already convoyed onto the fleet at 50.
 struct ConvoyRefusal {
     const char* what;
-    std::int16_t from, to;
-    std::function<void(GameState&)> setUp;
+    std::int16_t from, to, unit20, unit50, unit51;
+    const char* order50;
     const char* message;
 };
 
@@ -203,46 +195,34 @@ class ConvoyRefusalTest : public TargetOrdersTest,
 
 TEST_P(ConvoyRefusalTest, RefusedAndDisarmed) {
     const ConvoyRefusal& c = GetParam();
-    c.setUp(game());
+    Unit(20, c.unit20);
+    Unit(50, c.unit50);
+    Unit(51, c.unit51);
+    Order(50, c.order50);
+    if (c.from == 50) Order(20, "CO", 50);
     freeSupply() = 4;
-    Arm(c.from, "CO");
-    ConvoyOrder(session, c.to);
+    const QString before = area(c.from).Command;
+    Give(c.from, ConvoyOrder, c.to);
     ExpectOnly(c.message, MessageIcon::Stop);
-    ExpectNothingRecorded(c.from);
+    ExpectNothingRecorded(c.from, before);
     EXPECT_EQ(freeSupply(), 4);
 }
 
-void ArmyAt20(GameState& g) { g.area(20).UnitType = kArmy; }
+constexpr const char* kNoArmy = "Can't conovy an army";
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, ConvoyRefusalTest,
     ::testing::Values(
-        ConvoyRefusal{"empty_water", 20, 51, ArmyAt20, "No unit in area  51 to convoy to"},
-        ConvoyRefusal{"busy_fleet", 20, 50,
-                      [](GameState& g) {
-                          ArmyAt20(g);
-                          g.area(50).Command = "MO";
-                      },
+        ConvoyRefusal{"empty_water", 20, 51, kArmy, kFleet, kNoUnit, "",
+                      "No unit in area  51 to convoy to"},
+        ConvoyRefusal{"busy_fleet", 20, 50, kArmy, kFleet, kNoUnit, "MO",
                       "Unit in area  50 already issued command"},
-        ConvoyRefusal{"land_to_land", 4, 5, [](GameState&) {},
+        ConvoyRefusal{"land_to_land", 4, 5, kNoUnit, kFleet, kNoUnit, "",
                       "Can't convoy from one land area to another land area"},
-        ConvoyRefusal{"naval_unit", 20, 50, [](GameState& g) { g.area(20).UnitType = kSquadron; },
+        ConvoyRefusal{"naval_unit", 20, 50, kSquadron, kFleet, kNoUnit, "",
                       "Can't convoy a naval unit"},
-        ConvoyRefusal{"army_onto_squadron", 20, 50,
-                      [](GameState& g) {
-                          ArmyAt20(g);
-                          g.area(50).UnitType = kSquadron;
-                      },
-                      "Can't conovy an army"},
-        ConvoyRefusal{"army_onto_squadron_further_on", 50, 51,
-                      [](GameState& g) {
-                          ArmyAt20(g);
-                          g.area(20).Command = "CO";
-                          g.area(20).Parm1 = 50;
-                          g.area(51).UnitType = kSquadron;
-                          g.area(51).UnitOwner = kMe;
-                      },
-                      "Can't conovy an army"}),
+        ConvoyRefusal{"army_onto_squadron", 20, 50, kArmy, kSquadron, kNoUnit, "", kNoArmy},
+        ConvoyRefusal{"squadron_further_on", 50, 51, kArmy, kFleet, kSquadron, "", kNoArmy}),
     [](const auto& info) { return std::string(info.param.what); });
 
 }  // namespace
