@@ -1,34 +1,33 @@
 #include "orders/CommandList.h"
 
+#include "orders/AllyLists.h"
 #include "orders/Diplomacy.h"
 #include "orders/OrderWorld.h"
 
 namespace qm {
 namespace {
 
+using test::kMe;
 using Params = std::array<std::int16_t, 5>;
+using Players = std::vector<std::int16_t>;
 
 class CommandListTest : public test::OrderWorld {};
 
 TEST_F(CommandListTest, SlotsAreReusedLowestFirstAndSpySlotsNeverGivenOut) {
     game().CommandCount = 0;  // no report opened yet
     EXPECT_EQ(AddCommand(session, "DA", 1, 0, 0, 0), 3);
-    EXPECT_TRUE(game().CommandList[1].IsEmpty());
-    DeleteCommand(game(), 3);
-    EXPECT_EQ(AddCommand(session, "DA", 2, 0, 0, 0), 3);
     EXPECT_EQ(AddCommand(session, "DW", 4, 0, 0, 0), 4);
     EXPECT_EQ(AddCommand(session, "CA", 1, 4, 0, 0), 5);
     DeleteCommand(game(), 4);
     DeleteCommand(game(), -1);  // outside the table: ignored
     DeleteCommand(game(), 101);
-    EXPECT_TRUE(game().CommandList[4].IsEmpty());
     EXPECT_EQ(game().CommandList[4].P, Params{});
     EXPECT_EQ(game().CommandCount, 5);
     EXPECT_EQ(AddCommand(session, "GA", 2, -1, 0, 0), 4);
     EXPECT_EQ(AddCommand(session, "VC", 15, 300, 0, 0), 6);
     EXPECT_EQ(game().CommandList[4].Code, "GA");
     EXPECT_EQ(game().CommandList[4].P, (Params{0, 2, -1, 0, 0}));
-    EXPECT_EQ(game().CommandList[3].Code, "DA");
+    EXPECT_TRUE(game().CommandList[1].IsEmpty());
     EXPECT_TRUE(port.messages.empty());
 }
 
@@ -38,21 +37,8 @@ TEST_F(CommandListTest, FullListRefusesAndChangesNothing) {
     EXPECT_EQ(game().CommandCount, 100);
     for (int i = 3; i <= 100; ++i) EXPECT_EQ(game().CommandList[i].Code, "DN");
     ExpectOnly(QString::fromUtf16(kCommandListFull), MessageIcon::Stop);
-
     DeleteCommand(game(), 57);
     EXPECT_EQ(AddCommand(session, "DW", 2, 0, 0, 0), 57);
-}
-
-TEST_F(CommandListTest, DeclarationQueriesLookAtEverySlotInUse) {
-    AddCommand(session, "DA", 1, 0, 0, 0);
-    AddCommand(session, "DW", 2, 0, 0, 0);
-    AddCommand(session, "DN", 4, 0, 0, 0);
-    EXPECT_TRUE(HasAllyOrder(game(), 1));
-    EXPECT_FALSE(HasWarOrder(game(), 1));
-    EXPECT_TRUE(HasWarOrder(game(), 2));
-    EXPECT_FALSE(HasAllyOrder(game(), 4) || HasWarOrder(game(), 4));
-    DeleteCommand(game(), 4);
-    EXPECT_FALSE(HasWarOrder(game(), 2));
 }
 
 struct RelationCase {
@@ -66,10 +52,10 @@ TEST_P(RelationTest, AllianceNeedsBothWarEither) {
     const RelationCase c = GetParam();
     Relation(1, 2, c.ab);
     Relation(2, 1, c.ba);
-    EXPECT_EQ(IsMutualAlliance(game(), 1, 2), c.allied);
-    EXPECT_EQ(IsMutualAlliance(game(), 2, 1), c.allied);
-    EXPECT_EQ(IsAtWar(game(), 1, 2), c.atWar);
-    EXPECT_EQ(IsAtWar(game(), 2, 1), c.atWar);
+    for (auto [a, b] : {std::pair{1, 2}, {2, 1}}) {
+        EXPECT_EQ(IsMutualAlliance(game(), a, b), c.allied);
+        EXPECT_EQ(IsAtWar(game(), a, b), c.atWar);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -78,6 +64,45 @@ INSTANTIATE_TEST_SUITE_P(
                       RelationCase{'A', 'N', false, false}, RelationCase{'W', 'N', false, true},
                       RelationCase{'N', 'w', false, true}, RelationCase{'A', 'W', false, true},
                       RelationCase{'\0', '\0', false, false}));
+
+// Relations and this turn's declarations decide whom we may call or support.
+TEST_F(CommandListTest, AllyAndEnemyListsCountThisTurnsDeclarations) {
+    Allies(kMe, 1);
+    Relation(kMe, 2, 'W');
+    Relation(4, kMe, 'w');
+    Allies(kMe, 5);
+    Relation(5, kMe, 'W');  // allied on our side, at war on theirs
+    Allies(kMe, 6);         // 6 = PlayerCount: not taking part
+    EXPECT_EQ(CallToArmsCandidates(game()).allies, (Players{1}));
+    EXPECT_EQ(CallToArmsCandidates(game()).enemies, (Players{2, 4, 5}));
+    EXPECT_EQ(SupportAttackCandidates(game()), (Players{1}));
+
+    AddCommand(session, "DA", 0, 0, 0, 0);  // the neutral player is never listed
+    AddCommand(session, "DA", 5, 0, 0, 0);
+    AddCommand(session, "DW", 1, 0, 0, 0);  // still an ally: allies come first
+    EXPECT_EQ(CallToArmsCandidates(game()).allies, (Players{1, 5}));
+    EXPECT_EQ(CallToArmsCandidates(game()).enemies, (Players{2, 4}));
+    EXPECT_EQ(SupportAttackCandidates(game()), (Players{1, 5}));
+    EXPECT_TRUE(HasAllyOrder(game(), 5));
+    EXPECT_FALSE(HasWarOrder(game(), 5));
+    EXPECT_TRUE(HasWarOrder(game(), 1));
+    DeleteCommand(game(), 5);
+    EXPECT_FALSE(HasWarOrder(game(), 1));
+}
+
+TEST_F(CommandListTest, CallToArmsOrdersWithTheirSlots) {
+    AddCommand(session, "CA", 1, 2, 0, 0);
+    AddCommand(session, "DA", 5, 0, 0, 0);
+    AddCommand(session, "CA", 1, 4, 0, 0);
+    AddCommand(session, "CA", 1, 4, 0, 0);
+    DeleteCommand(game(), 5);
+    const auto entries = CallToArmsOrders(game());
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].text, "CA P1 P2");
+    EXPECT_EQ(entries[0].index, 3);
+    EXPECT_EQ(entries[1].text, "CA P1 P4");
+    EXPECT_EQ(entries[1].index, 6);
+}
 
 }  // namespace
 }  // namespace qm
