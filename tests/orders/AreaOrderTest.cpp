@@ -6,52 +6,34 @@
 namespace qm {
 namespace {
 
-struct SupplyCase {
-    std::int16_t before, delta, after;
-};
-
-class AdjustFreeSupplyTest : public test::OrderWorld,
-                             public ::testing::WithParamInterface<SupplyCase> {};
-
-TEST_P(AdjustFreeSupplyTest, NegativeBalanceRisesAtMostToZero) {
-    freeSupply() = GetParam().before;
-    AdjustFreeSupply(session, GetParam().delta);
-    EXPECT_EQ(freeSupply(), GetParam().after);
-    EXPECT_EQ(port.cell(GridId::Summary, 7, 1), QString::number(GetParam().after));
-}
-
-INSTANTIATE_TEST_SUITE_P(Balances, AdjustFreeSupplyTest,
-                         ::testing::Values(SupplyCase{-3, 2, -1}, SupplyCase{-3, 5, 0},
-                                           SupplyCase{1, -2, -1}, SupplyCase{0, 5, 5},
-                                           SupplyCase{-1, -1, -2}));
-
-struct TakeBackCase {
-    const char* old;
-    std::int16_t unitType, change;
-};
-
-class TakeBackTest : public test::OrderWorld, public ::testing::WithParamInterface<TakeBackCase> {};
-
-TEST_P(TakeBackTest, ReplacingAnOrderTakesBackItsEffect) {
-    Area(5, kLand);
-    Unit(5, GetParam().unitType);
-    Order(5, GetParam().old);
-    Select(5);
-    freeSupply() = 10;
-    EXPECT_TRUE(SetAreaOrder(session, "", 0, 0));
-    EXPECT_EQ(freeSupply(), 10 + GetParam().change);
-    EXPECT_EQ(area(5).Command, "");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Codes, TakeBackTest,
-    ::testing::Values(TakeBackCase{"AA", 0, 2}, TakeBackCase{"AF", 0, 2}, TakeBackCase{"AC", 0, 1},
-                      TakeBackCase{"AS", 0, 1}, TakeBackCase{"UU", kCorps, 1},
-                      TakeBackCase{"DU", kArmy, -1}, TakeBackCase{"RU", kArmy, -2},
-                      TakeBackCase{"RU", kFleet, -2}, TakeBackCase{"RU", kCorps, -1},
-                      TakeBackCase{"RU", kSquadron, -1}, TakeBackCase{"CO", kArmy, 0}));
-
 class SetAreaOrderTest : public test::OrderWorld {};
+
+TEST_F(SetAreaOrderTest, NegativeBalanceRisesAtMostToZero) {
+    for (auto [before, delta, after] :
+         {std::tuple{-3, 2, -1}, {-3, 5, 0}, {1, -2, -1}, {0, 5, 5}, {-1, -1, -2}}) {
+        freeSupply() = static_cast<std::int16_t>(before);
+        AdjustFreeSupply(session, static_cast<std::int16_t>(delta));
+        EXPECT_EQ(freeSupply(), after) << before << " + " << delta;
+        EXPECT_EQ(port.cell(GridId::Summary, 7, 1), QString::number(after));
+    }
+}
+
+TEST_F(SetAreaOrderTest, ReplacingAnOrderTakesBackItsEffect) {
+    const std::tuple<const char*, std::int16_t, int> cases[] = {
+        {"AA", kNoUnit, 2}, {"AF", kNoUnit, 2},    {"AC", kNoUnit, 1}, {"AS", kNoUnit, 1},
+        {"UU", kCorps, 1},  {"DU", kArmy, -1},     {"RU", kArmy, -2},  {"RU", kFleet, -2},
+        {"RU", kCorps, -1}, {"RU", kSquadron, -1}, {"CO", kArmy, 0}};
+    Area(5, kLand);
+    for (auto [old, unit, change] : cases) {
+        Unit(5, unit);
+        Order(5, old);
+        Select(5);
+        freeSupply() = 10;
+        EXPECT_TRUE(SetAreaOrder(session, "", 0, 0));
+        EXPECT_EQ(freeSupply(), 10 + change) << old << " " << unit;
+        EXPECT_EQ(area(5).Command, "");
+    }
+}
 
 TEST_F(SetAreaOrderTest, RecordsShowsInTheGridAndEndsTheMapMode) {
     Area(5, kLand);
