@@ -78,8 +78,8 @@ struct UnitCase {
     std::int16_t areaOwner, areaType, unitType, unitOwner;
     const char* command;
     std::int16_t unitDisplay;
-    int boxOwner;   // whose colour the block shows
-    int cellOwner;  // the cell's fill around it: a player, or -1 for water
+    int boxOwner;                           // whose colour the block shows
+    int cellOwner;                          // the cell's fill around it: a player, or -1 for water
     std::vector<std::array<int, 4>> units;  // picUnit index, x, from, width
 };
 
@@ -121,7 +121,8 @@ INSTANTIATE_TEST_SUITE_P(
         UnitCase{"BuildSquadron", 2, kLand, 0, 0, "AS", 0, 2, 2, {kWhole(3)}},
         // Changing units: the left half of the old image, the right half of the new.
         UnitCase{"Downgrade", 2, kLand, kArmy, 2, "DU", 0, 2, 2, {{0, 0, 0, 16}, {1, 16, 16, 16}}},
-        UnitCase{"Upgrade", 2, kLand, kSquadron, 2, "UU", 0, 2, 2, {{3, 0, 0, 16}, {2, 16, 16, 16}}},
+        UnitCase{
+            "Upgrade", 2, kLand, kSquadron, 2, "UU", 0, 2, 2, {{3, 0, 0, 16}, {2, 16, 16, 16}}},
         UnitCase{"BadValues", 2, kLand, 9, 40, "AX", 4, 2, 2, {}},
         // Nothing below a squadron: the whole image; an owner out of range is neutral.
         UnitCase{"NoDowngrade", 99, kLand, kSquadron, 2, "DU", 4, 2, 0, {kWhole(7)}}),
@@ -174,7 +175,7 @@ TEST_F(CellDrawing, SupplyMarkersTakeTheFreePlace) {
         session.hexes.at(column, 5).ShowNumber = number ? -1 : 0;
         return &record;
     };
-    centre(10, 5, 1, false, false);               // no unit: the wide marker in the unit line
+    centre(10, 5, 1, false, false);                 // no unit: the wide marker in the unit line
     centre(11, 9, 1, false, false)->HomeFlag = -1;  // a home area wears marker 2
     centre(12, 13, 2, true, true);   // unit and number: the narrow marker beside the number
     centre(13, 17, 9, true, false);  // unit, no number: the wide marker above; 9 is the largest
@@ -183,10 +184,9 @@ TEST_F(CellDrawing, SupplyMarkersTakeTheFreePlace) {
     EXPECT_EQ(Box(5, 5, true), Expected(fill, {}));
     EXPECT_EQ(Box(5, 5), Expected(fill, {{&art.picSupplyWide[0], 0}}));
     EXPECT_EQ(Box(9, 5), Expected(fill, {{&art.picSupplyWide[2], 0}}));
-    EXPECT_EQ(Box(13, 5, true),
-              Expected(fill, {{&art.picDigit[1], 4},
-                              {&art.picDigit[2], 12},
-                              {&art.picSupplyNarrow[1], 24}}));
+    EXPECT_EQ(Box(13, 5, true), Expected(fill, {{&art.picDigit[1], 4},
+                                                {&art.picDigit[2], 12},
+                                                {&art.picSupplyNarrow[1], 24}}));
     EXPECT_EQ(Box(17, 5, true), Expected(fill, {{&art.picSupplyWide[2], 0}}));
     EXPECT_EQ(Box(17, 5), Expected(fill, {{&art.picUnit[0], 0}}));
 }

@@ -35,12 +35,11 @@ TEST(DisplaySettingsFile, NoFileGivesEveryDefault) {
     EXPECT_EQ(s.BorderColour, 0x808080);
     EXPECT_EQ(s.WaterColour, 0xFFFF80);
     EXPECT_EQ(s.NoGoColour, 0);
-    EXPECT_EQ(s.CountryColours, (std::array<std::int32_t, 13>{0xC0C0C0, 0, 0xFF, 0xFF00, 0xFFFF,
-                                                              0xFF0000, 0xFF00FF, 0xFFFF00,
-                                                              0xFFFFFF, 0, 0xFF, 0xFF00, 0xFFFF}));
+    EXPECT_EQ(s.CountryColours,
+              (std::array<std::int32_t, 13>{0xC0C0C0, 0, 0xFF, 0xFF00, 0xFFFF, 0xFF0000, 0xFF00FF,
+                                            0xFFFF00, 0xFFFFFF, 0, 0xFF, 0xFF00, 0xFFFF}));
     EXPECT_EQ(s.ArrowColours, (std::array<std::int32_t, 4>{0xFF0000, 0xFF00, 0xFF, 0xFFFF}));
-    EXPECT_EQ(std::tie(s.MapX, s.MapY, s.HexDisplay, s.HexSize),
-              std::make_tuple(0, 0, 0, 26));
+    EXPECT_EQ(std::tie(s.MapX, s.MapY, s.HexDisplay, s.HexSize), std::make_tuple(0, 0, 0, 26));
 }
 
 TEST(DisplaySettingsFile, ConvertsHexadecimalAndFallsBackWhereANumberDoesNotFit) {

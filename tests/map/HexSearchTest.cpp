@@ -99,9 +99,9 @@ TEST(HexAtPointCases, AtTheEdgesOfCellsAndOfTheBoard) {
         {2730 + 3, 20, 0, 0, 1, 1},  // past the east end
         {52, 5, 0, 0, 2, 31},        // the top half row of a shifted column
         {52, 30, 0, 0, 2, 1},
-        {28, 22, 0, 0, 1, 1},   // just inside the slanted side
-        {37, 2, 0, 0, 2, 31},   // beyond the upper right
-        {37, 44, 0, 0, 2, 1},   // beyond the lower right
+        {28, 22, 0, 0, 1, 1},                 // just inside the slanted side
+        {37, 2, 0, 0, 2, 31},                 // beyond the upper right
+        {37, 44, 0, 0, 2, 1},                 // beyond the lower right
         {69 * 39 + 37, 23 + 44, 0, 0, 1, 2},  // beyond column 70's lower right
         {13, 23 + 23, -39, -46, 2, 2},        // scrolled: column 2, row 2 at the corner
         {-30, 23, -39, -46, 1, 2},            // left of the view: the board's east end

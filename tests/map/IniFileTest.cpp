@@ -29,7 +29,8 @@ TEST(IniFile, FindsTheFirstKeyOfItsSectionWithoutRegardToCase) {
 }
 
 TEST(IniFile, SetValueReplacesOnlyThatKeyLine) {
-    IniFile file = Loaded("; hand notes\n[Colours]\r\nborders=&H1&\r\nWater = 5\r\n\r\n[Other]\r\nx=1");
+    IniFile file =
+        Loaded("; hand notes\n[Colours]\r\nborders=&H1&\r\nWater = 5\r\n\r\n[Other]\r\nx=1");
     file.SetValue("COLOURS", "Borders", "&H2&");
     EXPECT_EQ(file.Content(),
               "; hand notes\n[Colours]\r\nBorders=&H2&\r\nWater = 5\r\n\r\n[Other]\r\nx=1");

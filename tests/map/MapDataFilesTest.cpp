@@ -179,18 +179,18 @@ TEST_P(MapDataDamageTest, NamesFileAndRecordAndChangesNothing) {
     const HexGrid hexesBefore = session.hexes;
 
     EXPECT_FALSE(Load());
-    const QString text = QStringLiteral("The map file ") + (d.hexFile ? "map-hex.dat" : "map-area.dat") +
-                         " is damaged at " + d.where + ": " + d.what + ". The map cannot be shown.";
+    const QString text = QStringLiteral("The map file ") +
+                         (d.hexFile ? "map-hex.dat" : "map-area.dat") + " is damaged at " +
+                         d.where + ": " + d.what + ". The map cannot be shown.";
     EXPECT_EQ(port.messages, (std::vector<Message>{{text, MessageIcon::Stop}}));
     EXPECT_FALSE(session.MapShown);
     EXPECT_EQ(session.hexes, hexesBefore);
     for (int a = 0; a <= kLastArea; ++a) {
         const AreaRecord& now = session.game.area(a);
         const AreaRecord& was = before.area(a);
-        ASSERT_EQ(std::tie(now.Name, now.AreaType, now.Neighbours, now.HomeFlag, now.Owner,
-                           now.MinCol),
-                  std::tie(was.Name, was.AreaType, was.Neighbours, was.HomeFlag, was.Owner,
-                           was.MinCol))
+        ASSERT_EQ(
+            std::tie(now.Name, now.AreaType, now.Neighbours, now.HomeFlag, now.Owner, now.MinCol),
+            std::tie(was.Name, was.AreaType, was.Neighbours, was.HomeFlag, was.Owner, was.MinCol))
             << "area " << a;
     }
 }
@@ -224,8 +224,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "cell record 2170 (column 70, row 31), item 11", "the value 1 is outside -1..0"},
         DamageCase{"TextInCell", true, 100, "4,8,12,0,0,0,x,0,0,0,0,0",
                    "cell record 101 (column 4, row 8), item 7", "text where a number belongs"},
-        DamageCase{"CellsCutShort", true, -1, "2000", "cell record 2001 (column 65, row 17), item 1",
-                   "the file ends early"},
+        DamageCase{"CellsCutShort", true, -1, "2000",
+                   "cell record 2001 (column 65, row 17), item 1", "the file ends early"},
         DamageCase{"EmptyHexFile", true, -1, "0", "cell record 1 (column 1, row 1), item 1",
                    "the file ends early"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -237,9 +237,9 @@ TEST_F(MapDataFilesTest, MissingFilesAreNamed) {
     folder.Write("map-area.dat", Join(AreaLines()));
     EXPECT_FALSE(Load());
     const QString end = " was not found in " + folder.path() + ". The map cannot be shown.";
-    EXPECT_EQ(port.messages, (std::vector<Message>{
-                                 {"The map file map-area.dat" + end, MessageIcon::Stop},
-                                 {"The map file map-hex.dat" + end, MessageIcon::Stop}}));
+    EXPECT_EQ(port.messages,
+              (std::vector<Message>{{"The map file map-area.dat" + end, MessageIcon::Stop},
+                                    {"The map file map-hex.dat" + end, MessageIcon::Stop}}));
     EXPECT_FALSE(session.MapShown);
     EXPECT_EQ(session.game.area(5).Name, "");
 }

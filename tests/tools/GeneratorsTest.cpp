@@ -30,7 +30,8 @@ TEST(GeneratorsTest, MakeWorldAndMakeSampleReproduceTheShippedFiles) {
     TempFolder out;
     ASSERT_EQ(RunTool("make_world", {out.path()}), 0);
     for (const char* name : {"map-area.dat", "map-hex.dat"}) {
-        EXPECT_TRUE(ReadFile(out.path() + name) == ReadFile(QStringLiteral(ZEZ_DATA_DIR "/") + name))
+        EXPECT_TRUE(ReadFile(out.path() + name) ==
+                    ReadFile(QStringLiteral(ZEZ_DATA_DIR "/") + name))
             << name << " differs from data/";
     }
     ASSERT_EQ(RunTool("make_sample", {QStringLiteral(ZEZ_DATA_DIR), out.path()}), 0);
@@ -58,7 +59,9 @@ TEST(GeneratorsTest, ToolsRefuseWhatTheyCannotReadOrWrite) {
 
 TEST(RenderMapTest, DrawsTheSampleGameInEitherShape) {
     TempFolder out;
-    ASSERT_EQ(RunTool("render_map", {"--hex", "--size", "26", "--arrows", "20", out.path() + "hex.png"}), 0);
+    ASSERT_EQ(
+        RunTool("render_map", {"--hex", "--size", "26", "--arrows", "20", out.path() + "hex.png"}),
+        0);
     EXPECT_EQ(QImage(out.path() + "hex.png").size(), QSize(70 * 39, 31 * 46 + 23));
     ASSERT_EQ(RunTool("render_map", {"--size", "30", "--view", "300x200", "--origin", "-40,-10",
                                      out.path() + "square.png"}),

@@ -129,9 +129,9 @@ TEST(SampleGameTest, PlayerTwoMidGameIsWorthPlayingAndItsAllySeesMore) {
     LoadedReport report("1882-3", 2);
     const GameState& game = report.game();
     const Totals totals = ComputeTotals(game);
-    EXPECT_GE(std::min({totals.ArmyCount, totals.CorpsCount, totals.FleetCount,
-                        totals.SquadronCount}),
-              2);
+    EXPECT_GE(
+        std::min({totals.ArmyCount, totals.CorpsCount, totals.FleetCount, totals.SquadronCount}),
+        2);
     EXPECT_GE(totals.FreeSupply, 3);  // room to build
     int emptyCentres = 0;
     bool enemyInSight = false, allyInside = false;

@@ -189,7 +189,8 @@ TEST_F(WorldDataTest, TwelveHomesOnTheCoastFarApart) {
     // The home section, as written: twelve records of area and name.
     const QList<QByteArray> lines = ReadData(kAreaFileName).split('\n');
     std::vector<int> homes;
-    for (int i = kLastArea; i < kLastArea + 12; ++i) homes.push_back(lines[i].split(',')[0].toInt());
+    for (int i = kLastArea; i < kLastArea + 12; ++i)
+        homes.push_back(lines[i].split(',')[0].toInt());
     ASSERT_EQ(std::set<int>(homes.begin(), homes.end()).size(), 12u);
     int closest = 1000;
     for (std::size_t i = 0; i < 12; ++i) {
