@@ -239,20 +239,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SizeCase{26, true, true, true}, SizeCase{30, true, true, true},
                       SizeCase{33, false, false, false}, SizeCase{34, false, true, true}));
 
-TEST_F(CellDrawing, TheWestCornersOfColumnOneShowAtTheEastEdge) {
-    Place(10, 1, 5);
-    Area(10, 2);
-    Place(11, 70, 5);
-    Area(11, 3);
-    Load(26, true);
-    const int width = session.geometry.MapWidth();
-    const auto o = Outline(1, 5);
-    EXPECT_LT(o[5].x(), 0);
-    EXPECT_EQ(At(QPoint(width - 2, o[5].y())), Country(2));
-    EXPECT_EQ(At(QPoint(width + o[5].x() + 2, o[5].y())), Country(2));
-}
-
-TEST_F(CellDrawing, RedrawWholeMapShowsTheBusyPointer) {
+TEST_F(CellDrawing, TheWholeBoardOrOneArea) {
     // Nothing is drawn before the picture is loaded.
     RedrawArea(session, 10);
     DrawCell(session, 1, 1, 0, 0);
@@ -260,21 +247,27 @@ TEST_F(CellDrawing, RedrawWholeMapShowsTheBusyPointer) {
     EXPECT_TRUE(Board().isNull());
     EXPECT_TRUE(port.busyCalls.empty());
 
-    Load(26, true);
-    EXPECT_EQ(port.busyCalls, (std::vector<bool>{true, false}));
-    EXPECT_EQ(Board().size(),
-              QSize(session.geometry.MapWidth(), session.geometry.MapPixelHeight()));
-    // The half row above the first row of a shifted column stays white.
-    EXPECT_EQ(At(QPoint(Outline(2, 1)[0].x() + 4, 1)), 0xFFFFFFFFu);
-}
-
-TEST_F(CellDrawing, RedrawAreaTouchesOnlyThatArea) {
     Place(10, 5, 5);
     Place(10, 5, 6);
     Area(10, 2);
     Place(11, 6, 5);
     Area(11, 2);
+    Place(12, 1, 5);
+    Area(12, 3);
+    Place(13, 70, 5);
+    Area(13, 4);
     Load(26, true);
+    EXPECT_EQ(port.busyCalls, (std::vector<bool>{true, false}));
+    const int width = session.geometry.MapWidth();
+    EXPECT_EQ(Board().size(), QSize(width, session.geometry.MapPixelHeight()));
+    // The half row above the first row of a shifted column stays white.
+    EXPECT_EQ(At(QPoint(Outline(2, 1)[0].x() + 4, 1)), 0xFFFFFFFFu);
+    // The west corners of column 1 show at the east edge.
+    const auto o = Outline(1, 5);
+    EXPECT_LT(o[5].x(), 0);
+    EXPECT_EQ(At(QPoint(width - 2, o[5].y())), Country(3));
+    EXPECT_EQ(At(QPoint(width + o[5].x() + 2, o[5].y())), Country(3));
+
     Area(10, 4);
     Area(11, 4);
     RedrawArea(session, 10);

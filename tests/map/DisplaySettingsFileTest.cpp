@@ -85,16 +85,6 @@ INSTANTIATE_TEST_SUITE_P(Stored, HexSizeLimits,
                                            SizeCase{"99999999999", "0", 36}, SizeCase{"", "0", 6},
                                            SizeCase{"x", "-1", 6}));
 
-TEST(DisplaySettingsFile, AnyNonZeroHexDisplayIsHexModeAndIsWrittenBackAsMinusOne) {
-    TempFolder folder;
-    const QString path = folder.Write("win-qm.ini", "[Positions]\r\nHexDisplay=5\r\n");
-    DisplaySettings settings;
-    LoadDisplaySettings(settings, path);
-    EXPECT_EQ(settings.HexDisplay, -1);
-    ASSERT_TRUE(SaveDisplaySettings(settings, path));
-    EXPECT_TRUE(folder.Read("win-qm.ini").contains("\r\nHexDisplay=-1\r\n"));
-}
-
 TEST(DisplaySettingsFile, AFreshSaveWritesEveryKeyButNoGo) {
     TempFolder folder;
     DisplaySettings settings;
@@ -111,39 +101,29 @@ TEST(DisplaySettingsFile, AFreshSaveWritesEveryKeyButNoGo) {
               "CountryH=&HFFFFFF&\r\nCountryI=&H0&\r\nCountryJ=&HFF&\r\nCountryK=&HFF00&\r\n"
               "CountryL=&HFFFF&\r\nCO=&HFF0000&\r\nMO=&HFF00&\r\nSA=&HFF&\r\nSD=&HFFFF&\r\n"
               "[Positions]\r\nMapX=-120\r\nMapY=-4\r\nHexDisplay=0\r\nHexSize=13\r\n");
-}
-
-TEST(DisplaySettingsFile, SaveAndLoadReproduceEveryValue) {
-    TempFolder folder;
-    const QString path = folder.path() + "win-qm.ini";
-    DisplaySettings saved;
-    saved.BorderColour = 0x010203;
-    saved.WaterColour = 0x7FFFFFFF;
-    saved.NoGoColour = 0x00ABCD;  // not saved: comes back as the default
-    for (std::size_t i = 0; i < saved.CountryColours.size(); ++i) {
-        saved.CountryColours[i] = static_cast<std::int32_t>(0x100001 * (i + 1));
-    }
-    saved.ArrowColours = {0xFFFF, 0x8000, 0x1, 0xFFFFFF};  // 16-bit looking values stay long
-    saved.MapX = -32768, saved.MapY = -900, saved.HexDisplay = -1, saved.HexSize = 30;
-    ASSERT_TRUE(SaveDisplaySettings(saved, path));
+    // And it loads back, but for the absolute value and the halved size.
     DisplaySettings loaded = Scrambled();
-    LoadDisplaySettings(loaded, path);
-    EXPECT_EQ(std::tie(loaded.BorderColour, loaded.WaterColour, loaded.NoGoColour),
-              std::make_tuple(saved.BorderColour, saved.WaterColour, 0));
-    EXPECT_EQ(loaded.CountryColours, saved.CountryColours);
-    EXPECT_EQ(loaded.ArrowColours, saved.ArrowColours);
-    EXPECT_EQ(std::tie(loaded.MapX, loaded.MapY, loaded.HexDisplay, loaded.HexSize),
-              std::tie(saved.MapX, saved.MapY, saved.HexDisplay, saved.HexSize));
+    LoadDisplaySettings(loaded, folder.path() + "win-qm.ini");
+    settings.CountryColours[3] = 0x123456;
+    settings.HexSize = 26;
+    EXPECT_EQ(loaded.CountryColours, settings.CountryColours);  // "&HFFFF&" stays 65535
+    EXPECT_EQ(loaded.ArrowColours, settings.ArrowColours);
+    EXPECT_EQ(std::tie(loaded.BorderColour, loaded.WaterColour, loaded.NoGoColour, loaded.MapX,
+                       loaded.MapY, loaded.HexDisplay, loaded.HexSize),
+              std::tie(settings.BorderColour, settings.WaterColour, settings.NoGoColour,
+                       settings.MapX, settings.MapY, settings.HexDisplay, settings.HexSize));
 }
 
 TEST(DisplaySettingsFile, AHandEditedNoGoAndOtherLinesSurviveRepeatedSaves) {
     TempFolder folder;
     const QString path = folder.Write("win-qm.ini",
                                       "; my colours\r\n[Colours]\r\nnogo = &HFF00FF&\r\n"
-                                      "Borders=&H1&\r\n\r\n[Extra]\r\nKeep=this\r\n");
+                                      "Borders=&H1&\r\n\r\n[Extra]\r\nKeep=this\r\n"
+                                      "[Positions]\r\nHexDisplay=5\r\n");
     DisplaySettings settings;
     LoadDisplaySettings(settings, path);
     EXPECT_EQ(settings.NoGoColour, 0xFF00FF);
+    EXPECT_EQ(settings.HexDisplay, -1);  // any non-zero value is hex mode
     settings.NoGoColour = 0;
     ASSERT_TRUE(SaveDisplaySettings(settings, path));
     ASSERT_TRUE(SaveDisplaySettings(settings, path));
@@ -152,7 +132,7 @@ TEST(DisplaySettingsFile, AHandEditedNoGoAndOtherLinesSurviveRepeatedSaves) {
         after.startsWith("; my colours\r\n[Colours]\r\nnogo = &HFF00FF&\r\nBorders=&H1&\r\n"
                          "Water=&HFFFF80&\r\n"))
         << after.constData();
-    EXPECT_TRUE(after.contains("\r\n\r\n[Extra]\r\nKeep=this\r\n[Positions]\r\n"));
+    EXPECT_TRUE(after.contains("\r\n\r\n[Extra]\r\nKeep=this\r\n[Positions]\r\nHexDisplay=-1\r\n"));
     EXPECT_EQ(after.count("Borders"), 1);
     LoadDisplaySettings(settings, path);
     EXPECT_EQ(settings.NoGoColour, 0xFF00FF);

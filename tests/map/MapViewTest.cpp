@@ -28,9 +28,7 @@ TEST_F(MapView, TheViewIsNeverLargerThanTheBoardAndLeavesNoGapBelowIt) {
     session.display.MapY = static_cast<std::int16_t>(300 - Board().height());
     SetViewSize(session, 400, 500);
     EXPECT_EQ(session.display.MapY, 500 - Board().height());
-}
-
-TEST_F(MapView, CellSizesBeyondTheLimitsAreBroughtIntoThem) {
+    // Cell sizes beyond the limits are brought into them.
     Load(500, true);
     EXPECT_EQ(session.display.HexSize, 30);
     EXPECT_EQ(Board().width(), 70 * 45);

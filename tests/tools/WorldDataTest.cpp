@@ -87,10 +87,14 @@ TEST_F(WorldDataTest, EveryAreaIsOneCompactPieceOfTheBoard) {
     }
 }
 
-TEST_F(WorldDataTest, LandCoastWaterAndAFewNoEntryAreas) {
+TEST_F(WorldDataTest, LandCoastWaterAndAFewNoEntryAreasUniquelyNamed) {
     std::map<int, int> types;
+    std::set<QString> names;
     for (int a = 1; a <= kLastArea; ++a) {
         ++types[Area(a).AreaType];
+        const QString& name = Area(a).Name;
+        EXPECT_FALSE(name.isEmpty() || name.size() > 24 || name.contains('_')) << a;
+        EXPECT_TRUE(names.insert(name.toLower()).second) << name.toStdString();
         if (!IsLand(a)) continue;
         const auto list = Neighbours(a);  // coast touches water, land does not
         EXPECT_EQ(Area(a).AreaType, std::any_of(list.begin(), list.end(), IsWater) ? kCoast : kLand)
@@ -105,13 +109,17 @@ TEST_F(WorldDataTest, LandCoastWaterAndAFewNoEntryAreas) {
     EXPECT_TRUE(IsLand(kNeutralArea));  // a real area, always neutral
 }
 
-TEST_F(WorldDataTest, NeighboursAreTheTouchingAreasWaterFirst) {
+TEST_F(WorldDataTest, NeighboursAreTheAreasAcrossTheBordersWaterFirst) {
     for (const auto& [a, own] : cells) {
         std::set<int> touching;
         for (const HexPosition p : own) {
             for (int side = 1; side <= kSides; ++side) {
+                // Borders run exactly between areas.
                 const auto next = NeighbourCell(p.Column, p.Row, side);
-                if (next && Cell(*next).Area != a) touching.insert(Cell(*next).Area);
+                const bool border = next && Cell(*next).Area != a;
+                ASSERT_EQ(Cell(p).Border[static_cast<std::size_t>(side)], border ? 1 : 0)
+                    << p.Column << "," << p.Row << " side " << side;
+                if (border) touching.insert(Cell(*next).Area);
             }
         }
         const std::vector<int> list = Neighbours(a);
@@ -124,19 +132,6 @@ TEST_F(WorldDataTest, NeighboursAreTheTouchingAreasWaterFirst) {
         for (const int n : list) {
             const auto back = Neighbours(n);
             EXPECT_NE(std::find(back.begin(), back.end(), a), back.end()) << a << " and " << n;
-        }
-    }
-}
-
-TEST_F(WorldDataTest, BordersRunExactlyBetweenAreas) {
-    for (std::int16_t c = 1; c <= kColumns; ++c) {
-        for (std::int16_t r = 1; r <= kRows; ++r) {
-            for (int side = 1; side <= kSides; ++side) {
-                const auto next = NeighbourCell(c, r, side);
-                ASSERT_EQ(Cell({c, r}).Border[static_cast<std::size_t>(side)],
-                          next && Cell(*next).Area != Cell({c, r}).Area ? 1 : 0)
-                    << c << "," << r << " side " << side;
-            }
         }
     }
 }
@@ -206,15 +201,6 @@ TEST_F(WorldDataTest, TwelveHomesOnTheCoastFarApart) {
         }
     }
     EXPECT_GE(closest, 8);
-}
-
-TEST_F(WorldDataTest, NamesAreUniqueAndShort) {
-    std::set<QString> seen;
-    for (int a = 1; a <= kLastArea; ++a) {
-        const QString& name = Area(a).Name;
-        EXPECT_FALSE(name.isEmpty() || name.size() > 24 || name.contains('_')) << a;
-        EXPECT_TRUE(seen.insert(name.toLower()).second) << name.toStdString();
-    }
 }
 
 }  // namespace
