@@ -28,8 +28,11 @@ protected:
         session.game.CurrentPlayer = 1;
     }
 
-    /// Gives the cell to the area and widens the area's box.
-    AreaRecord& Place(int area, int column, int row, bool unitCell = false) {
+    /// Gives the cell to the area and widens the area's box; with an owner,
+    /// also sets the area's owner and terrain.
+    AreaRecord& Place(int area, int column, int row, bool unitCell = false, int owner = -1,
+                      std::int16_t type = kLand) {
+        if (owner >= 0) Area(area, static_cast<std::int16_t>(owner), type);
         HexCell& cell = session.hexes.at(column, row);
         cell.Area = static_cast<std::int16_t>(area);
         cell.ShowUnit = unitCell ? -1 : 0;

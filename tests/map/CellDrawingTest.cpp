@@ -30,18 +30,14 @@ TEST_F(CellDrawing, CellsAreFilledByTerrainAndOwner) {
         std::int16_t type;
         QRgb fill;
     } cells[] = {{kLand, Country(2)}, {kWater, water}, {kNoEntry, noGo}, {7, Country(2)}};
-    for (int i = 0; i < 4; ++i) {
-        Place(10 + i, 5 + 2 * i, 5);
-        Area(10 + i, 2, cells[i].type);
-    }
+    for (int i = 0; i < 4; ++i) Place(10 + i, 5 + 2 * i, 5, false, 2, cells[i].type);
     Load(26, true);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(At(Centre(5 + 2 * i, 5)), cells[i].fill) << i;
     EXPECT_EQ(At(Centre(20, 5)), Country(0));  // cells of no area: record 0, neutral
 }
 
 TEST_F(CellDrawing, BorderLinesOnlyOnFlaggedSides) {
-    Place(10, 5, 5);
-    Area(10, 2);
+    Place(10, 5, 5, false, 2);
     session.hexes.at(5, 5).Border[1] = 1;
     session.hexes.at(5, 5).Border[2] = 1;
     Load(20, true);
@@ -61,8 +57,7 @@ TEST_F(CellDrawing, BorderLinesOnlyOnFlaggedSides) {
 }
 
 TEST_F(CellDrawing, SquareCellsAreSquares) {
-    Place(10, 5, 5);
-    Area(10, 2);
+    Place(10, 5, 5, false, 2);
     Load(30, false);
     const auto o = Outline(5, 5);
     EXPECT_EQ(o[2].x(), o[1].x());
@@ -87,8 +82,7 @@ class UnitLine : public BoardFixture, public ::testing::WithParamInterface<UnitC
 
 TEST_P(UnitLine, ShowsTheUnitInItsBox) {
     const UnitCase& c = GetParam();
-    AreaRecord& area = Place(10, 5, 5, true);
-    Area(10, c.areaOwner, c.areaType);
+    AreaRecord& area = Place(10, 5, 5, true, c.areaOwner, c.areaType);
     area.UnitType = c.unitType;
     area.UnitOwner = c.unitOwner;
     area.Command = c.command;
@@ -129,8 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CellDrawing, TheSameImageTwiceRestoresTheBoard) {
-    Place(10, 5, 5);
-    Area(10, 2);
+    Place(10, 5, 5, false, 2);
     Load(26, true);
     const QImage before = Board();
     QImage& board = session.picture.picMap;
@@ -156,8 +149,7 @@ TEST_F(CellDrawing, AreaNumbersAreCentredInTheFirstTwentyFourPixels) {
         {173, 13, {{&digits[1], 0}, {&digits[7], 8}, {&digits[3], 16}}},
     };
     for (const auto& c : cases) {
-        Place(c.area, c.column, 5);
-        Area(c.area, 2);
+        Place(c.area, c.column, 5, false, 2);
         session.hexes.at(c.column, 5).ShowNumber = -1;
     }
     Load(26, true);
@@ -167,8 +159,8 @@ TEST_F(CellDrawing, AreaNumbersAreCentredInTheFirstTwentyFourPixels) {
 TEST_F(CellDrawing, SupplyMarkersTakeTheFreePlace) {
     const auto& art = StandardArtwork();
     auto centre = [&](int area, int column, std::int16_t supply, bool unit, bool number) {
-        AreaRecord& record = Place(area, column, 5, true);
-        Area(area, 2).Supply = supply;
+        AreaRecord& record = Place(area, column, 5, true, 2);
+        record.Supply = supply;
         record.UnitType = unit ? kArmy : 0;
         record.UnitOwner = unit ? 2 : 0;
         session.hexes.at(column, 5).ShowSupply = -1;
@@ -204,8 +196,8 @@ TEST_P(SizeClasses, DecideWhatACellShows) {
     for (int column = 3; column <= 7; ++column) {
         for (int row = 3; row <= 7; ++row) Place(10, column, row);
     }
-    AreaRecord& area = Place(10, 5, 5, true);
-    Area(10, 2).UnitType = kArmy;
+    AreaRecord& area = Place(10, 5, 5, true, 2);
+    area.UnitType = kArmy;
     area.UnitOwner = 2;
     area.Supply = 1;
     session.hexes.at(5, 5).ShowNumber = -1;
@@ -248,14 +240,10 @@ TEST_F(CellDrawing, TheWholeBoardOrOneArea) {
     EXPECT_TRUE(port.busyCalls.empty());
 
     Place(10, 5, 5);
-    Place(10, 5, 6);
-    Area(10, 2);
-    Place(11, 6, 5);
-    Area(11, 2);
-    Place(12, 1, 5);
-    Area(12, 3);
-    Place(13, 70, 5);
-    Area(13, 4);
+    Place(10, 5, 6, false, 2);
+    Place(11, 6, 5, false, 2);
+    Place(12, 1, 5, false, 3);
+    Place(13, 70, 5, false, 4);
     Load(26, true);
     EXPECT_EQ(port.busyCalls, (std::vector<bool>{true, false}));
     const int width = session.geometry.MapWidth();

@@ -41,8 +41,7 @@ TEST_F(MapView, TheViewIsNeverLargerThanTheBoardAndLeavesNoGapBelowIt) {
 
 TEST_F(MapView, RefreshCopiesTheVisiblePartAndWrapsEastWest) {
     for (int column = 1; column <= kColumns; ++column) {
-        Place(column, column, 10);
-        Area(column, static_cast<std::int16_t>(column % 13));
+        Place(column, column, 10, false, column % 13);
     }
     LoadWithView(100000, 600);
     session.display.MapX = -100;
@@ -94,8 +93,7 @@ class Arrows : public MapView {
 protected:
     // Area n has its unit cell at (column, row); land of player 1.
     void Unit(int area, int column, int row, const char* command = "", std::int16_t to = 0) {
-        AreaRecord& record = Place(area, column, row, true);
-        Area(area, 1);
+        AreaRecord& record = Place(area, column, row, true, 1);
         record.Command = command;
         record.Parm1 = to;
     }
