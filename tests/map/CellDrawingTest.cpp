@@ -138,25 +138,7 @@ TEST_F(CellDrawing, TheSameImageTwiceRestoresTheBoard) {
     EXPECT_EQ(Board(), before);
 }
 
-TEST_F(CellDrawing, AreaNumbersAreCentredInTheFirstTwentyFourPixels) {
-    const auto& digits = StandardArtwork().picDigit;
-    const struct {
-        int area, column;
-        std::initializer_list<Piece> images;
-    } cases[] = {
-        {7, 5, {{&digits[7], 8}}},
-        {42, 9, {{&digits[4], 4}, {&digits[2], 12}}},
-        {173, 13, {{&digits[1], 0}, {&digits[7], 8}, {&digits[3], 16}}},
-    };
-    for (const auto& c : cases) {
-        Place(c.area, c.column, 5, false, 2);
-        session.hexes.at(c.column, 5).ShowNumber = -1;
-    }
-    Load(26, true);
-    for (const auto& c : cases) EXPECT_EQ(Box(c.column, 5, true), Expected(Country(2), c.images));
-}
-
-TEST_F(CellDrawing, SupplyMarkersTakeTheFreePlace) {
+TEST_F(CellDrawing, NumbersAndSupplyMarkersTakeTheirPlaces) {
     const auto& art = StandardArtwork();
     auto centre = [&](int area, int column, std::int16_t supply, bool unit, bool number) {
         AreaRecord& record = Place(area, column, 5, true, 2);
@@ -171,6 +153,8 @@ TEST_F(CellDrawing, SupplyMarkersTakeTheFreePlace) {
     centre(11, 9, 1, false, false)->HomeFlag = -1;  // a home area wears marker 2
     centre(12, 13, 2, true, true);   // unit and number: the narrow marker beside the number
     centre(13, 17, 9, true, false);  // unit, no number: the wide marker above; 9 is the largest
+    centre(7, 21, 0, false, true);   // numbers are centred in the first 24 pixels
+    centre(173, 25, 0, false, true);
     Load(26, true);
     const QRgb fill = Country(2);
     EXPECT_EQ(Box(5, 5, true), Expected(fill, {}));
@@ -181,6 +165,10 @@ TEST_F(CellDrawing, SupplyMarkersTakeTheFreePlace) {
                                                 {&art.picSupplyNarrow[1], 24}}));
     EXPECT_EQ(Box(17, 5, true), Expected(fill, {{&art.picSupplyWide[2], 0}}));
     EXPECT_EQ(Box(17, 5), Expected(fill, {{&art.picUnit[0], 0}}));
+    EXPECT_EQ(Box(21, 5, true), Expected(fill, {{&art.picDigit[7], 8}}));
+    EXPECT_EQ(
+        Box(25, 5, true),
+        Expected(fill, {{&art.picDigit[1], 0}, {&art.picDigit[7], 8}, {&art.picDigit[3], 16}}));
 }
 
 struct SizeCase {

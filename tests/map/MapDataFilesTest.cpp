@@ -17,14 +17,9 @@ using test::TempFolder;
 // a+1 and the name "Area_a"; then twelve home records, area 20 p for player p.
 QStringList AreaLines() {
     QStringList lines;
-    for (int a = 1; a <= kLastArea; ++a) {
-        lines << QStringLiteral("%1,%2,%3,%4,0,0,0,0,0,0,0,0,0,0,0,0,Area_%5")
-                     .arg(a % 3 + 1)
-                     .arg(a % 4)
-                     .arg(a - 1)
-                     .arg(a % kLastArea + 1)
-                     .arg(a);
-    }
+    for (int a = 1; a <= kLastArea; ++a)
+        lines << QString::asprintf("%d,%d,%d,%d,0,0,0,0,0,0,0,0,0,0,0,0,Area_%d", a % 3 + 1, a % 4,
+                                   a - 1, a % kLastArea + 1, a);
     for (int p = 1; p <= 12; ++p) lines << QStringLiteral("%1,Power_%2").arg(p * 20).arg(p);
     return lines;
 }
