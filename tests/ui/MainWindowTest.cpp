@@ -71,7 +71,6 @@ TEST_F(MainWindowTest, InvalidFileKeepsOpenOnWithoutAMapSoTheRightFileCanFollow)
     EXPECT_TRUE(Menu("mnuOpen")->isEnabled());
     EXPECT_FALSE(Menu("mnuSave")->isEnabled());
     EXPECT_EQ(mainWindow().mapWindow(), nullptr);
-    EXPECT_FALSE(session().MapShown);
     EXPECT_EQ(mainWindow().grdArea()->model()->rowCount(), 0);
     EXPECT_EQ(mainWindow().windowTitle(), "Zez-QM V1.06 32-bit");
 
