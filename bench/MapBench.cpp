@@ -6,6 +6,7 @@
 #include "map/MapDataFiles.h"
 #include "map/MapDrawing.h"
 #include "map/MapView.h"
+#include "state/ConsolePort.h"
 #include "state/Session.h"
 
 #include <benchmark/benchmark.h>
@@ -25,20 +26,9 @@ const QString kDataDir = QStringLiteral(ZEZ_DATA_DIR "/");
 const QString kSampleDir = kDataDir + QStringLiteral("sample/1882-3/");
 const QString kSampleReport = QStringLiteral("plyrdata.2");
 
-class QuietPort : public WindowPort {
-public:
-    void ShowMessage(const QString&, MessageIcon) override {}
-    void SetTitle(const QString&) override {}
-    void EnableMenu(MenuCommand, bool) override {}
-    void SetGridRows(GridId, int) override {}
-    void SetGridCell(GridId, int, int, const QString&) override {}
-    void SetBusy(bool) override {}
-    void ViewChanged() override {}
-    std::int16_t AskSupportedPlayer() override { return 0; }
-};
 
 struct Loaded {
-    QuietPort port;
+    ConsolePort port{QString(), true};
     Session session{port};
 };
 

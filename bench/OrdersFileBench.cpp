@@ -3,6 +3,7 @@
 
 #include "files/OrdersText.h"
 #include "files/WorkingCopy.h"
+#include "state/ConsolePort.h"
 #include "state/Session.h"
 
 #include <QFile>
@@ -12,17 +13,6 @@
 
 namespace {
 
-class QuietPort : public qm::WindowPort {
-public:
-    void ShowMessage(const QString&, qm::MessageIcon) override {}
-    void SetTitle(const QString&) override {}
-    void EnableMenu(qm::MenuCommand, bool) override {}
-    void SetGridRows(qm::GridId, int) override {}
-    void SetGridCell(qm::GridId, int, int, const QString&) override {}
-    void SetBusy(bool) override {}
-    void ViewChanged() override {}
-    std::int16_t AskSupportedPlayer() override { return 0; }
-};
 
 void FillBusiestTurn(qm::GameState& game) {
     game.GameCode = QStringLiteral("QM012");
@@ -52,7 +42,7 @@ void BM_OrdersTexts(benchmark::State& state) {
 BENCHMARK(BM_OrdersTexts);
 
 void BM_ReadWorkingCopy(benchmark::State& state) {
-    QuietPort port;
+    qm::ConsolePort port{QString(), true};
     qm::Session session(port);
     FillBusiestTurn(session.game);
     QTemporaryDir folder;

@@ -7,6 +7,7 @@
 #include "sample/SampleGame.h"
 
 #include "map/MapDataFiles.h"
+#include "state/ConsolePort.h"
 #include "state/Session.h"
 
 #include <QDir>
@@ -16,19 +17,6 @@
 
 namespace {
 
-class StderrPort : public qm::WindowPort {
-public:
-    void ShowMessage(const QString& text, qm::MessageIcon) override {
-        std::fprintf(stderr, "make_sample: %s\n", qPrintable(text));
-    }
-    void SetTitle(const QString&) override {}
-    void EnableMenu(qm::MenuCommand, bool) override {}
-    void SetGridRows(qm::GridId, int) override {}
-    void SetGridCell(qm::GridId, int, int, const QString&) override {}
-    void SetBusy(bool) override {}
-    void ViewChanged() override {}
-    std::int16_t AskSupportedPlayer() override { return 0; }
-};
 
 bool WriteTurn(const sample::MasterState& master, const sample::MapFacts& facts,
                const QString& folder) {
@@ -53,7 +41,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: make_sample <map data folder> <out folder>\n");
         return 2;
     }
-    StderrPort port;
+    qm::ConsolePort port(QStringLiteral("make_sample: "));
     qm::Session session(port);
     // The homes of seven powers: the map's home section read for eight players.
     session.game.PlayerCount = sample::kPlayerCount;

@@ -24,6 +24,7 @@
 #include "map/MapDrawing.h"
 #include "map/MapView.h"
 #include "map/Raster.h"
+#include "state/ConsolePort.h"
 #include "state/Session.h"
 
 #include <QCommandLineParser>
@@ -39,19 +40,6 @@ namespace {
 
 using namespace qm;
 
-class ConsolePort : public WindowPort {
-public:
-    void ShowMessage(const QString& text, MessageIcon) override {
-        std::fprintf(stderr, "%s\n", qPrintable(text));
-    }
-    void SetTitle(const QString&) override {}
-    void EnableMenu(MenuCommand, bool) override {}
-    void SetGridRows(GridId, int) override {}
-    void SetGridCell(GridId, int, int, const QString&) override {}
-    void SetBusy(bool) override {}
-    void ViewChanged() override {}
-    std::int16_t AskSupportedPlayer() override { return 0; }
-};
 
 // A made-up board: blocks of cells as areas, for looking at the drawing
 // without a world.

@@ -1,0 +1,36 @@
+#pragma once
+// A window port for programs without windows (the generators, the map picture
+// tool, the benchmarks): messages go to standard error, everything else is dropped.
+
+#include "state/WindowPort.h"
+
+#include <QString>
+
+#include <cstdio>
+#include <utility>
+
+namespace qm {
+
+class ConsolePort : public WindowPort {
+public:
+    /// prefix starts every message line; a quiet port prints nothing.
+    explicit ConsolePort(QString prefix = {}, bool quiet = false)
+        : prefix_(std::move(prefix)), quiet_(quiet) {}
+
+    void ShowMessage(const QString& text, MessageIcon) override {
+        if (!quiet_) std::fprintf(stderr, "%s%s\n", qPrintable(prefix_), qPrintable(text));
+    }
+    void SetTitle(const QString&) override {}
+    void EnableMenu(MenuCommand, bool) override {}
+    void SetGridRows(GridId, int) override {}
+    void SetGridCell(GridId, int, int, const QString&) override {}
+    void SetBusy(bool) override {}
+    void ViewChanged() override {}
+    std::int16_t AskSupportedPlayer() override { return 0; }
+
+private:
+    QString prefix_;
+    bool quiet_;
+};
+
+}  // namespace qm
