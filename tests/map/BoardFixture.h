@@ -28,8 +28,11 @@ protected:
         session.game.CurrentPlayer = 1;
     }
 
-    /// Gives the cell to the area and widens the area's box.
-    void Place(int area, int column, int row, bool unitCell = false) {
+    /// Gives the cell to the area and widens the area's box; with an owner,
+    /// also sets the area's owner and terrain.
+    AreaRecord& Place(int area, int column, int row, bool unitCell = false, int owner = -1,
+                      std::int16_t type = kLand) {
+        if (owner >= 0) Area(area, static_cast<std::int16_t>(owner), type);
         HexCell& cell = session.hexes.at(column, row);
         cell.Area = static_cast<std::int16_t>(area);
         cell.ShowUnit = unitCell ? -1 : 0;
@@ -38,6 +41,7 @@ protected:
         record.MaxCol = std::max<std::int16_t>(record.MaxCol, static_cast<std::int16_t>(column));
         record.MinRow = std::min<std::int16_t>(record.MinRow, static_cast<std::int16_t>(row));
         record.MaxRow = std::max<std::int16_t>(record.MaxRow, static_cast<std::int16_t>(row));
+        return record;
     }
 
     AreaRecord& Area(int area, std::int16_t owner, std::int16_t type = kLand) {
@@ -61,15 +65,20 @@ protected:
     std::array<QPoint, 6> Outline(int column, int row) const {
         return CellOutline(session.geometry, column, row);
     }
+    QPoint Centre(int column, int row) const {
+        const auto o = Outline(column, row);
+        return {(o[0].x() + o[1].x()) / 2, o[2].y()};
+    }
     /// The start of the 32-pixel band and the middle line of a cell.
     QPoint Band(int column, int row) const {
         const auto outline = Outline(column, row);
         return {outline[0].x() + (session.geometry.HexSize - kUnitWidth) / 2,
                 outline[0].y() + session.geometry.CellHeight / 2};
     }
-    /// The board's pixels in a rectangle, as an image to compare.
-    QImage Region(int x, int y, int width, int height) const {
-        return Board().copy(x, y, width, height);
+    /// The 32 x 16 block of a cell's unit line, or of the label line above it.
+    QImage Box(int column, int row, bool label = false) const {
+        const QPoint b = Band(column, row);
+        return Board().copy(b.x(), b.y() - (label ? kImageHeight : 0), kUnitWidth, kImageHeight);
     }
 
     FakePort port;

@@ -7,66 +7,57 @@ namespace {
 
 using test::BoardFixture;
 
-// The picture a band would show: the given fill with images combined at offsets.
-struct Placed {
+// `width` columns of an image from `from` on, combined at `x` into a block; -1: all of it.
+struct Piece {
     const QImage* image;
-    int x, y;
+    int x, from = 0, width = -1;
 };
-QImage Expected(QRgb fill, int width, int height, std::initializer_list<Placed> images) {
-    QImage expected(width, height, QImage::Format_RGB32);
+QImage Expected(QRgb fill, std::initializer_list<Piece> pieces) {
+    QImage expected(kUnitWidth, kImageHeight, QImage::Format_RGB32);
     expected.fill(fill);
-    for (const Placed& p : images) XorImage(expected, p.x, p.y, *p.image);
+    for (const Piece& p : pieces)
+        XorImage(expected, p.x, 0, *p.image, p.from, p.width < 0 ? p.image->width() : p.width);
     return expected;
 }
 
 class CellDrawing : public BoardFixture {};
 
 TEST_F(CellDrawing, CellsAreFilledByTerrainAndOwner) {
-    Place(10, 5, 5);
-    Area(10, 2);
-    Place(11, 7, 5);
-    Area(11, 2, kWater);
-    Place(12, 9, 5);
-    Area(12, 2, kNoEntry);
-    Place(13, 11, 5);
-    Area(13, 2, 7);  // another no-entry value still takes its owner's colour
+    const QRgb water = ToRgb(session.display.WaterColour);
+    const QRgb noGo = ToRgb(session.display.NoGoColour);
+    // Another no-entry value (7) still takes its owner's colour.
+    const struct {
+        std::int16_t type;
+        QRgb fill;
+    } cells[] = {{kLand, Country(2)}, {kWater, water}, {kNoEntry, noGo}, {7, Country(2)}};
+    for (int i = 0; i < 4; ++i) Place(10 + i, 5 + 2 * i, 5, false, 2, cells[i].type);
     Load(26, true);
-    auto centre = [&](int column) {
-        const auto o = Outline(column, 5);
-        return QPoint((o[0].x() + o[1].x()) / 2, o[2].y());
-    };
-    EXPECT_EQ(At(centre(5)), Country(2));
-    EXPECT_EQ(At(centre(7)), ToRgb(session.display.WaterColour));
-    EXPECT_EQ(At(centre(9)), ToRgb(session.display.NoGoColour));
-    EXPECT_EQ(At(centre(11)), Country(2));
-    EXPECT_EQ(At(centre(20)), Country(0));  // cells of no area: record 0, neutral
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(At(Centre(5 + 2 * i, 5)), cells[i].fill) << i;
+    EXPECT_EQ(At(Centre(20, 5)), Country(0));  // cells of no area: record 0, neutral
 }
 
 TEST_F(CellDrawing, BorderLinesOnlyOnFlaggedSides) {
-    Place(10, 5, 5);
-    Area(10, 2);
+    Place(10, 5, 5, false, 2);
     session.hexes.at(5, 5).Border[1] = 1;
     session.hexes.at(5, 5).Border[2] = 1;
     Load(20, true);
     const auto o = Outline(5, 5);
     const QRgb border = ToRgb(session.display.BorderColour);
-    const QPoint topMiddle((o[0].x() + o[1].x()) / 2, o[0].y());
-    EXPECT_EQ(At(topMiddle), border);
-    EXPECT_EQ(At(topMiddle + QPoint(0, -1)), border);  // two pixels wide
-    EXPECT_EQ(At(topMiddle + QPoint(0, 1)), Country(2));
-    const QPoint upperRight((o[1].x() + o[2].x()) / 2, (o[1].y() + o[2].y()) / 2);
-    EXPECT_EQ(At(upperRight), border);
+    auto middle = [&](int a, int b) {
+        return QPoint((o[a].x() + o[b].x()) / 2, (o[a].y() + o[b].y()) / 2);
+    };
+    EXPECT_EQ(At(middle(0, 1)), border);
+    EXPECT_EQ(At(middle(0, 1) + QPoint(0, -1)), border);  // two pixels wide
+    EXPECT_EQ(At(middle(0, 1) + QPoint(0, 1)), Country(2));
+    EXPECT_EQ(At(middle(1, 2)), border);
     // Sides 3..6 are not flagged: the fills of the cells meet.
-    const QPoint bottomMiddle((o[3].x() + o[4].x()) / 2, o[3].y());
-    EXPECT_NE(At(bottomMiddle), border);
-    EXPECT_NE(At(bottomMiddle + QPoint(0, -1)), border);
-    const QPoint lowerLeft((o[4].x() + o[5].x()) / 2, (o[4].y() + o[5].y()) / 2);
-    EXPECT_EQ(At(lowerLeft), Country(2));
+    EXPECT_NE(At(middle(3, 4)), border);
+    EXPECT_NE(At(middle(3, 4) + QPoint(0, -1)), border);
+    EXPECT_EQ(At(middle(4, 5)), Country(2));
 }
 
 TEST_F(CellDrawing, SquareCellsAreSquares) {
-    Place(10, 5, 5);
-    Area(10, 2);
+    Place(10, 5, 5, false, 2);
     Load(30, false);
     const auto o = Outline(5, 5);
     EXPECT_EQ(o[2].x(), o[1].x());
@@ -76,46 +67,63 @@ TEST_F(CellDrawing, SquareCellsAreSquares) {
     EXPECT_EQ(At(o[5] - QPoint(1, 0)), Country(0));
 }
 
-TEST_F(CellDrawing, AUnitBoxOnlyForAGuestUnitOrAtSea) {
-    const QImage& army = StandardArtwork().picUnit[0];
-    ASSERT_EQ(army.pixel(0, 0) & 0xFFFFFF, 0u);  // the box shows at the image's clear corner
-    Place(10, 5, 5, true);
-    Area(10, 2).UnitType = kArmy;
-    session.game.area(10).UnitOwner = 3;  // a guest
-    Place(11, 9, 5, true);
-    Area(11, 2).UnitType = kArmy;
-    session.game.area(11).UnitOwner = 2;  // at home
-    Place(12, 13, 5, true);
-    Area(12, 2, kWater).UnitType = kFleet;
-    session.game.area(12).UnitOwner = 2;  // at sea
+// What the unit line of a cell shows.
+struct UnitCase {
+    const char* name;
+    std::int16_t areaOwner, areaType, unitType, unitOwner;
+    const char* command;
+    std::int16_t unitDisplay;
+    int boxOwner;                           // whose colour the block shows
+    int cellOwner;                          // the cell's fill around it: a player, or -1 for water
+    std::vector<std::array<int, 4>> units;  // picUnit index, x, from, width
+};
+
+class UnitLine : public BoardFixture, public ::testing::WithParamInterface<UnitCase> {};
+
+TEST_P(UnitLine, ShowsTheUnitInItsBox) {
+    const UnitCase& c = GetParam();
+    AreaRecord& area = Place(10, 5, 5, true, c.areaOwner, c.areaType);
+    area.UnitType = c.unitType;
+    area.UnitOwner = c.unitOwner;
+    area.Command = c.command;
+    session.picture.UnitDisplay = c.unitDisplay;
     Load(26, true);
-    EXPECT_EQ(At(Band(5, 5)), Country(3));
-    EXPECT_EQ(At(Band(5, 5) + QPoint(31, 15)), Country(3));
-    EXPECT_NE(At(Band(5, 5) + QPoint(32, 15)), Country(3));
-    EXPECT_EQ(At(Band(9, 5)), Country(2));
-    EXPECT_EQ(At(Band(13, 5)), Country(2));
-    EXPECT_EQ(Region(Band(13, 5).x(), Band(13, 5).y(), 32, 16),
-              Expected(Country(2), 32, 16, {{&StandardArtwork().picUnit[2], 0, 0}}));
+    QImage expected = Expected(Country(c.boxOwner), {});
+    for (const auto& [unit, x, from, width] : c.units) {
+        XorImage(expected, x, 0, StandardArtwork().picUnit[static_cast<std::size_t>(unit)], from,
+                 width);
+    }
+    EXPECT_EQ(Box(5, 5), expected);
+    // The box is 32 pixels wide; the cell around it keeps its own fill.
+    const QRgb fill = c.cellOwner < 0 ? ToRgb(session.display.WaterColour) : Country(c.cellOwner);
+    EXPECT_EQ(At(Outline(5, 5)[0] + QPoint(2, 2)), fill);
+    EXPECT_EQ(At(Band(5, 5) + QPoint(kUnitWidth, 15)), fill);
 }
 
-TEST_F(CellDrawing, UnitsAreCombinedByExclusiveOr) {
-    Place(10, 5, 5, true);
-    Area(10, 2).UnitType = kCorps;
-    session.game.area(10).UnitOwner = 2;
-    Load(26, true);
-    const QPoint band = Band(5, 5);
-    EXPECT_EQ(Region(band.x(), band.y(), 32, 16),
-              Expected(Country(2), 32, 16, {{&StandardArtwork().picUnit[1], 0, 0}}));
+constexpr std::array<int, 4> kWhole(int unit) { return {unit, 0, 0, kUnitWidth}; }
 
-    session.picture.UnitDisplay = 4;
-    DrawCell(session, 5, 5, 0, 0);
-    EXPECT_EQ(Region(band.x(), band.y(), 32, 16),
-              Expected(Country(2), 32, 16, {{&StandardArtwork().picUnit[5], 0, 0}}));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UnitLine,
+    ::testing::Values(
+        UnitCase{"Guest", 2, kLand, kArmy, 3, "", 0, 3, 2, {kWhole(0)}},
+        UnitCase{"AtHome", 2, kLand, kCorps, 2, "", 0, 2, 2, {kWhole(1)}},
+        UnitCase{"AtSea", 2, kWater, kFleet, 2, "", 0, 2, -1, {kWhole(2)}},
+        UnitCase{"AsSymbol", 2, kLand, kCorps, 2, "", 4, 2, 2, {kWhole(5)}},
+        UnitCase{"BuildArmy", 2, kLand, 0, 0, "AA", 0, 2, 2, {kWhole(0)}},
+        UnitCase{"BuildCorps", 2, kLand, 0, 0, "AC", 0, 2, 2, {kWhole(1)}},
+        UnitCase{"BuildFleet", 2, kLand, 0, 0, "AF", 0, 2, 2, {kWhole(2)}},
+        UnitCase{"BuildSquadron", 2, kLand, 0, 0, "AS", 0, 2, 2, {kWhole(3)}},
+        // Changing units: the left half of the old image, the right half of the new.
+        UnitCase{"Downgrade", 2, kLand, kArmy, 2, "DU", 0, 2, 2, {{0, 0, 0, 16}, {1, 16, 16, 16}}},
+        UnitCase{
+            "Upgrade", 2, kLand, kSquadron, 2, "UU", 0, 2, 2, {{3, 0, 0, 16}, {2, 16, 16, 16}}},
+        UnitCase{"BadValues", 2, kLand, 9, 40, "AX", 4, 2, 2, {}},
+        // Nothing below a squadron: the whole image; an owner out of range is neutral.
+        UnitCase{"NoDowngrade", 99, kLand, kSquadron, 2, "DU", 4, 2, 0, {kWhole(7)}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CellDrawing, TheSameImageTwiceRestoresTheBoard) {
-    Place(10, 5, 5);
-    Area(10, 2);
+    Place(10, 5, 5, false, 2);
     Load(26, true);
     const QImage before = Board();
     QImage& board = session.picture.picMap;
@@ -130,118 +138,42 @@ TEST_F(CellDrawing, TheSameImageTwiceRestoresTheBoard) {
     EXPECT_EQ(Board(), before);
 }
 
-TEST_F(CellDrawing, ChangingUnitsShowHalfOfEachImage) {
-    Place(10, 5, 5, true);
-    Area(10, 2).UnitType = kArmy;
-    session.game.area(10).UnitOwner = 2;
-    session.game.area(10).Command = "DU";
-    Place(11, 9, 5, true);
-    Area(11, 2).UnitType = kSquadron;
-    session.game.area(11).UnitOwner = 2;
-    session.game.area(11).Command = "UU";
-    Load(26, true);
-    const auto& units = StandardArtwork().picUnit;
-    QImage downgrade(32, 16, QImage::Format_RGB32);
-    downgrade.fill(Country(2));
-    XorImage(downgrade, 0, 0, units[0], 0, 16);
-    XorImage(downgrade, 16, 0, units[1], 16, 16);
-    EXPECT_EQ(Region(Band(5, 5).x(), Band(5, 5).y(), 32, 16), downgrade);
-    QImage upgrade(32, 16, QImage::Format_RGB32);
-    upgrade.fill(Country(2));
-    XorImage(upgrade, 0, 0, units[3], 0, 16);
-    XorImage(upgrade, 16, 0, units[2], 16, 16);
-    EXPECT_EQ(Region(Band(9, 5).x(), Band(9, 5).y(), 32, 16), upgrade);
-}
-
-TEST_F(CellDrawing, BuildOrdersShowTheUnitBeingBuilt) {
-    const char* const builds[] = {"AA", "AC", "AF", "AS"};
-    for (int i = 0; i < 4; ++i) {
-        Place(10 + i, 5 + 4 * i, 5, true);
-        Area(10 + i, 2).Command = builds[i];
-    }
-    Load(26, true);
-    for (int i = 0; i < 4; ++i) {
-        const QPoint band = Band(5 + 4 * i, 5);
-        EXPECT_EQ(Region(band.x(), band.y(), 32, 16),
-                  Expected(Country(2), 32, 16,
-                           {{&StandardArtwork().picUnit[static_cast<std::size_t>(i)], 0, 0}}))
-            << builds[i];
-    }
-}
-
-TEST_F(CellDrawing, AreaNumbersAreCentredInTheFirstTwentyFourPixels) {
-    const auto& digits = StandardArtwork().picDigit;
-    struct Case {
-        int area, column;
-        std::initializer_list<Placed> images;
-    };
-    const Case cases[] = {
-        {7, 5, {{&digits[7], 8, 0}}},
-        {42, 9, {{&digits[4], 4, 0}, {&digits[2], 12, 0}}},
-        {173, 13, {{&digits[1], 0, 0}, {&digits[7], 8, 0}, {&digits[3], 16, 0}}},
-    };
-    for (const Case& c : cases) {
-        Place(c.area, c.column, 5);
-        Area(c.area, 2);
-        session.hexes.at(c.column, 5).ShowNumber = -1;
-    }
-    Load(26, true);
-    for (const Case& c : cases) {
-        const QPoint band = Band(c.column, 5);
-        EXPECT_EQ(Region(band.x(), band.y() - 16, 32, 16), Expected(Country(2), 32, 16, c.images))
-            << c.area;
-    }
-}
-
-TEST_F(CellDrawing, SupplyMarkersTakeTheFreePlace) {
+TEST_F(CellDrawing, NumbersAndSupplyMarkersTakeTheirPlaces) {
     const auto& art = StandardArtwork();
-    // No unit: the wide marker in the unit line. A home area wears marker 2.
-    Place(10, 5, 5, true);
-    Area(10, 2).Supply = 1;
-    session.hexes.at(5, 5).ShowSupply = -1;
-    Place(11, 9, 5, true);
-    Area(11, 2).Supply = 1;
-    session.game.area(11).HomeFlag = -1;
-    session.hexes.at(9, 5).ShowSupply = -1;
-    // A unit and the number: the narrow marker beside the number.
-    Place(12, 13, 5, true);
-    Area(12, 2).Supply = 2;
-    session.game.area(12).UnitType = kArmy;
-    session.game.area(12).UnitOwner = 2;
-    session.hexes.at(13, 5).ShowSupply = -1;
-    session.hexes.at(13, 5).ShowNumber = -1;
-    // A unit without the number: the wide marker in the label line.
-    Place(13, 17, 5, true);
-    Area(13, 2).Supply = 9;  // beyond three: the largest marker
-    session.game.area(13).UnitType = kArmy;
-    session.game.area(13).UnitOwner = 2;
-    session.hexes.at(17, 5).ShowSupply = -1;
+    auto centre = [&](int area, int column, std::int16_t supply, bool unit, bool number) {
+        AreaRecord& record = Place(area, column, 5, true, 2);
+        record.Supply = supply;
+        record.UnitType = unit ? kArmy : 0;
+        record.UnitOwner = unit ? 2 : 0;
+        session.hexes.at(column, 5).ShowSupply = -1;
+        session.hexes.at(column, 5).ShowNumber = number ? -1 : 0;
+        return &record;
+    };
+    centre(10, 5, 1, false, false);                 // no unit: the wide marker in the unit line
+    centre(11, 9, 1, false, false)->HomeFlag = -1;  // a home area wears marker 2
+    centre(12, 13, 2, true, true);   // unit and number: the narrow marker beside the number
+    centre(13, 17, 9, true, false);  // unit, no number: the wide marker above; 9 is the largest
+    centre(7, 21, 0, false, true);   // numbers are centred in the first 24 pixels
+    centre(173, 25, 0, false, true);
     Load(26, true);
-    auto label = [&](int column) {
-        const QPoint b = Band(column, 5);
-        return Region(b.x(), b.y() - 16, 32, 16);
-    };
-    auto unitLine = [&](int column) {
-        const QPoint b = Band(column, 5);
-        return Region(b.x(), b.y(), 32, 16);
-    };
     const QRgb fill = Country(2);
-    EXPECT_EQ(label(5), Expected(fill, 32, 16, {}));
-    EXPECT_EQ(unitLine(5), Expected(fill, 32, 16, {{&art.picSupplyWide[0], 0, 0}}));
-    EXPECT_EQ(unitLine(9), Expected(fill, 32, 16, {{&art.picSupplyWide[2], 0, 0}}));
-    EXPECT_EQ(label(13), Expected(fill, 32, 16,
-                                  {{&art.picDigit[1], 4, 0},
-                                   {&art.picDigit[2], 12, 0},
-                                   {&art.picSupplyNarrow[1], 24, 0}}));
-    EXPECT_EQ(label(17), Expected(fill, 32, 16, {{&art.picSupplyWide[2], 0, 0}}));
-    EXPECT_EQ(unitLine(17), Expected(fill, 32, 16, {{&art.picUnit[0], 0, 0}}));
+    EXPECT_EQ(Box(5, 5, true), Expected(fill, {}));
+    EXPECT_EQ(Box(5, 5), Expected(fill, {{&art.picSupplyWide[0], 0}}));
+    EXPECT_EQ(Box(9, 5), Expected(fill, {{&art.picSupplyWide[2], 0}}));
+    EXPECT_EQ(Box(13, 5, true), Expected(fill, {{&art.picDigit[1], 4},
+                                                {&art.picDigit[2], 12},
+                                                {&art.picSupplyNarrow[1], 24}}));
+    EXPECT_EQ(Box(17, 5, true), Expected(fill, {{&art.picSupplyWide[2], 0}}));
+    EXPECT_EQ(Box(17, 5), Expected(fill, {{&art.picUnit[0], 0}}));
+    EXPECT_EQ(Box(21, 5, true), Expected(fill, {{&art.picDigit[7], 8}}));
+    EXPECT_EQ(
+        Box(25, 5, true),
+        Expected(fill, {{&art.picDigit[1], 0}, {&art.picDigit[7], 8}, {&art.picDigit[3], 16}}));
 }
 
 struct SizeCase {
     std::int16_t size;
-    bool hexagons;
-    bool units;
-    bool labels;
+    bool hexagons, units, labels;
 };
 
 class SizeClasses : public BoardFixture, public ::testing::WithParamInterface<SizeCase> {};
@@ -252,10 +184,10 @@ TEST_P(SizeClasses, DecideWhatACellShows) {
     for (int column = 3; column <= 7; ++column) {
         for (int row = 3; row <= 7; ++row) Place(10, column, row);
     }
-    Place(10, 5, 5, true);
-    Area(10, 2).UnitType = kArmy;
-    session.game.area(10).UnitOwner = 2;
-    session.game.area(10).Supply = 1;
+    AreaRecord& area = Place(10, 5, 5, true, 2);
+    area.UnitType = kArmy;
+    area.UnitOwner = 2;
+    area.Supply = 1;
     session.hexes.at(5, 5).ShowNumber = -1;
     session.hexes.at(5, 5).ShowSupply = -1;
     Load(c.size, c.hexagons);
@@ -285,77 +217,42 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SizeCase{20, true, false, false}, SizeCase{21, true, false, false},
                       SizeCase{22, true, true, false}, SizeCase{25, true, true, false},
                       SizeCase{26, true, true, true}, SizeCase{30, true, true, true},
-                      SizeCase{32, false, false, false}, SizeCase{33, false, false, false},
-                      SizeCase{34, false, true, true}, SizeCase{36, false, true, true}));
+                      SizeCase{33, false, false, false}, SizeCase{34, false, true, true}));
 
-TEST_F(CellDrawing, BadUnitAndSupplyValuesDrawNothingOutOfPlace) {
-    Place(10, 5, 5, true);
-    Area(10, 2).UnitType = 9;
-    session.game.area(10).UnitOwner = 40;
-    session.game.area(10).Command = "AX";
-    Place(11, 9, 5, true);
-    Area(11, 99).UnitType = kSquadron;  // an owner out of range shows as neutral
-    session.game.area(11).UnitOwner = 2;
-    session.game.area(11).Command = "DU";  // nothing below a squadron: the whole image
-    session.picture.UnitDisplay = 4;
-    Load(26, true);
-    EXPECT_EQ(Region(Band(5, 5).x(), Band(5, 5).y(), 32, 16), Expected(Country(2), 32, 16, {}));
-    EXPECT_EQ(Region(Band(9, 5).x(), Band(9, 5).y(), 32, 16),
-              Expected(Country(2), 32, 16, {{&StandardArtwork().picUnit[7], 0, 0}}));
-    const auto o = Outline(9, 5);
-    EXPECT_EQ(At(QPoint(o[0].x() + 2, o[0].y() + 2)), Country(0));
-}
-
-TEST_F(CellDrawing, TheWestCornersOfColumnOneShowAtTheEastEdge) {
-    Place(10, 1, 5);
-    Area(10, 2);
-    Place(11, 70, 5);
-    Area(11, 3);
-    Load(26, true);
-    const int width = session.geometry.MapWidth();
-    const auto o = Outline(1, 5);
-    EXPECT_LT(o[5].x(), 0);
-    EXPECT_EQ(At(QPoint(width - 2, o[5].y())), Country(2));
-    EXPECT_EQ(At(QPoint(width + o[5].x() + 2, o[5].y())), Country(2));
-}
-
-TEST_F(CellDrawing, RedrawWholeMapShowsTheBusyPointer) {
-    Load(26, true);
-    EXPECT_EQ(port.busyCalls, (std::vector<bool>{true, false}));
-    EXPECT_EQ(Board().size(),
-              QSize(session.geometry.MapWidth(), session.geometry.MapPixelHeight()));
-    // The half row above the first row of a shifted column stays white.
-    EXPECT_EQ(At(QPoint(Outline(2, 1)[0].x() + 4, 1)), 0xFFFFFFFFu);
-}
-
-TEST_F(CellDrawing, RedrawAreaTouchesOnlyThatArea) {
-    Place(10, 5, 5);
-    Place(10, 5, 6);
-    Area(10, 2);
-    Place(11, 6, 5);
-    Area(11, 2);
-    Load(26, true);
-    Area(10, 4);
-    Area(11, 4);
-    RedrawArea(session, 10);
-    auto centre = [&](int column, int row) {
-        const auto o = Outline(column, row);
-        return QPoint((o[0].x() + o[1].x()) / 2, o[2].y());
-    };
-    EXPECT_EQ(At(centre(5, 5)), Country(4));
-    EXPECT_EQ(At(centre(5, 6)), Country(4));
-    EXPECT_EQ(At(centre(6, 5)), Country(2));
-    RedrawArea(session, 0);  // not an area: nothing
-    RedrawArea(session, 300);
-    EXPECT_TRUE(port.busyCalls.size() == 2);  // no busy pointer for one area
-}
-
-TEST_F(CellDrawing, NothingIsDrawnBeforeThePictureIsLoaded) {
+TEST_F(CellDrawing, TheWholeBoardOrOneArea) {
+    // Nothing is drawn before the picture is loaded.
     RedrawArea(session, 10);
     DrawCell(session, 1, 1, 0, 0);
     RedrawWholeMap(session);
     EXPECT_TRUE(Board().isNull());
     EXPECT_TRUE(port.busyCalls.empty());
+
+    Place(10, 5, 5);
+    Place(10, 5, 6, false, 2);
+    Place(11, 6, 5, false, 2);
+    Place(12, 1, 5, false, 3);
+    Place(13, 70, 5, false, 4);
+    Load(26, true);
+    EXPECT_EQ(port.busyCalls, (std::vector<bool>{true, false}));
+    const int width = session.geometry.MapWidth();
+    EXPECT_EQ(Board().size(), QSize(width, session.geometry.MapPixelHeight()));
+    // The half row above the first row of a shifted column stays white.
+    EXPECT_EQ(At(QPoint(Outline(2, 1)[0].x() + 4, 1)), 0xFFFFFFFFu);
+    // The west corners of column 1 show at the east edge.
+    const auto o = Outline(1, 5);
+    EXPECT_LT(o[5].x(), 0);
+    EXPECT_EQ(At(QPoint(width - 2, o[5].y())), Country(3));
+    EXPECT_EQ(At(QPoint(width + o[5].x() + 2, o[5].y())), Country(3));
+
+    Area(10, 4);
+    Area(11, 4);
+    RedrawArea(session, 10);
+    EXPECT_EQ(At(Centre(5, 5)), Country(4));
+    EXPECT_EQ(At(Centre(5, 6)), Country(4));
+    EXPECT_EQ(At(Centre(6, 5)), Country(2));
+    RedrawArea(session, 0);  // not an area: nothing
+    RedrawArea(session, 300);
+    EXPECT_EQ(port.busyCalls.size(), 2u);  // no busy pointer for one area
 }
 
 }  // namespace

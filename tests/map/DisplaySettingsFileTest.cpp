@@ -11,20 +11,14 @@ namespace {
 
 using test::TempFolder;
 
-// Settings with every value moved away from its default, so a load that
-// forgets a key shows.
+// Every value moved away from its default, so a load that forgets a key shows.
 DisplaySettings Scrambled() {
-    DisplaySettings settings;
-    settings.BorderColour = 1;
-    settings.WaterColour = 2;
-    settings.NoGoColour = 3;
-    settings.CountryColours.fill(4);
-    settings.ArrowColours.fill(5);
-    settings.MapX = 6;
-    settings.MapY = 7;
-    settings.HexDisplay = -1;
-    settings.HexSize = 8;
-    return settings;
+    DisplaySettings s;
+    s.BorderColour = 1, s.WaterColour = 2, s.NoGoColour = 3;
+    s.CountryColours.fill(4);
+    s.ArrowColours.fill(5);
+    s.MapX = 6, s.MapY = 7, s.HexDisplay = -1, s.HexSize = 8;
+    return s;
 }
 
 DisplaySettings LoadText(const QByteArray& content) {
@@ -34,40 +28,35 @@ DisplaySettings LoadText(const QByteArray& content) {
     return settings;
 }
 
-void ExpectDefaults(const DisplaySettings& settings) {
-    EXPECT_EQ(settings.BorderColour, 0x808080);
-    EXPECT_EQ(settings.WaterColour, 0xFFFF80);
-    EXPECT_EQ(settings.NoGoColour, 0);
-    EXPECT_EQ(settings.CountryColours[0], 0xC0C0C0);
-    const std::int32_t players[] = {0,        0xFF,     0xFF00, 0xFFFF, 0xFF0000, 0xFF00FF,
-                                    0xFFFF00, 0xFFFFFF, 0,      0xFF,   0xFF00,   0xFFFF};
-    for (int player = 1; player <= 12; ++player) {
-        EXPECT_EQ(settings.CountryColours[static_cast<std::size_t>(player)], players[player - 1])
-            << "player " << player;
-    }
-    EXPECT_EQ(settings.ArrowColours, (std::array<std::int32_t, 4>{0xFF0000, 0xFF00, 0xFF, 0xFFFF}));
-    EXPECT_EQ(settings.MapX, 0);
-    EXPECT_EQ(settings.MapY, 0);
-    EXPECT_EQ(settings.HexDisplay, 0);
-    EXPECT_EQ(settings.HexSize, 26);
-}
-
 TEST(DisplaySettingsFile, NoFileGivesEveryDefault) {
     TempFolder folder;
-    DisplaySettings settings = Scrambled();
-    LoadDisplaySettings(settings, folder.path() + "missing.ini");
-    ExpectDefaults(settings);
+    DisplaySettings s = Scrambled();
+    LoadDisplaySettings(s, folder.path() + "missing.ini");
+    EXPECT_EQ(s.BorderColour, 0x808080);
+    EXPECT_EQ(s.WaterColour, 0xFFFF80);
+    EXPECT_EQ(s.NoGoColour, 0);
+    EXPECT_EQ(s.CountryColours,
+              (std::array<std::int32_t, 13>{0xC0C0C0, 0, 0xFF, 0xFF00, 0xFFFF, 0xFF0000, 0xFF00FF,
+                                            0xFFFF00, 0xFFFFFF, 0, 0xFF, 0xFF00, 0xFFFF}));
+    EXPECT_EQ(s.ArrowColours, (std::array<std::int32_t, 4>{0xFF0000, 0xFF00, 0xFF, 0xFFFF}));
+    EXPECT_EQ(std::tie(s.MapX, s.MapY, s.HexDisplay, s.HexSize), std::make_tuple(0, 0, 0, 26));
 }
 
-TEST(DisplaySettingsFile, TheStructStartsWithTheDefaults) { ExpectDefaults(DisplaySettings{}); }
-
-TEST(DisplaySettingsFile, AFileWithoutPositionsGivesSquaresOfTwentySixAtTheOrigin) {
-    const DisplaySettings settings = LoadText("[Colours]\r\nBorders=&HFF&\r\n");
-    EXPECT_EQ(settings.BorderColour, 0xFF);
-    EXPECT_EQ(settings.HexSize, 26);
-    EXPECT_EQ(settings.HexDisplay, 0);
-    EXPECT_EQ(settings.MapX, 0);
-    EXPECT_EQ(settings.MapY, 0);
+TEST(DisplaySettingsFile, ConvertsHexadecimalAndFallsBackWhereANumberDoesNotFit) {
+    const DisplaySettings s = LoadText(
+        "[colours]\r\nborders=&HFFFF\r\nWater=&HFFFF&\r\nCO=255\r\nMO=12junk\r\n"
+        "Neutral=4294967296\r\nSA=&H123456789\r\n[Positions]\r\nMapX=40000\r\nMapY=-32768\r\n");
+    EXPECT_EQ(s.BorderColour, -1);  // four digits without "&": 16 bits, sign-extended
+    EXPECT_EQ(s.WaterColour, 65535);
+    EXPECT_EQ(s.ArrowColours[0], 255);
+    EXPECT_EQ(s.ArrowColours[1], 12);
+    EXPECT_EQ(s.CountryColours[0], 0xC0C0C0);
+    EXPECT_EQ(s.ArrowColours[2], 0xFF);
+    EXPECT_EQ(s.MapX, 0);
+    EXPECT_EQ(s.MapY, -32768);
+    // Keys missing from the file take their defaults.
+    EXPECT_EQ(s.HexSize, 26);
+    EXPECT_EQ(s.HexDisplay, 0);
 }
 
 struct SizeCase {
@@ -80,49 +69,20 @@ class HexSizeLimits : public ::testing::TestWithParam<SizeCase> {};
 
 TEST_P(HexSizeLimits, AreAppliedByMode) {
     const SizeCase& c = GetParam();
-    const DisplaySettings settings = LoadText(QByteArray("[Positions]\r\nHexDisplay=") +
-                                              c.hexDisplay + "\r\nHexSize=" + c.stored + "\r\n");
-    EXPECT_EQ(settings.HexSize, c.expected);
+    EXPECT_EQ(LoadText(QByteArray("[Positions]\r\nHexDisplay=") + c.hexDisplay +
+                       "\r\nHexSize=" + c.stored + "\r\n")
+                  .HexSize,
+              c.expected);
 }
 
+// Stored halved; limits 6..30 in hex mode, 6..36 in square mode; halves to even.
 INSTANTIATE_TEST_SUITE_P(Stored, HexSizeLimits,
-                         ::testing::Values(SizeCase{"2", "0", 6}, SizeCase{"2", "-1", 6},
-                                           SizeCase{"-9", "0", 6}, SizeCase{"20", "-1", 30},
-                                           SizeCase{"20", "0", 36}, SizeCase{"16", "0", 32},
-                                           SizeCase{"16", "-1", 30}, SizeCase{"15", "-1", 30},
-                                           SizeCase{"18", "0", 36}, SizeCase{"13.5", "0", 27},
-                                           SizeCase{"11.25", "0", 22},  // 22.5 to even
-                                           SizeCase{"99999999999", "0", 36}, SizeCase{"", "0", 6},
-                                           SizeCase{"x", "-1", 6}));
-
-TEST(DisplaySettingsFile, AnyNonZeroHexDisplayIsHexModeAndIsWrittenBackAsMinusOne) {
-    TempFolder folder;
-    const QString path = folder.Write("win-qm.ini", "[Positions]\r\nHexDisplay=5\r\n");
-    DisplaySettings settings;
-    LoadDisplaySettings(settings, path);
-    EXPECT_EQ(settings.HexDisplay, -1);
-    ASSERT_TRUE(SaveDisplaySettings(settings, path));
-    EXPECT_TRUE(folder.Read("win-qm.ini").contains("\r\nHexDisplay=-1\r\n"));
-}
-
-TEST(DisplaySettingsFile, FourHexDigitsAreSixteenBitsUnlessMarkedLong) {
-    const DisplaySettings settings =
-        LoadText("[colours]\r\nborders=&HFFFF\r\nWater=&HFFFF&\r\nCO=255\r\nMO=12junk\r\n");
-    EXPECT_EQ(settings.BorderColour, -1);
-    EXPECT_EQ(settings.WaterColour, 65535);
-    EXPECT_EQ(settings.ArrowColours[0], 255);
-    EXPECT_EQ(settings.ArrowColours[1], 12);
-}
-
-TEST(DisplaySettingsFile, NumbersThatDoNotFitFallBackToTheDefault) {
-    const DisplaySettings settings = LoadText(
-        "[Colours]\r\nBorders=4294967296\r\nWater=&H123456789\r\n"
-        "[Positions]\r\nMapX=40000\r\nMapY=-32768\r\n");
-    EXPECT_EQ(settings.BorderColour, 0x808080);
-    EXPECT_EQ(settings.WaterColour, 0xFFFF80);
-    EXPECT_EQ(settings.MapX, 0);
-    EXPECT_EQ(settings.MapY, -32768);
-}
+                         ::testing::Values(SizeCase{"2", "0", 6}, SizeCase{"-9", "0", 6},
+                                           SizeCase{"x", "-1", 6}, SizeCase{"15", "-1", 30},
+                                           SizeCase{"16", "-1", 30}, SizeCase{"16", "0", 32},
+                                           SizeCase{"18", "0", 36},
+                                           SizeCase{"99999999999", "0", 36},
+                                           SizeCase{"13.5", "0", 27}, SizeCase{"11.25", "0", 22}));
 
 TEST(DisplaySettingsFile, AFreshSaveWritesEveryKeyButNoGo) {
     TempFolder folder;
@@ -140,46 +100,29 @@ TEST(DisplaySettingsFile, AFreshSaveWritesEveryKeyButNoGo) {
               "CountryH=&HFFFFFF&\r\nCountryI=&H0&\r\nCountryJ=&HFF&\r\nCountryK=&HFF00&\r\n"
               "CountryL=&HFFFF&\r\nCO=&HFF0000&\r\nMO=&HFF00&\r\nSA=&HFF&\r\nSD=&HFFFF&\r\n"
               "[Positions]\r\nMapX=-120\r\nMapY=-4\r\nHexDisplay=0\r\nHexSize=13\r\n");
-}
-
-TEST(DisplaySettingsFile, SaveAndLoadReproduceEveryValue) {
-    TempFolder folder;
-    const QString path = folder.path() + "win-qm.ini";
-    DisplaySettings saved;
-    saved.BorderColour = 0x010203;
-    saved.WaterColour = 0x7FFFFFFF;
-    saved.NoGoColour = 0x00ABCD;  // not saved: comes back as the default
-    for (std::size_t i = 0; i < saved.CountryColours.size(); ++i) {
-        saved.CountryColours[i] = static_cast<std::int32_t>(0x100001 * (i + 1));
-    }
-    saved.ArrowColours = {0xFFFF, 0x8000, 0x1, 0xFFFFFF};  // 16-bit looking values stay long
-    saved.MapX = -32768;
-    saved.MapY = -900;
-    saved.HexDisplay = -1;
-    saved.HexSize = 30;
-    ASSERT_TRUE(SaveDisplaySettings(saved, path));
+    // And it loads back, but for the absolute value and the halved size.
     DisplaySettings loaded = Scrambled();
-    LoadDisplaySettings(loaded, path);
-    EXPECT_EQ(loaded.BorderColour, saved.BorderColour);
-    EXPECT_EQ(loaded.WaterColour, saved.WaterColour);
-    EXPECT_EQ(loaded.NoGoColour, 0);
-    EXPECT_EQ(loaded.CountryColours, saved.CountryColours);
-    EXPECT_EQ(loaded.ArrowColours, saved.ArrowColours);
-    EXPECT_EQ(loaded.MapX, saved.MapX);
-    EXPECT_EQ(loaded.MapY, saved.MapY);
-    EXPECT_EQ(loaded.HexDisplay, -1);
-    EXPECT_EQ(loaded.HexSize, 30);
+    LoadDisplaySettings(loaded, folder.path() + "win-qm.ini");
+    settings.CountryColours[3] = 0x123456;
+    settings.HexSize = 26;
+    EXPECT_EQ(loaded.CountryColours, settings.CountryColours);  // "&HFFFF&" stays 65535
+    EXPECT_EQ(loaded.ArrowColours, settings.ArrowColours);
+    EXPECT_EQ(std::tie(loaded.BorderColour, loaded.WaterColour, loaded.NoGoColour, loaded.MapX,
+                       loaded.MapY, loaded.HexDisplay, loaded.HexSize),
+              std::tie(settings.BorderColour, settings.WaterColour, settings.NoGoColour,
+                       settings.MapX, settings.MapY, settings.HexDisplay, settings.HexSize));
 }
 
 TEST(DisplaySettingsFile, AHandEditedNoGoAndOtherLinesSurviveRepeatedSaves) {
     TempFolder folder;
-    const QByteArray before =
-        "; my colours\r\n[Colours]\r\nnogo = &HFF00FF&\r\nBorders=&H1&\r\n\r\n"
-        "[Extra]\r\nKeep=this\r\n";
-    const QString path = folder.Write("win-qm.ini", before);
+    const QString path = folder.Write("win-qm.ini",
+                                      "; my colours\r\n[Colours]\r\nnogo = &HFF00FF&\r\n"
+                                      "Borders=&H1&\r\n\r\n[Extra]\r\nKeep=this\r\n"
+                                      "[Positions]\r\nHexDisplay=5\r\n");
     DisplaySettings settings;
     LoadDisplaySettings(settings, path);
     EXPECT_EQ(settings.NoGoColour, 0xFF00FF);
+    EXPECT_EQ(settings.HexDisplay, -1);  // any non-zero value is hex mode
     settings.NoGoColour = 0;
     ASSERT_TRUE(SaveDisplaySettings(settings, path));
     ASSERT_TRUE(SaveDisplaySettings(settings, path));
@@ -188,7 +131,7 @@ TEST(DisplaySettingsFile, AHandEditedNoGoAndOtherLinesSurviveRepeatedSaves) {
         after.startsWith("; my colours\r\n[Colours]\r\nnogo = &HFF00FF&\r\nBorders=&H1&\r\n"
                          "Water=&HFFFF80&\r\n"))
         << after.constData();
-    EXPECT_TRUE(after.contains("\r\n\r\n[Extra]\r\nKeep=this\r\n[Positions]\r\n"));
+    EXPECT_TRUE(after.contains("\r\n\r\n[Extra]\r\nKeep=this\r\n[Positions]\r\nHexDisplay=-1\r\n"));
     EXPECT_EQ(after.count("Borders"), 1);
     LoadDisplaySettings(settings, path);
     EXPECT_EQ(settings.NoGoColour, 0xFF00FF);

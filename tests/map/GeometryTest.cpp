@@ -1,8 +1,6 @@
 #include "map/Geometry.h"
 
 #include "map/HexPosition.h"
-#include "state/Session.h"
-#include "support/FakePort.h"
 
 #include <gtest/gtest.h>
 
@@ -11,29 +9,33 @@
 namespace qm {
 namespace {
 
-TEST(GeometryTest, HexModeValuesAtTheDefaultSize) {
+Geometry Built(std::int16_t size, std::int16_t hexDisplay) {
     Geometry g;
-    BuildGeometryTables(g, 26, -1);
+    BuildGeometryTables(g, size, hexDisplay);
+    return g;
+}
+
+TEST(GeometryTest, HexModeAtTheDefaultSize) {
+    const Geometry g = Built(26, -1);
     EXPECT_EQ(g.CellHeight, 46);  // 2 x (Int(22.516) + 1)
-    EXPECT_FLOAT_EQ(g.ColumnPitch, 1.5f);
     EXPECT_EQ(g.MapWidth(), 2730);
     EXPECT_DOUBLE_EQ(g.MapHeight(), 31 * 46 + 23);
-    EXPECT_EQ(g.column(1).LeftTop, 0);
-    EXPECT_EQ(g.column(1).RightTop, 26);
-    EXPECT_EQ(g.column(1).RightPoint, 39);
-    EXPECT_EQ(g.column(1).LeftPoint, -13);
+    const auto& c1 = g.column(1);
+    EXPECT_EQ(std::tie(c1.LeftPoint, c1.LeftTop, c1.RightTop, c1.RightPoint),
+              std::make_tuple(-13, 0, 26, 39));
     EXPECT_EQ(g.column(70).LeftTop, 69 * 39);
-    EXPECT_EQ(g.row(2).Top, 46);
-    EXPECT_EQ(g.row(2).Middle, 69);
-    EXPECT_EQ(g.row(2).Bottom, 92);
-    EXPECT_EQ(g.row(2).ShiftedTop, 69);
-    EXPECT_EQ(g.row(2).ShiftedMiddle, 92);
-    EXPECT_EQ(g.row(2).ShiftedBottom, 115);
+    const auto& r2 = g.row(2);
+    EXPECT_EQ(std::tie(r2.Top, r2.Middle, r2.Bottom), std::make_tuple(46, 69, 92));
+    EXPECT_EQ(std::tie(r2.ShiftedTop, r2.ShiftedMiddle, r2.ShiftedBottom),
+              std::make_tuple(69, 92, 115));
+    // A shifted cell drawn at an offset.
+    EXPECT_EQ(CellOutline(g, 2, 1, 100, 10),
+              (std::array<QPoint, 6>{QPoint(139, 33), QPoint(165, 33), QPoint(178, 56),
+                                     QPoint(165, 79), QPoint(139, 79), QPoint(126, 56)}));
 }
 
 TEST(GeometryTest, OddHexSizeRoundsHalvesToEven) {
-    Geometry g;
-    BuildGeometryTables(g, 7, -1);
+    const Geometry g = Built(7, -1);
     EXPECT_EQ(g.CellHeight, 14);  // 2 x (Int(6.062) + 1)
     EXPECT_EQ(g.MapWidth(), 735);
     // x0 = (c - 1) x 10.5: column 2 starts at 10.5 -> 10, column 4 at 31.5 -> 32.
@@ -46,72 +48,43 @@ TEST(GeometryTest, OddHexSizeRoundsHalvesToEven) {
 }
 
 TEST(GeometryTest, SquareModeIsPlainSquares) {
-    Geometry g;
-    BuildGeometryTables(g, 9, 0);
+    const Geometry g = Built(9, 0);
     EXPECT_EQ(g.CellHeight, 9);
     EXPECT_EQ(g.MapWidth(), 630);
     EXPECT_DOUBLE_EQ(g.MapHeight(), 283.5);
     EXPECT_EQ(g.MapPixelHeight(), 284);
     EXPECT_EQ(g.column(3).LeftPoint, g.column(3).LeftTop);
     EXPECT_EQ(g.column(3).RightPoint, g.column(3).RightTop);
-    EXPECT_EQ(g.row(1).ShiftedTop, 4);  // 9 \ 2
-    EXPECT_EQ(g.row(1).ShiftedMiddle, 8);
-    EXPECT_EQ(g.row(1).ShiftedBottom, 13);
-}
-
-TEST(GeometryTest, SessionBuildFollowsTheDisplaySettings) {
-    test::FakePort port;
-    Session session{port};
-    session.display.HexSize = 30;
-    session.display.HexDisplay = -1;
-    BuildGeometryTables(session);
-    EXPECT_EQ(session.geometry.CellHeight, 2 * (25 + 1));
-    EXPECT_EQ(session.geometry.MapWidth(), 3150);
-    session.display.HexDisplay = 0;
-    BuildGeometryTables(session);
-    EXPECT_EQ(session.geometry.CellHeight, 30);
-    EXPECT_EQ(session.geometry.MapWidth(), 2100);
-}
-
-TEST(GeometryTest, OutlineOfAShiftedCellAtAnOffset) {
-    Geometry g;
-    BuildGeometryTables(g, 26, -1);
-    const auto p = CellOutline(g, 2, 1, 100, 10);
-    EXPECT_EQ(p[0], QPoint(139, 33));
-    EXPECT_EQ(p[1], QPoint(165, 33));
-    EXPECT_EQ(p[2], QPoint(178, 56));
-    EXPECT_EQ(p[3], QPoint(165, 79));
-    EXPECT_EQ(p[4], QPoint(139, 79));
-    EXPECT_EQ(p[5], QPoint(126, 56));
+    const auto& r1 = g.row(1);
+    EXPECT_EQ(std::tie(r1.ShiftedTop, r1.ShiftedMiddle, r1.ShiftedBottom),
+              std::make_tuple(4, 8, 13));  // 9 \ 2
 }
 
 // Every side of every cell leads to a cell whose opposite side leads back, and
 // the shared side is the same segment in the drawing.
 TEST(GeometryTest, NeighboursAreMutualAndShareTheirSide) {
-    Geometry g;
-    BuildGeometryTables(g, 26, -1);
+    const Geometry g = Built(26, -1);
     const int width = g.MapWidth();
+    auto side = [](const std::array<QPoint, 6>& p, int s) {
+        return std::set<std::pair<int, int>>{{p[s - 1].x(), p[s - 1].y()},
+                                             {p[s % 6].x(), p[s % 6].y()}};
+    };
     for (int c = 1; c <= kColumns; ++c) {
         for (int r = 1; r <= kRows; ++r) {
-            for (int side = 1; side <= kSides; ++side) {
-                const auto next = NeighbourCell(c, r, side);
+            for (int s = 1; s <= kSides; ++s) {
+                const auto next = NeighbourCell(c, r, s);
                 if (!next) continue;
-                const auto back = NeighbourCell(next->Column, next->Row, OppositeSide(side));
-                ASSERT_TRUE(back) << c << "," << r << " side " << side;
+                const auto back = NeighbourCell(next->Column, next->Row, OppositeSide(s));
+                ASSERT_TRUE(back) << c << "," << r << " side " << s;
                 EXPECT_EQ(*back, (HexPosition{static_cast<std::int16_t>(c),
                                               static_cast<std::int16_t>(r)}));
-                const auto mine = CellOutline(g, c, r);
                 // Across the wrap the neighbour is drawn one board width away.
-                int dx = 0;
-                if (c == kColumns && next->Column == 1) dx = width;
-                if (c == 1 && next->Column == kColumns) dx = -width;
-                const auto theirs = CellOutline(g, next->Column, next->Row, dx);
-                const int o = OppositeSide(side);
-                const std::set<std::pair<int, int>> a = {{mine[side - 1].x(), mine[side - 1].y()},
-                                                         {mine[side % 6].x(), mine[side % 6].y()}};
-                const std::set<std::pair<int, int>> b = {{theirs[o - 1].x(), theirs[o - 1].y()},
-                                                         {theirs[o % 6].x(), theirs[o % 6].y()}};
-                EXPECT_EQ(a, b) << c << "," << r << " side " << side;
+                const int dx = c == kColumns && next->Column == 1   ? width
+                               : c == 1 && next->Column == kColumns ? -width
+                                                                    : 0;
+                EXPECT_EQ(side(CellOutline(g, c, r), s),
+                          side(CellOutline(g, next->Column, next->Row, dx), OppositeSide(s)))
+                    << c << "," << r << " side " << s;
             }
         }
     }

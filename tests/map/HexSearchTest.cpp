@@ -1,12 +1,10 @@
 #include "map/HexSearch.h"
 
 #include "map/Geometry.h"
-#include "state/Session.h"
-#include "support/FakePort.h"
+
+#include "BoardFixture.h"
 
 #include <QPolygonF>
-
-#include <gtest/gtest.h>
 
 namespace qm {
 namespace {
@@ -16,14 +14,6 @@ struct ViewCase {
     std::int16_t hexDisplay;
 };
 
-void PrintTo(const ViewCase& view, std::ostream* out) {
-    *out << (view.hexDisplay ? "hex " : "square ") << view.hexSize;
-}
-
-std::string CaseName(const ::testing::TestParamInfo<ViewCase>& info) {
-    return (info.param.hexDisplay ? "Hex" : "Square") + std::to_string(info.param.hexSize);
-}
-
 class HexAtPointTest : public ::testing::TestWithParam<ViewCase> {
 protected:
     void SetUp() override {
@@ -31,12 +21,6 @@ protected:
         session.display.HexDisplay = GetParam().hexDisplay;
         BuildGeometryTables(session);
     }
-
-    QPointF Centre(int column, int row) const {
-        const auto p = CellOutline(session.geometry, column, row);
-        return QPointF((p[0].x() + p[1].x()) / 2.0, (p[0].y() + p[4].y()) / 2.0);
-    }
-
     test::FakePort port;
     Session session{port};
 };
@@ -49,17 +33,15 @@ TEST_P(HexAtPointTest, CentreOfEveryCellMapsBackToIt) {
         for (const int mapY : {0, -23}) {
             session.display.MapX = static_cast<std::int16_t>(mapX);
             session.display.MapY = static_cast<std::int16_t>(mapY);
-            for (int c = 1; c <= kColumns; ++c) {
-                for (int r = 1; r <= kRows; ++r) {
-                    const QPointF centre = Centre(c, r);
-                    double x = centre.x() + mapX;
+            for (std::int16_t c = 1; c <= kColumns; ++c) {
+                for (std::int16_t r = 1; r <= kRows; ++r) {
+                    const auto p = CellOutline(session.geometry, c, r);
+                    double x = (p[0].x() + p[1].x()) / 2.0 + mapX;
                     if (x < 0) x += width;  // the copy east of the board's end
-                    const auto found = HexAtPoint(session, static_cast<float>(x),
-                                                  static_cast<float>(centre.y() + mapY));
-                    ASSERT_TRUE(found);
-                    ASSERT_EQ(*found, (HexPosition{static_cast<std::int16_t>(c),
-                                                   static_cast<std::int16_t>(r)}))
-                        << "cell " << c << "," << r << " MapX " << mapX << " MapY " << mapY;
+                    const double y = (p[0].y() + p[4].y()) / 2.0 + mapY;
+                    ASSERT_EQ(HexAtPoint(session, static_cast<float>(x), static_cast<float>(y)),
+                              (HexPosition{c, r}))
+                        << "MapX " << mapX << " MapY " << mapY;
                 }
             }
         }
@@ -96,98 +78,62 @@ INSTANTIATE_TEST_SUITE_P(Sizes, HexAtPointTest,
                          ::testing::Values(ViewCase{6, -1}, ViewCase{7, -1}, ViewCase{26, -1},
                                            ViewCase{27, -1}, ViewCase{30, -1}, ViewCase{6, 0},
                                            ViewCase{13, 0}, ViewCase{26, 0}, ViewCase{36, 0}),
-                         CaseName);
+                         [](const auto& info) {
+                             return (info.param.hexDisplay ? "Hex" : "Square") +
+                                    std::to_string(info.param.hexSize);
+                         });
 
-class HexAtPointCases : public ::testing::Test {
-protected:
-    void SetUp() override {
-        session.display.HexSize = 26;
-        session.display.HexDisplay = -1;
-        BuildGeometryTables(session);
-    }
+TEST(HexAtPointCases, AtTheEdgesOfCellsAndOfTheBoard) {
     test::FakePort port;
     Session session{port};
-};
-
-TEST_F(HexAtPointCases, PastTheEastEndIsColumnOne) {
-    const float x = static_cast<float>(session.geometry.MapWidth() + 3);
-    EXPECT_EQ(HexAtPoint(session, x, 20)->Column, 1);
-    EXPECT_EQ(HexAtPoint(session, x, 20)->Row, 1);
-}
-
-TEST_F(HexAtPointCases, TopHalfRowOfAShiftedColumnIsRowThirtyOne) {
-    // Column 2 starts at x 39; its first row begins half a row down, at y 23.
-    EXPECT_EQ(HexAtPoint(session, 52, 5), (HexPosition{2, 31}));
-    EXPECT_EQ(HexAtPoint(session, 52, 30), (HexPosition{2, 1}));
-}
-
-TEST_F(HexAtPointCases, SlantedSidesGoToTheNextColumn) {
-    // Column 1 row 1: top edge 0..26, east corner at x 39, y 23.
-    EXPECT_EQ(HexAtPoint(session, 28, 22), (HexPosition{1, 1}));  // just inside
-    EXPECT_EQ(HexAtPoint(session, 37, 2), (HexPosition{2, 31}));  // beyond the upper right
-    EXPECT_EQ(HexAtPoint(session, 37, 44), (HexPosition{2, 1}));  // beyond the lower right
-    // Column 70 (shifted) at row 1: beyond its lower right lies column 1, row 2.
-    const float east = static_cast<float>(69 * 39 + 37);
-    EXPECT_EQ(HexAtPoint(session, east, 23 + 44), (HexPosition{1, 2}));
-}
-
-TEST_F(HexAtPointCases, ScrolledViewAndPointsOffThePicture) {
-    session.display.MapX = -39;  // column 2 at the view's left edge
-    session.display.MapY = -46;  // row 2 at the top
-    EXPECT_EQ(HexAtPoint(session, 13, 23 + 23), (HexPosition{2, 2}));
-    // Left of the view is the board's east end, wrapped.
-    EXPECT_EQ(HexAtPoint(session, -30, 23), (HexPosition{1, 2}));
+    EXPECT_FALSE(HexAtPoint(session, 10, 10));  // no geometry yet
+    session.display.HexSize = 26;
+    session.display.HexDisplay = -1;
+    BuildGeometryTables(session);
+    // Column 1 row 1: top edge 0..26, east corner at x 39, y 23; column 2's
+    // first row begins half a row down.
+    const struct {
+        float x, y;
+        std::int16_t mapX, mapY, column, row;
+    } cases[] = {
+        {2730 + 3, 20, 0, 0, 1, 1},  // past the east end
+        {52, 5, 0, 0, 2, 31},        // the top half row of a shifted column
+        {52, 30, 0, 0, 2, 1},
+        {28, 22, 0, 0, 1, 1},                 // just inside the slanted side
+        {37, 2, 0, 0, 2, 31},                 // beyond the upper right
+        {37, 44, 0, 0, 2, 1},                 // beyond the lower right
+        {69 * 39 + 37, 23 + 44, 0, 0, 1, 2},  // beyond column 70's lower right
+        {13, 23 + 23, -39, -46, 2, 2},        // scrolled: column 2, row 2 at the corner
+        {-30, 23, -39, -46, 1, 2},            // left of the view: the board's east end
+    };
+    for (const auto& c : cases) {
+        session.display.MapX = c.mapX;
+        session.display.MapY = c.mapY;
+        EXPECT_EQ(HexAtPoint(session, c.x, c.y), (HexPosition{c.column, c.row}))
+            << c.x << "," << c.y;
+    }
     EXPECT_TRUE(HexAtPoint(session, -1e30f, 1e30f));
     EXPECT_FALSE(HexAtPoint(session, std::numeric_limits<float>::quiet_NaN(), 0));
 }
 
-TEST_F(HexAtPointCases, NoCellBeforeTheGeometryIsBuilt) {
-    test::FakePort otherPort;
-    Session fresh{otherPort};
-    EXPECT_FALSE(HexAtPoint(fresh, 10, 10));
-}
-
-class FindHexOfAreaTest : public ::testing::Test {
-protected:
-    void Place(int column, int row, std::int16_t area, bool unit) {
-        HexCell& cell = session.hexes.at(column, row);
-        cell.Area = area;
-        cell.ShowUnit = unit ? -1 : 0;
-        AreaRecord& box = session.game.area(area);
-        box.MinCol = std::min<std::int16_t>(box.MinCol, static_cast<std::int16_t>(column));
-        box.MaxCol = std::max<std::int16_t>(box.MaxCol, static_cast<std::int16_t>(column));
-        box.MinRow = std::min<std::int16_t>(box.MinRow, static_cast<std::int16_t>(row));
-        box.MaxRow = std::max<std::int16_t>(box.MaxRow, static_cast<std::int16_t>(row));
-    }
-    test::FakePort port;
-    Session session{port};
-};
+using FindHexOfAreaTest = test::BoardFixture;
 
 TEST_F(FindHexOfAreaTest, FindsTheFirstUnitCellColumnByColumn) {
-    Place(4, 9, 17, false);
-    Place(5, 3, 17, false);
-    Place(5, 8, 17, true);
-    Place(6, 2, 17, true);
+    Place(17, 4, 9);
+    Place(17, 5, 3);
+    Place(17, 5, 8, true);
+    Place(17, 6, 2, true);
     EXPECT_EQ(FindHexOfArea(session, 17), (HexPosition{5, 8}));
+    // A box reaching off the board is cut to it.
+    AreaRecord& box = Place(20, 70, 31, true);
+    box.MinCol = -5, box.MaxCol = 999, box.MinRow = -1, box.MaxRow = 400;
+    EXPECT_EQ(FindHexOfArea(session, 20), (HexPosition{70, 31}));
 }
 
 TEST_F(FindHexOfAreaTest, NoCellIsSaidPlainly) {
-    Place(4, 9, 17, false);
-    EXPECT_FALSE(FindHexOfArea(session, 17));  // cells but no unit cell
-    EXPECT_FALSE(FindHexOfArea(session, 18));  // no cells at all (box 999..0)
-    EXPECT_FALSE(FindHexOfArea(session, 0));
-    EXPECT_FALSE(FindHexOfArea(session, 274));
-    EXPECT_FALSE(FindHexOfArea(session, -3));
-}
-
-TEST_F(FindHexOfAreaTest, ABoxReachingOffTheBoardIsCutToIt) {
-    Place(70, 31, 20, true);
-    AreaRecord& box = session.game.area(20);
-    box.MinCol = -5;
-    box.MaxCol = 999;
-    box.MinRow = -1;
-    box.MaxRow = 400;
-    EXPECT_EQ(FindHexOfArea(session, 20), (HexPosition{70, 31}));
+    Place(17, 4, 9);
+    for (const std::int16_t area : {17, 18, 0, 274, -3})  // 17 has cells but no unit cell
+        EXPECT_FALSE(FindHexOfArea(session, area)) << area;
 }
 
 }  // namespace

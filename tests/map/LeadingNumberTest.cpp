@@ -9,15 +9,13 @@ namespace {
 
 struct NumberCase {
     const char* text;
-    double expected;
+    std::optional<double> expected;  // nothing: a number that does not fit
 };
 
 class LeadingNumberTest : public ::testing::TestWithParam<NumberCase> {};
 
 TEST_P(LeadingNumberTest, ReadsTheLeadingNumber) {
-    const std::optional<double> value = LeadingNumber(QString::fromLatin1(GetParam().text));
-    ASSERT_TRUE(value.has_value());
-    EXPECT_DOUBLE_EQ(*value, GetParam().expected);
+    EXPECT_EQ(LeadingNumber(QString::fromLatin1(GetParam().text)), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -32,13 +30,9 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"&H8000", -32768}, NumberCase{"&H7FFF", 32767}, NumberCase{"&H808080", 0x808080},
         NumberCase{"&H0FFFF", 65535}, NumberCase{"&HFFFFFFFF", -1}, NumberCase{"&HFFFFFFFF&", -1},
         NumberCase{"&H80000000&", -2147483648.0}, NumberCase{"&H", 0}, NumberCase{"&HFFG", 255},
-        NumberCase{"&H12 34", 0x12}, NumberCase{"16711680", 16711680}));
-
-TEST(LeadingNumber, NumbersThatDoNotFitAnswerNothing) {
-    EXPECT_FALSE(LeadingNumber(u"&H100000000").has_value());
-    EXPECT_FALSE(LeadingNumber(u"&HFFFFFFFFFFFFFFFFFFFF&").has_value());
-    EXPECT_FALSE(LeadingNumber(u"1e999").has_value());
-}
+        NumberCase{"&H12 34", 0x12}, NumberCase{"16711680", 16711680},
+        NumberCase{"&H100000000", std::nullopt}, NumberCase{"1e999", std::nullopt},
+        NumberCase{"&HFFFFFFFFFFFFFFFFFFFF&", std::nullopt}));
 
 }  // namespace
 }  // namespace qm

@@ -9,9 +9,7 @@
 namespace qm {
 namespace {
 
-using test::BoardFixture;
-
-class MapView : public BoardFixture {
+class MapView : public test::BoardFixture {
 protected:
     void LoadWithView(int width, int height) {
         Load(26, true);
@@ -20,16 +18,17 @@ protected:
     const QImage& View() const { return session.picture.picView; }
 };
 
-TEST_F(MapView, TheViewIsNeverLargerThanTheBoard) {
+TEST_F(MapView, TheViewIsNeverLargerThanTheBoardAndLeavesNoGapBelowIt) {
     LoadWithView(100000, 100000);
     EXPECT_EQ(View().size(), Board().size());
-    SetViewSize(session, 300, 200);
-    EXPECT_EQ(View().size(), QSize(300, 200));
     SetViewSize(session, -5, 0);
     EXPECT_EQ(View().size(), QSize(1, 1));
-}
-
-TEST_F(MapView, CellSizesBeyondTheLimitsAreBroughtIntoThem) {
+    SetViewSize(session, 400, 300);
+    EXPECT_EQ(View().size(), QSize(400, 300));
+    session.display.MapY = static_cast<std::int16_t>(300 - Board().height());
+    SetViewSize(session, 400, 500);
+    EXPECT_EQ(session.display.MapY, 500 - Board().height());
+    // Cell sizes beyond the limits are brought into them.
     Load(500, true);
     EXPECT_EQ(session.display.HexSize, 30);
     EXPECT_EQ(Board().width(), 70 * 45);
@@ -42,8 +41,7 @@ TEST_F(MapView, CellSizesBeyondTheLimitsAreBroughtIntoThem) {
 
 TEST_F(MapView, RefreshCopiesTheVisiblePartAndWrapsEastWest) {
     for (int column = 1; column <= kColumns; ++column) {
-        Place(column, column, 10);
-        Area(column, static_cast<std::int16_t>(column % 13));
+        Place(column, column, 10, false, column % 13);
     }
     LoadWithView(100000, 600);
     session.display.MapX = -100;
@@ -58,21 +56,17 @@ TEST_F(MapView, RefreshCopiesTheVisiblePartAndWrapsEastWest) {
     for (const QPoint p : {QPoint(width - 100, 0), QPoint(width - 1, 599)}) {
         EXPECT_EQ(View().pixel(p), Board().pixel(p.x() - (width - 100), p.y() + 20)) << p.x();
     }
-}
-
-TEST_F(MapView, AnOriginOffTheBoardShowsWhiteRatherThanOldPixels) {
-    LoadWithView(400, 300);
-    session.display.MapX = 50;  // not normalised: nothing of the board lies there
+    // An origin off the board shows white rather than old pixels.
+    session.display.MapX = 50;
     session.display.MapY = 10;
     RefreshView(session);
     EXPECT_EQ(View().pixel(49, 5), 0xFFFFFFFFu);
     EXPECT_EQ(View().pixel(50, 10), Board().pixel(0, 0));
 }
 
-TEST_F(MapView, NormalisationKeepsTheBoardInTheView) {
+TEST_F(MapView, NormalisationAndDraggingKeepTheBoardInTheView) {
     LoadWithView(400, 300);
     const int width = session.geometry.MapWidth();
-    const double height = session.geometry.MapHeight();
     session.display.MapX = 50;
     session.display.MapY = 40;
     NormaliseMapOrigin(session);
@@ -82,38 +76,26 @@ TEST_F(MapView, NormalisationKeepsTheBoardInTheView) {
     session.display.MapY = -32000;
     NormaliseMapOrigin(session);
     EXPECT_EQ(session.display.MapX, -7);
-    EXPECT_EQ(session.display.MapY, static_cast<int>(std::nearbyint(300 - height)));
-}
-
-TEST_F(MapView, DraggingFarNeverOverflowsTheOrigin) {
-    LoadWithView(400, 300);
-    const int width = session.geometry.MapWidth();
-    ScrollMapBy(session, 1e6, -1e6);
-    EXPECT_GT(session.display.MapX, -width);
-    EXPECT_LE(session.display.MapX, 0);
-    EXPECT_LE(session.display.MapY, 0);
-    ScrollMapBy(session, -3.0 * width - 10, 5);
-    EXPECT_GT(session.display.MapX, -width);
-    EXPECT_LE(session.display.MapX, 0);
+    EXPECT_EQ(session.display.MapY,
+              static_cast<int>(std::nearbyint(300 - session.geometry.MapHeight())));
+    // Dragging far never overflows the origin.
+    for (const auto& [dx, dy] : {std::pair{1e6, -1e6}, {-3.0 * width - 10, 5.0}}) {
+        ScrollMapBy(session, dx, dy);
+        EXPECT_GT(session.display.MapX, -width);
+        EXPECT_LE(session.display.MapX, 0);
+        EXPECT_LE(session.display.MapY, 0);
+    }
     ScrollMapBy(session, NAN, 0);
     EXPECT_EQ(port.viewChanges, 2);
 }
 
-TEST_F(MapView, ResizingTheViewUncoversNoGapBelowTheBoard) {
-    LoadWithView(400, 300);
-    session.display.MapY = static_cast<std::int16_t>(300 - Board().height());
-    SetViewSize(session, 400, 500);
-    EXPECT_EQ(session.display.MapY, 500 - Board().height());
-}
-
-// Arrows.
-
 class Arrows : public MapView {
 protected:
     // Area n has its unit cell at (column, row); land of player 1.
-    void Unit(int area, int column, int row) {
-        Place(area, column, row, true);
-        Area(area, 1);
+    void Unit(int area, int column, int row, const char* command = "", std::int16_t to = 0) {
+        AreaRecord& record = Place(area, column, row, true, 1);
+        record.Command = command;
+        record.Parm1 = to;
     }
     QRgb Colour(int index) const {
         return ToRgb(session.display.ArrowColours[static_cast<std::size_t>(index)]);
@@ -129,10 +111,8 @@ protected:
 };
 
 TEST_F(Arrows, AMoveAcrossTheEastWestEdgeTakesTheShortWay) {
-    Unit(20, 2, 10);
+    Unit(20, 2, 10, "MO", 50);
     Unit(50, 69, 10);
-    session.game.area(20).Command = "MO";
-    session.game.area(20).Parm1 = 50;
     session.display.ArrowColours[1] = 0x00EE11;
     LoadWithView(100000, 100000);
     RefreshView(session);
@@ -149,61 +129,48 @@ TEST_F(Arrows, AMoveAcrossTheEastWestEdgeTakesTheShortWay) {
 }
 
 TEST_F(Arrows, OppositeOrdersShareOneRecordWithTwoHeads) {
-    Unit(20, 10, 10);
-    Unit(50, 14, 10);
-    session.game.area(50).Command = "MO";
-    session.game.area(50).Parm1 = 20;
-    session.game.area(20).Command = "SA";
-    session.game.area(20).Parm1 = 50;
+    Unit(20, 10, 10, "SA", 50);
+    Unit(50, 14, 10, "MO", 20);
     LoadWithView(100000, 100000);
     RefreshView(session);
     const auto& table = session.picture.ArrowTable;
     ASSERT_EQ(table.size(), 1u);
-    EXPECT_EQ(table[0].EndA.Area, 20);
-    EXPECT_EQ(table[0].EndB.Area, 50);
-    EXPECT_EQ(table[0].EndA.OrderCode, "MO");
-    EXPECT_EQ(table[0].EndB.OrderCode, "SA");
-    EXPECT_EQ(table[0].Flash, 0);
-    EXPECT_EQ(table[0].Shown, -1);
-    // A head at each end: strokes back from both tips.
     const ArrowEnd& a = table[0].EndA;
     const ArrowEnd& b = table[0].EndB;
+    EXPECT_EQ(std::tie(a.Area, b.Area, table[0].Flash, table[0].Shown),
+              std::make_tuple(20, 50, 0, -1));
+    EXPECT_EQ(a.OrderCode, "MO");
+    EXPECT_EQ(b.OrderCode, "SA");
+    // A head at each end: strokes back from both tips.
     EXPECT_GT(a.Barb1X, a.TipX);
     EXPECT_LT(b.Barb1X, b.TipX);
     EXPECT_GT(CountInView(Colour(1), QRect(int(a.TipX), int(a.TipY) - 4, 8, 9)), 0);
     EXPECT_GT(CountInView(Colour(2), QRect(int(b.TipX) - 8, int(b.TipY) - 4, 8, 9)), 0);
-
     RefreshView(session);  // a refresh adds no record
     EXPECT_EQ(table.size(), 1u);
 }
 
-TEST_F(Arrows, ArrowGeometryFollowsTheAnchorsAndTheCellHeight) {
+TEST_F(Arrows, ArrowsFollowTheAnchorsAndTheCellHeight) {
     Unit(20, 3, 4);
     Unit(21, 4, 4);
     LoadWithView(100000, 100000);
     DrawOrderArrow(session, 20, 21, "CO");
     ASSERT_EQ(session.picture.ArrowTable.size(), 1u);
     const ArrowRecord& arrow = session.picture.ArrowTable[0];
-    const int height = session.geometry.CellHeight;  // 46 at hex 26
     EXPECT_FLOAT_EQ(arrow.EndA.TipX, 2 * 39 + 13);
-    EXPECT_FLOAT_EQ(arrow.EndA.TipY, 3 * height + (3 * height) / 4);
+    EXPECT_FLOAT_EQ(arrow.EndA.TipY, 3 * 46 + (3 * 46) / 4);
     EXPECT_FLOAT_EQ(arrow.EndB.TipX, 3 * 39 + 13);
-    EXPECT_FLOAT_EQ(arrow.EndB.TipY, 3 * height + (3 * height) / 4 + height / 2);
+    EXPECT_FLOAT_EQ(arrow.EndB.TipY, 3 * 46 + (3 * 46) / 4 + 23);
     const float length =
         std::hypot(arrow.EndB.Barb1X - arrow.EndB.TipX, arrow.EndB.Barb1Y - arrow.EndB.TipY);
-    EXPECT_NEAR(length, height / 4, 1e-4);
+    EXPECT_NEAR(length, 46 / 4, 1e-4);
     EXPECT_EQ(port.viewChanges, 1);
-
-    // A size change moves every arrow and resizes the board.
-    session.display.HexSize = 30;
-    RebuildMapPicture(session);
-    EXPECT_FLOAT_EQ(session.picture.ArrowTable[0].EndA.TipX, 2 * 45 + 15);
-    EXPECT_EQ(Board().width(), 70 * 45);
+    // A size change moves every arrow.
     session.display.HexDisplay = 0;
     session.display.HexSize = 36;
     RebuildMapPicture(session);
     EXPECT_EQ(Board().size(), QSize(70 * 36, 31 * 36 + 18));
-    EXPECT_EQ(session.picture.ArrowTable.size(), 1u);
+    ASSERT_EQ(session.picture.ArrowTable.size(), 1u);
     EXPECT_FLOAT_EQ(session.picture.ArrowTable[0].EndA.TipY, 3 * 36 + 27);
 }
 
@@ -212,10 +179,7 @@ TEST_F(Arrows, NothingIsDrawnWithoutTwoUnitCellsOrForASingleArea) {
     Place(21, 5, 5);  // no unit cell
     LoadWithView(400, 300);
     const QImage before = View();
-    DrawOrderArrow(session, 20, 21, "MO");
-    DrawOrderArrow(session, 20, 20, "MO");
-    DrawOrderArrow(session, 20, 0, "MO");
-    DrawOrderArrow(session, 20, 400, "MO");
+    for (const std::int16_t to : {21, 20, 0, 400}) DrawOrderArrow(session, 20, to, "MO");
     DrawOrderArrow(session, 20, 21, "XX");
     EXPECT_TRUE(session.picture.ArrowTable.empty());
     EXPECT_EQ(View(), before);

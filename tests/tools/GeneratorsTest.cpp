@@ -1,11 +1,11 @@
-// The generators in tools/ make exactly the files shipped in data/.
+// The tools in tools/: the generators make exactly the files shipped in data/,
+// and render_map draws the sample game's map into a PNG of the asked size.
 
 #include "support/TempFiles.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
+#include <QImage>
 #include <QProcess>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@ QByteArray ReadFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-TEST(GeneratorsTest, MakeWorldReproducesTheShippedMap) {
+TEST(GeneratorsTest, MakeWorldAndMakeSampleReproduceTheShippedFiles) {
     TempFolder out;
     ASSERT_EQ(RunTool("make_world", {out.path()}), 0);
     for (const char* name : {"map-area.dat", "map-hex.dat"}) {
@@ -34,38 +34,44 @@ TEST(GeneratorsTest, MakeWorldReproducesTheShippedMap) {
                     ReadFile(QStringLiteral(ZEZ_DATA_DIR "/") + name))
             << name << " differs from data/";
     }
-}
-
-TEST(GeneratorsTest, MakeSampleReproducesTheShippedReports) {
-    TempFolder out;
     ASSERT_EQ(RunTool("make_sample", {QStringLiteral(ZEZ_DATA_DIR), out.path()}), 0);
-    int compared = 0;
     for (const char* turn : {"1880-1", "1882-3"}) {
+        EXPECT_EQ(QDir(out.path() + turn).entryList(QDir::Files).size(), 7);  // nothing more
         for (int player = 1; player <= 7; ++player) {
             const QString name = QStringLiteral("%1/plyrdata.%2").arg(turn).arg(player);
             EXPECT_TRUE(ReadFile(out.path() + name) ==
                         ReadFile(QStringLiteral(ZEZ_DATA_DIR "/sample/") + name))
                 << name.toStdString() << " differs from data/sample";
-            ++compared;
         }
     }
-    EXPECT_EQ(compared, 14);
-    // Nothing more is made than is shipped.
-    EXPECT_EQ(QDir(out.path() + "1882-3").entryList(QDir::Files).size(), 7);
 }
 
-TEST(GeneratorsTest, MakeWorldRefusesAFolderItCannotWrite) {
+TEST(GeneratorsTest, ToolsRefuseWhatTheyCannotReadOrWrite) {
     TempFolder out;
-    out.Write("file", "not a folder");
-    EXPECT_NE(RunTool("make_world", {out.path() + "file"}), 0);
+    const QString file = out.Write("file", "not a folder");
+    EXPECT_NE(RunTool("make_world", {file}), 0);
     EXPECT_NE(RunTool("make_world", {}), 0);
+    EXPECT_NE(RunTool("make_sample", {out.path(), out.path()}), 0);  // no map there
+    EXPECT_NE(RunTool("make_sample", {QStringLiteral(ZEZ_DATA_DIR), file}), 0);
+    EXPECT_NE(RunTool("render_map", {"--report", out.path() + "none", out.path() + "x.png"}), 0);
+    EXPECT_FALSE(out.Exists("x.png"));
 }
 
-TEST(GeneratorsTest, MakeSampleNeedsTheMapAndAPlaceToWrite) {
+TEST(RenderMapTest, DrawsTheSampleGameInEitherShape) {
     TempFolder out;
-    EXPECT_NE(RunTool("make_sample", {out.path(), out.path()}), 0);  // no map there
-    out.Write("file", "not a folder");
-    EXPECT_NE(RunTool("make_sample", {QStringLiteral(ZEZ_DATA_DIR), out.path() + "file"}), 0);
+    ASSERT_EQ(
+        RunTool("render_map", {"--hex", "--size", "26", "--arrows", "20", out.path() + "hex.png"}),
+        0);
+    EXPECT_EQ(QImage(out.path() + "hex.png").size(), QSize(70 * 39, 31 * 46 + 23));
+    ASSERT_EQ(RunTool("render_map", {"--size", "30", "--view", "300x200", "--origin", "-40,-10",
+                                     out.path() + "square.png"}),
+              0);
+    const QImage square(out.path() + "square.png");
+    EXPECT_EQ(square.size(), QSize(300, 200));
+    QSet<QRgb> colours;  // drawn, not blank: fills, borders, labels
+    for (int y = 0; y < square.height(); ++y)
+        for (int x = 0; x < square.width(); ++x) colours.insert(square.pixel(x, y));
+    EXPECT_GT(colours.size(), 3);
 }
 
 }  // namespace

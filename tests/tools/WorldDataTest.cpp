@@ -22,49 +22,37 @@ namespace {
 class WorldDataTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        port = new test::FakePort;
-        session = new Session(*port);
+        session = std::make_unique<Session>(port);
         session->game.PlayerCount = 12;
         loaded = LoadMapData(*session, {QStringLiteral(ZEZ_DATA_DIR "/")});
+        for (std::int16_t c = 1; c <= kColumns; ++c)
+            for (std::int16_t r = 1; r <= kRows; ++r) cells[Cell({c, r}).Area].push_back({c, r});
     }
-    static void TearDownTestSuite() {
-        delete session;
-        delete port;
-    }
-    void SetUp() override { ASSERT_TRUE(loaded) << port->messages.at(0).text.toStdString(); }
+    static void TearDownTestSuite() { session.reset(); }
+    // The world loads without a word.
+    void SetUp() override { ASSERT_TRUE(loaded && port.messages.empty()); }
 
     static const AreaRecord& Area(int a) { return session->game.area(a); }
     static const HexCell& Cell(HexPosition p) { return session->hexes.at(p.Column, p.Row); }
-    static std::vector<HexPosition> CellsOf(int area) {
-        std::vector<HexPosition> cells;
-        for (std::int16_t c = 1; c <= kColumns; ++c)
-            for (std::int16_t r = 1; r <= kRows; ++r)
-                if (session->hexes.at(c, r).Area == area) cells.push_back({c, r});
-        return cells;
-    }
-    static std::vector<int> NeighbourList(int area) {
+    static std::vector<int> Neighbours(int a) {
         std::vector<int> list;
         for (int slot = 1; slot <= 14; ++slot)
-            if (Area(area).Neighbours[slot] != 0) list.push_back(Area(area).Neighbours[slot]);
+            if (Area(a).Neighbours[slot] != 0) list.push_back(Area(a).Neighbours[slot]);
         return list;
     }
-    static bool IsWater(int area) { return Area(area).AreaType == kWater; }
-    static bool IsLand(int area) {
-        return Area(area).AreaType == kLand || Area(area).AreaType == kCoast;
-    }
-    // Steps from a cell to every cell of the board, through any cells.
-    static std::vector<int> StepsFrom(HexPosition from) {
-        std::vector<int> steps((kColumns + 1) * (kRows + 1), -1);
-        auto at = [&](HexPosition p) -> int& { return steps[p.Column * (kRows + 1) + p.Row]; };
+    static bool IsWater(int a) { return Area(a).AreaType == kWater; }
+    static bool IsLand(int a) { return Area(a).AreaType == kLand || Area(a).AreaType == kCoast; }
+    // Steps from a cell to every cell of the board, or of one area only.
+    static std::map<std::pair<int, int>, int> StepsFrom(HexPosition from, int area = -1) {
+        std::map<std::pair<int, int>, int> steps = {{{from.Column, from.Row}, 0}};
         std::vector<HexPosition> queue = {from};
-        at(from) = 0;
         for (std::size_t i = 0; i < queue.size(); ++i) {
             for (int side = 1; side <= kSides; ++side) {
                 const auto next = NeighbourCell(queue[i].Column, queue[i].Row, side);
-                if (next && at(*next) < 0) {
-                    at(*next) = at(queue[i]) + 1;
+                if (!next || (area >= 0 && Cell(*next).Area != area)) continue;
+                const int step = steps[{queue[i].Column, queue[i].Row}] + 1;
+                if (steps.emplace(std::pair<int, int>{next->Column, next->Row}, step).second)
                     queue.push_back(*next);
-                }
             }
         }
         return steps;
@@ -74,48 +62,44 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    static inline test::FakePort* port = nullptr;
-    static inline Session* session = nullptr;
+    static inline test::FakePort port;
+    static inline std::unique_ptr<Session> session;
     static inline bool loaded = false;
+    static inline std::map<int, std::vector<HexPosition>> cells;  // of every area
 };
-
-TEST_F(WorldDataTest, LoadsWithoutAWord) { EXPECT_TRUE(port->messages.empty()); }
 
 TEST_F(WorldDataTest, FilesAreCrLfTextInTheWritersLayout) {
     const QByteArray area = ReadData(kAreaFileName);
-    const QByteArray hex = ReadData(kHexFileName);
     EXPECT_EQ(area.count('\n'), 273 + 12);
     EXPECT_EQ(area.count("\r\n"), 273 + 12);
     EXPECT_FALSE(area.contains(' '));  // blanks in names are written "_"
-    EXPECT_EQ(hex, HexDataText(session->hexes));
+    EXPECT_EQ(ReadData(kHexFileName), HexDataText(session->hexes));
 }
 
-TEST_F(WorldDataTest, EveryCellBelongsToAnAreaAndEveryAreaIsOneCompactPiece) {
-    for (std::int16_t c = 1; c <= kColumns; ++c)
-        for (std::int16_t r = 1; r <= kRows; ++r)
-            ASSERT_TRUE(IsAreaNumber(session->hexes.at(c, r).Area)) << c << "," << r;
-    for (int a = 1; a <= kLastArea; ++a) {
-        const auto cells = CellsOf(a);
-        // No slivers: at least four cells, and none far from the unit cell.
-        ASSERT_GE(cells.size(), 4u) << "area " << a;
-        EXPECT_LE(cells.size(), 16u) << "area " << a;
-        std::set<std::pair<int, int>> reached = {{cells[0].Column, cells[0].Row}};
-        std::vector<HexPosition> queue = {cells[0]};
-        for (std::size_t i = 0; i < queue.size(); ++i) {
-            for (int side = 1; side <= kSides; ++side) {
-                const auto next = NeighbourCell(queue[i].Column, queue[i].Row, side);
-                if (next && Cell(*next).Area == a &&
-                    reached.insert({next->Column, next->Row}).second)
-                    queue.push_back(*next);
-            }
-        }
-        EXPECT_EQ(reached.size(), cells.size()) << "area " << a << " is in pieces";
+TEST_F(WorldDataTest, EveryAreaIsOneCompactPieceOfTheBoard) {
+    EXPECT_EQ(cells.count(0), 0u);  // every cell belongs to an area
+    EXPECT_EQ(cells.size(), 273u);
+    for (const auto& [a, own] : cells) {
+        // No slivers: four to sixteen cells, all connected.
+        EXPECT_GE(own.size(), 4u) << "area " << a;
+        EXPECT_LE(own.size(), 16u) << "area " << a;
+        EXPECT_EQ(StepsFrom(own[0], a).size(), own.size()) << "area " << a << " is in pieces";
     }
 }
 
-TEST_F(WorldDataTest, HasLandCoastWaterAndAFewNoEntryAreas) {
+TEST_F(WorldDataTest, LandCoastWaterAndAFewNoEntryAreasUniquelyNamed) {
     std::map<int, int> types;
-    for (int a = 1; a <= kLastArea; ++a) ++types[Area(a).AreaType];
+    std::set<QString> names;
+    for (int a = 1; a <= kLastArea; ++a) {
+        ++types[Area(a).AreaType];
+        const QString& name = Area(a).Name;
+        EXPECT_FALSE(name.isEmpty() || name.size() > 24 || name.contains('_')) << a;
+        EXPECT_TRUE(names.insert(name.toLower()).second) << name.toStdString();
+        if (!IsLand(a)) continue;
+        const auto list = Neighbours(a);  // coast touches water, land does not
+        EXPECT_EQ(Area(a).AreaType, std::any_of(list.begin(), list.end(), IsWater) ? kCoast : kLand)
+            << "area " << a;
+    }
     EXPECT_GE(types[kLand], 20);
     EXPECT_GE(types[kCoast], 80);
     EXPECT_GE(types[kWater], 80);
@@ -125,141 +109,98 @@ TEST_F(WorldDataTest, HasLandCoastWaterAndAFewNoEntryAreas) {
     EXPECT_TRUE(IsLand(kNeutralArea));  // a real area, always neutral
 }
 
-TEST_F(WorldDataTest, NeighboursAreTheTouchingAreasWaterFirst) {
-    for (int a = 1; a <= kLastArea; ++a) {
+TEST_F(WorldDataTest, NeighboursAreTheAreasAcrossTheBordersWaterFirst) {
+    for (const auto& [a, own] : cells) {
         std::set<int> touching;
-        for (const HexPosition p : CellsOf(a)) {
+        for (const HexPosition p : own) {
             for (int side = 1; side <= kSides; ++side) {
+                // Borders run exactly between areas.
                 const auto next = NeighbourCell(p.Column, p.Row, side);
-                if (next && Cell(*next).Area != a) touching.insert(Cell(*next).Area);
+                const bool border = next && Cell(*next).Area != a;
+                ASSERT_EQ(Cell(p).Border[static_cast<std::size_t>(side)], border ? 1 : 0)
+                    << p.Column << "," << p.Row << " side " << side;
+                if (border) touching.insert(Cell(*next).Area);
             }
         }
-        const std::vector<int> list = NeighbourList(a);
+        const std::vector<int> list = Neighbours(a);
         EXPECT_EQ(std::set<int>(list.begin(), list.end()), touching) << "area " << a;
         EXPECT_EQ(list.size(), touching.size()) << "area " << a << " lists one twice";
         // Empty places only after the last neighbour.
-        for (std::size_t slot = list.size() + 1; slot <= 14; ++slot)
-            EXPECT_EQ(Area(a).Neighbours[slot], 0) << "area " << a;
+        for (std::size_t slot = 1; slot <= list.size(); ++slot)
+            EXPECT_EQ(Area(a).Neighbours[slot], list[slot - 1]) << "area " << a << " has a gap";
         EXPECT_TRUE(std::is_partitioned(list.begin(), list.end(), IsWater)) << "area " << a;
         for (const int n : list) {
-            const auto back = NeighbourList(n);
+            const auto back = Neighbours(n);
             EXPECT_NE(std::find(back.begin(), back.end(), a), back.end()) << a << " and " << n;
         }
     }
 }
 
-TEST_F(WorldDataTest, CoastTouchesWaterAndLandDoesNot) {
-    for (int a = 1; a <= kLastArea; ++a) {
-        if (!IsLand(a)) continue;
-        const auto list = NeighbourList(a);
-        const bool nearWater = std::any_of(list.begin(), list.end(), IsWater);
-        EXPECT_EQ(Area(a).AreaType, nearWater ? kCoast : kLand) << "area " << a;
-    }
-}
-
-TEST_F(WorldDataTest, BordersRunExactlyBetweenAreas) {
-    for (int c = 1; c <= kColumns; ++c) {
-        for (int r = 1; r <= kRows; ++r) {
-            const HexCell& cell = session->hexes.at(c, r);
-            for (int side = 1; side <= kSides; ++side) {
-                const auto next = NeighbourCell(c, r, side);
-                const int expected = next && Cell(*next).Area != cell.Area ? 1 : 0;
-                ASSERT_EQ(cell.Border[static_cast<std::size_t>(side)], expected)
-                    << c << "," << r << " side " << side;
-            }
-        }
-    }
-}
-
 TEST_F(WorldDataTest, OneUnitCellPerAreaDeepInsideIt) {
-    for (int a = 1; a <= kLastArea; ++a) {
+    for (const auto& [a, own] : cells) {
         int units = 0;
-        for (const HexPosition p : CellsOf(a)) {
-            const HexCell& cell = Cell(p);
-            const bool unit = cell.ShowUnit == -1;
+        for (const HexPosition p : own) {
+            const bool unit = Cell(p).ShowUnit == -1;
             units += unit ? 1 : 0;
-            EXPECT_EQ(cell.ShowNumber, unit ? -1 : 0) << "area " << a;
-            EXPECT_EQ(cell.ShowSupply, unit && Area(a).Supply > 0 ? -1 : 0) << "area " << a;
+            EXPECT_EQ(Cell(p).ShowNumber, unit ? -1 : 0) << "area " << a;
+            EXPECT_EQ(Cell(p).ShowSupply, unit && Area(a).Supply > 0 ? -1 : 0) << "area " << a;
         }
         ASSERT_EQ(units, 1) << "area " << a;
-        const HexPosition unitCell = *FindHexOfArea(*session, a);
-        // Its own area lies on most of its sides, and no cell of the area is
-        // farther from the area's edge.
+        // Its own area lies on most of its sides, and no cell of the area is far from it.
+        const auto steps = StepsFrom(*FindHexOfArea(*session, a));
         int inside = 0;
-        for (int side = 1; side <= kSides; ++side) {
-            const auto next = NeighbourCell(unitCell.Column, unitCell.Row, side);
-            inside += next && Cell(*next).Area == a ? 1 : 0;
+        for (const HexPosition p : own) {
+            inside += steps.at({p.Column, p.Row}) == 1 ? 1 : 0;
+            EXPECT_LE(steps.at({p.Column, p.Row}), 3) << "area " << a;
         }
         EXPECT_GE(inside, 3) << "area " << a;
-        const auto steps = StepsFrom(unitCell);
-        for (const HexPosition p : CellsOf(a))
-            EXPECT_LE(steps[p.Column * (kRows + 1) + p.Row], 3) << "area " << a;
     }
 }
 
 TEST_F(WorldDataTest, SupplyCentresOfEveryValueSpreadOverTheLand) {
     std::map<int, int> values;
     for (int a = 1; a <= kLastArea; ++a) {
-        const int supply = Area(a).Supply;
-        if (supply == 0) continue;
-        ++values[supply];
+        bool near = Area(a).Supply > 0;
+        for (const int n : Neighbours(a)) {
+            near = near || Area(n).Supply > 0;
+            for (const int m : Neighbours(n)) near = near || (IsLand(m) && Area(m).Supply > 0);
+        }
+        EXPECT_TRUE(near || !IsLand(a)) << "area " << a << " is far from every supply centre";
+        if (Area(a).Supply == 0) continue;
+        ++values[Area(a).Supply];
         EXPECT_TRUE(IsLand(a)) << "area " << a;
         // Never more than two centres side by side.
         int touching = 0;
-        for (const int n : NeighbourList(a)) touching += Area(n).Supply > 0 ? 1 : 0;
+        for (const int n : Neighbours(a)) touching += Area(n).Supply > 0 ? 1 : 0;
         EXPECT_LE(touching, 1) << "area " << a;
     }
     EXPECT_EQ(values.size(), 3u);
     EXPECT_GE(values[1], 20);
     EXPECT_GE(values[2], 8);
     EXPECT_GE(values[1] + values[2] + values[3], 55);
-    // Spread: every land area lies within two steps of a centre.
-    for (int a = 1; a <= kLastArea; ++a) {
-        if (!IsLand(a)) continue;
-        bool near = Area(a).Supply > 0;
-        for (const int n : NeighbourList(a)) {
-            near = near || Area(n).Supply > 0;
-            for (const int m : NeighbourList(n)) near = near || (IsLand(m) && Area(m).Supply > 0);
-        }
-        EXPECT_TRUE(near) << "area " << a << " is far from every supply centre";
-    }
 }
 
-TEST_F(WorldDataTest, TwelveHomesOnLandFarApart) {
+TEST_F(WorldDataTest, TwelveHomesOnTheCoastFarApart) {
     // The home section, as written: twelve records of area and name.
     const QList<QByteArray> lines = ReadData(kAreaFileName).split('\n');
     std::vector<int> homes;
     for (int i = kLastArea; i < kLastArea + 12; ++i)
         homes.push_back(lines[i].split(',')[0].toInt());
     ASSERT_EQ(std::set<int>(homes.begin(), homes.end()).size(), 12u);
-    for (const int home : homes) {
-        EXPECT_EQ(Area(home).AreaType, kCoast) << "home " << home;
-        EXPECT_GT(Area(home).Supply, 0) << "home " << home;
-        EXPECT_NE(home, kNeutralArea);
-    }
-    // PlayerCount 12 reads the first eleven.
-    for (int i = 0; i < 12; ++i) EXPECT_EQ(Area(homes[i]).HomeFlag, i < 11 ? -1 : 0);
     int closest = 1000;
-    for (const int a : homes) {
+    for (std::size_t i = 0; i < 12; ++i) {
+        const int a = homes[i];
+        EXPECT_EQ(Area(a).AreaType, kCoast) << "home " << a;
+        EXPECT_GT(Area(a).Supply, 0) << "home " << a;
+        EXPECT_NE(a, kNeutralArea);
+        EXPECT_EQ(Area(a).HomeFlag, i < 11 ? -1 : 0);  // PlayerCount 12 reads the first eleven
         const auto steps = StepsFrom(*FindHexOfArea(*session, a));
         for (const int b : homes) {
-            if (a == b) continue;
             const HexPosition p = *FindHexOfArea(*session, b);
-            closest = std::min(closest, steps[p.Column * (kRows + 1) + p.Row]);
+            if (b != a) closest = std::min(closest, steps.at({p.Column, p.Row}));
         }
     }
     EXPECT_GE(closest, 8);
-}
-
-TEST_F(WorldDataTest, NamesAreUniqueAndShort) {
-    std::set<QString> seen;
-    for (int a = 1; a <= kLastArea; ++a) {
-        const QString& name = Area(a).Name;
-        EXPECT_FALSE(name.isEmpty());
-        EXPECT_LE(name.size(), 24) << name.toStdString();
-        EXPECT_FALSE(name.contains('_'));
-        EXPECT_TRUE(seen.insert(name.toLower()).second) << name.toStdString();
-    }
 }
 
 }  // namespace
