@@ -1,94 +1,64 @@
 #include "state/Totals.h"
 
 #include "state/GameState.h"
+#include "support/MakeArea.h"
 
 #include <gtest/gtest.h>
 
 namespace qm {
 namespace {
 
-class TotalsTest : public ::testing::Test {
-protected:
-    TotalsTest() {
-        game.CurrentPlayer = 2;
-        for (int i = 1; i <= kLastArea; ++i) game.area(i).Owner = kUnseenOwner;
-    }
-    AreaRecord& Own(int number, std::int16_t type, std::int16_t supply) {
-        AreaRecord& area = game.area(number);
-        area.Owner = 2;
-        area.AreaType = type;
-        area.Supply = supply;
-        return area;
-    }
-    AreaRecord& Unit(int number, std::int16_t unitType, std::int16_t owner = 2) {
-        AreaRecord& area = game.area(number);
-        area.UnitType = unitType;
-        area.UnitOwner = owner;
-        return area;
-    }
-    GameState game;
-};
+using test::MakeArea;
 
-TEST_F(TotalsTest, CountsAreasSupplyAndUpkeep) {
-    Own(1, kLand, 2);
-    Own(2, kCoast, 3);
-    Own(3, kWater, 0);
-    Own(4, kNoEntry, 1);
-    Unit(1, kArmy);
-    Unit(2, kFleet);
-    Unit(3, kSquadron);
-    Unit(50, kCorps);        // own unit in an area not owned: upkeep, no supply
-    Unit(51, kArmy, 3);      // another player's unit: nothing
-    game.area(52).Supply = 5;  // an unowned supply centre: nothing
+GameState Game() {
+    GameState game;
+    game.CurrentPlayer = 2;
+    for (int i = 1; i <= kLastArea; ++i) game.area(i).Owner = kUnseenOwner;
+    return game;
+}
+
+TEST(TotalsTest, CountsAreasSupplyUpkeepAndBuildsInOwnedAreas) {
+    GameState game = Game();
+    game.area(1) = MakeArea(2, kLand, 2, kArmy, 2);
+    game.area(2) = MakeArea(2, kCoast, 3, kFleet, 2);
+    game.area(3) = MakeArea(2, kWater, 0, kSquadron, 2);
+    game.area(4) = MakeArea(2, kNoEntry, 1, kNoUnit, 0, "AA");
+    game.area(6) = MakeArea(2, kCoast, 0, kNoUnit, 0, "AS");
+    game.area(7) = MakeArea(3, kCoast, 5, kNoUnit, 0, "AF");  // lost: the build is not charged
+    game.area(50) = MakeArea(3, kLand, 0, kCorps, 2);         // own unit: upkeep, no supply
+    game.area(51) = MakeArea(3, kLand, 0, kArmy, 3);
     const Totals t = ComputeTotals(game);
     EXPECT_EQ(t.ArmyCount, 1);
     EXPECT_EQ(t.CorpsCount, 1);
     EXPECT_EQ(t.FleetCount, 1);
     EXPECT_EQ(t.SquadronCount, 1);
-    EXPECT_EQ(t.LandAreaCount, 3);  // no-entry counts as land
+    EXPECT_EQ(t.LandAreaCount, 4);  // no-entry counts as land
     EXPECT_EQ(t.WaterAreaCount, 1);
     EXPECT_EQ(t.MaxSupply, 6);
-    EXPECT_EQ(t.FreeSupply, 6 - 2 - 2 - 1 - 1);
-}
-
-TEST_F(TotalsTest, PendingBuildsChargedOnlyInOwnedAreas) {
-    Own(1, kLand, 4).Command = "AA";
-    Own(2, kCoast, 3).Command = "AS";
-    game.area(3).Command = "AF";  // no longer owned
-    EXPECT_EQ(ComputeTotals(game).FreeSupply, 7 - 2 - 1);
+    // Army 2, fleet 2, squadron 1, corps 1, builds 2 and 1: below zero is shown.
+    EXPECT_EQ(t.FreeSupply, 6 - 2 - 2 - 1 - 1 - 2 - 1);
 }
 
 struct UnitOrderCase {
-    std::int16_t unitType;
+    int unitType;
     const char* command;
     int freeSupply;
 };
 
-class TotalsUnitOrder : public TotalsTest, public ::testing::WithParamInterface<UnitOrderCase> {};
+class TotalsUnitOrder : public ::testing::TestWithParam<UnitOrderCase> {};
 
 TEST_P(TotalsUnitOrder, ChargesTheOrderOnTheUnit) {
-    Own(1, kLand, 10);
-    Unit(1, GetParam().unitType).Command = GetParam().command;
+    GameState game = Game();
+    game.area(1) = MakeArea(2, kLand, 10, GetParam().unitType, 2, GetParam().command);
     EXPECT_EQ(ComputeTotals(game).FreeSupply, GetParam().freeSupply);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, TotalsUnitOrder,
-                         ::testing::Values(UnitOrderCase{kArmy, "RU", 10},
-                                           UnitOrderCase{kCorps, "RU", 10},
-                                           UnitOrderCase{kFleet, "RU", 10},
-                                           UnitOrderCase{kSquadron, "RU", 10},
-                                           UnitOrderCase{kArmy, "DU", 9},
-                                           UnitOrderCase{kFleet, "DU", 9},
-                                           UnitOrderCase{kCorps, "UU", 8},
-                                           UnitOrderCase{kSquadron, "UU", 8},
-                                           UnitOrderCase{kArmy, "MO", 8}));
-
-TEST_F(TotalsTest, FreeSupplyMayBeNegative) {
-    Own(1, kLand, 1);
-    Unit(1, kArmy);
-    Unit(2, kArmy);
-    EXPECT_EQ(ComputeTotals(game).FreeSupply, -3);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Table, TotalsUnitOrder,
+    ::testing::Values(UnitOrderCase{kArmy, "RU", 10}, UnitOrderCase{kSquadron, "RU", 10},
+                      UnitOrderCase{kArmy, "DU", 9}, UnitOrderCase{kFleet, "DU", 9},
+                      UnitOrderCase{kCorps, "UU", 8}, UnitOrderCase{kSquadron, "UU", 8},
+                      UnitOrderCase{kArmy, "MO", 8}));
 
 }  // namespace
 }  // namespace qm

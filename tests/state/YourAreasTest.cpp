@@ -1,82 +1,57 @@
 #include "state/YourAreas.h"
 
 #include "state/GameState.h"
+#include "support/MakeArea.h"
 
 #include <gtest/gtest.h>
 
 namespace qm {
 namespace {
 
-class YourAreasTest : public ::testing::Test {
-protected:
-    YourAreasTest() {
-        game.CurrentPlayer = 1;
-        game.PlayerCount = 4;
-        game.player(1).ShortName = "GRMN";
-        game.player(2).ShortName = "IT";
-        game.player(3).ShortName = "AUSTRIA";
-        for (int i = 1; i <= kLastArea; ++i) game.area(i).Owner = kUnseenOwner;
-    }
+using test::MakeArea;
+
+GameState Game() {
     GameState game;
+    game.CurrentPlayer = 1;
+    game.PlayerCount = 4;
+    game.player(1).ShortName = "GRMN";
+    game.player(2).ShortName = "IT";
+    game.player(3).ShortName = "AUSTRIA";
+    for (int i = 1; i <= kLastArea; ++i) game.area(i).Owner = kUnseenOwner;
+    return game;
+}
+
+struct LineCase {
+    int area;
+    AreaRecord record;
+    const char* line;
 };
 
-TEST_F(YourAreasTest, OwnAreaWithArmyMovingShowsPaddedNumbers) {
-    AreaRecord& area = game.area(7);
-    area.Owner = 1;
-    area.UnitOwner = 1;
-    area.UnitType = kArmy;
-    area.Command = "MO";
-    area.Parm1 = 12;
-    EXPECT_EQ(YourAreaLine(game, 7), "  7 GRMN A MO  12");
+class YourAreaLineTest : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(YourAreaLineTest, FormatsTheLine) {
+    GameState game = Game();
+    game.area(GetParam().area) = GetParam().record;
+    EXPECT_EQ(YourAreaLine(game, GetParam().area), GetParam().line);
 }
 
-TEST_F(YourAreasTest, OwnCorpsInAnotherPlayersAreaWithoutOrder) {
-    AreaRecord& area = game.area(105);
-    area.Owner = 2;
-    area.UnitOwner = 1;
-    area.UnitType = kCorps;
-    EXPECT_EQ(YourAreaLine(game, 105), "105   IT C  ");
-}
+// Numbers take three places; parameters of zero or less are left out; long names stay whole.
+INSTANTIATE_TEST_SUITE_P(
+    Lines, YourAreaLineTest,
+    ::testing::Values(LineCase{7, MakeArea(1, kLand, 0, kArmy, 1, "MO", 12), "  7 GRMN A MO  12"},
+                      LineCase{105, MakeArea(2, kLand, 0, kCorps, 1), "105   IT C  "},
+                      LineCase{44, MakeArea(3, kCoast, 0, kFleet, 1, "SA", 130, 2),
+                               " 44 AUSTRIA F SA 130  2"},
+                      LineCase{3, MakeArea(1, kLand, 0), "  3 GRMN  "},
+                      LineCase{9, MakeArea(1, kLand, 2, kNoUnit, 0, "AA"), "  9 GRMN AA "},
+                      LineCase{5, MakeArea(1, kLand, 0, kNoUnit, 0, "SA", 0, -1), "  5 GRMN SA "}));
 
-TEST_F(YourAreasTest, SupportAttackShowsBothParametersAndLongNamesStayWhole) {
-    AreaRecord& area = game.area(44);
-    area.Owner = 3;
-    area.UnitOwner = 1;
-    area.UnitType = kFleet;
-    area.Command = "SA";
-    area.Parm1 = 130;
-    area.Parm2 = 2;
-    EXPECT_EQ(YourAreaLine(game, 44), " 44 AUSTRIA F SA 130  2");
-}
-
-TEST_F(YourAreasTest, EmptyOwnAreaAndBuildOrderHaveNoUnitLetter) {
-    game.area(3).Owner = 1;
-    game.area(9).Owner = 1;
-    game.area(9).Command = "AA";
-    EXPECT_EQ(YourAreaLine(game, 3), "  3 GRMN  ");
-    EXPECT_EQ(YourAreaLine(game, 9), "  9 GRMN AA ");
-}
-
-TEST_F(YourAreasTest, NegativeOrZeroParametersAreLeftOut) {
-    game.area(5).Owner = 1;
-    game.area(5).Command = "SA";
-    game.area(5).Parm1 = 0;
-    game.area(5).Parm2 = -1;
-    EXPECT_EQ(YourAreaLine(game, 5), "  5 GRMN SA ");
-}
-
-TEST_F(YourAreasTest, ListsOwnedAreasAndOwnUnitsInAscendingOrder) {
+TEST(YourAreasTest, ListsOwnedAreasAndOwnUnitsInAscendingOrder) {
+    GameState game = Game();
     game.area(200).Owner = 1;
-    game.area(4).Owner = 2;
-    game.area(4).UnitOwner = 1;
-    game.area(4).UnitType = kSquadron;
-    game.area(50).Owner = 2;  // neither owned nor an own unit
-    game.area(50).UnitOwner = 2;
-    game.area(50).UnitType = kArmy;
-    const QStringList lines = FillYourAreas(game);
-    ASSERT_EQ(lines.size(), 2);
-    EXPECT_EQ(lines[0], "  4   IT S  ");
-    EXPECT_EQ(lines[1], "200 GRMN  ");
+    game.area(4) = MakeArea(2, kLand, 0, kSquadron, 1);
+    game.area(50) = MakeArea(2, kLand, 0, kArmy, 2);  // nothing of ours
+    EXPECT_EQ(FillYourAreas(game), (QStringList{"  4   IT S  ", "200 GRMN  "}));
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include "ui/frmMap.h"
 #include "ui/frmSummary.h"
 
-#include <QAction>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTableWidget>
@@ -19,30 +18,23 @@ namespace qm {
 namespace {
 
 using test::Message;
-using test::ReportText;
 
 enum Option { MO, SA, SD, CO, DU, RU, AA, AC, AF, AS, UU, Cancel };
 
-// Player 3 owns areas 5, 6, 10, 15, 20, 25 and 60 of the hand-made map (supply 2
-// each), with an army in 5, a fleet in 60 and a corps in France's area 12.
-ReportText HandReport() {
-    ReportText report;
-    report.areas = {{5, 3, 3, 1},  {12, 2, 3, 2}, {60, 3, 3, 3}, {7, 1, 0, 0},
-                    {10, 3, 0, 0}, {15, 3, 0, 0}, {20, 3, 0, 0}, {25, 3, 0, 0}, {6, 3, 0, 0}};
-    return report;
-}
-
 class MapWindowTest : public test::WindowsFixture {
 protected:
-    void StartWithHandReport() {
-        // Hexagons large enough to show units.
-        DisplaySettings settings;
+    // Player 3 owns areas 5, 6, 10, 15, 20, 25 and 60 of the hand-made map (supply 2
+    // each), with an army in 5, a fleet in 60 and a corps in France's area 12.
+    void SetUp() override {
+        DisplaySettings settings;  // hexagons large enough to show units
         settings.HexDisplay = -1;
         settings.HexSize = 26;
         SaveDisplaySettings(settings, DefaultSettingsPath());
-        const QString programDir = HandMapDir(4);
-        reportPath = reportFolder.Write(QStringLiteral("plyrdata.3"), HandReport().Build());
-        Start(reportPath, programDir);
+        test::ReportText report;
+        report.areas = {{5, 3, 3, 1},  {12, 2, 3, 2}, {60, 3, 3, 3}, {7, 1, 0, 0}, {10, 3, 0, 0},
+                        {15, 3, 0, 0}, {20, 3, 0, 0}, {25, 3, 0, 0}, {6, 3, 0, 0}};
+        reportPath = WriteReport(report);
+        Start(reportPath, HandMapDir());
         messages.clear();  // the missing working copy
         ASSERT_NE(map(), nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(map()));
@@ -54,15 +46,16 @@ protected:
     QString Summary(int row) {
         return mainWindow().summaryWindow()->grdSummary()->item(row, 1)->text();
     }
+    int TopArea() { return mainWindow().grdArea()->rowAt(0) + 1; }
 
     /// A point of picView inside the area's unit cell, scrolling the map there if needed.
     QPoint PointOf(int area) {
         const auto cell = FindHexOfArea(session(), area);
         EXPECT_TRUE(cell.has_value()) << area;
         if (!cell) return {};
-        const auto outline = CellOutline(session().geometry, cell->Column, cell->Row);
         QPoint centre;
-        for (const QPoint& corner : outline) centre += corner;
+        for (const QPoint& corner : CellOutline(session().geometry, cell->Column, cell->Row))
+            centre += corner;
         centre /= 6;
         DisplaySettings& display = session().display;
         QPoint point = centre + QPoint(display.MapX, display.MapY);
@@ -90,47 +83,33 @@ protected:
     QString reportPath;
 };
 
-TEST_F(MapWindowTest, OptionsInTheirOrderAndTheViewFitsTheWindow) {
-    StartWithHandReport();
-    EXPECT_EQ(map()->windowTitle(), "Map");
-    const QStringList captions = {"MO", "SA", "SD", "CO", "DU", "RU",
-                                  "AA", "AC", "AF", "AS", "UU", "Cancel"};
-    for (int i = 0; i < frmMap::kOptionCount; ++i) {
-        EXPECT_EQ(map()->optCommand(i)->text(), captions[i]);
-        if (i > 0) {
-            EXPECT_LT(map()->optCommand(i - 1)->x(), map()->optCommand(i)->x());
-        }
-    }
+TEST_F(MapWindowTest, DoubleClickWithBuildRecordsItAtOnce) {
     EXPECT_EQ(view()->width(), std::min(map()->width(), session().geometry.MapWidth()));
     EXPECT_EQ(session().picture.picView.size(), view()->size());
-    EXPECT_LE(session().display.MapX, 0);
-    EXPECT_LE(session().display.MapY, 0);
-}
-
-TEST_F(MapWindowTest, DoubleClickWithBuildRecordsItAtOnce) {
-    StartWithHandReport();
     ASSERT_EQ(Summary(7), "7");
-    const QPoint where = PointOf(10);
-    const QImage before = session().picture.picView.copy();
+    const QRect around(PointOf(10) - QPoint(30, 30), QSize(60, 60));
+    const QImage before = session().picture.picView.copy(around);
     DoubleClick(10, AA);
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(session().interaction.SelectedArea, 10);
     EXPECT_EQ(session().game.area(10).Command, "AA");
     EXPECT_EQ(Grid(10, kColCommand), "AA");
     EXPECT_EQ(Summary(7), "5");
-    const QImage& after = session().picture.picView;
-    ASSERT_EQ(after.size(), before.size());
-    EXPECT_NE(after.copy(QRect(where - QPoint(30, 30), QSize(60, 60))),
-              before.copy(QRect(where - QPoint(30, 30), QSize(60, 60))));
-    // Its click scrolled the grid to the area first.
-    EXPECT_EQ(mainWindow().grdArea()->rowAt(0) + 1, 10);
+    EXPECT_NE(session().picture.picView.copy(around), before);
+    EXPECT_EQ(TopArea(), 10);  // its click scrolled the grid to the area first
 }
 
-TEST_F(MapWindowTest, MoveIsArmedByDoubleClickAndCompletedByClick) {
-    StartWithHandReport();
+TEST_F(MapWindowTest, MoveIsArmedByDoubleClickAndCompletedByAClickNextDoor) {
     DoubleClick(5, MO);
     EXPECT_EQ(session().interaction.MapMode, "MO");
-    EXPECT_EQ(session().interaction.SelectedArea, 5);
+    Click(50);
+    EXPECT_EQ(messages,
+              (std::vector<Message>{{"Areas  5 and  50 are not adjacent", MessageIcon::Stop}}));
+    EXPECT_TRUE(session().interaction.MapMode.isEmpty());
+    EXPECT_TRUE(session().game.area(5).Command.isEmpty());
+
+    messages.clear();
+    DoubleClick(5, MO);
     PointOf(6);  // scrolls first if need be, so that only the arrow changes the view
     const QImage before = session().picture.picView.copy();
     Click(6);
@@ -145,37 +124,18 @@ TEST_F(MapWindowTest, MoveIsArmedByDoubleClickAndCompletedByClick) {
     EXPECT_NE(session().picture.picView, before);
 }
 
-TEST_F(MapWindowTest, ClickOnAreaNotAdjacentRefusesAndDisarms) {
-    StartWithHandReport();
-    DoubleClick(5, MO);
-    Click(50);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].icon, MessageIcon::Stop);
-    EXPECT_TRUE(session().interaction.MapMode.isEmpty());
-    EXPECT_TRUE(session().game.area(5).Command.isEmpty());
-    EXPECT_EQ(Grid(5, kColCommand), "");
-}
-
-TEST_F(MapWindowTest, MoveWithoutOwnUnitIsRefusedAndTheNextClickOnlyScrolls) {
-    StartWithHandReport();
+TEST_F(MapWindowTest, WithoutOwnUnitMoveIsRefusedAndTheNextClickOnlyScrollsTheGrid) {
     DoubleClick(7, MO);
     EXPECT_EQ(messages, (std::vector<Message>{{"No unit there owned by you", MessageIcon::Stop}}));
     EXPECT_TRUE(session().interaction.MapMode.isEmpty());
-    Click(40);
-    EXPECT_EQ(mainWindow().grdArea()->rowAt(0) + 1, 40);
+    Click(270);
+    EXPECT_EQ(TopArea(), 267);  // the grid never scrolls past its last full page
+    Click(30);
+    EXPECT_EQ(TopArea(), 30);
     EXPECT_EQ(messages.size(), 1u);
 }
 
-TEST_F(MapWindowTest, ClickOnArea270PutsRow267OnTop) {
-    StartWithHandReport();
-    Click(270);
-    EXPECT_EQ(mainWindow().grdArea()->rowAt(0) + 1, 267);
-    Click(30);
-    EXPECT_EQ(mainWindow().grdArea()->rowAt(0) + 1, 30);
-}
-
 TEST_F(MapWindowTest, RightDragScrollsAndWrapsEastWest) {
-    StartWithHandReport();
     QWindow* window = map()->windowHandle();
     DisplaySettings& display = session().display;
     display.MapX = -10;
@@ -187,13 +147,9 @@ TEST_F(MapWindowTest, RightDragScrollsAndWrapsEastWest) {
     QTest::mouseRelease(window, Qt::RightButton, {}, start + QPoint(150, 40));
     EXPECT_EQ(map()->windowTitle(), "Map");
     // 140 to the right of the west edge wraps; dragging down leaves no gap above.
-    EXPECT_EQ(display.MapX, 140 - session().geometry.MapWidth());
+    const int wrapped = 140 - session().geometry.MapWidth();
+    EXPECT_EQ(display.MapX, wrapped);
     EXPECT_EQ(display.MapY, 0);
-
-    QTest::mousePress(window, Qt::RightButton, {}, start);
-    QTest::mouseRelease(window, Qt::RightButton, {}, start);
-    EXPECT_EQ(display.MapX, 140 - session().geometry.MapWidth());
-    EXPECT_EQ(map()->windowTitle(), "Map");
 
     // Up by far more than the map: no gap below it when the map is taller than the view.
     QTest::mousePress(window, Qt::RightButton, {}, start);
@@ -201,29 +157,23 @@ TEST_F(MapWindowTest, RightDragScrollsAndWrapsEastWest) {
     if (session().geometry.MapPixelHeight() > view()->height()) {
         EXPECT_EQ(display.MapY, view()->height() - session().geometry.MapPixelHeight());
     }
-}
 
-TEST_F(MapWindowTest, ShiftCtrlAltRightPressIsNoDrag) {
-    StartWithHandReport();
+    // Shift+Ctrl+Alt with the right button belongs to the hex editor: no drag.
     const Qt::KeyboardModifiers all = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
-    const QPoint start = InWindow(QPoint(100, 100));
-    const std::int16_t before = session().display.MapX;
-    QTest::mousePress(map()->windowHandle(), Qt::RightButton, all, start);
+    QTest::mousePress(window, Qt::RightButton, all, start);
     EXPECT_EQ(map()->windowTitle(), "Map");
-    QTest::mouseRelease(map()->windowHandle(), Qt::RightButton, all, start + QPoint(60, 0));
-    EXPECT_EQ(session().display.MapX, before);
+    QTest::mouseRelease(window, Qt::RightButton, all, start + QPoint(60, 0));
+    EXPECT_EQ(display.MapX, wrapped);
 }
 
 TEST_F(MapWindowTest, SavedOrdersComeBackInAFreshRun) {
-    StartWithHandReport();
     DoubleClick(10, AA);
     DoubleClick(5, MO);
     Click(6);
     DoubleClick(15, AF);
     ASSERT_TRUE(messages.empty()) << messages[0].text.toStdString();
-    mainWindow().menuAction("mnuSave")->trigger();
+    Menu("mnuSave")->trigger();
     ASSERT_TRUE(messages.empty()) << messages[0].text.toStdString();
-    EXPECT_TRUE(reportFolder.Exists("commands.dat"));
 
     NewProgram();
     Start(reportPath, programFolder.path());

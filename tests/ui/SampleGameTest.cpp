@@ -3,119 +3,80 @@
 
 #include "ui/WindowsFixture.h"
 
-#include "files/ItemReader.h"
 #include "ui/AreaGridModel.h"
 #include "ui/frmMap.h"
 #include "ui/frmSummary.h"
 
-#include <QAction>
+#include <QFile>
 #include <QTableWidget>
-#include <QTimer>
 
-#include <map>
+#include <set>
 
 namespace qm {
 namespace {
 
 using test::Message;
 
-struct ReportedArea {
-    int owner, unitOwner, unitType;
-};
-
-// The area records of a report, read straight from its lines.
-std::map<int, ReportedArea> ReportedAreas(const QByteArray& report) {
-    std::map<int, ReportedArea> areas;
-    const QList<QByteArray> lines = report.split('\n');
-    bool inAreas = false;
-    for (const QByteArray& raw : lines) {
-        const QByteArray line = raw.trimmed();
-        if (line.startsWith("Number of Areas")) {
-            inAreas = true;
-            continue;
-        }
-        const QList<QByteArray> items = line.split(',');
-        if (!inAreas || items.size() != 4) continue;
-        areas[items[0].toInt()] = {items[1].toInt(), items[2].toInt(), items[3].toInt()};
-    }
-    return areas;
-}
-
-class SampleGameTest : public test::WindowsFixture {
-protected:
-    void StartSample(const QString& relativePath) {
-        path = CopySample(relativePath);
-        ASSERT_FALSE(path.isEmpty()) << relativePath.toStdString();
-        Start(path, QStringLiteral(ZEZ_BIN_DIR));
-    }
-    QString path;
-};
+class SampleGameTest : public test::WindowsFixture {};
 
 TEST_F(SampleGameTest, CommandLineStartFillsGridSummaryAndTitle) {
-    StartSample(QStringLiteral("1882-3/plyrdata.2"));
+    QFile sample(QStringLiteral(ZEZ_DATA_DIR "/sample/1882-3/plyrdata.2"));
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    const QByteArray report = sample.readAll();
+    Start(QStringLiteral("  ") + reportFolder.Write("plyrdata.2", report) + QStringLiteral("  "),
+          QStringLiteral(ZEZ_BIN_DIR));
+    EXPECT_EQ(session().game.ProgramDir, QStringLiteral(ZEZ_BIN_DIR "/"));
+    EXPECT_EQ(session().game.ReportDir, reportFolder.path());
+    EXPECT_TRUE(Menu("mnuOpen")->isEnabled());  // only File > Open turns it off
     EXPECT_EQ(messages, (std::vector<Message>{{"No old orders to read in", MessageIcon::None}}));
     EXPECT_EQ(mainWindow().windowTitle(),
               "QM042 Veskaran Republic           Zez-QM             Date: 1882.3(11)");
     ASSERT_NE(mainWindow().mapWindow(), nullptr);
     EXPECT_TRUE(mainWindow().mapWindow()->isVisible());
 
-    const auto reported = ReportedAreas(reportFolder.Read(QStringLiteral("plyrdata.2")));
-    ASSERT_FALSE(reported.empty());
+    // Each area line of the report (area,owner,unit owner,unit type) against the grid.
     const AreaGridModel& grid = mainWindow().areaGrid();
     const GameState& game = session().game;
-    int counts[5] = {};
-    int owned = 0, maxSupply = 0;
-    for (int area = 1; area <= kLastArea; ++area) {
-        const auto it = reported.find(area);
-        const QString owner = grid.GridCell(area, kColOwner);
-        EXPECT_EQ(grid.GridCell(area, kColId), QString::number(area));
-        EXPECT_FALSE(grid.GridCell(area, kColName).isEmpty()) << area;
-        if (it == reported.end()) {
-            if (area != kNeutralArea) {
-                EXPECT_EQ(owner, "") << area;
-            }
-            continue;
-        }
-        const ReportedArea& a = it->second;
-        if (a.owner == 2) {
-            EXPECT_EQ(owner, "****") << area;
+    std::set<int> reported;
+    int units[5] = {}, owned = 0, maxSupply = 0;
+    bool inAreas = false;
+    for (const QByteArray& line : report.split('\n')) {
+        const QList<QByteArray> items = line.trimmed().split(',');
+        inAreas = inAreas || line.startsWith("Number of Areas");
+        if (!inAreas || items.size() != 4) continue;
+        const int area = items[0].toInt(), owner = items[1].toInt();
+        const int unitOwner = items[2].toInt(), unitType = items[3].toInt();
+        reported.insert(area);
+        EXPECT_EQ(grid.GridCell(area, kColOwner),
+                  owner == 2 ? "****" : game.player(owner).ShortName)
+            << area;
+        if (owner == 2) {
             ++owned;
             maxSupply += game.area(area).Supply;
-        } else {
-            EXPECT_EQ(owner, game.player(a.owner).ShortName) << area;
         }
-        if (a.unitOwner == 2 && a.unitType >= 1 && a.unitType <= 4) {
-            ++counts[a.unitType];
+        if (unitOwner == 2 && unitType >= 1 && unitType <= 4) {
+            ++units[unitType];
             EXPECT_EQ(grid.GridCell(area, kColUnitOwner), "****") << area;
         }
     }
     ASSERT_GT(owned, 0);
-    QTableWidget* summary = mainWindow().summaryWindow()->grdSummary();
-    for (int type = 1; type <= 4; ++type)
-        EXPECT_EQ(summary->item(type - 1, 1)->text(), QString::number(counts[type])) << type;
-    const int land = summary->item(4, 1)->text().toInt();
-    const int water = summary->item(5, 1)->text().toInt();
-    EXPECT_EQ(land + water, owned);
-    EXPECT_EQ(summary->item(6, 1)->text(), QString::number(maxSupply));
-    EXPECT_FALSE(summary->item(7, 1)->text().isEmpty());
-}
-
-TEST_F(SampleGameTest, FirstTurnRefusesCallToArms) {
-    StartSample(QStringLiteral("1880-1/plyrdata.2"));
-    messages.clear();
-    QString opened;
-    QTimer::singleShot(0, [&] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            opened = dialog->objectName();
-            dialog->close();
+    for (int area = 1; area <= kLastArea; ++area) {
+        EXPECT_EQ(grid.GridCell(area, kColId), QString::number(area));
+        if (!reported.count(area) && area != kNeutralArea) {
+            EXPECT_EQ(grid.GridCell(area, kColOwner), "") << area;
         }
-    });
-    mainWindow().menuAction(QStringLiteral("mnuCallToArms"))->trigger();
-    EXPECT_EQ(messages,
-              (std::vector<Message>{{"Can't declare war or call to arms on the first three turns",
-                                     MessageIcon::Information}}));
-    EXPECT_TRUE(opened.isEmpty());
-    QApplication::processEvents();
+    }
+    frmSummary* summaryWindow = mainWindow().summaryWindow();
+    EXPECT_TRUE(summaryWindow->isVisible());
+    EXPECT_EQ(summaryWindow->y(), 0);
+    EXPECT_GT(summaryWindow->x(), mainWindow().frameGeometry().right());
+    QTableWidget* summary = summaryWindow->grdSummary();
+    for (int type = 1; type <= 4; ++type)
+        EXPECT_EQ(summary->item(type - 1, 1)->text(), QString::number(units[type])) << type;
+    EXPECT_EQ(summary->item(4, 1)->text().toInt() + summary->item(5, 1)->text().toInt(), owned);
+    EXPECT_EQ(summary->item(6, 1)->text(), QString::number(maxSupply));
+    const int upkeep = 2 * (units[kArmy] + units[kFleet]) + units[kCorps] + units[kSquadron];
+    EXPECT_EQ(summary->item(7, 1)->text(), QString::number(maxSupply - upkeep));
 }
 
 }  // namespace

@@ -10,10 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QRegularExpression>
 
 #include <memory>
 #include <vector>
@@ -26,18 +24,16 @@ protected:
         QApplication::setQuitOnLastWindowClosed(false);
         NewProgram();
     }
-    ~WindowsFixture() override { program.reset(); }
+    ~WindowsFixture() override { program.reset(); }  // before the folders and messages go
 
     /// Throws the running program away and makes a fresh one, as a new run would.
     void NewProgram() {
         program.reset();
         program = std::make_unique<Program>();
-        program->port.SetMessageSink(
-            [this](const QString& text, MessageIcon icon) { messages.push_back({text, icon}); });
-        program->port.SetSupportQuestion([this] {
-            ++supportQuestions;
-            return supportAnswer;
+        program->port.SetMessageSink([this](const QString& text, MessageIcon icon) {
+            messages.push_back({text, icon});
         });
+        program->port.SetSupportQuestion([] { return std::int16_t{0}; });
     }
 
     /// Shows the main window and runs its start-up with the given command line.
@@ -47,28 +43,22 @@ protected:
     }
 
     /// Writes the hand-made map into the program folder.
-    QString HandMapDir(int playerCount) {
-        programFolder.Write(QStringLiteral("map-area.dat"), HandMapAreaFile(playerCount));
-        programFolder.Write(QStringLiteral("map-hex.dat"), HandMapHexFile());
+    QString HandMapDir(int playerCount = 4) {
+        programFolder.Write("map-area.dat", HandMapAreaFile(playerCount));
+        programFolder.Write("map-hex.dat", HandMapHexFile());
         return programFolder.path();
     }
 
-    /// Copies a file of the sample game into the report folder and answers its path.
-    QString CopySample(const QString& relativePath) {
-        const QString source = QStringLiteral(ZEZ_DATA_DIR "/sample/") + relativePath;
-        QFile file(source);
-        if (!file.open(QIODevice::ReadOnly)) return {};
-        const QString name = relativePath.section(u'/', -1);
-        return reportFolder.Write(name, file.readAll());
+    QString WriteReport(const ReportText& report = {}) {
+        return reportFolder.Write("plyrdata.3", report.Build());
     }
 
     frmWinQM& mainWindow() { return program->mainWindow; }
     Session& session() { return program->session; }
+    QAction* Menu(const char* name) { return mainWindow().menuAction(QString::fromLatin1(name)); }
 
     std::unique_ptr<Program> program;
     std::vector<Message> messages;
-    int supportQuestions = 0;
-    std::int16_t supportAnswer = 0;
     TempFolder reportFolder;
     TempFolder programFolder;
 };
