@@ -19,14 +19,6 @@ protected:
         game.TurnOfYear = 2;
         game.CommandCount = 2;
     }
-    void Order(int area, const char* code, std::int16_t p1 = 0, std::int16_t p2 = 0) {
-        game.area(area).Command = code;
-        game.area(area).Parm1 = p1;
-        game.area(area).Parm2 = p2;
-    }
-    void List(int slot, const char* code, std::int16_t p1, std::int16_t p2 = 0) {
-        game.CommandList[static_cast<std::size_t>(slot)] = {code, {0, p1, p2, 0, 0}};
-    }
     GameState game;
 };
 
@@ -39,37 +31,31 @@ TEST_F(OrdersTextTest, TurnWithoutOrders) {
                                           "SP| 0             0             0             0 |"
                                           "END|"));
     // No report opened yet: the comma still stands in the second print zone.
-    const GameState empty;
-    EXPECT_EQ(CommandsFileText(empty), Crlf("KVOSTART||||SP  0   0   0   0   0   0 |KVOEND|"));
-    EXPECT_TRUE(
-        WorkingCopyText(empty).startsWith(Crlf("              ,              0 "
-                                               "            0 |")));
+    EXPECT_TRUE(WorkingCopyText(GameState{}).startsWith(Crlf("              ,              0 ")));
 }
 
 TEST_F(OrdersTextTest, EveryOrderCode) {
-    const char* codes[] = {"AA", "AC", "AF", "AS", "UU", "DU", "RU"};
-    for (int i = 0; i < 7; ++i) Order(i + 1, codes[i]);
-    Order(8, "MO", 12);
-    Order(9, "SA", 13, 5);
-    Order(10, "SA", 14, 0);
-    Order(11, "SD", 15);
-    Order(12, "CO", 50);
-    Order(100, "XX", 3);  // not an order: no line
-    Order(273, "MO", -1);
+    // clang-format off
+    const std::tuple<int, const char*, std::int16_t, std::int16_t> orders[] = {
+        {1, "AA", 0, 0}, {2, "AC", 0, 0}, {3, "AF", 0, 0}, {4, "AS", 0, 0}, {5, "UU", 0, 0},
+        {6, "DU", 0, 0}, {7, "RU", 0, 0}, {8, "MO", 12, 0}, {9, "SA", 13, 5}, {10, "SA", 14, 0},
+        {11, "SD", 15, 0}, {12, "CO", 50, 0}, {273, "MO", -1, 0}};
+    // clang-format on
+    for (auto [n, code, p1, p2] : orders) {
+        game.area(n).Command = code;
+        game.area(n).Parm1 = p1;
+        game.area(n).Parm2 = p2;
+    }
     game.CommandList[1] = {"SP", {0, 10, 20, 30, 40}};
     game.CommandList[2] = {"SP", {0, 50, 60, 0, 0}};
-    List(3, "DA", 1);
-    List(4, "DN", 2);
-    // slot 5 deleted
-    List(6, "DW", 4);
-    List(7, "CA", 1, 4);
-    List(8, "GA", 1, -1);
-    List(9, "GA", 1, 120);
-    List(10, "VC", 15, 300);
-    List(11, "VC", -32768, 32767);
-    List(12, "SP", 7);  // only slots 1 and 2 carry spies
-    List(13, "ZZ", 7);
-    game.CommandCount = 13;
+    // Slot 5 was deleted.
+    const std::pair<const char*, std::array<std::int16_t, 5>> list[] = {
+        {"DA", {0, 1}},      {"DN", {0, 2}},      {"", {}},
+        {"DW", {0, 4}},      {"CA", {0, 1, 4}},   {"GA", {0, 1, -1}},
+        {"GA", {0, 1, 120}}, {"VC", {0, 15, 300}}};
+    for (std::size_t i = 0; i < std::size(list); ++i)
+        game.CommandList[i + 3] = {list[i].first, list[i].second};
+    game.CommandCount = 10;
 
     EXPECT_EQ(CommandsFileText(game),
               Crlf("KVOSTART|QM012|Player three, 12 Rue de Paris||"
@@ -77,26 +63,18 @@ TEST_F(OrdersTextTest, EveryOrderCode) {
                    "MO  8   12 |SA  9   13   5 |SA  10   14 |SD  11   15 |CO  12   50 |"
                    "MO  273  -1 |"
                    "SP  10   20   30   40   50   60 |"
-                   "DA  1 |DN  2 |DW  4 |CA  1   4 |GA  1  ALL|GA  1   120 |"
-                   "VC  15   300 |VC -32768   32767 |KVOEND|"));
-
-    EXPECT_EQ(WorkingCopyText(game), Crlf("QM012         ,              1881          2 |"
-                                          "AA| 1 |AC| 2 |AF| 3 |AS| 4 |UU| 5 |DU| 6 |RU| 7 |"
-                                          "MO| 8             12 |"
-                                          "SA| 9             13            5 |"
-                                          "SA| 10            14            0 |"
-                                          "SD| 11            15 |"
-                                          "CO| 12            50 |"
-                                          "MO| 273          -1 |"
-                                          "SP| 10            20            30            40 |"
-                                          "SP| 50            60            0             0 |"
-                                          "DA| 1 |DN| 2 |DW| 4 |"
-                                          "CA| 1             4 |"
-                                          "GA| 1            -1 |"
-                                          "GA| 1             120 |"
-                                          "VC| 15            300 |"
-                                          "VC|-32768         32767 |"
-                                          "END|"));
+                   "DA  1 |DN  2 |DW  4 |CA  1   4 |GA  1  ALL|GA  1   120 |VC  15   300 |"
+                   "KVOEND|"));
+    EXPECT_EQ(WorkingCopyText(game),
+              Crlf("QM012         ,              1881          2 |"
+                   "AA| 1 |AC| 2 |AF| 3 |AS| 4 |UU| 5 |DU| 6 |RU| 7 |"
+                   "MO| 8             12 |SA| 9             13            5 |"
+                   "SA| 10            14            0 |SD| 11            15 |CO| 12            50 |"
+                   "MO| 273          -1 |"
+                   "SP| 10            20            30            40 |"
+                   "SP| 50            60            0             0 |"
+                   "DA| 1 |DN| 2 |DW| 4 |CA| 1             4 |GA| 1            -1 |"
+                   "GA| 1             120 |VC| 15            300 |END|"));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "orders/MapClicks.h"
 
 #include "orders/OrderWorld.h"
-#include "orders/TargetOrders.h"
 
 namespace qm {
 namespace {
@@ -10,6 +9,8 @@ using test::kMe;
 using Action = MapClickAnswer::Action;
 using Opt = MapOption;
 
+// Own land 4 (centre 2) beside own army 5; land 9 holds a build order; own coasts
+// 20 (army) beside water 50 (fleet), and 21 (centre 1, empty).
 class MapClicksTest : public test::OrderWorld {
 protected:
     MapClicksTest() {
@@ -17,121 +18,78 @@ protected:
         Area(5, kLand);
         Area(9, kLand);
         Area(20, kCoast, kMe, 2);
+        Area(21, kCoast, kMe, 1);
         Area(50, kWater, 0);
         Link(4, 5);
         Link(20, 50);
         Unit(5, kArmy);
         Unit(20, kArmy);
         Unit(50, kFleet);
+        Order(9, "AA");
         freeSupply() = 4;
-    }
-    void DoubleClick(int n, MapOption option) {
-        MapDoubleClick(session, static_cast<std::int16_t>(n), static_cast<int>(option));
     }
 };
 
-TEST_F(MapClicksTest, UnitOrdersAreRecordedAtOnce) {
-    DoubleClick(4, Opt::BuildArmy);
-    EXPECT_EQ(session.interaction.SelectedArea, 4);
-    EXPECT_EQ(area(4).Command, "AA");
-    EXPECT_EQ(freeSupply(), 2);
-
-    for (auto [option, code] : {std::pair{Opt::BuildCorps, "AC"}, {Opt::Cancel, ""}}) {
-        DoubleClick(4, option);
-        EXPECT_EQ(area(4).Command, code);
+// Each option reaches its own rule: the order, the armed mode or the rule's refusal.
+TEST_F(MapClicksTest, DoubleClickSelectsAndGivesOrArmsTheOrder) {
+    // clang-format off
+    const std::tuple<Opt, std::int16_t, const char*, const char*, const char*> cases[] = {
+        // option, area, its order afterwards, map mode, stop message
+        {Opt::Move, 5, "", "MO", nullptr},
+        {Opt::SupportAttack, 5, "", "SA", nullptr},
+        {Opt::SupportDefend, 5, "", "SD", nullptr},
+        {Opt::Convoy, 5, "", "CO", nullptr},
+        {Opt::Move, 9, "AA", "", "No unit there owned by you"},
+        {Opt::Convoy, 9, "AA", "", "No unit in area  9 owned by you"},
+        {Opt::Downgrade, 5, "", "", "Not allowed to downgrade any units"},
+        {Opt::Remove, 5, "", "", "Not allowed to remove any units"},
+        {Opt::BuildArmy, 4, "AA", "", nullptr},
+        {Opt::BuildCorps, 4, "AC", "", nullptr},
+        {Opt::BuildFleet, 21, "", "", "Area  21 not proper sized supply centre"},
+        {Opt::BuildSquadron, 21, "AS", "", nullptr},
+        {Opt::Upgrade, 20, "", "", "Can only upgrade a corps or squadron"},
+        {Opt::Cancel, 9, "", "", nullptr}};
+    // clang-format on
+    for (auto [option, at, command, mode, message] : cases) {
+        mapMode() = "";
+        port.messages.clear();
+        MapDoubleClick(session, at, static_cast<int>(option));
+        EXPECT_EQ(session.interaction.SelectedArea, at);
+        EXPECT_EQ(area(at).Command, command) << static_cast<int>(option);
+        EXPECT_EQ(mapMode(), mode) << static_cast<int>(option);
+        EXPECT_EQ(port.messages, message ? Messages({{message, MessageIcon::Stop}}) : Messages({}))
+            << static_cast<int>(option);
     }
-    // A fleet needs a coast: the refusal shows the option reached BuildUnit(3).
-    DoubleClick(4, Opt::BuildFleet);
-    ExpectOnly("Must be a coastal area to add a fleet or squadron", MessageIcon::Stop);
 
-    Unit(4, kCorps);
-    DoubleClick(4, Opt::Upgrade);
-    EXPECT_EQ(area(4).Command, "UU");
-    freeSupply() = -2;
-    DoubleClick(20, Opt::Downgrade);
-    EXPECT_EQ(area(20).Command, "DU");
-    DoubleClick(5, Opt::Remove);
-    EXPECT_EQ(area(5).Command, "RU");
-    EXPECT_EQ(mapMode(), "");
-}
-
-TEST_F(MapClicksTest, ArmingChecksTheUnitOwner) {
-    DoubleClick(9, Opt::Move);
-    ExpectOnly("No unit there owned by you", MessageIcon::Stop);
-    EXPECT_EQ(mapMode(), "");
-    EXPECT_EQ(MapClick(session, 5), (MapClickAnswer{Action::ScrollGrid, 5}));  // only scrolls
-
-    port.messages.clear();
-    DoubleClick(9, Opt::Convoy);
-    ExpectOnly("No unit in area  9 owned by you", MessageIcon::Stop);
-    EXPECT_EQ(mapMode(), "");
-
-    for (auto [option, mode] : {std::pair{Opt::Move, "MO"},
-                                {Opt::SupportAttack, "SA"},
-                                {Opt::SupportDefend, "SD"},
-                                {Opt::Convoy, "CO"}}) {
-        mapMode().clear();
-        DoubleClick(5, option);
-        EXPECT_EQ(mapMode(), mode);
-        EXPECT_EQ(session.interaction.SelectedArea, 5);
-    }
-}
-
-TEST_F(MapClicksTest, ClicksCompleteTheArmedOrder) {
-    DoubleClick(5, Opt::Move);
-    EXPECT_EQ(MapClick(session, 9), MapClickAnswer{});
-    ExpectOnly("Areas  5 and  9 are not adjacent", MessageIcon::Stop);
-    EXPECT_EQ(mapMode(), "");
-
-    port.answers = {kMe};
-    for (const char* mode : {"MO", "SA", "SD"}) {
-        Arm(5, mode);
-        MapClick(session, 4);
-        EXPECT_EQ(area(5).Command, mode);
-        EXPECT_EQ(area(5).Parm1, 4);
-        EXPECT_EQ(mapMode(), "");
-    }
-    Arm(20, "CO");
-    MapClick(session, 50);
-    EXPECT_EQ(area(20).Command, "CO");
-}
-
-TEST_F(MapClicksTest, DialogModesAndIdleClicks) {
-    mapMode() = "SP";
-    EXPECT_EQ(MapClick(session, 77), (MapClickAnswer{Action::SpyTargetsChanged, 77}));
-    EXPECT_EQ(session.spies.cells[0], " 77");
-    EXPECT_EQ(mapMode(), "SP");
-    session.spies.cells.fill(" 1");
-    EXPECT_EQ(MapClick(session, 78), MapClickAnswer{});  // at the limit: nothing changed
-    mapMode() = "GA";
-    EXPECT_EQ(MapClick(session, 77), (MapClickAnswer{Action::GrantAccess, 77}));
-    EXPECT_EQ(mapMode(), "GA");
-    mapMode() = "VC";
-    EXPECT_EQ(MapClick(session, 77), MapClickAnswer{});
-
-    // With nothing armed a click scrolls the grid, no further than row 267.
-    mapMode() = "";
-    for (auto [t, row] : {std::pair{1, 1}, {267, 267}, {270, 267}, {273, 267}, {0, 0}, {274, 0}}) {
-        const MapClickAnswer answer = MapClick(session, static_cast<std::int16_t>(t));
-        EXPECT_EQ(answer.action, row ? Action::ScrollGrid : Action::Nothing) << t;
-        EXPECT_EQ(answer.value, row) << t;
-    }
-}
-
-TEST_F(MapClicksTest, DoubleClickIgnoredWhileArmedOrBesideEveryArea) {
+    // Ignored while anything is armed.
     Arm(9, "SP");
-    DoubleClick(4, Opt::BuildArmy);
-    EXPECT_EQ(area(4).Command, "");
+    MapDoubleClick(session, 4, static_cast<int>(Opt::Cancel));
+    EXPECT_EQ(area(4).Command, "AC");
     EXPECT_EQ(session.interaction.SelectedArea, 9);
+}
 
-    Arm(4, "");
-    for (int option = 0; option < kMapOptionCount; ++option) {
-        MapDoubleClick(session, 0, option);
+TEST_F(MapClicksTest, ClickCompletesTheArmedOrderOrScrolls) {
+    port.answers = {kMe};
+    for (auto [mode, from, t] :
+         {std::tuple{"MO", 5, 4}, {"SA", 5, 4}, {"SD", 5, 4}, {"CO", 20, 50}}) {
+        Arm(from, mode);
+        EXPECT_EQ(MapClick(session, static_cast<std::int16_t>(t)), MapClickAnswer{});
+        EXPECT_EQ(area(from).Command, mode);
+        EXPECT_EQ(area(from).Parm1, t);
         EXPECT_EQ(mapMode(), "");
     }
-    EXPECT_EQ(session.interaction.SelectedArea, 0);
-    EXPECT_TRUE(port.messages.empty());
-    EXPECT_EQ(area(0).Command, "");
+    // clang-format off
+    const std::tuple<const char*, std::int16_t, MapClickAnswer> idle[] = {
+        {"SP", 77, {Action::SpyTargetsChanged, 77}}, {"GA", 77, {Action::GrantAccess, 77}},
+        {"VC", 77, {}}, {"", 1, {Action::ScrollGrid, 1}}, {"", 267, {Action::ScrollGrid, 267}},
+        {"", 268, {Action::ScrollGrid, 267}}, {"", 0, {}}, {"", 274, {}}};  // grid's last page
+    // clang-format on
+    for (auto [mode, t, answer] : idle) {
+        mapMode() = mode;
+        EXPECT_EQ(MapClick(session, t), answer) << mode << t;
+        EXPECT_EQ(mapMode(), mode);
+    }
+    EXPECT_EQ(session.spies.cells[0], " 77");
 }
 
 }  // namespace

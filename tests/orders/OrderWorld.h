@@ -2,6 +2,7 @@
 // A small hand-made world for the order rule tests: player 3 to move among six,
 // every relation neutral; each test sets up the areas it needs.
 
+#include "state/RefreshDisplay.h"
 #include "state/Session.h"
 #include "support/FakePort.h"
 
@@ -31,48 +32,45 @@ protected:
     QString& mapMode() { return session.interaction.MapMode; }
 
     void Area(int n, std::int16_t type, std::int16_t owner = kMe, std::int16_t supply = 0) {
-        area(n).AreaType = type;
-        area(n).Owner = owner;
-        area(n).Supply = supply;
+        area(n).AreaType = type, area(n).Owner = owner, area(n).Supply = supply;
     }
     void Unit(int n, std::int16_t type, std::int16_t owner = kMe) {
-        area(n).UnitType = type;
-        area(n).UnitOwner = owner;
+        area(n).UnitType = type, area(n).UnitOwner = owner;
     }
     void Order(int n, const QString& code, std::int16_t p1 = 0, std::int16_t p2 = 0) {
-        area(n).Command = code;
-        area(n).Parm1 = p1;
-        area(n).Parm2 = p2;
+        area(n).Command = code, area(n).Parm1 = p1, area(n).Parm2 = p2;
     }
     void Select(int n) { session.interaction.SelectedArea = static_cast<std::int16_t>(n); }
-    void Arm(int from, const char* mode) {
-        Select(from);
-        mapMode() = mode;
-    }
-
+    void Arm(int from, const char* mode) { Select(from), mapMode() = mode; }
     // Puts b into a's first free neighbour slot.
     void AddNeighbour(int a, int b) {
         auto& list = area(a).Neighbours;
-        const auto slot = std::find(list.begin() + 1, list.end(), 0);
-        ASSERT_NE(slot, list.end()) << "no free neighbour slot in " << a;
-        *slot = static_cast<std::int16_t>(b);
+        *std::find(list.begin() + 1, list.end(), 0) = static_cast<std::int16_t>(b);
     }
-    void Link(int a, int b) {
-        AddNeighbour(a, b);
-        AddNeighbour(b, a);
-    }
-
+    void Link(int a, int b) { AddNeighbour(a, b), AddNeighbour(b, a); }
     void Relation(int a, int b, char letter) {
         game().player(a).Relation[static_cast<std::size_t>(b)] = QLatin1Char(letter);
     }
-    void Allies(int a, int b) {
-        Relation(a, b, 'A');
-        Relation(b, a, 'A');
-    }
+    void Allies(int a, int b) { Relation(a, b, 'A'), Relation(b, a, 'A'); }
 
     static std::vector<Message> Messages(std::initializer_list<Message> list) { return list; }
     void ExpectOnly(const QString& text, MessageIcon icon) {
         EXPECT_EQ(port.messages, Messages({{text, icon}}));
+    }
+    // Runs a refused order: only `text` is shown, and area n's order, the supply
+    // balance, the map mode and the grid stay as they were.
+    template <class Op>
+    void ExpectRefused(int n, const QString& text, Op op, MessageIcon icon = MessageIcon::Stop) {
+        port.messages.clear();
+        const AreaRecord before = area(n);
+        const std::int16_t supply = freeSupply();
+        op();
+        ExpectOnly(text, icon);
+        EXPECT_EQ(std::pair(area(n).Command, area(n).Parm1),
+                  std::pair(before.Command, before.Parm1));
+        EXPECT_EQ(freeSupply(), supply);
+        EXPECT_EQ(mapMode(), "");
+        EXPECT_EQ(port.cell(GridId::Area, n, kColCommand), "<unset>");
     }
 
     FakePort port;
