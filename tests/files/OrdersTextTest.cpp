@@ -30,8 +30,6 @@ TEST_F(OrdersTextTest, TurnWithoutOrders) {
                                           "SP| 0             0             0             0 |"
                                           "SP| 0             0             0             0 |"
                                           "END|"));
-    // No report opened yet: the comma still stands in the second print zone.
-    EXPECT_TRUE(WorkingCopyText(GameState{}).startsWith(Crlf("              ,              0 ")));
 }
 
 TEST_F(OrdersTextTest, EveryOrderCode) {

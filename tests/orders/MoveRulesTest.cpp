@@ -20,14 +20,6 @@ protected:
     }
 };
 
-TEST_F(MoveRulesTest, AdjacencySearchesOnlyTheFirstList) {
-    AddNeighbour(4, 5);
-    area(4).Neighbours[14] = 9;
-    EXPECT_TRUE(IsAdjacent(game(), 4, 5));
-    EXPECT_TRUE(IsAdjacent(game(), 4, 9));
-    EXPECT_FALSE(IsAdjacent(game(), 5, 4));
-}
-
 TEST_F(MoveRulesTest, LegalityByUnitAndTerrain) {
     // clang-format off
     const std::tuple<std::int16_t, std::int16_t, std::int16_t, bool> cases[] = {

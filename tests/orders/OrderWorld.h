@@ -40,8 +40,10 @@ protected:
     void Order(int n, const QString& code, std::int16_t p1 = 0, std::int16_t p2 = 0) {
         area(n).Command = code, area(n).Parm1 = p1, area(n).Parm2 = p2;
     }
-    void Select(int n) { session.interaction.SelectedArea = static_cast<std::int16_t>(n); }
-    void Arm(int from, const char* mode) { Select(from), mapMode() = mode; }
+    // Selects area `from` with `mode` armed ("": none).
+    void Arm(int from, const char* mode) {
+        session.interaction.SelectedArea = static_cast<std::int16_t>(from), mapMode() = mode;
+    }
     // Puts b into a's first free neighbour slot.
     void AddNeighbour(int a, int b) {
         auto& list = area(a).Neighbours;
@@ -51,7 +53,6 @@ protected:
     void Relation(int a, int b, char letter) {
         game().player(a).Relation[static_cast<std::size_t>(b)] = QLatin1Char(letter);
     }
-    void Allies(int a, int b) { Relation(a, b, 'A'), Relation(b, a, 'A'); }
 
     static std::vector<Message> Messages(std::initializer_list<Message> list) { return list; }
     void ExpectOnly(const QString& text, MessageIcon icon) {
