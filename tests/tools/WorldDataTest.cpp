@@ -81,8 +81,7 @@ TEST_F(WorldDataTest, EveryAreaIsOneCompactPieceOfTheBoard) {
     EXPECT_EQ(cells.size(), 273u);
     for (const auto& [a, own] : cells) {
         // No slivers: four to sixteen cells, all connected.
-        EXPECT_GE(own.size(), 4u) << "area " << a;
-        EXPECT_LE(own.size(), 16u) << "area " << a;
+        EXPECT_TRUE(own.size() >= 4u && own.size() <= 16u) << "area " << a;
         EXPECT_EQ(StepsFrom(own[0], a).size(), own.size()) << "area " << a << " is in pieces";
     }
 }
@@ -100,11 +99,8 @@ TEST_F(WorldDataTest, LandCoastWaterAndAFewNoEntryAreasUniquelyNamed) {
         EXPECT_EQ(Area(a).AreaType, std::any_of(list.begin(), list.end(), IsWater) ? kCoast : kLand)
             << "area " << a;
     }
-    EXPECT_GE(types[kLand], 20);
-    EXPECT_GE(types[kCoast], 80);
-    EXPECT_GE(types[kWater], 80);
-    EXPECT_GE(types[kNoEntry], 3);
-    EXPECT_LE(types[kNoEntry], 8);
+    EXPECT_TRUE(types[kLand] >= 20 && types[kCoast] >= 80 && types[kWater] >= 80);
+    EXPECT_TRUE(types[kNoEntry] >= 3 && types[kNoEntry] <= 8);
     EXPECT_EQ(types.size(), 4u);
     EXPECT_TRUE(IsLand(kNeutralArea));  // a real area, always neutral
 }
@@ -141,7 +137,7 @@ TEST_F(WorldDataTest, OneUnitCellPerAreaDeepInsideIt) {
         int units = 0;
         for (const HexPosition p : own) {
             const bool unit = Cell(p).ShowUnit == -1;
-            units += unit ? 1 : 0;
+            units += unit;
             EXPECT_EQ(Cell(p).ShowNumber, unit ? -1 : 0) << "area " << a;
             EXPECT_EQ(Cell(p).ShowSupply, unit && Area(a).Supply > 0 ? -1 : 0) << "area " << a;
         }
@@ -150,7 +146,7 @@ TEST_F(WorldDataTest, OneUnitCellPerAreaDeepInsideIt) {
         const auto steps = StepsFrom(*FindHexOfArea(*session, a));
         int inside = 0;
         for (const HexPosition p : own) {
-            inside += steps.at({p.Column, p.Row}) == 1 ? 1 : 0;
+            inside += steps.at({p.Column, p.Row}) == 1;
             EXPECT_LE(steps.at({p.Column, p.Row}), 3) << "area " << a;
         }
         EXPECT_GE(inside, 3) << "area " << a;
@@ -175,9 +171,7 @@ TEST_F(WorldDataTest, SupplyCentresOfEveryValueSpreadOverTheLand) {
         EXPECT_LE(touching, 1) << "area " << a;
     }
     EXPECT_EQ(values.size(), 3u);
-    EXPECT_GE(values[1], 20);
-    EXPECT_GE(values[2], 8);
-    EXPECT_GE(values[1] + values[2] + values[3], 55);
+    EXPECT_TRUE(values[1] >= 20 && values[2] >= 8 && values[1] + values[2] + values[3] >= 55);
 }
 
 TEST_F(WorldDataTest, TwelveHomesOnTheCoastFarApart) {
