@@ -18,21 +18,15 @@ IniFile Loaded(const QByteArray& text) {
 
 TEST(IniFile, FindsTheFirstKeyOfItsSectionWithoutRegardToCase) {
     const IniFile file = Loaded(
-        "MapX=1\r\n[Other]\r\nMapX=2\r\n[positions]\r\n;MapX=3\r\n  MAPX = 4  \r\nMapX=5\r\n"
-        "Empty=\r\nLong=" +
+        "\xEF\xBB\xBF[a]\nMapX=1\r\n[Other]\r\nMapX=2\r\n[positions]\r\n;MapX=3\r\n  MAPX = 4  \r\n"
+        "MapX=5\r\nEmpty=\r\nLong=" +
         QByteArray(150, '7') + "\r\n");
+    EXPECT_EQ(file.Value("A", "MapX"), QStringLiteral("1"));  // a byte order mark is not read
     EXPECT_EQ(file.Value("Positions", "MapX"), QStringLiteral("4"));
     EXPECT_EQ(file.Value("Positions", "MapY"), std::nullopt);
     EXPECT_EQ(file.Value("Colours", "MapX"), std::nullopt);
     EXPECT_EQ(file.Value("Positions", "Empty"), QString());
     EXPECT_EQ(file.Value("Positions", "Long")->size(), 100);  // values are cut at 100
-}
-
-TEST(IniFile, SetValueReplacesOnlyThatKeyLineAndKeepsAByteOrderMark) {
-    IniFile file = Loaded("\xEF\xBB\xBF[Colours]\nborders=&H1&\r\nWater = 5\r\n\r\n[O]");
-    EXPECT_EQ(file.Value("Colours", "Water"), QStringLiteral("5"));
-    file.SetValue("COLOURS", "Borders", "&H2&");
-    EXPECT_EQ(file.Content(), "\xEF\xBB\xBF[Colours]\nBorders=&H2&\r\nWater = 5\r\n\r\n[O]");
 }
 
 }  // namespace

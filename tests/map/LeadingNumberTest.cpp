@@ -21,15 +21,13 @@ TEST_P(LeadingNumberTest, ReadsTheLeadingNumber) {
 using N = NumberCase;
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Texts, LeadingNumberTest, ::testing::Values(
-    N{"13", 13}, N{"-40", -40}, N{"  7", 7}, N{"+5", 5}, N{"13.5", 13.5}, N{"12abc", 12},
-    N{"1E2", 100}, N{"2d1", 20}, N{"3e", 3}, N{"4e+", 4}, N{"", 0}, N{"abc", 0}, N{"-", 0},
-    N{".", 0}, N{"--3", 0}, N{"16711680", 16711680},
+    N{"-40", -40}, N{"  +7", 7}, N{"13.5", 13.5}, N{"12abc", 12}, N{"1E2", 100}, N{"2d1", 20},
+    N{"4e+", 4}, N{"", 0}, N{"--3", 0}, N{"1e999", std::nullopt},
     // Hexadecimal: four digits without "&" are 16 bits, sign-extended.
-    N{"&HFFFF", -1}, N{"&HFFFF&", 65535}, N{"&hff", 255}, N{"&H8000", -32768},
-    N{"&H7FFF", 32767}, N{"&H808080", 0x808080}, N{"&H0FFFF", 65535}, N{"&HFFFFFFFF", -1},
-    N{"&HFFFFFFFF&", -1}, N{"&H80000000&", -2147483648.0}, N{"&H", 0}, N{"&HFFG", 255},
-    N{"&H12 34", 0x12}, N{"&H100000000", std::nullopt}, N{"1e999", std::nullopt},
-    N{"&HFFFFFFFFFFFFFFFFFFFF&", std::nullopt}));
+    N{"&HFFFF", -1}, N{"&HFFFF&", 65535}, N{"&hff", 255}, N{"&H8000", -32768}, N{"&H7FFF", 32767},
+    N{"&H808080", 0x808080}, N{"&H0FFFF", 65535}, N{"&HFFFFFFFF", -1}, N{"&HFFFFFFFF&", -1},
+    N{"&H80000000&", -2147483648.0}, N{"&H", 0}, N{"&HFFG", 255}, N{"&H12 34", 0x12},
+    N{"&H100000000", std::nullopt}, N{"&HFFFFFFFFFFFFFFFFFFFF&", std::nullopt}));
 // clang-format on
 
 }  // namespace

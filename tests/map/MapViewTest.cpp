@@ -4,8 +4,6 @@
 
 #include "BoardFixture.h"
 
-#include <cmath>
-
 namespace qm {
 namespace {
 
@@ -16,26 +14,14 @@ protected:
         SetViewSize(session, width, height);
     }
     const QImage& View() const { return session.picture.picView; }
-    std::pair<int, int> Origin() const { return {session.display.MapX, session.display.MapY}; }
 };
-
-TEST_F(MapView, TheViewIsNeverLargerThanTheBoardAndLeavesNoGapBelowIt) {
-    LoadWithView(100000, 100000);
-    EXPECT_EQ(View().size(), Board().size());
-    SetViewSize(session, -5, 0);
-    EXPECT_EQ(View().size(), QSize(1, 1));
-    session.display.MapY = static_cast<std::int16_t>(300 - Board().height());
-    SetViewSize(session, 400, 500);
-    EXPECT_EQ(View().size(), QSize(400, 500));
-    EXPECT_EQ(session.display.MapY, 500 - Board().height());
-    Load(500, true);  // cell sizes beyond the limits are brought into them
-    EXPECT_EQ(Board().width(), 70 * 45);
-}
 
 TEST_F(MapView, RefreshCopiesTheVisiblePartAndWrapsEastWest) {
     for (int column = 1; column <= kColumns; ++column)
         Place(column, column, 10, false, column % 13);
-    LoadWithView(100000, 600);
+    LoadWithView(100000, 100000);
+    EXPECT_EQ(View().size(), Board().size());  // never larger than the board
+    SetViewSize(session, 100000, 600);
     session.display.MapX = -100, session.display.MapY = -20;
     RefreshView(session);
     EXPECT_EQ(port.viewChanges, 1);
@@ -50,20 +36,6 @@ TEST_F(MapView, RefreshCopiesTheVisiblePartAndWrapsEastWest) {
     RefreshView(session);
     EXPECT_EQ(View().pixel(49, 5), 0xFFFFFFFFu);
     EXPECT_EQ(View().pixel(50, 10), Board().pixel(0, 0));
-}
-
-TEST_F(MapView, NormalisationAndDraggingKeepTheBoardInTheView) {
-    LoadWithView(400, 300);
-    const int width = session.geometry.MapWidth();
-    const int bottom = static_cast<int>(std::nearbyint(300 - session.geometry.MapHeight()));
-    session.display.MapX = 50, session.display.MapY = 40;
-    NormaliseMapOrigin(session);
-    EXPECT_EQ(Origin(), std::pair(50 - width, 0));
-    session.display.MapX = static_cast<std::int16_t>(-width - 7), session.display.MapY = -32000;
-    NormaliseMapOrigin(session);
-    EXPECT_EQ(Origin(), std::pair(-7, bottom));
-    ScrollMapBy(session, -3.0 * width - 10, 5.0);  // dragging far wraps round
-    EXPECT_EQ(Origin(), std::pair(-17, bottom + 5));
 }
 
 class Arrows : public MapView {
@@ -110,6 +82,7 @@ TEST_F(Arrows, OppositeOrdersShareOneRecordWithTwoHeads) {
     LoadWithView(100000, 100000);
     RefreshView(session);
     RefreshView(session);  // a refresh adds no record
+    for (const std::int16_t to : {20, 0}) DrawOrderArrow(session, 20, to, "MO");  // nor these
     const auto& table = session.picture.ArrowTable;
     ASSERT_EQ(table.size(), 1u);
     const ArrowEnd& a = table[0].EndA;
@@ -119,17 +92,6 @@ TEST_F(Arrows, OppositeOrdersShareOneRecordWithTwoHeads) {
     // A head at each end: strokes back from both tips.
     EXPECT_GT(CountInView(Colour(1), QRect(int(a.TipX), int(a.TipY) - 4, 8, 9)), 0);
     EXPECT_GT(CountInView(Colour(2), QRect(int(b.TipX) - 8, int(b.TipY) - 4, 8, 9)), 0);
-}
-
-TEST_F(Arrows, NothingIsDrawnWithoutTwoUnitCellsOrForASingleArea) {
-    Unit(20, 3, 4);
-    Place(21, 5, 5);  // no unit cell
-    LoadWithView(400, 300);
-    const QImage before = View();
-    for (const std::int16_t to : {21, 20, 0}) DrawOrderArrow(session, 20, to, "MO");
-    DrawOrderArrow(session, 20, 21, "XX");
-    EXPECT_TRUE(session.picture.ArrowTable.empty());
-    EXPECT_EQ(View(), before);
 }
 
 }  // namespace

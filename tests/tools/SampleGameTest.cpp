@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -42,8 +43,8 @@ TEST_P(SampleReportTest, EveryReportReadsAndHoldsALegalPosition) {
         Session session{port};
         const QString name = QStringLiteral("plyrdata.%1").arg(player);
         folder.Write(name, text);
-        ASSERT_TRUE(ReadReport(session, folder.path(), name));
-        ASSERT_TRUE(LoadMapData(session, {QStringLiteral(ZEZ_DATA_DIR "/")}));
+        ASSERT_TRUE(ReadReport(session, folder.path(), name) &&
+                    LoadMapData(session, {QStringLiteral(ZEZ_DATA_DIR "/")}));
         // The only word is that no orders were saved yet.
         EXPECT_EQ(port.messages,
                   (std::vector<test::Message>{{"No old orders to read in", MessageIcon::None}}));
@@ -85,10 +86,11 @@ TEST_P(SampleReportTest, EveryReportReadsAndHoldsALegalPosition) {
         // The first turn: no treaties, and every power in its one home area.
         for (int q = 1; q <= 7; ++q)
             EXPECT_EQ(game.player(player).Relation[q], QChar(q == player ? 'A' : 'N'));
-        int homes = 0;
-        for (const auto& [area, seen] : seenIn)
-            homes += seen.owner == player && game.area(area).HomeFlag ? 1 : 0;
-        EXPECT_EQ(homes, 1);
+        EXPECT_EQ(std::count_if(seenIn.begin(), seenIn.end(),
+                                [&](const auto& a) {
+                                    return a.second.owner == player && game.area(a.first).HomeFlag;
+                                }),
+                  1);
     }
 }
 
