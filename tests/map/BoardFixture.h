@@ -18,45 +18,28 @@ class BoardFixture : public ::testing::Test {
 protected:
     BoardFixture() {
         DisplaySettings& d = session.display;
-        d.BorderColour = 0x102030;
-        d.WaterColour = 0x405060;
-        d.NoGoColour = 0x708090;
-        for (std::size_t i = 0; i < d.CountryColours.size(); ++i) {
-            d.CountryColours[i] = static_cast<std::int32_t>(0x0A0B00 + 0x110000 * i + i);
-        }
-        session.game.PlayerCount = 5;
-        session.game.CurrentPlayer = 1;
+        d.BorderColour = 0x102030, d.WaterColour = 0x405060, d.NoGoColour = 0x708090;
+        for (std::size_t i = 0; i < d.CountryColours.size(); ++i)
+            d.CountryColours[i] = static_cast<std::int32_t>(0x0A0B00 + 0x110001 * i);
+        session.game.PlayerCount = 5, session.game.CurrentPlayer = 1;
     }
-
-    /// Gives the cell to the area and widens the area's box; with an owner,
-    /// also sets the area's owner and terrain.
+    /// Gives the cell to the area and widens its box; with an owner, sets owner and terrain.
     AreaRecord& Place(int area, int column, int row, bool unitCell = false, int owner = -1,
                       std::int16_t type = kLand) {
-        if (owner >= 0) Area(area, static_cast<std::int16_t>(owner), type);
-        HexCell& cell = session.hexes.at(column, row);
-        cell.Area = static_cast<std::int16_t>(area);
-        cell.ShowUnit = unitCell ? -1 : 0;
-        AreaRecord& record = session.game.area(area);
-        record.MinCol = std::min<std::int16_t>(record.MinCol, static_cast<std::int16_t>(column));
-        record.MaxCol = std::max<std::int16_t>(record.MaxCol, static_cast<std::int16_t>(column));
-        record.MinRow = std::min<std::int16_t>(record.MinRow, static_cast<std::int16_t>(row));
-        record.MaxRow = std::max<std::int16_t>(record.MaxRow, static_cast<std::int16_t>(row));
-        return record;
+        AreaRecord& r = session.game.area(area);
+        if (owner >= 0) r.Owner = static_cast<std::int16_t>(owner), r.AreaType = type;
+        session.hexes.at(column, row).Area = static_cast<std::int16_t>(area);
+        session.hexes.at(column, row).ShowUnit = unitCell ? -1 : 0;
+        const auto c = static_cast<std::int16_t>(column), w = static_cast<std::int16_t>(row);
+        r.MinCol = std::min(r.MinCol, c), r.MaxCol = std::max(r.MaxCol, c);
+        r.MinRow = std::min(r.MinRow, w), r.MaxRow = std::max(r.MaxRow, w);
+        return r;
     }
-
-    AreaRecord& Area(int area, std::int16_t owner, std::int16_t type = kLand) {
-        AreaRecord& record = session.game.area(area);
-        record.Owner = owner;
-        record.AreaType = type;
-        return record;
-    }
-
     void Load(std::int16_t size, bool hexagons) {
         session.display.HexSize = size;
         session.display.HexDisplay = hexagons ? -1 : 0;
         LoadMapPicture(session);
     }
-
     const QImage& Board() const { return session.picture.picMap; }
     QRgb At(QPoint p) const { return Board().pixel(p); }
     QRgb Country(int player) const {
@@ -69,11 +52,10 @@ protected:
         const auto o = Outline(column, row);
         return {(o[0].x() + o[1].x()) / 2, o[2].y()};
     }
-    /// The start of the 32-pixel band and the middle line of a cell.
+    /// The start of the 32-pixel band on the middle line of a cell.
     QPoint Band(int column, int row) const {
-        const auto outline = Outline(column, row);
-        return {outline[0].x() + (session.geometry.HexSize - kUnitWidth) / 2,
-                outline[0].y() + session.geometry.CellHeight / 2};
+        return Outline(column, row)[0] +
+               QPoint((session.geometry.HexSize - kUnitWidth) / 2, session.geometry.CellHeight / 2);
     }
     /// The 32 x 16 block of a cell's unit line, or of the label line above it.
     QImage Box(int column, int row, bool label = false) const {

@@ -23,23 +23,19 @@ QImage Expected(QRgb fill, std::initializer_list<Piece> pieces) {
 class CellDrawing : public BoardFixture {};
 
 TEST_F(CellDrawing, CellsAreFilledByTerrainAndOwner) {
-    const QRgb water = ToRgb(session.display.WaterColour);
-    const QRgb noGo = ToRgb(session.display.NoGoColour);
     // Another no-entry value (7) still takes its owner's colour.
-    const struct {
-        std::int16_t type;
-        QRgb fill;
-    } cells[] = {{kLand, Country(2)}, {kWater, water}, {kNoEntry, noGo}, {7, Country(2)}};
-    for (int i = 0; i < 4; ++i) Place(10 + i, 5 + 2 * i, 5, false, 2, cells[i].type);
+    const std::int16_t types[] = {kLand, kWater, kNoEntry, 7};
+    const QRgb fills[] = {Country(2), ToRgb(session.display.WaterColour),
+                          ToRgb(session.display.NoGoColour), Country(2)};
+    for (int i = 0; i < 4; ++i) Place(10 + i, 5 + 2 * i, 5, false, 2, types[i]);
     Load(26, true);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(At(Centre(5 + 2 * i, 5)), cells[i].fill) << i;
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(At(Centre(5 + 2 * i, 5)), fills[i]) << i;
     EXPECT_EQ(At(Centre(20, 5)), Country(0));  // cells of no area: record 0, neutral
 }
 
 TEST_F(CellDrawing, BorderLinesOnlyOnFlaggedSides) {
     Place(10, 5, 5, false, 2);
-    session.hexes.at(5, 5).Border[1] = 1;
-    session.hexes.at(5, 5).Border[2] = 1;
+    session.hexes.at(5, 5).Border[1] = session.hexes.at(5, 5).Border[2] = 1;
     Load(20, true);
     const auto o = Outline(5, 5);
     const QRgb border = ToRgb(session.display.BorderColour);
@@ -53,18 +49,6 @@ TEST_F(CellDrawing, BorderLinesOnlyOnFlaggedSides) {
     // Sides 3..6 are not flagged: the fills of the cells meet.
     EXPECT_NE(At(middle(3, 4)), border);
     EXPECT_NE(At(middle(3, 4) + QPoint(0, -1)), border);
-    EXPECT_EQ(At(middle(4, 5)), Country(2));
-}
-
-TEST_F(CellDrawing, SquareCellsAreSquares) {
-    Place(10, 5, 5, false, 2);
-    Load(30, false);
-    const auto o = Outline(5, 5);
-    EXPECT_EQ(o[2].x(), o[1].x());
-    EXPECT_EQ(At(o[0]), Country(2));
-    EXPECT_EQ(At(o[3] - QPoint(1, 1)), Country(2));
-    EXPECT_EQ(At(o[2] + QPoint(1, 0)), Country(0));
-    EXPECT_EQ(At(o[5] - QPoint(1, 0)), Country(0));
 }
 
 // What the unit line of a cell shows.
@@ -73,8 +57,7 @@ struct UnitCase {
     std::int16_t areaOwner, areaType, unitType, unitOwner;
     const char* command;
     std::int16_t unitDisplay;
-    int boxOwner;                           // whose colour the block shows
-    int cellOwner;                          // the cell's fill around it: a player, or -1 for water
+    int boxOwner, cellOwner;  // whose colour the block shows; the cell's around it (-1: water)
     std::vector<std::array<int, 4>> units;  // picUnit index, x, from, width
 };
 
@@ -83,16 +66,12 @@ class UnitLine : public BoardFixture, public ::testing::WithParamInterface<UnitC
 TEST_P(UnitLine, ShowsTheUnitInItsBox) {
     const UnitCase& c = GetParam();
     AreaRecord& area = Place(10, 5, 5, true, c.areaOwner, c.areaType);
-    area.UnitType = c.unitType;
-    area.UnitOwner = c.unitOwner;
-    area.Command = c.command;
+    area.UnitType = c.unitType, area.UnitOwner = c.unitOwner, area.Command = c.command;
     session.picture.UnitDisplay = c.unitDisplay;
     Load(26, true);
     QImage expected = Expected(Country(c.boxOwner), {});
-    for (const auto& [unit, x, from, width] : c.units) {
-        XorImage(expected, x, 0, StandardArtwork().picUnit[static_cast<std::size_t>(unit)], from,
-                 width);
-    }
+    for (const auto& [unit, x, from, width] : c.units)
+        XorImage(expected, x, 0, StandardArtwork().picUnit[std::size_t(unit)], from, width);
     EXPECT_EQ(Box(5, 5), expected);
     // The box is 32 pixels wide; the cell around it keeps its own fill.
     const QRgb fill = c.cellOwner < 0 ? ToRgb(session.display.WaterColour) : Country(c.cellOwner);
@@ -102,157 +81,108 @@ TEST_P(UnitLine, ShowsTheUnitInItsBox) {
 
 constexpr std::array<int, 4> kWhole(int unit) { return {unit, 0, 0, kUnitWidth}; }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, UnitLine,
-    ::testing::Values(
-        UnitCase{"Guest", 2, kLand, kArmy, 3, "", 0, 3, 2, {kWhole(0)}},
-        UnitCase{"AtHome", 2, kLand, kCorps, 2, "", 0, 2, 2, {kWhole(1)}},
-        UnitCase{"AtSea", 2, kWater, kFleet, 2, "", 0, 2, -1, {kWhole(2)}},
-        UnitCase{"AsSymbol", 2, kLand, kCorps, 2, "", 4, 2, 2, {kWhole(5)}},
-        UnitCase{"BuildArmy", 2, kLand, 0, 0, "AA", 0, 2, 2, {kWhole(0)}},
-        UnitCase{"BuildCorps", 2, kLand, 0, 0, "AC", 0, 2, 2, {kWhole(1)}},
-        UnitCase{"BuildFleet", 2, kLand, 0, 0, "AF", 0, 2, 2, {kWhole(2)}},
-        UnitCase{"BuildSquadron", 2, kLand, 0, 0, "AS", 0, 2, 2, {kWhole(3)}},
-        // Changing units: the left half of the old image, the right half of the new.
-        UnitCase{"Downgrade", 2, kLand, kArmy, 2, "DU", 0, 2, 2, {{0, 0, 0, 16}, {1, 16, 16, 16}}},
-        UnitCase{
-            "Upgrade", 2, kLand, kSquadron, 2, "UU", 0, 2, 2, {{3, 0, 0, 16}, {2, 16, 16, 16}}},
-        UnitCase{"BadValues", 2, kLand, 9, 40, "AX", 4, 2, 2, {}},
-        // Nothing below a squadron: the whole image; an owner out of range is neutral.
-        UnitCase{"NoDowngrade", 99, kLand, kSquadron, 2, "DU", 4, 2, 0, {kWhole(7)}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, UnitLine, ::testing::Values(
+    UnitCase{"Guest", 2, kLand, kArmy, 3, "", 0, 3, 2, {kWhole(0)}},
+    UnitCase{"AtHome", 2, kLand, kCorps, 2, "", 0, 2, 2, {kWhole(1)}},
+    UnitCase{"AtSea", 2, kWater, kFleet, 2, "", 0, 2, -1, {kWhole(2)}},
+    UnitCase{"AsSymbol", 2, kLand, kCorps, 2, "", 4, 2, 2, {kWhole(5)}},
+    UnitCase{"BuildArmy", 2, kLand, 0, 0, "AA", 0, 2, 2, {kWhole(0)}},
+    UnitCase{"BuildSquadron", 2, kLand, 0, 0, "AS", 0, 2, 2, {kWhole(3)}},
+    // Changing units: the left half of the old image, the right half of the new.
+    UnitCase{"Downgrade", 2, kLand, kArmy, 2, "DU", 0, 2, 2, {{0, 0, 0, 16}, {1, 16, 16, 16}}},
+    UnitCase{"Upgrade", 2, kLand, kSquadron, 2, "UU", 0, 2, 2, {{3, 0, 0, 16}, {2, 16, 16, 16}}},
+    // Nothing below a squadron: the whole image; an owner out of range is neutral.
+    UnitCase{"NoDowngrade", 99, kLand, kSquadron, 2, "DU", 4, 2, 0, {kWhole(7)}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(CellDrawing, TheSameImageTwiceRestoresTheBoard) {
     Place(10, 5, 5, false, 2);
     Load(26, true);
     const QImage before = Board();
     QImage& board = session.picture.picMap;
-    for (const QImage& image : StandardArtwork().picUnit) {
-        XorImage(board, 100, 40, image);
+    for (const QPoint at : {QPoint(100, 40), QPoint(-5, -3)}) {  // the second clipped
+        XorImage(board, at.x(), at.y(), StandardArtwork().picUnit[6]);
         EXPECT_NE(Board(), before);
-        XorImage(board, 100, 40, image);
+        XorImage(board, at.x(), at.y(), StandardArtwork().picUnit[6]);
         EXPECT_EQ(Board(), before);
     }
-    XorImage(board, -5, -3, StandardArtwork().picUnit[0]);  // clipped at the edges
-    XorImage(board, -5, -3, StandardArtwork().picUnit[0]);
-    EXPECT_EQ(Board(), before);
 }
 
 TEST_F(CellDrawing, NumbersAndSupplyMarkersTakeTheirPlaces) {
-    const auto& art = StandardArtwork();
-    auto centre = [&](int area, int column, std::int16_t supply, bool unit, bool number) {
-        AreaRecord& record = Place(area, column, 5, true, 2);
-        record.Supply = supply;
-        record.UnitType = unit ? kArmy : 0;
-        record.UnitOwner = unit ? 2 : 0;
+    // No unit: the wide marker in the unit line, 2 for a home. Unit and number: the narrow
+    // marker beside the number. Unit, no number: the wide marker above; 9 is the largest.
+    for (const auto& [area, column, supply, unit, number] :
+         {std::tuple{10, 5, 1, false, false}, {12, 13, 2, true, true}, {173, 17, 9, true, false}}) {
+        AreaRecord& r = Place(area, column, 5, true, 2);
+        r.Supply = static_cast<std::int16_t>(supply), r.HomeFlag = area == 10 ? -1 : 0;
+        r.UnitType = unit ? kArmy : 0, r.UnitOwner = unit ? 2 : 0;
         session.hexes.at(column, 5).ShowSupply = -1;
         session.hexes.at(column, 5).ShowNumber = number ? -1 : 0;
-        return &record;
-    };
-    centre(10, 5, 1, false, false);                 // no unit: the wide marker in the unit line
-    centre(11, 9, 1, false, false)->HomeFlag = -1;  // a home area wears marker 2
-    centre(12, 13, 2, true, true);   // unit and number: the narrow marker beside the number
-    centre(13, 17, 9, true, false);  // unit, no number: the wide marker above; 9 is the largest
-    centre(7, 21, 0, false, true);   // numbers are centred in the first 24 pixels
-    centre(173, 25, 0, false, true);
+    }
     Load(26, true);
+    const auto& art = StandardArtwork();
     const QRgb fill = Country(2);
     EXPECT_EQ(Box(5, 5, true), Expected(fill, {}));
-    EXPECT_EQ(Box(5, 5), Expected(fill, {{&art.picSupplyWide[0], 0}}));
-    EXPECT_EQ(Box(9, 5), Expected(fill, {{&art.picSupplyWide[2], 0}}));
+    EXPECT_EQ(Box(5, 5), Expected(fill, {{&art.picSupplyWide[2], 0}}));
     EXPECT_EQ(Box(13, 5, true), Expected(fill, {{&art.picDigit[1], 4},
                                                 {&art.picDigit[2], 12},
                                                 {&art.picSupplyNarrow[1], 24}}));
     EXPECT_EQ(Box(17, 5, true), Expected(fill, {{&art.picSupplyWide[2], 0}}));
     EXPECT_EQ(Box(17, 5), Expected(fill, {{&art.picUnit[0], 0}}));
-    EXPECT_EQ(Box(21, 5, true), Expected(fill, {{&art.picDigit[7], 8}}));
-    EXPECT_EQ(
-        Box(25, 5, true),
-        Expected(fill, {{&art.picDigit[1], 0}, {&art.picDigit[7], 8}, {&art.picDigit[3], 16}}));
 }
 
 struct SizeCase {
     std::int16_t size;
-    bool hexagons, units, labels;
+    bool hexagons;
+    int shown;  // 0: nothing; 1: the unit on the middle line; 2: unit and label lines
 };
 
 class SizeClasses : public BoardFixture, public ::testing::WithParamInterface<SizeCase> {};
 
 TEST_P(SizeClasses, DecideWhatACellShows) {
-    const SizeCase& c = GetParam();
     // The cells around belong to the same area, so only what is drawn stands out.
-    for (int column = 3; column <= 7; ++column) {
+    for (int column = 3; column <= 7; ++column)
         for (int row = 3; row <= 7; ++row) Place(10, column, row);
-    }
     AreaRecord& area = Place(10, 5, 5, true, 2);
-    area.UnitType = kArmy;
-    area.UnitOwner = 2;
-    area.Supply = 1;
-    session.hexes.at(5, 5).ShowNumber = -1;
-    session.hexes.at(5, 5).ShowSupply = -1;
-    Load(c.size, c.hexagons);
+    area.UnitType = kArmy, area.UnitOwner = 2, area.Supply = 1;
+    session.hexes.at(5, 5).ShowNumber = session.hexes.at(5, 5).ShowSupply = -1;
+    Load(GetParam().size, GetParam().hexagons);
     const auto o = Outline(5, 5);
-    const int middle = o[2].y();
-    auto anythingBut = [&](int top, int bottom) {
-        for (int y = top; y < bottom; ++y) {
-            for (int x = o[5].x() + 1; x < o[2].x(); ++x) {
+    auto drawn = [&](int top, int bottom) {
+        for (int y = o[2].y() + top; y < o[2].y() + bottom; ++y)
+            for (int x = o[5].x() + 1; x < o[2].x(); ++x)
                 if (At({x, y}) != Country(2)) return true;
-            }
-        }
         return false;
     };
-    if (c.units && !c.labels) {
-        // Small cells: the unit centred on the middle line.
-        EXPECT_TRUE(anythingBut(middle - 8, middle + 8));
-        EXPECT_FALSE(anythingBut(o[0].y() + 1, middle - 8));
-        EXPECT_FALSE(anythingBut(middle + 8, o[3].y()));
-    } else {
-        EXPECT_EQ(anythingBut(middle, middle + 16), c.units);
-        EXPECT_EQ(anythingBut(middle - 16, middle), c.labels);
-    }
+    const int shown = GetParam().shown;
+    EXPECT_EQ(drawn(shown == 1 ? -8 : 0, shown == 1 ? 8 : 16), shown > 0);  // the unit line
+    EXPECT_EQ(drawn(-16, shown == 1 ? -8 : 0), shown == 2);                 // the label line
+    EXPECT_EQ(drawn(8, o[3].y() - o[2].y()), shown == 2);  // below a centred unit: nothing
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, SizeClasses,
-    ::testing::Values(SizeCase{20, true, false, false}, SizeCase{21, true, false, false},
-                      SizeCase{22, true, true, false}, SizeCase{25, true, true, false},
-                      SizeCase{26, true, true, true}, SizeCase{30, true, true, true},
-                      SizeCase{33, false, false, false}, SizeCase{34, false, true, true}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Sizes, SizeClasses, ::testing::Values(
+    SizeCase{21, true, 0}, SizeCase{22, true, 1}, SizeCase{25, true, 1}, SizeCase{26, true, 2},
+    SizeCase{33, false, 0}, SizeCase{34, false, 2}));
+// clang-format on
 
 TEST_F(CellDrawing, TheWholeBoardOrOneArea) {
-    // Nothing is drawn before the picture is loaded.
-    RedrawArea(session, 10);
-    DrawCell(session, 1, 1, 0, 0);
-    RedrawWholeMap(session);
-    EXPECT_TRUE(Board().isNull());
-    EXPECT_TRUE(port.busyCalls.empty());
-
-    Place(10, 5, 5);
-    Place(10, 5, 6, false, 2);
+    Place(10, 5, 5, false, 2);
     Place(11, 6, 5, false, 2);
     Place(12, 1, 5, false, 3);
-    Place(13, 70, 5, false, 4);
     Load(26, true);
-    EXPECT_EQ(port.busyCalls, (std::vector<bool>{true, false}));
-    const int width = session.geometry.MapWidth();
-    EXPECT_EQ(Board().size(), QSize(width, session.geometry.MapPixelHeight()));
     // The half row above the first row of a shifted column stays white.
     EXPECT_EQ(At(QPoint(Outline(2, 1)[0].x() + 4, 1)), 0xFFFFFFFFu);
     // The west corners of column 1 show at the east edge.
-    const auto o = Outline(1, 5);
-    EXPECT_LT(o[5].x(), 0);
-    EXPECT_EQ(At(QPoint(width - 2, o[5].y())), Country(3));
-    EXPECT_EQ(At(QPoint(width + o[5].x() + 2, o[5].y())), Country(3));
-
-    Area(10, 4);
-    Area(11, 4);
+    EXPECT_EQ(At(QPoint(session.geometry.MapWidth() - 2, Outline(1, 5)[5].y())), Country(3));
+    session.game.area(10).Owner = session.game.area(11).Owner = 4;
     RedrawArea(session, 10);
     EXPECT_EQ(At(Centre(5, 5)), Country(4));
-    EXPECT_EQ(At(Centre(5, 6)), Country(4));
     EXPECT_EQ(At(Centre(6, 5)), Country(2));
-    RedrawArea(session, 0);  // not an area: nothing
-    RedrawArea(session, 300);
-    EXPECT_EQ(port.busyCalls.size(), 2u);  // no busy pointer for one area
+    // A busy pointer while the whole board is drawn, but not for one area.
+    EXPECT_EQ(port.busyCalls, (std::vector<bool>{true, false}));
 }
 
 }  // namespace

@@ -17,47 +17,29 @@ Geometry Built(std::int16_t size, std::int16_t hexDisplay) {
 
 TEST(GeometryTest, HexModeAtTheDefaultSize) {
     const Geometry g = Built(26, -1);
-    EXPECT_EQ(g.CellHeight, 46);  // 2 x (Int(22.516) + 1)
-    EXPECT_EQ(g.MapWidth(), 2730);
-    EXPECT_DOUBLE_EQ(g.MapHeight(), 31 * 46 + 23);
-    const auto& c1 = g.column(1);
-    EXPECT_EQ(std::tie(c1.LeftPoint, c1.LeftTop, c1.RightTop, c1.RightPoint),
-              std::make_tuple(-13, 0, 26, 39));
-    EXPECT_EQ(g.column(70).LeftTop, 69 * 39);
-    const auto& r2 = g.row(2);
-    EXPECT_EQ(std::tie(r2.Top, r2.Middle, r2.Bottom), std::make_tuple(46, 69, 92));
-    EXPECT_EQ(std::tie(r2.ShiftedTop, r2.ShiftedMiddle, r2.ShiftedBottom),
-              std::make_tuple(69, 92, 115));
+    // 2 x (Int(22.516) + 1) high; columns 39 apart.
+    EXPECT_EQ(std::make_tuple(g.CellHeight, g.MapPixelHeight(), g.column(70).LeftTop,
+                              g.column(1).LeftPoint),
+              std::make_tuple(46, 31 * 46 + 23, 69 * 39, -13));
     // A shifted cell drawn at an offset.
     EXPECT_EQ(CellOutline(g, 2, 1, 100, 10),
               (std::array<QPoint, 6>{QPoint(139, 33), QPoint(165, 33), QPoint(178, 56),
                                      QPoint(165, 79), QPoint(139, 79), QPoint(126, 56)}));
 }
 
-TEST(GeometryTest, OddHexSizeRoundsHalvesToEven) {
-    const Geometry g = Built(7, -1);
-    EXPECT_EQ(g.CellHeight, 14);  // 2 x (Int(6.062) + 1)
-    EXPECT_EQ(g.MapWidth(), 735);
+TEST(GeometryTest, OddHexSizeRoundsHalvesToEvenAndSquaresArePlain) {
+    Geometry g = Built(7, -1);
     // x0 = (c - 1) x 10.5: column 2 starts at 10.5 -> 10, column 4 at 31.5 -> 32.
-    EXPECT_EQ(g.column(2).LeftTop, 10);
-    EXPECT_EQ(g.column(4).LeftTop, 32);
-    EXPECT_EQ(g.column(2).RightPoint, 20);  // 10 + 10.5 = 20.5 -> 20
-    EXPECT_EQ(g.column(4).RightPoint, 42);  // 32 + 10.5 = 42.5 -> 42
-    EXPECT_EQ(g.column(1).LeftPoint, -4);   // -3.5 -> -4
-    EXPECT_EQ(g.column(2).LeftPoint, 6);    // 6.5 -> 6
-}
-
-TEST(GeometryTest, SquareModeIsPlainSquares) {
-    const Geometry g = Built(9, 0);
-    EXPECT_EQ(g.CellHeight, 9);
-    EXPECT_EQ(g.MapWidth(), 630);
-    EXPECT_DOUBLE_EQ(g.MapHeight(), 283.5);
-    EXPECT_EQ(g.MapPixelHeight(), 284);
-    EXPECT_EQ(g.column(3).LeftPoint, g.column(3).LeftTop);
-    EXPECT_EQ(g.column(3).RightPoint, g.column(3).RightTop);
-    const auto& r1 = g.row(1);
-    EXPECT_EQ(std::tie(r1.ShiftedTop, r1.ShiftedMiddle, r1.ShiftedBottom),
-              std::make_tuple(4, 8, 13));  // 9 \ 2
+    EXPECT_EQ(std::make_tuple(g.CellHeight, g.MapWidth(), g.column(2).LeftTop, g.column(4).LeftTop,
+                              g.column(2).RightPoint, g.column(4).RightPoint, g.column(1).LeftPoint,
+                              g.column(2).LeftPoint),
+              std::make_tuple(14, 735, 10, 32, 20, 42, -4, 6));
+    g = Built(9, 0);
+    EXPECT_EQ(std::make_tuple(g.CellHeight, g.MapWidth(), g.MapPixelHeight()),
+              std::make_tuple(9, 630, 284));
+    EXPECT_EQ(CellOutline(g, 2, 1),  // 9 \ 2 down
+              (std::array<QPoint, 6>{QPoint(9, 4), QPoint(18, 4), QPoint(18, 8), QPoint(18, 13),
+                                     QPoint(9, 13), QPoint(9, 8)}));
 }
 
 // Every side of every cell leads to a cell whose opposite side leads back, and
@@ -91,14 +73,11 @@ TEST(GeometryTest, NeighboursAreMutualAndShareTheirSide) {
 }
 
 TEST(GeometryTest, NoNeighbourBeyondTheNorthAndSouthEdges) {
-    EXPECT_FALSE(NeighbourCell(5, 1, 1));
-    EXPECT_FALSE(NeighbourCell(5, 1, 2));  // odd column: upper sides reach row 0
-    EXPECT_FALSE(NeighbourCell(5, 1, 6));
-    EXPECT_TRUE(NeighbourCell(6, 1, 2));  // a shifted column reaches row 1
-    EXPECT_FALSE(NeighbourCell(6, 31, 3));
-    EXPECT_FALSE(NeighbourCell(6, 31, 4));
-    EXPECT_FALSE(NeighbourCell(0, 5, 1));
-    EXPECT_FALSE(NeighbourCell(5, 5, 7));
+    // Odd columns' upper sides reach row 0; a shifted column's reach row 1.
+    for (const auto [c, r, side] :
+         {std::array{5, 1, 1}, {5, 1, 2}, {5, 1, 6}, {6, 31, 3}, {6, 31, 4}, {0, 5, 1}, {5, 5, 7}})
+        EXPECT_FALSE(NeighbourCell(c, r, side)) << c << "," << r << " side " << side;
+    EXPECT_EQ(NeighbourCell(6, 1, 2), (HexPosition{7, 1}));
     EXPECT_EQ(NeighbourCell(70, 4, 2), (HexPosition{1, 4}));
     EXPECT_EQ(NeighbourCell(1, 4, 6), (HexPosition{70, 3}));
 }

@@ -18,21 +18,17 @@ TEST_P(LeadingNumberTest, ReadsTheLeadingNumber) {
     EXPECT_EQ(LeadingNumber(QString::fromLatin1(GetParam().text)), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, LeadingNumberTest,
-    ::testing::Values(
-        NumberCase{"13", 13}, NumberCase{"-40", -40}, NumberCase{"  7", 7}, NumberCase{"+5", 5},
-        NumberCase{"13.5", 13.5}, NumberCase{"12abc", 12}, NumberCase{"1E2", 100},
-        NumberCase{"2d1", 20}, NumberCase{"3e", 3}, NumberCase{"4e+", 4}, NumberCase{"", 0},
-        NumberCase{"abc", 0}, NumberCase{"-", 0}, NumberCase{".", 0}, NumberCase{"--3", 0},
-        // Hexadecimal: four digits without "&" are 16 bits, sign-extended.
-        NumberCase{"&HFFFF", -1}, NumberCase{"&HFFFF&", 65535}, NumberCase{"&hff", 255},
-        NumberCase{"&H8000", -32768}, NumberCase{"&H7FFF", 32767}, NumberCase{"&H808080", 0x808080},
-        NumberCase{"&H0FFFF", 65535}, NumberCase{"&HFFFFFFFF", -1}, NumberCase{"&HFFFFFFFF&", -1},
-        NumberCase{"&H80000000&", -2147483648.0}, NumberCase{"&H", 0}, NumberCase{"&HFFG", 255},
-        NumberCase{"&H12 34", 0x12}, NumberCase{"16711680", 16711680},
-        NumberCase{"&H100000000", std::nullopt}, NumberCase{"1e999", std::nullopt},
-        NumberCase{"&HFFFFFFFFFFFFFFFFFFFF&", std::nullopt}));
+using N = NumberCase;
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Texts, LeadingNumberTest, ::testing::Values(
+    N{"-40", -40}, N{"  +7", 7}, N{"13.5", 13.5}, N{"12abc", 12}, N{"1E2", 100}, N{"2d1", 20},
+    N{"4e+", 4}, N{"", 0}, N{"--3", 0}, N{"1e999", std::nullopt},
+    // Hexadecimal: four digits without "&" are 16 bits, sign-extended.
+    N{"&HFFFF", -1}, N{"&HFFFF&", 65535}, N{"&hff", 255}, N{"&H8000", -32768}, N{"&H7FFF", 32767},
+    N{"&H808080", 0x808080}, N{"&H0FFFF", 65535}, N{"&HFFFFFFFF", -1}, N{"&HFFFFFFFF&", -1},
+    N{"&H80000000&", -2147483648.0}, N{"&H", 0}, N{"&HFFG", 255}, N{"&H12 34", 0x12},
+    N{"&H100000000", std::nullopt}, N{"&HFFFFFFFFFFFFFFFFFFFF&", std::nullopt}));
+// clang-format on
 
 }  // namespace
 }  // namespace qm

@@ -31,8 +31,7 @@ TEST(RefreshDisplayTest, AreaRowsShowOwnersTerrainUnitsAndOrders) {
     RefreshDisplay(session);
     EXPECT_EQ(port.gridRows.at(GridId::Area), 274);
     const auto cell = [&](int row, int column) { return port.cell(GridId::Area, row, column); };
-    const QStringList row7 = {"7",    "Saxon March", "****", "coast", "2",
-                              "FRNC", "squadron",    "SA",   "12",    "2"};
+    const QStringList row7 = QString("7|Saxon March|****|coast|2|FRNC|squadron|SA|12|2").split('|');
     for (int column = 0; column < kAreaColumnCount; ++column)
         EXPECT_EQ(cell(7, column), row7[column]) << column;
     EXPECT_EQ(cell(8, kColOwner), "FRNC");
@@ -40,11 +39,9 @@ TEST(RefreshDisplayTest, AreaRowsShowOwnersTerrainUnitsAndOrders) {
     EXPECT_EQ(cell(10, kColUnitOwner), "****");
     EXPECT_EQ(cell(11, kColType), "no-entry");
     // Cells with nothing to show are left alone.
-    for (const auto& [row, column] : {std::pair{9, kColOwner},
-                                      {10, kColUnitType},
-                                      {8, kColSupply},
-                                      {8, kColCommand},
-                                      {8, kColParm1}})
+    const std::pair<int, int> untouched[] = {
+        {9, kColOwner}, {10, kColUnitType}, {8, kColSupply}, {8, kColCommand}, {8, kColParm1}};
+    for (const auto& [row, column] : untouched)
         EXPECT_EQ(cell(row, column), "<unset>") << row << ' ' << column;
 }
 

@@ -39,26 +39,21 @@ TEST(TotalsTest, CountsAreasSupplyUpkeepAndBuildsInOwnedAreas) {
     EXPECT_EQ(t.FreeSupply, 6 - 2 - 2 - 1 - 1 - 2 - 1);
 }
 
-struct UnitOrderCase {
-    int unitType;
-    const char* command;
-    int freeSupply;
-};
-
-class TotalsUnitOrder : public ::testing::TestWithParam<UnitOrderCase> {};
+class TotalsUnitOrder : public ::testing::TestWithParam<std::tuple<int, const char*, int>> {};
 
 TEST_P(TotalsUnitOrder, ChargesTheOrderOnTheUnit) {
     GameState game = Game();
-    game.area(1) = MakeArea(2, kLand, 10, GetParam().unitType, 2, GetParam().command);
-    EXPECT_EQ(ComputeTotals(game).FreeSupply, GetParam().freeSupply);
+    const auto [unitType, command, freeSupply] = GetParam();
+    game.area(1) = MakeArea(2, kLand, 10, unitType, 2, command);
+    EXPECT_EQ(ComputeTotals(game).FreeSupply, freeSupply);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, TotalsUnitOrder,
-    ::testing::Values(UnitOrderCase{kArmy, "RU", 10}, UnitOrderCase{kSquadron, "RU", 10},
-                      UnitOrderCase{kArmy, "DU", 9}, UnitOrderCase{kFleet, "DU", 9},
-                      UnitOrderCase{kCorps, "UU", 8}, UnitOrderCase{kSquadron, "UU", 8},
-                      UnitOrderCase{kArmy, "MO", 8}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, TotalsUnitOrder, ::testing::Values(
+    std::tuple{kArmy, "RU", 10}, std::tuple{kSquadron, "RU", 10}, std::tuple{kArmy, "DU", 9},
+    std::tuple{kFleet, "DU", 9}, std::tuple{kCorps, "UU", 8}, std::tuple{kSquadron, "UU", 8},
+    std::tuple{kArmy, "MO", 8}));
+// clang-format on
 
 }  // namespace
 }  // namespace qm

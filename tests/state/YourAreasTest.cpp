@@ -21,30 +21,26 @@ GameState Game() {
     return game;
 }
 
-struct LineCase {
-    int area;
-    AreaRecord record;
-    const char* line;
-};
-
+using LineCase = std::tuple<int, AreaRecord, const char*>;
 class YourAreaLineTest : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(YourAreaLineTest, FormatsTheLine) {
     GameState game = Game();
-    game.area(GetParam().area) = GetParam().record;
-    EXPECT_EQ(YourAreaLine(game, GetParam().area), GetParam().line);
+    const auto& [area, record, line] = GetParam();
+    game.area(area) = record;
+    EXPECT_EQ(YourAreaLine(game, area), line);
 }
 
 // Numbers take three places; parameters of zero or less are left out; long names stay whole.
-INSTANTIATE_TEST_SUITE_P(
-    Lines, YourAreaLineTest,
-    ::testing::Values(LineCase{7, MakeArea(1, kLand, 0, kArmy, 1, "MO", 12), "  7 GRMN A MO  12"},
-                      LineCase{105, MakeArea(2, kLand, 0, kCorps, 1), "105   IT C  "},
-                      LineCase{44, MakeArea(3, kCoast, 0, kFleet, 1, "SA", 130, 2),
-                               " 44 AUSTRIA F SA 130  2"},
-                      LineCase{3, MakeArea(1, kLand, 0), "  3 GRMN  "},
-                      LineCase{9, MakeArea(1, kLand, 2, kNoUnit, 0, "AA"), "  9 GRMN AA "},
-                      LineCase{5, MakeArea(1, kLand, 0, kNoUnit, 0, "SA", 0, -1), "  5 GRMN SA "}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Lines, YourAreaLineTest, ::testing::Values(
+    std::tuple{7, MakeArea(1, kLand, 0, kArmy, 1, "MO", 12), "  7 GRMN A MO  12"},
+    std::tuple{105, MakeArea(2, kLand, 0, kCorps, 1), "105   IT C  "},
+    std::tuple{44, MakeArea(3, kCoast, 0, kFleet, 1, "SA", 130, 2), " 44 AUSTRIA F SA 130  2"},
+    std::tuple{3, MakeArea(1, kLand, 0), "  3 GRMN  "},
+    std::tuple{9, MakeArea(1, kLand, 2, kNoUnit, 0, "AA"), "  9 GRMN AA "},
+    std::tuple{5, MakeArea(1, kLand, 0, kNoUnit, 0, "SA", 0, -1), "  5 GRMN SA "}));
+// clang-format on
 
 TEST(YourAreasTest, ListsOwnedAreasAndOwnUnitsInAscendingOrder) {
     GameState game = Game();

@@ -33,7 +33,7 @@ public:
     void ViewChanged() override { ++viewChanges; }
     std::int16_t AskSupportedPlayer() override {
         ++questions;
-        if (answers.empty()) return fallbackAnswer;
+        if (answers.empty()) return 0;
         const std::int16_t answer = answers.front();
         answers.pop_front();
         return answer;
@@ -53,8 +53,7 @@ public:
     std::vector<bool> busyCalls;
     int viewChanges = 0;
     int questions = 0;
-    std::deque<std::int16_t> answers;  // answers of AskSupportedPlayer, in order
-    std::int16_t fallbackAnswer = 0;
+    std::deque<std::int16_t> answers;  // answers of AskSupportedPlayer, in order; then 0
 };
 
 }  // namespace qm::test

@@ -16,33 +16,26 @@ struct ReportArea {
 struct ReportText {
     QStringList preamble = {"\"Zez game master\"", "Turn report"};
     QString gameCode = "QM012";
-    QString currentPlayer = "3";
-    QString ident = "\"Player three, 12 Rue de Paris\"";
     QString year = "1881";
     QString turn = "2";
     QString playerCount = "4";
     // ShortName, PlayerName, relations for players 0..playerCount.
     std::vector<QStringList> players = {
-        {"NEUT", "Neutral", "NNNNN"},
-        {"GRMN", "Germany", "NAWNN"},
-        {"FRNC", "France", "AAWNN"},
-        {"ENGL", "England", "WWANN"},
-        {"LAST", "Observer", "XXXXX"},
+        {"NEUT", "Neutral", "NNNNN"}, {"GRMN", "Germany", "NAWNN"},  {"FRNC", "France", "AAWNN"},
+        {"ENGL", "England", "WWANN"}, {"LAST", "Observer", "XXXXX"},
     };
-    QString areaCount;  // empty: the number of areas below
     std::vector<ReportArea> areas = {{5, 3, 3, 1}, {12, 2, 3, 2}, {60, 3, 3, 3}, {7, 1, 0, 0}};
-    QString trailer = "END OF REPORT";
 
     QByteArray Build() const {
         QStringList lines = preamble;
-        lines << gameCode + ',' + currentPlayer + ',' + ident;
+        lines << gameCode + ",3,\"Player three, 12 Rue de Paris\"";
         lines << year + ',' + turn;
         lines << "\"Players\"," + playerCount;
         for (const QStringList& p : players) lines << p.join(',');
-        lines << "Number of Areas =," + (areaCount.isEmpty() ? QString::number(areas.size()) : areaCount);
+        lines << "Number of Areas =," + QString::number(areas.size());
         for (const ReportArea& a : areas)
-            lines << QString("%1,%2,%3,%4").arg(a.area).arg(a.owner).arg(a.unitOwner).arg(a.unitType);
-        lines << trailer;
+            lines << QString::asprintf("%d,%d,%d,%d", a.area, a.owner, a.unitOwner, a.unitType);
+        lines << "END OF REPORT";
         return (lines.join("\r\n") + "\r\n").toLatin1();
     }
 };

@@ -5,7 +5,6 @@
 
 #include <QImage>
 #include <QProcess>
-#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -28,33 +27,19 @@ QByteArray ReadFile(const QString& path) {
 
 TEST(GeneratorsTest, MakeWorldAndMakeSampleReproduceTheShippedFiles) {
     TempFolder out;
+    auto same = [&](const QString& name, const QString& shipped) {
+        return ReadFile(out.path() + name) == ReadFile(QStringLiteral(ZEZ_DATA_DIR "/") + shipped);
+    };
     ASSERT_EQ(RunTool("make_world", {out.path()}), 0);
-    for (const char* name : {"map-area.dat", "map-hex.dat"}) {
-        EXPECT_TRUE(ReadFile(out.path() + name) ==
-                    ReadFile(QStringLiteral(ZEZ_DATA_DIR "/") + name))
-            << name << " differs from data/";
-    }
+    for (const char* name : {"map-area.dat", "map-hex.dat"}) EXPECT_TRUE(same(name, name)) << name;
     ASSERT_EQ(RunTool("make_sample", {QStringLiteral(ZEZ_DATA_DIR), out.path()}), 0);
     for (const char* turn : {"1880-1", "1882-3"}) {
         EXPECT_EQ(QDir(out.path() + turn).entryList(QDir::Files).size(), 7);  // nothing more
         for (int player = 1; player <= 7; ++player) {
             const QString name = QStringLiteral("%1/plyrdata.%2").arg(turn).arg(player);
-            EXPECT_TRUE(ReadFile(out.path() + name) ==
-                        ReadFile(QStringLiteral(ZEZ_DATA_DIR "/sample/") + name))
-                << name.toStdString() << " differs from data/sample";
+            EXPECT_TRUE(same(name, "sample/" + name)) << name.toStdString();
         }
     }
-}
-
-TEST(GeneratorsTest, ToolsRefuseWhatTheyCannotReadOrWrite) {
-    TempFolder out;
-    const QString file = out.Write("file", "not a folder");
-    EXPECT_NE(RunTool("make_world", {file}), 0);
-    EXPECT_NE(RunTool("make_world", {}), 0);
-    EXPECT_NE(RunTool("make_sample", {out.path(), out.path()}), 0);  // no map there
-    EXPECT_NE(RunTool("make_sample", {QStringLiteral(ZEZ_DATA_DIR), file}), 0);
-    EXPECT_NE(RunTool("render_map", {"--report", out.path() + "none", out.path() + "x.png"}), 0);
-    EXPECT_FALSE(out.Exists("x.png"));
 }
 
 TEST(RenderMapTest, DrawsTheSampleGameInEitherShape) {
@@ -68,10 +53,7 @@ TEST(RenderMapTest, DrawsTheSampleGameInEitherShape) {
               0);
     const QImage square(out.path() + "square.png");
     EXPECT_EQ(square.size(), QSize(300, 200));
-    QSet<QRgb> colours;  // drawn, not blank: fills, borders, labels
-    for (int y = 0; y < square.height(); ++y)
-        for (int x = 0; x < square.width(); ++x) colours.insert(square.pixel(x, y));
-    EXPECT_GT(colours.size(), 3);
+    EXPECT_FALSE(square.allGray());  // drawn, not blank
 }
 
 }  // namespace

@@ -5,14 +5,15 @@
 #include "support/FakePort.h"
 #include "support/ReportText.h"
 #include "support/TempFiles.h"
-#include "ui/HandMap.h"
 #include "ui/Program.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QStringList>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -36,16 +37,32 @@ protected:
         program->port.SetSupportQuestion([] { return std::int16_t{0}; });
     }
 
-    /// Shows the main window and runs its start-up with the given command line.
     void Start(const QString& commandLine, const QString& programDir) {
         mainWindow().show();
         mainWindow().Startup(programDir, commandLine);
     }
 
-    /// Writes the hand-made map into the program folder.
-    QString HandMapDir(int playerCount = 4) {
-        programFolder.Write("map-area.dat", HandMapAreaFile(playerCount));
-        programFolder.Write("map-hex.dat", HandMapHexFile());
+    /// A hand-made map: area k is a run of eight cells down the columns, its first
+    /// cell carrying the marks, and touches k - 1 and k + 1 only. Supply 2 on
+    /// every fifth area, coasts on every third, water on every seventh.
+    QString HandMapDir() {
+        QStringList areas, hexes;
+        for (int area = 1; area <= 273; ++area) {
+            const int type = area % 7 == 0 ? 3 : area % 3 == 0 ? 2 : 1;
+            areas << QString::asprintf("%d,%d,%d,%d,0,0,0,0,0,0,0,0,0,0,0,0,Area_%d", type,
+                                       area % 5 == 0 && type != 3 ? 2 : 0, area > 1 ? area - 1 : 0,
+                                       area < 272 ? area + 1 : 0, area);
+        }
+        for (int player = 1; player <= 3; ++player)
+            areas << QString::asprintf("%d,\"Home %d\"", player * 10, player);
+        for (int cell = 0; cell < 70 * 31; ++cell) {
+            const char* flag = cell % 8 == 0 ? "-1" : "0";
+            hexes << QString::asprintf("%d,%d,%d,1,0,0,1,0,0,%s,%s,%s", cell / 31 + 1,
+                                       cell % 31 + 1, std::min(cell / 8 + 1, 272), flag, flag,
+                                       flag);
+        }
+        programFolder.Write("map-area.dat", (areas.join("\r\n") + "\r\n").toLatin1());
+        programFolder.Write("map-hex.dat", (hexes.join("\r\n") + "\r\n").toLatin1());
         return programFolder.path();
     }
 

@@ -1,5 +1,8 @@
-#include "ui/WindowsFixture.h"
+#include "ui/WindowsPort.h"
 
+#include <gtest/gtest.h>
+
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -7,55 +10,32 @@
 namespace qm {
 namespace {
 
-struct BoxCase {
-    MessageIcon icon;
-    QMessageBox::Icon shown;
-};
-
+using BoxCase = std::pair<MessageIcon, QMessageBox::Icon>;
 class MessageBoxTest : public ::testing::TestWithParam<BoxCase> {};
 
 TEST_P(MessageBoxTest, CaptionIsWinQmWithOneOkButtonAndTheKindsIcon) {
-    QString title, text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    qsizetype buttons = -1;
+    bool shown = false;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) return;
-        title = box->windowTitle();
-        text = box->text();
-        icon = box->icon();
-        buttons = box->buttons().size();
+        shown = true;
+        EXPECT_EQ(box->windowTitle(), "WIN-QM");
+        EXPECT_EQ(box->text(), "Area  7 not owned by you");
+        EXPECT_EQ(box->icon(), GetParam().second);
+        EXPECT_EQ(box->buttons().size(), 1);
         box->button(QMessageBox::Ok)->click();
     });
-    WindowsPort::ShowMessageBox(QStringLiteral("Area  7 not owned by you"), GetParam().icon);
-    EXPECT_EQ(title, "WIN-QM");
-    EXPECT_EQ(text, "Area  7 not owned by you");
-    EXPECT_EQ(icon, GetParam().shown);
-    EXPECT_EQ(buttons, 1);
+    WindowsPort::ShowMessageBox(QStringLiteral("Area  7 not owned by you"), GetParam().first);
+    EXPECT_TRUE(shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, MessageBoxTest,
-                         ::testing::Values(BoxCase{MessageIcon::None, QMessageBox::NoIcon},
-                                           BoxCase{MessageIcon::Stop, QMessageBox::Critical},
-                                           BoxCase{MessageIcon::Exclamation, QMessageBox::Warning},
-                                           BoxCase{MessageIcon::Information,
-                                                   QMessageBox::Information}));
-
-class WindowsPortTest : public test::WindowsFixture {};
-
-TEST_F(WindowsPortTest, BusyPointerIsBalanced) {
-    WindowPort& port = program->port;
-    port.SetBusy(true);
-    port.SetBusy(true);
-    ASSERT_NE(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    port.SetBusy(false);
-    port.SetBusy(false);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-
-    Start(WriteReport(), HandMapDir());  // a whole start-up leaves the pointer as it was
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Kinds, MessageBoxTest, ::testing::Values(
+    BoxCase{MessageIcon::None, QMessageBox::NoIcon},
+    BoxCase{MessageIcon::Stop, QMessageBox::Critical},
+    BoxCase{MessageIcon::Exclamation, QMessageBox::Warning},
+    BoxCase{MessageIcon::Information, QMessageBox::Information}));
+// clang-format on
 
 }  // namespace
 }  // namespace qm
