@@ -89,6 +89,18 @@ TEST_F(MapDataFilesTest, LoadsAreasHomesAndBoardFromAnyFolderInAnyCase) {
               std::make_tuple(-1, 0, 999, 0));
 }
 
+TEST_F(MapDataFilesTest, OneOrNoPlayersReadNoHomeSectionWhateverFollows) {
+    QStringList lines = AreaLines().mid(0, kLastArea);
+    lines << "not,a home,section";
+    WriteFiles(Join(lines), HexDataText(SampleGrid()));
+    for (std::int16_t count : {1, 0}) {
+        session.game.PlayerCount = count;
+        ASSERT_TRUE(Load()) << count;
+        EXPECT_TRUE(port.messages.empty());
+        EXPECT_EQ(session.game.area(20).HomeFlag, 0);
+    }
+}
+
 TEST_F(MapDataFilesTest, SavedBoardIsExactTextAndLoadsBack) {
     HexGrid grid = SampleGrid();
     grid.at(5, 12) = HexCell{};

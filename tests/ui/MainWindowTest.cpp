@@ -1,9 +1,12 @@
 #include "ui/WindowsFixture.h"
 
+#include "map/DisplaySettingsFile.h"
+
 #include "ui/AreaGridModel.h"
 #include "ui/frmMap.h"
 #include "ui/frmSummary.h"
 
+#include <QFile>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -24,6 +27,19 @@ TEST_F(MainWindowTest, EntriesOfLaterWindowsStayOffAndShortcutsSitBesideMnemonic
     program->port.EnableMenu(MenuCommand::VictoryConditions, true);
     EXPECT_FALSE(Menu("mnuVictoryConditions")->isEnabled());
     EXPECT_EQ(Menu("mnuSave")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+}
+
+TEST_F(MainWindowTest, ExitSavesTheDisplaySettingsClosingOtherwiseDoesNot) {
+    const QString path = DefaultSettingsPath();
+    QFile::remove(path);
+    Start(QString(), HandMapDir());
+    session().display.BorderColour = 0x123456;
+    mainWindow().close();
+    EXPECT_FALSE(QFile::exists(path));
+    Menu("mnuExit")->trigger();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("Borders=&H123456&"));
 }
 
 TEST_F(MainWindowTest, InvalidFileKeepsOpenOnWithoutAMapSoTheRightFileCanFollow) {
