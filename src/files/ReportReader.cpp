@@ -34,10 +34,10 @@ ReadResult ParseReport(ItemReader& in, GameState& game) {
     const auto ident = in.Text();
     const auto year = in.Number();
     const auto turn = in.Number();
-    const auto label = in.Text();
+    in.Text();  // the label before the player count
     const auto count = in.Number();
-    if (!count || !InRange(*current, 0, kLastPlayer) || !InRange(*turn, 1, 4) ||
-        !InRange(*count, 0, kLastPlayer))
+    if (!count || !IsPlayerNumber(*current) || !InRange(*turn, 1, 4) ||
+        !IsPlayerNumber(*count))
         return ReadResult::Invalid;
     game.CurrentPlayer = *current;
     game.PlayerIdent = *ident;
@@ -45,7 +45,6 @@ ReadResult ParseReport(ItemReader& in, GameState& game) {
     game.TurnOfYear = *turn;
     game.PlayerCount = *count;
     if (game.TurnNumber() < INT16_MIN || game.TurnNumber() > INT16_MAX) return ReadResult::Invalid;
-    (void)label;
 
     for (int p = 0; p <= game.PlayerCount; ++p) {
         const auto shortName = in.Text();
