@@ -47,15 +47,18 @@ std::vector<std::int16_t> SupportAttackCandidates(const GameState& game) {
     return allies;
 }
 
+QString CallToArmsText(const GameState& game, std::int16_t ally, std::int16_t enemy) {
+    return kCallToArms + QLatin1Char(' ') + ShortNameOf(game, ally) + QLatin1Char(' ') +
+           ShortNameOf(game, enemy);
+}
+
 std::vector<CallToArmsEntry> CallToArmsOrders(const GameState& game) {
     std::vector<CallToArmsEntry> entries;
     const int last = std::clamp<int>(game.CommandCount, 0, kLastCommandSlot);
     for (std::int16_t j = 1; j <= last; ++j) {
         const CommandRecord& slot = game.CommandList[static_cast<std::size_t>(j)];
         if (slot.Code != kCallToArms) continue;
-        entries.push_back({kCallToArms + QLatin1Char(' ') + ShortNameOf(game, slot.P[1]) +
-                               QLatin1Char(' ') + ShortNameOf(game, slot.P[2]),
-                           j});
+        entries.push_back({CallToArmsText(game, slot.P[1], slot.P[2]), j});
     }
     return entries;
 }

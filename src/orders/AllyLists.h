@@ -29,6 +29,10 @@ struct CallToArmsEntry {
     std::int16_t index;  // its command list slot
 };
 
+/// How the dialog lists a call of `ally` to arms against `enemy`: "CA", the
+/// two short names, one blank apart.
+QString CallToArmsText(const GameState& game, std::int16_t ally, std::int16_t enemy);
+
 /// This turn's "CA" orders in slot order.
 std::vector<CallToArmsEntry> CallToArmsOrders(const GameState& game);
 

@@ -22,4 +22,11 @@ bool IsAtWar(const GameState& game, std::int16_t a, std::int16_t b) {
     return Holds(game, a, b, 'W') || Holds(game, b, a, 'W');
 }
 
+QString RelationMark(const GameState& game, std::int16_t i, std::int16_t j) {
+    if (i == j) return {};
+    if (IsMutualAlliance(game, i, j)) return QStringLiteral("A");
+    if (IsAtWar(game, i, j)) return QStringLiteral("W");
+    return {};
+}
+
 }  // namespace qm

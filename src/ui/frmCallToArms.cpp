@@ -64,11 +64,7 @@ void frmCallToArms::OnCallToArms() {
     if (!ally || !enemy) return;
     const auto index = AddCommand(session_, QStringLiteral("CA"), *ally, *enemy, 0, 0);
     if (!index) return;
-    const GameState& game = session_.game;
-    AddListEntry(*lstCommands_,
-                 QStringLiteral("CA ") + game.player(*ally).ShortName + u' ' +
-                     game.player(*enemy).ShortName,
-                 *index);
+    AddListEntry(*lstCommands_, CallToArmsText(session_.game, *ally, *enemy), *index);
 }
 
 void frmCallToArms::OnDelete() {

@@ -36,11 +36,8 @@ frmRelations::frmRelations(const GameState& game, QWidget* parent) : QDialog(par
         grdRelations_->setItem(0, i, heading);
         grdRelations_->setItem(i, 0, FixedCell(*grdRelations_, name));
         for (int j = 1; j < players; ++j) {
-            QString mark;
-            const auto a = static_cast<std::int16_t>(i), b = static_cast<std::int16_t>(j);
-            if (i != j && IsMutualAlliance(game, a, b)) mark = QStringLiteral("A");
-            else if (i != j && IsAtWar(game, a, b)) mark = QStringLiteral("W");
-            auto* cell = new QTableWidgetItem(mark);
+            auto* cell = new QTableWidgetItem(
+                RelationMark(game, static_cast<std::int16_t>(i), static_cast<std::int16_t>(j)));
             cell->setTextAlignment(Qt::AlignCenter);
             cell->setFlags(Qt::ItemIsEnabled);
             grdRelations_->setItem(i, j, cell);
