@@ -1,9 +1,9 @@
 #include "ui/frmWinQM.h"
 
-#include "files/OpenReport.h"
 #include "files/SaveOrders.h"
 #include "map/DisplaySettingsFile.h"
-#include "state/Session.h"
+#include "session/OpenReport.h"
+#include "session/Session.h"
 #include "state/TurnRules.h"
 #include "ui/AreaGridModel.h"
 #include "ui/frmAbout.h"
@@ -88,8 +88,7 @@ void frmWinQM::BuildMenus() {
     QMenu* command = menuBar()->addMenu(QStringLiteral("&Command"));
     command->setObjectName(QStringLiteral("mnuCommand"));
     AddCommand(command, "mnuANW", QStringLiteral("&ANW"));
-    AddCommand(command, "mnuCallToArms", QStringLiteral("&Call to Arms"),
-               &frmWinQM::OnCallToArms);
+    AddCommand(command, "mnuCallToArms", QStringLiteral("&Call to Arms"), &frmWinQM::OnCallToArms);
     AddCommand(command, "mnuGrantAccess", QStringLiteral("&Grant Access"));
     AddCommand(command, "mnuSpy", QStringLiteral("&Spy"));
     AddCommand(command, "mnuVictoryConditions", QStringLiteral("&VictoryConditions"));
@@ -113,9 +112,7 @@ void frmWinQM::BuildMenus() {
 
 frmYourAreas* frmWinQM::yourAreasWindow() const { return yourAreas_.data(); }
 
-QAction* frmWinQM::menuAction(const QString& name) const {
-    return findChild<QAction*>(name);
-}
+QAction* frmWinQM::menuAction(const QString& name) const { return findChild<QAction*>(name); }
 
 void frmWinQM::BuildGrids() {
     auto* central = new QWidget(this);
@@ -152,8 +149,10 @@ void frmWinQM::BuildGrids() {
         const int width = SampleWidth(metrics, AreaGridModel::kWidthSamples[column]);
         grdArea_->setColumnWidth(column, width);
         columnsWidth += width;
-        if (column <= kColSupply) areaGroup += width;
-        else if (column <= kColUnitType) unitGroup += width;
+        if (column <= kColSupply)
+            areaGroup += width;
+        else if (column <= kColUnitType)
+            unitGroup += width;
     }
     const int frame = 2 * grdArea_->frameWidth();
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grdArea_);
@@ -189,7 +188,8 @@ void frmWinQM::BuildGrids() {
     connect(grdArea_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid())
-                    session_.interaction.SelectedArea = static_cast<std::int16_t>(current.row() + 1);
+                    session_.interaction.SelectedArea =
+                        static_cast<std::int16_t>(current.row() + 1);
             });
     connect(grdArea_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid() && session_.interaction.MapMode.isEmpty())
@@ -200,8 +200,8 @@ void frmWinQM::BuildGrids() {
 void frmWinQM::Startup(const QString& programDir, const QString& commandLine) {
     move(0, 0);
     session_.interaction.SelectedArea = 0;
-    session_.picture.UnitDisplay = 0;
-    LoadDisplaySettings(session_.display, DefaultSettingsPath());
+    session_.map.picture.UnitDisplay = 0;
+    LoadDisplaySettings(session_.map.display, DefaultSettingsPath());
     SyncHexMark();
     QString dir = programDir;
     if (!dir.endsWith(u'/')) dir += u'/';
@@ -236,7 +236,7 @@ void frmWinQM::ShowMapWindow() {
 }
 
 void frmWinQM::SyncHexMark() {
-    menuAction(QStringLiteral("mnuHex"))->setChecked(session_.display.HexDisplay != 0);
+    menuAction(QStringLiteral("mnuHex"))->setChecked(session_.map.display.HexDisplay != 0);
 }
 
 void frmWinQM::ScrollGridToArea(int area) {
@@ -249,10 +249,18 @@ void frmWinQM::ScrollGridToArea(int area) {
 void frmWinQM::EnableMenu(MenuCommand command, bool enabled) {
     const char* name = nullptr;
     switch (command) {
-        case MenuCommand::Open: name = "mnuOpen"; break;
-        case MenuCommand::Merge: name = "mnuMerge"; break;
-        case MenuCommand::Save: name = "mnuSave"; break;
-        case MenuCommand::VictoryConditions: name = "mnuVictoryConditions"; break;
+        case MenuCommand::Open:
+            name = "mnuOpen";
+            break;
+        case MenuCommand::Merge:
+            name = "mnuMerge";
+            break;
+        case MenuCommand::Save:
+            name = "mnuSave";
+            break;
+        case MenuCommand::VictoryConditions:
+            name = "mnuVictoryConditions";
+            break;
     }
     QAction* action = menuAction(QString::fromLatin1(name));
     if (action && !pending_.contains(action)) action->setEnabled(enabled);
@@ -263,8 +271,10 @@ void frmWinQM::SetGridRows(GridId grid, int rows) {
 }
 
 void frmWinQM::SetGridCell(GridId grid, int row, int column, const QString& text) {
-    if (grid == GridId::Area) areaModel_->SetGridCell(row, column, text);
-    else summary_->SetCell(row, column, text);
+    if (grid == GridId::Area)
+        areaModel_->SetGridCell(row, column, text);
+    else
+        summary_->SetCell(row, column, text);
 }
 
 void frmWinQM::MapViewChanged() {
@@ -279,12 +289,13 @@ std::int16_t frmWinQM::AskSupportedPlayer() {
 
 void frmWinQM::ShowOtherWindows(bool shown) {
     if (SummaryShown) summary_->setVisible(shown);
-    if (session_.MapShown && map_) map_->setVisible(shown);
+    if (session_.map.MapShown && map_) map_->setVisible(shown);
 }
 
 void frmWinQM::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
-        if (windowState() & Qt::WindowMinimized) ShowOtherWindows(false);
+        if (windowState() & Qt::WindowMinimized)
+            ShowOtherWindows(false);
         else if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
             ShowOtherWindows(true);
     }
@@ -300,24 +311,23 @@ void frmWinQM::closeEvent(QCloseEvent* event) {
 }
 
 void frmWinQM::OnOpen() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Open"), session_.game.ReportDir,
-        QStringLiteral("QM Report (plyrdata.*);;All Files (*)"));
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Open"), session_.game.ReportDir,
+                                     QStringLiteral("QM Report (plyrdata.*);;All Files (*)"));
     if (path.isEmpty()) return;
     OpenReport(path, false);
 }
 
-void frmWinQM::OnSave() { SaveOrders(session_); }
+void frmWinQM::OnSave() { SaveOrders(session_.game, session_.port); }
 
 void frmWinQM::OnExit() {
-    SaveDisplaySettings(session_.display, DefaultSettingsPath());
+    SaveDisplaySettings(session_.map.display, DefaultSettingsPath());
     close();
 }
 
 void frmWinQM::OnCallToArms() {
     if (IsFirstThreeTurns(session_.game)) {
-        session_.port.ShowMessage(QString::fromUtf16(kFirstTurnsRefusal),
-                                  MessageIcon::Information);
+        session_.port.ShowMessage(QString::fromUtf16(kFirstTurnsRefusal), MessageIcon::Information);
         return;
     }
     frmCallToArms dialog(session_, this);
