@@ -6,6 +6,7 @@
 #include "map/BoardPicture.h"
 #include "map/CellDrawing.h"
 #include "map/LoadMapData.h"
+#include "map/ResizeView.h"
 #include "session/Session.h"
 #include "state/ConsolePort.h"
 
@@ -145,6 +146,49 @@ void RefreshFullScreenView(benchmark::State& state) {
     state.SetLabel(QStringLiteral("%1 arrows").arg(orders).toStdString());
 }
 BENCHMARK(RefreshFullScreenView)->Unit(benchmark::kMicrosecond);
+
+// 150 moves spread over the board, a full-screen view, the arrows drawn once.
+void OrdersOnAFullScreen(Session& session) {
+    int orders = 0;
+    for (int area = 1; area <= kLastArea && orders < 150; ++area) {
+        AreaRecord& record = session.game.area(area);
+        if (record.Neighbours[1] < 1) continue;
+        record.Command = QStringLiteral("MO");
+        record.Parm1 = record.Neighbours[1];
+        ++orders;
+    }
+    SetViewSize(session.map, 1920, 1080);
+    RefreshView(session.game, session.map, session.port);
+}
+
+// Hexagons of 30 to squares of 36 and back: geometry, whole redraw, arrows and view.
+void ToggleHexDisplayLargest(benchmark::State& state) {
+    auto loaded = LoadPicture(state, 30, true);
+    if (!loaded) return;
+    Session& session = loaded->session;
+    OrdersOnAFullScreen(session);
+    for (auto _ : state)
+        ToggleHexDisplay(session.game, session.map, session.port, QSize(1920, 1080));
+    state.SetLabel("one toggle");
+}
+BENCHMARK(ToggleHexDisplayLargest)->Unit(benchmark::kMillisecond);
+
+// One zoom step at the top of each mode's range, keeping the centre.
+void ZoomLargest(benchmark::State& state) {
+    const bool hexagons = state.range(0) != 0;
+    const std::int16_t top = hexagons ? 30 : 36;
+    auto loaded = LoadPicture(state, top, hexagons);
+    if (!loaded) return;
+    Session& session = loaded->session;
+    OrdersOnAFullScreen(session);
+    bool down = true;
+    for (auto _ : state) {
+        ApplyZoom(session.game, session.map, session.port, down ? top - 2 : top, QSize(1920, 1080));
+        down = !down;
+    }
+    state.SetLabel(hexagons ? "hex 28 <-> 30" : "square 34 <-> 36");
+}
+BENCHMARK(ZoomLargest)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 void CopyFullScreenPicture(benchmark::State& state) {
     QImage source(1920, 1080, QImage::Format_RGB32);

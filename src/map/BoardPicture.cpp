@@ -15,26 +15,6 @@ namespace qm {
 
 namespace {
 
-// The board's origin brought onto the board, computed wide so that no drag
-// can overflow the 16-bit fields.
-void SetOrigin(MapState& map, double x, double y) {
-    const Geometry& geometry = map.geometry;
-    const double width = geometry.MapWidth();
-    if (width <= 0) return;
-    // Whole turns around the board change nothing.
-    if (x > 0) x -= std::ceil(x / width) * width;
-    if (x + width < 0) x += std::floor(-x / width) * width;
-    if (y > 0) y = 0;
-    const int viewHeight = map.picture.picView.height();
-    if (geometry.MapHeight() + y < viewHeight) y = viewHeight - geometry.MapHeight();
-    map.display.MapX = static_cast<std::int16_t>(std::nearbyint(x));
-    map.display.MapY = static_cast<std::int16_t>(std::nearbyint(std::min(y, 0.0)));
-}
-
-}  // namespace
-
-namespace {
-
 void SizeBoard(MapState& map) {
     // Sizes beyond the limits would overflow the 16-bit cell coordinates.
     DisplaySettings& display = map.display;
@@ -74,11 +54,27 @@ void SetViewSize(MapState& map, int width, int height) {
     NormaliseMapOrigin(map);
 }
 
-void NormaliseMapOrigin(MapState& map) { SetOrigin(map, map.display.MapX, map.display.MapY); }
+void SetMapOrigin(MapState& map, double x, double y) {
+    const Geometry& geometry = map.geometry;
+    const double width = geometry.MapWidth();
+    if (width <= 0 || !std::isfinite(x) || !std::isfinite(y)) return;
+    // Whole turns around the board change nothing; after rounding the result
+    // lies in -width < x <= 0, so no column is ever shown twice over.
+    x = std::nearbyint(std::fmod(x, width));
+    if (x > 0) x -= width;
+    if (x <= -width) x += width;
+    y = std::min(y, 0.0);
+    const int viewHeight = map.picture.picView.height();
+    if (geometry.MapHeight() + y < viewHeight) y = viewHeight - geometry.MapHeight();
+    map.display.MapX = static_cast<std::int16_t>(x);
+    map.display.MapY = static_cast<std::int16_t>(std::clamp(std::nearbyint(y), -32768.0, 0.0));
+}
+
+void NormaliseMapOrigin(MapState& map) { SetMapOrigin(map, map.display.MapX, map.display.MapY); }
 
 void ScrollMapBy(const GameState& game, MapState& map, WindowPort& port, double dx, double dy) {
     if (!map.picture.IsLoaded() || !std::isfinite(dx) || !std::isfinite(dy)) return;
-    SetOrigin(map, map.display.MapX + dx, map.display.MapY + dy);
+    SetMapOrigin(map, map.display.MapX + dx, map.display.MapY + dy);
     RefreshView(game, map, port);
 }
 

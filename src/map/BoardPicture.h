@@ -22,7 +22,10 @@ void RebuildMapPicture(const GameState& game, MapState& map, WindowPort& port);
 /// then the origin is brought back onto the board. Call RefreshView after.
 void SetViewSize(MapState& map, int width, int height);
 
-/// Brings MapX into -MapWidth..0 (the board wraps east-west) and MapY so that
+/// Sets the origin from wide values, brought onto the board as NormaliseMapOrigin does.
+void SetMapOrigin(MapState& map, double x, double y);
+
+/// Brings MapX into -MapWidth < MapX <= 0 (the board wraps east-west) and MapY so that
 /// no gap shows above or below the board.
 void NormaliseMapOrigin(MapState& map);
 
