@@ -60,9 +60,9 @@ frmMap::frmMap(Session& session, frmWinQM& mainWindow)
     picView_->onDoubleClick = [this](QMouseEvent& event) { OnDoubleClick(event); };
 }
 
-void frmMap::Load() {
+void frmMap::Load(bool readSettings) {
     session_.port.SetBusy(true);
-    LoadDisplaySettings(session_.map.display, DefaultSettingsPath());
+    if (readSettings) LoadDisplaySettings(session_.map.display, DefaultSettingsPath());
     main_.SyncHexMark();
     LoadMapPicture(session_.game, session_.map, session_.port);
 
@@ -77,8 +77,10 @@ void frmMap::Load() {
     session_.port.SetBusy(false);
 }
 
+QSize frmMap::ViewRoom() const { return {width(), height() - options_->height()}; }
+
 void frmMap::FitView() {
-    SetViewSize(session_.map, width(), height() - options_->height());
+    SetViewSize(session_.map, ViewRoom().width(), ViewRoom().height());
     picView_->resize(session_.map.picture.picView.size());
     RefreshView(session_.game, session_.map, session_.port);
 }
@@ -90,7 +92,12 @@ void frmMap::resizeEvent(QResizeEvent* event) {
     if (session_.map.picture.IsLoaded()) FitView();
 }
 
-void frmMap::ViewChanged() { picView_->update(); }
+void frmMap::ViewChanged() {
+    // A change of size or shape may have resized the picture.
+    if (picView_->size() != session_.map.picture.picView.size())
+        picView_->resize(session_.map.picture.picView.size());
+    picView_->update();
+}
 
 std::int16_t frmMap::AreaUnderPointer() const {
     const auto cell = HexAtPoint(session_.map.geometry, session_.map.display, PointerX, PointerY);

@@ -26,7 +26,10 @@ public:
     frmMap(Session& session, frmWinQM& mainWindow);
 
     /// Window load: settings, geometry, the whole board, placement, first view.
-    void Load();
+    /// A reload keeps this run's display settings instead of reading the file.
+    void Load(bool readSettings = true);
+    /// The window's space for the view: all of it below the command options.
+    QSize ViewRoom() const;
     /// The view picture changed: show it again.
     void ViewChanged();
 

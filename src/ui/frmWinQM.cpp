@@ -1,7 +1,9 @@
 #include "ui/frmWinQM.h"
 
 #include "files/SaveOrders.h"
+#include "map/ColourRedraw.h"
 #include "map/DisplaySettingsFile.h"
+#include "map/ResizeView.h"
 #include "session/OpenReport.h"
 #include "session/Session.h"
 #include "state/TurnRules.h"
@@ -9,10 +11,13 @@
 #include "ui/frmAbout.h"
 #include "ui/frmCallToArms.h"
 #include "ui/frmMap.h"
+#include "ui/frmMapOptions.h"
 #include "ui/frmRelations.h"
 #include "ui/frmSummary.h"
 #include "ui/frmSupportAttack.h"
+#include "ui/frmUnitDisplay.h"
 #include "ui/frmYourAreas.h"
+#include "ui/frmZoom.h"
 
 #include <QAction>
 #include <QApplication>
@@ -100,10 +105,11 @@ void frmWinQM::BuildMenus() {
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
-    AddCommand(options, "mnuMapColors", QStringLiteral("Map &Colors"));
-    AddCommand(options, "mnuHex", QStringLiteral("Hex map"))->setCheckable(true);
-    AddCommand(options, "mnuZoom", QStringLiteral("&Zoom Map"));
-    AddCommand(options, "mnuTypeofUnitDisplay", QStringLiteral("Type of Unit Display"));
+    AddCommand(options, "mnuMapColors", QStringLiteral("Map &Colors"), &frmWinQM::OnMapColors);
+    AddCommand(options, "mnuHex", QStringLiteral("Hex map"), &frmWinQM::OnHex)->setCheckable(true);
+    AddCommand(options, "mnuZoom", QStringLiteral("&Zoom Map"), &frmWinQM::OnZoom);
+    AddCommand(options, "mnuTypeofUnitDisplay", QStringLiteral("Type of Unit Display"),
+               &frmWinQM::OnTypeofUnitDisplay);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -323,6 +329,33 @@ void frmWinQM::OnSave() { SaveOrders(session_.game, session_.port); }
 void frmWinQM::OnExit() {
     SaveDisplaySettings(session_.map.display, DefaultSettingsPath());
     close();
+}
+
+QSize frmWinQM::MapViewRoom() const { return map_ ? map_->ViewRoom() : QSize(); }
+
+void frmWinQM::OnMapColors() {
+    const DisplaySettings before = session_.map.display;
+    frmMapOptions dialog(session_.map.display, session_.game, this);
+    dialog.exec();
+    RedrawChangedColours(session_.game, session_.map, session_.port, before);
+}
+
+void frmWinQM::OnHex() {
+    ToggleHexDisplay(session_.game, session_.map, session_.port, MapViewRoom());
+    SyncHexMark();
+}
+
+void frmWinQM::OnZoom() {
+    const DisplaySettings& display = session_.map.display;
+    frmZoom dialog(display.HexDisplay, display.HexSize, this);
+    if (map_) dialog.move(map_->geometry().topLeft());
+    dialog.exec();
+    ApplyZoom(session_.game, session_.map, session_.port, dialog.position(), MapViewRoom());
+}
+
+void frmWinQM::OnTypeofUnitDisplay() {
+    frmUnitDisplay dialog(session_.game, session_.map, session_.port, this);
+    dialog.exec();
 }
 
 void frmWinQM::OnCallToArms() {

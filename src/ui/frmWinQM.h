@@ -80,6 +80,12 @@ private:
     void OnSave();
     void OnExit();
     void OnCallToArms();
+    void OnMapColors();
+    void OnHex();
+    void OnZoom();
+    void OnTypeofUnitDisplay();
+    /// The map window's space for its view; empty without a map window.
+    QSize MapViewRoom() const;
     void OnRelations();
     void OnYourAreas();
     void OnAbout();

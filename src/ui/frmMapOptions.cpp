@@ -1,0 +1,77 @@
+#include "ui/frmMapOptions.h"
+
+#include "map/DisplaySettings.h"
+#include "state/GameState.h"
+#include "ui/ColourSwatch.h"
+#include "ui/WindowMetrics.h"
+
+#include <QColorDialog>
+#include <QLabel>
+
+namespace qm {
+
+const int frmMapOptions::kAcross = TwipsToPixels(1560);
+const int frmMapOptions::kDown = TwipsToPixels(360);
+
+namespace {
+
+const int kSwatch = TwipsToPixels(255);
+constexpr int kMargin = 8;
+constexpr int kLabelWidth = 80;
+
+}  // namespace
+
+frmMapOptions::frmMapOptions(DisplaySettings& display, const GameState& game, QWidget* parent)
+    : QDialog(parent), display_(display) {
+    setObjectName(QStringLiteral("frmMapOptions"));
+    setWindowTitle(QStringLiteral("Map Options"));
+
+    const char* arrows[] = {"CO Arrow", "MO Arrow", "SA Arrow", "SD Arrow"};
+    for (int k = 0; k < 4; ++k) {
+        picArrow_[static_cast<std::size_t>(k)] =
+            AddPair(QStringLiteral("Arrow%1").arg(k), QString::fromLatin1(arrows[k]), QPoint(k, 0),
+                    display.ArrowColours[static_cast<std::size_t>(k)]);
+    }
+    picWater_ = AddPair(QStringLiteral("Water"), QStringLiteral("Water"), QPoint(1, 1),
+                        display.WaterColour);
+    picBorders_ = AddPair(QStringLiteral("Borders"), QStringLiteral("Borders"), QPoint(2, 1),
+                          display.BorderColour);
+    // Neutral opens the block of country colours; the players follow four to a row.
+    for (int i = 0; i <= kLastPlayer; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        const QString caption = i == 0 ? QStringLiteral("Neutral") : game.player(i).ShortName;
+        picColour_[index] =
+            AddPair(QStringLiteral("Colour%1").arg(i), caption, QPoint(i % 4, 2 + i / 4),
+                    display.CountryColours[index], &lblColour_[index]);
+    }
+    setFixedSize(2 * kMargin + 4 * kAcross, 2 * kMargin + (3 + game.PlayerCount / 4) * kDown);
+}
+
+// The pair "lbl" + name and "pic" + name at place `at` of the design's grid.
+ColourSwatch* frmMapOptions::AddPair(const QString& name, const QString& caption, QPoint at,
+                                     std::int32_t& value, QLabel** labelOut) {
+    const int x = kMargin + at.x() * kAcross;
+    const int y = kMargin + at.y() * kDown;
+    auto* label = new QLabel(caption, this);
+    label->setObjectName(QStringLiteral("lbl") + name);
+    label->setGeometry(x, y, kLabelWidth, kSwatch);
+    auto* swatch = new ColourSwatch(QStringLiteral("pic") + name, this);
+    swatch->setGeometry(x + kLabelWidth + 2, y, kSwatch, kSwatch);
+    swatch->SetColour(value);
+    connect(swatch, &ColourSwatch::clicked, this,
+            [this, swatch, &value] { Choose(*swatch, value); });
+    if (labelOut) *labelOut = label;
+    return swatch;
+}
+
+void frmMapOptions::Choose(ColourSwatch& swatch, std::int32_t& value) {
+    QColorDialog chooser(PickerColour(value), this);
+    chooser.setObjectName(QStringLiteral("CMDialog1"));
+    chooser.setOption(QColorDialog::DontUseNativeDialog);
+    // Cancelling keeps the colour the swatch had.
+    if (chooser.exec() != QDialog::Accepted) return;
+    value = SettingsColour(chooser.selectedColor());
+    swatch.SetColour(value);
+}
+
+}  // namespace qm
