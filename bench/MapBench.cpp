@@ -2,6 +2,7 @@
 // area, refreshing a full-screen view with many arrows, and the plain copy of
 // a full-screen picture that no refresh can beat.
 
+#include "files/ReportMerge.h"
 #include "files/ReportReader.h"
 #include "map/BoardPicture.h"
 #include "map/CellDrawing.h"
@@ -189,6 +190,23 @@ void ZoomLargest(benchmark::State& state) {
     state.SetLabel(hexagons ? "hex 28 <-> 30" : "square 34 <-> 36");
 }
 BENCHMARK(ZoomLargest)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// A report listing all 273 areas, merged into a turn that already shows them
+// the same way, so that no message is raised.
+void MergeFullReport(benchmark::State& state) {
+    QByteArray report = "\"header\"\r\nQM042,2,\"x\"\r\nNumber of Areas =,273\r\n";
+    for (int area = 1; area <= kLastArea; ++area)
+        report += QByteArray::number(area) + ',' + QByteArray::number(area % 8) + ',' +
+                  QByteArray::number(area % 8) + ',' + QByteArray::number(area % 5) + "\r\n";
+    Loaded loaded;
+    GameState& game = loaded.session.game;
+    for (int area = 1; area <= kLastArea; ++area) game.area(area).Owner = kUnseenOwner;
+    MergeReportData(game, loaded.port, report, QStringLiteral("plyrdata.3"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            MergeReportData(game, loaded.port, report, QStringLiteral("plyrdata.3")));
+}
+BENCHMARK(MergeFullReport)->Unit(benchmark::kMicrosecond);
 
 void CopyFullScreenPicture(benchmark::State& state) {
     QImage source(1920, 1080, QImage::Format_RGB32);

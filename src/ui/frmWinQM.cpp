@@ -1,5 +1,6 @@
 #include "ui/frmWinQM.h"
 
+#include "files/ReportMerge.h"
 #include "files/SaveOrders.h"
 #include "map/ColourRedraw.h"
 #include "map/DisplaySettingsFile.h"
@@ -76,7 +77,8 @@ void frmWinQM::BuildMenus() {
     file->setObjectName(QStringLiteral("mnuFile"));
     AddCommand(file, "mnuOpen", QStringLiteral("&Open"), &frmWinQM::OnOpen)
         ->setShortcut(QKeySequence::Open);
-    AddCommand(file, "mnuMerge", QStringLiteral("&Merge"));
+    // Merging needs a loaded report to merge into.
+    AddCommand(file, "mnuMerge", QStringLiteral("&Merge"), &frmWinQM::OnMerge)->setEnabled(false);
     QAction* save = AddCommand(file, "mnuSave", QStringLiteral("&Save "), &frmWinQM::OnSave);
     save->setShortcut(QKeySequence::Save);
     save->setEnabled(false);  // nothing to save before a report is open
@@ -228,6 +230,7 @@ bool frmWinQM::OpenReport(const QString& fullPath, bool fromCommandLine) {
     const OpenResult result = OpenReportFile(session_, fullPath);
     if (result != OpenResult::Rejected) {
         menuAction(QStringLiteral("mnuSave"))->setEnabled(true);
+        menuAction(QStringLiteral("mnuMerge"))->setEnabled(true);
         if (!fromCommandLine) menuAction(QStringLiteral("mnuOpen"))->setEnabled(false);
         if (result == OpenResult::Opened) ShowMapWindow();
     }
@@ -322,6 +325,22 @@ void frmWinQM::OnOpen() {
                                      QStringLiteral("QM Report (plyrdata.*);;All Files (*)"));
     if (path.isEmpty()) return;
     OpenReport(path, false);
+}
+
+void frmWinQM::OnMerge() {
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Merge"), session_.game.ReportDir,
+                                     QStringLiteral("QM Report (plyrdata.*);;All Files (*)"),
+                                     nullptr, QFileDialog::DontUseNativeDialog);
+    if (path.isEmpty()) return;
+    session_.port.SetBusy(true);
+    if (MergeReportFile(session_.game, session_.port, path) && map_) {
+        // Rebuilt from the merged areas, keeping this run's colours, size and shape.
+        map_->hide();
+        map_->Load(false);
+        map_->show();
+    }
+    session_.port.SetBusy(false);
 }
 
 void frmWinQM::OnSave() { SaveOrders(session_.game, session_.port); }

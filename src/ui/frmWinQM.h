@@ -77,6 +77,7 @@ private:
     void ShowOtherWindows(bool shown);
 
     void OnOpen();
+    void OnMerge();
     void OnSave();
     void OnExit();
     void OnCallToArms();

@@ -1,0 +1,76 @@
+// File > Merge with the sample game's reports, through the real windows.
+
+#include "ui/WindowsFixture.h"
+
+#include "ui/frmMap.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QTimer>
+
+namespace qm {
+namespace {
+
+using test::Message;
+
+QByteArray Sample(const char* name) {
+    QFile file(QStringLiteral(ZEZ_DATA_DIR "/sample/1882-3/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+/// Answers the next file dialog with `path`.
+void AnswerFileDialog(const QString& path) {
+    QTimer::singleShot(0, [path] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");  // as the Open button does
+    });
+}
+
+int Unseen(const GameState& game) {
+    int unseen = 0;
+    for (int area = 1; area <= kLastArea; ++area) unseen += game.area(area).Owner == kUnseenOwner;
+    return unseen;
+}
+
+class MergeTest : public test::WindowsFixture {};
+
+TEST_F(MergeTest, AnAllysReportFillsTheMapAndEveryDisagreementIsTold) {
+    EXPECT_FALSE(Menu("mnuMerge")->isEnabled());  // nothing to merge into yet
+    const QString own = reportFolder.Write("plyrdata.2", Sample("plyrdata.2"));
+    Start(own, QStringLiteral(ZEZ_BIN_DIR));
+    ASSERT_TRUE(Menu("mnuMerge")->isEnabled());
+    messages.clear();
+    GameState& game = session().game;
+    const int unseen = Unseen(game);
+
+    // The loaded report itself: nothing changes, nothing is said.
+    AnswerFileDialog(own);
+    Menu("mnuMerge")->trigger();
+    EXPECT_EQ(messages, std::vector<Message>{});
+    EXPECT_EQ(Unseen(game), unseen);
+    EXPECT_FALSE(Menu("mnuOpen")->isEnabled());
+
+    // The ally's report, from another folder, seeing area 129 otherwise than we do.
+    session().map.display.HexSize = 30;  // this run's choice, not saved
+    QByteArray ally = Sample("plyrdata.3");
+    ASSERT_TRUE(ally.contains("\n129,0,0,0\r\n"));
+    ally.replace("\n129,0,0,0\r\n", "\n129,3,3,1\r\n");
+    test::TempFolder allyFolder;
+    AnswerFileDialog(allyFolder.Write("plyrdata.3", ally));
+    Menu("mnuMerge")->trigger();
+    EXPECT_EQ(messages,
+              (std::vector<Message>{
+                  {"Owner for area  129 does not match previous data", MessageIcon::None},
+                  {"Unit owner in area  129 does not match previous data", MessageIcon::None},
+                  {"Unit type in area  129 does not match previous data", MessageIcon::None}}));
+    EXPECT_EQ(Unseen(game), unseen - 21);  // 22 new areas, but 273 is always shown
+    EXPECT_EQ(game.area(129).Owner, 0);
+    EXPECT_EQ(game.ReportDir, reportFolder.path());
+    EXPECT_EQ(session().map.display.HexSize, 30);
+    EXPECT_TRUE(mainWindow().mapWindow()->isVisible());
+}
+
+}  // namespace
+}  // namespace qm
