@@ -2,6 +2,7 @@
 
 #include "map/BoardPicture.h"
 #include "map/DisplaySettingsFile.h"
+#include "map/HexEditing.h"
 #include "map/HexSearch.h"
 #include "orders/MapClicks.h"
 #include "session/Session.h"
@@ -104,6 +105,13 @@ std::int16_t frmMap::AreaUnderPointer() const {
     return cell ? session_.map.hexes.at(cell->Column, cell->Row).Area : std::int16_t{0};
 }
 
+void frmMap::OpenHexEditorAtPointer() {
+    const auto cell = HexAtPoint(session_.map.geometry, session_.map.display, PointerX, PointerY);
+    if (!cell) return;
+    main_.EditHex(cell->Column, cell->Row);
+    RedrawHexCell(session_.game, session_.map, session_.port, cell->Column, cell->Row);
+}
+
 int frmMap::SelectedOption() const { return optionGroup_->checkedId(); }
 
 void frmMap::OnMove(QMouseEvent& event) {
@@ -115,7 +123,10 @@ void frmMap::OnPress(QMouseEvent& event) {
     OnMove(event);
     if (event.button() != Qt::RightButton) return;
     const Qt::KeyboardModifiers all = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
-    if ((event.modifiers() & all) == all) return;  // reserved for the hex editor
+    if ((event.modifiers() & all) == all) {
+        OpenHexEditorAtPointer();
+        return;
+    }
     setWindowTitle(QString::fromUtf16(kDragCaption));
     picView_->setCursor(Qt::CrossCursor);
     dragging_ = true;

@@ -33,6 +33,9 @@ public:
     /// The view picture changed: show it again.
     void ViewChanged();
 
+    /// The hex editor on the cell under the pointer; the cell is drawn again after.
+    void OpenHexEditorAtPointer();
+
     /// The area under the last pointer position; 0 where there is none.
     std::int16_t AreaUnderPointer() const;
 

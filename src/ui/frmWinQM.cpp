@@ -4,13 +4,16 @@
 #include "files/SaveOrders.h"
 #include "map/ColourRedraw.h"
 #include "map/DisplaySettingsFile.h"
+#include "map/HexEditing.h"
 #include "map/ResizeView.h"
+#include "map/SaveHexData.h"
 #include "session/OpenReport.h"
 #include "session/Session.h"
 #include "state/TurnRules.h"
 #include "ui/AreaGridModel.h"
 #include "ui/frmAbout.h"
 #include "ui/frmCallToArms.h"
+#include "ui/frmEditHex.h"
 #include "ui/frmMap.h"
 #include "ui/frmMapOptions.h"
 #include "ui/frmRelations.h"
@@ -88,9 +91,10 @@ void frmWinQM::BuildMenus() {
     // A maintenance menu: shown, but off for players.
     QMenu* areaData = menuBar()->addMenu(QStringLiteral("&Area Data"));
     areaData->setObjectName(QStringLiteral("mnuAreaData"));
-    AddCommand(areaData, "mnuEditHex", QStringLiteral("&Edit Hex"));
-    AddCommand(areaData, "mnuSaveHexData", QStringLiteral("&Save Hex Data"));
-    areaData->menuAction()->setEnabled(false);
+    AddCommand(areaData, "mnuEditHex", QStringLiteral("&Edit Hex"), &frmWinQM::OnEditHex);
+    AddCommand(areaData, "mnuSaveHexData", QStringLiteral("&Save Hex Data"),
+               &frmWinQM::OnSaveHexData);
+    EnableAreaData(false);
 
     QMenu* command = menuBar()->addMenu(QStringLiteral("&Command"));
     command->setObjectName(QStringLiteral("mnuCommand"));
@@ -348,6 +352,38 @@ void frmWinQM::OnSave() { SaveOrders(session_.game, session_.port); }
 void frmWinQM::OnExit() {
     SaveDisplaySettings(session_.map.display, DefaultSettingsPath());
     close();
+}
+
+void frmWinQM::EnableAreaData(bool enabled) {
+    for (const char* name : {"mnuEditHex", "mnuSaveHexData"})
+        menuAction(QString::fromLatin1(name))->setEnabled(enabled);
+    findChild<QMenu*>(QStringLiteral("mnuAreaData"))->menuAction()->setEnabled(enabled);
+}
+
+void frmWinQM::EditHex(int column, int row) {
+    if (!editHex_) editHex_ = std::make_unique<frmEditHex>(session_.game, session_.map.hexes, this);
+    if (column > 0) editHex_->ShowCell(column, row);
+    editHex_->exec();
+}
+
+void frmWinQM::OnEditHex() { EditHex(0, 0); }
+
+void frmWinQM::OnSaveHexData() {
+    QFileDialog dialog(this, QStringLiteral("Save Hex Data"), session_.game.ProgramDir,
+                       QStringLiteral("QM Data (*.dat);;All Files (*)"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // Saving over an existing file is asked first.
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    dialog.selectFile(session_.game.ProgramDir + QStringLiteral("map-hex.dat"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString path = dialog.selectedFiles().constFirst();
+    session_.port.SetBusy(true);
+    const bool saved = SaveHexData(session_.map.hexes, path);
+    session_.port.SetBusy(false);
+    if (!saved)
+        session_.port.ShowMessage(QStringLiteral("The hex map could not be written to ") + path,
+                                  MessageIcon::Stop);
 }
 
 QSize frmWinQM::MapViewRoom() const { return map_ ? map_->ViewRoom() : QSize(); }

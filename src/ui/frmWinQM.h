@@ -23,6 +23,7 @@ class frmMap;
 class frmSummary;
 class frmYourAreas;
 class frmAbout;
+class frmEditHex;
 
 class frmWinQM : public QMainWindow {
     Q_OBJECT
@@ -42,6 +43,11 @@ public:
     /// Opens a report as File > Open does; true when it was taken. A report
     /// from the command line leaves Open enabled.
     bool OpenReport(const QString& fullPath, bool fromCommandLine);
+
+    /// The Area Data menu, off for players; the map's author switches it on.
+    void EnableAreaData(bool enabled = true);
+    /// The hex editor, modal, on cell (column, row); column 0 shows it as it stands.
+    void EditHex(int column, int row);
 
     /// The Hex map menu entry's check mark follows the display mode.
     void SyncHexMark();
@@ -82,6 +88,8 @@ private:
     void OnExit();
     void OnCallToArms();
     void OnMapColors();
+    void OnEditHex();
+    void OnSaveHexData();
     void OnHex();
     void OnZoom();
     void OnTypeofUnitDisplay();
@@ -97,6 +105,7 @@ private:
     QTableWidget* grdAreaTitle_ = nullptr;
     std::unique_ptr<frmSummary> summary_;
     std::unique_ptr<frmMap> map_;
+    std::unique_ptr<frmEditHex> editHex_;  // kept: it holds the last cell edited
     QPointer<frmYourAreas> yourAreas_;
     QPointer<frmAbout> about_;
     QSet<QAction*> pending_;  // entries whose windows come with later work

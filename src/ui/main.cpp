@@ -8,7 +8,10 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("zez-qm"));
     qm::Program program;
     // One optional argument: the report. Blanks in an unquoted path join back up.
-    const QString commandLine = QApplication::arguments().mid(1).join(u' ');
-    program.mainWindow.Startup(QApplication::applicationDirPath(), commandLine);
+    // --map-author switches on the Area Data menu (the hex editor's commands).
+    QStringList arguments = QApplication::arguments().mid(1);
+    const bool mapAuthor = arguments.removeAll(QStringLiteral("--map-author")) > 0;
+    program.mainWindow.EnableAreaData(mapAuthor);
+    program.mainWindow.Startup(QApplication::applicationDirPath(), arguments.join(u' '));
     return app.exec();
 }

@@ -1,0 +1,91 @@
+// The hex editor reached from the map, and Save Hex Data, through the real windows.
+
+#include "ui/WindowsFixture.h"
+
+#include "map/DisplaySettingsFile.h"
+#include "map/HexSearch.h"
+#include "map/LoadMapData.h"
+#include "map/Raster.h"
+#include "state/ConsolePort.h"
+#include "ui/MapView.h"
+#include "ui/frmEditHex.h"
+#include "ui/frmMap.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace qm {
+namespace {
+
+class HexEditorTest : public test::WindowsFixture {
+protected:
+    void SetUp() override {
+        DisplaySettings settings;
+        settings.HexDisplay = -1;
+        settings.HexSize = 26;
+        SaveDisplaySettings(settings, DefaultSettingsPath());
+        Start(WriteReport(), HandMapDir());
+        ASSERT_NE(mainWindow().mapWindow(), nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(mainWindow().mapWindow()));
+    }
+};
+
+TEST_F(HexEditorTest, EditsTheCellUnderThePointerAndSavesTheBoard) {
+    frmMap* map = mainWindow().mapWindow();
+    // Cell (2, 3) belongs to England's area 5; it goes to area 100 as its unit cell.
+    const auto outline = CellOutline(session().map.geometry, 2, 3);
+    const QPoint cell = (outline[0] + outline[3]) / 2;
+    const DisplaySettings& display = session().map.display;
+    const QPoint inView = cell + QPoint(display.MapX, display.MapY);
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* editor = qobject_cast<frmEditHex*>(QApplication::activeModalWidget());
+        ASSERT_NE(editor, nullptr);
+        shown =
+            editor->lblX()->text() + "," + editor->lblY()->text() + "," + editor->txtArea()->text();
+        editor->txtArea()->setText("100");
+        editor->chkDisplay(1)->setChecked(true);
+        editor->chkBorder(1)->setChecked(false);
+        QTest::mouseClick(editor->cmdOK(), Qt::LeftButton);
+    });
+    const QPoint inWindow = map->picView()->mapTo(map, inView);
+    QTest::mousePress(map->windowHandle(), Qt::RightButton,
+                      Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, inWindow);
+    QTest::mouseRelease(map->windowHandle(), Qt::RightButton, {}, inWindow);
+    EXPECT_EQ(shown, "2,3,5");
+    EXPECT_EQ(map->windowTitle(), "Map");  // no drag began
+    const HexCell& edited = session().map.hexes.at(2, 3);
+    EXPECT_EQ(std::tuple(edited.Area, edited.Border[1], edited.ShowUnit), std::tuple(100, 0, -1));
+    // Found by the area's searches at once, and drawn in the unseen colour.
+    EXPECT_EQ(FindHexOfArea(session().game, session().map.hexes, 100), (HexPosition{2, 3}));
+    EXPECT_EQ(session().map.picture.picMap.pixel(cell), ToRgb(display.CountryColours[12]));
+    EXPECT_EQ(session().map.picture.picView.pixel(inView), ToRgb(display.CountryColours[12]));
+
+    // Save Hex Data, behind the map author's switch, writes what reads back the same.
+    EXPECT_FALSE(Menu("mnuSaveHexData")->isEnabled());
+    mainWindow().EnableAreaData();
+    test::TempFolder saved;
+    saved.Write("map-area.dat", programFolder.Read("map-area.dat"));
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectFile(saved.path() + "edited");
+        QMetaObject::invokeMethod(dialog, "accept");  // as the Open button does
+    });
+    Menu("mnuSaveHexData")->trigger();
+    ASSERT_TRUE(QFile::rename(saved.path() + "edited.dat", saved.path() + "map-hex.dat"));
+    GameState game = session().game;
+    MapState reread;
+    ConsolePort port;
+    ASSERT_TRUE(LoadMapData(game, reread, port, {saved.path()}));
+    EXPECT_EQ(reread.hexes, session().map.hexes);
+}
+
+}  // namespace
+}  // namespace qm
