@@ -403,7 +403,7 @@ void frmWinQM::OnHex() {
 void frmWinQM::OnZoom() {
     const DisplaySettings& display = session_.map.display;
     frmZoom dialog(display.HexDisplay, display.HexSize, this);
-    if (map_) dialog.move(map_->geometry().topLeft());
+    if (map_) dialog.move(map_->pos());  // frame on frame
     dialog.exec();
     ApplyZoom(session_.game, session_.map, session_.port, dialog.position(), MapViewRoom());
 }

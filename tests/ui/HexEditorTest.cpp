@@ -2,7 +2,6 @@
 
 #include "ui/WindowsFixture.h"
 
-#include "map/DisplaySettingsFile.h"
 #include "map/HexSearch.h"
 #include "map/LoadMapData.h"
 #include "map/Raster.h"
@@ -13,7 +12,6 @@
 
 #include <QCheckBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,11 +24,7 @@ namespace {
 class HexEditorTest : public test::WindowsFixture {
 protected:
     void SetUp() override {
-        DisplaySettings settings;
-        settings.HexDisplay = -1;
-        settings.HexSize = 26;
-        SaveDisplaySettings(settings, DefaultSettingsPath());
-        Start(WriteReport(), HandMapDir());
+        StartOnHexMap();
         ASSERT_NE(mainWindow().mapWindow(), nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(mainWindow().mapWindow()));
     }
@@ -49,7 +43,7 @@ TEST_F(HexEditorTest, EditsTheCellUnderThePointerAndSavesTheBoard) {
         ASSERT_NE(editor, nullptr);
         shown =
             editor->lblX()->text() + "," + editor->lblY()->text() + "," + editor->txtArea()->text();
-        editor->txtArea()->setText("100");
+        editor->txtArea()->setText("100.5");  // rounded to the even neighbour
         editor->chkDisplay(1)->setChecked(true);
         editor->chkBorder(1)->setChecked(false);
         QTest::mouseClick(editor->cmdOK(), Qt::LeftButton);
@@ -72,12 +66,7 @@ TEST_F(HexEditorTest, EditsTheCellUnderThePointerAndSavesTheBoard) {
     mainWindow().EnableAreaData();
     test::TempFolder saved;
     saved.Write("map-area.dat", programFolder.Read("map-area.dat"));
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        dialog->selectFile(saved.path() + "edited");
-        QMetaObject::invokeMethod(dialog, "accept");  // as the Open button does
-    });
+    AnswerFileDialog(saved.path() + "edited");
     Menu("mnuSaveHexData")->trigger();
     ASSERT_TRUE(QFile::rename(saved.path() + "edited.dat", saved.path() + "map-hex.dat"));
     GameState game = session().game;

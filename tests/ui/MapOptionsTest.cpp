@@ -1,4 +1,4 @@
-// The Options menu through its windows: colours, hexagons, zoom, unit display.
+// The Options menu through its windows: colours, hexagons, zoom.
 
 #include "ui/WindowsFixture.h"
 
@@ -8,13 +8,11 @@
 #include "ui/MapView.h"
 #include "ui/frmMap.h"
 #include "ui/frmMapOptions.h"
-#include "ui/frmUnitDisplay.h"
 #include "ui/frmZoom.h"
 
 #include <QColorDialog>
 #include <QFile>
 #include <QLabel>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -32,11 +30,7 @@ void WhenModal(std::function<void(QWidget*)> act) {
 class MapOptionsTest : public test::WindowsFixture {
 protected:
     void SetUp() override {
-        DisplaySettings settings;
-        settings.HexDisplay = -1;
-        settings.HexSize = 26;
-        SaveDisplaySettings(settings, DefaultSettingsPath());
-        Start(WriteReport(), HandMapDir());
+        StartOnHexMap();
         ASSERT_NE(mainWindow().mapWindow(), nullptr);
     }
     DisplaySettings& display() { return session().map.display; }
@@ -44,36 +38,29 @@ protected:
 };
 
 TEST_F(MapOptionsTest, AChosenColourReachesTheMapAndTheSettingsFileAtExit) {
-    QString caption, england;
-    int height = 0;
+    QString seen;
     WhenModal([&](QWidget* window) {
         auto* options = qobject_cast<frmMapOptions*>(window);
         ASSERT_NE(options, nullptr);
-        caption = options->windowTitle();
-        england = options->lblColour(3)->text();
-        height = options->height();
+        seen =
+            options->windowTitle() + "|" + options->lblColour(3)->text() + "|" +
+            QString::number(options->height() - 4 * frmMapOptions::kDown);  // 4 players: 1 row more
         WhenModal([](QWidget* chooser) {
-            ASSERT_NE(qobject_cast<QColorDialog*>(chooser), nullptr);
-            qobject_cast<QColorDialog*>(chooser)->setCurrentColor(QColor(0x12, 0x34, 0x56));
-            qobject_cast<QColorDialog*>(chooser)->accept();
+            static_cast<QColorDialog*>(chooser)->setCurrentColor(QColor(0x12, 0x34, 0x56));
+            static_cast<QColorDialog*>(chooser)->accept();
         });
         QTest::mouseClick(options->picColour(3), Qt::LeftButton);
-        EXPECT_EQ(options->picColour(3)->colour(), 0x563412);
-        WhenModal([](QWidget* chooser) { qobject_cast<QDialog*>(chooser)->reject(); });
+        WhenModal([](QWidget* chooser) { static_cast<QDialog*>(chooser)->reject(); });
         QTest::mouseClick(options->findChild<ColourSwatch*>("picWater"), Qt::LeftButton);
         options->close();
     });
     Menu("mnuMapColors")->trigger();
-    EXPECT_EQ(caption, "Map Options");
-    EXPECT_EQ(england, "ENGL");
-    EXPECT_EQ(height, 16 + 4 * frmMapOptions::kDown);  // four players: one more row
+    EXPECT_EQ(seen, "Map Options|ENGL|16");
     EXPECT_EQ(display().CountryColours[3], 0x563412);
     EXPECT_EQ(display().WaterColour, DisplaySettings{}.WaterColour);  // cancelled
-    // Area 5 of the hand-made map is England's: its cells now wear the colour.
-    const QImage& board = session().map.picture.picMap;
+    // Cell (2, 3) belongs to England's area 5 on the hand-made map.
     const auto outline = CellOutline(session().map.geometry, 2, 3);
-    EXPECT_EQ(board.pixel((outline[0] + outline[3]) / 2), ToRgb(0x563412));
-
+    EXPECT_EQ(session().map.picture.picMap.pixel((outline[0] + outline[3]) / 2), ToRgb(0x563412));
     Menu("mnuExit")->trigger();
     QFile file(DefaultSettingsPath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -85,7 +72,8 @@ TEST_F(MapOptionsTest, ZoomAndHexMapRebuildTheMapAndItsView) {
     WhenModal([&](QWidget* window) {
         auto* zoom = qobject_cast<frmZoom*>(window);
         ASSERT_NE(zoom, nullptr);
-        EXPECT_EQ(zoom->windowTitle(), "Zoom map");
+        EXPECT_EQ(zoom->windowTitle(), "Zoom map");  // placed on the map window's corner
+        EXPECT_EQ(zoom->pos(), mainWindow().mapWindow()->pos());
         maximum = zoom->hsbZoom()->maximum();
         start = zoom->hsbZoom()->value();
         QTest::keyClick(zoom->hsbZoom(), Qt::Key_Home);
@@ -104,23 +92,6 @@ TEST_F(MapOptionsTest, ZoomAndHexMapRebuildTheMapAndItsView) {
     EXPECT_EQ(ShownView(), session().map.picture.picView.size());
     Menu("mnuHex")->trigger();
     EXPECT_TRUE(Menu("mnuHex")->isChecked());
-}
-
-TEST_F(MapOptionsTest, UnitDisplayClosesOnlyOnAChange) {
-    bool openAfterPicture = false, openAfterSymbol = true;
-    WhenModal([&](QWidget* window) {
-        auto* units = qobject_cast<frmUnitDisplay*>(window);
-        ASSERT_NE(units, nullptr);
-        for (int i = 0; i < 8; ++i) EXPECT_FALSE(units->picUnitSymbol(i)->pixmap().isNull());
-        QTest::mouseClick(units->cmdPicture(), Qt::LeftButton);
-        openAfterPicture = units->isVisible();
-        QTest::mouseClick(units->cmdSymbol(), Qt::LeftButton);
-        openAfterSymbol = units->isVisible();
-    });
-    Menu("mnuTypeofUnitDisplay")->trigger();
-    EXPECT_TRUE(openAfterPicture);
-    EXPECT_FALSE(openAfterSymbol);
-    EXPECT_EQ(session().map.picture.UnitDisplay, 4);
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include "ui/frmMap.h"
 
 #include <QFile>
-#include <QFileDialog>
 #include <QTimer>
 
 namespace qm {
@@ -16,16 +15,6 @@ using test::Message;
 QByteArray Sample(const char* name) {
     QFile file(QStringLiteral(ZEZ_DATA_DIR "/sample/1882-3/") + QLatin1String(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-/// Answers the next file dialog with `path`.
-void AnswerFileDialog(const QString& path) {
-    QTimer::singleShot(0, [path] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        dialog->selectFile(path);
-        QMetaObject::invokeMethod(dialog, "accept");  // as the Open button does
-    });
 }
 
 int Unseen(const GameState& game) {

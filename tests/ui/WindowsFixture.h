@@ -2,6 +2,7 @@
 // A whole program for window tests: messages are recorded instead of shown,
 // files live in temporary folders, and the program can be started again.
 
+#include "map/DisplaySettingsFile.h"
 #include "support/FakePort.h"
 #include "support/ReportText.h"
 #include "support/TempFiles.h"
@@ -11,7 +12,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QStringList>
+#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -64,6 +67,25 @@ protected:
         programFolder.Write("map-area.dat", (areas.join("\r\n") + "\r\n").toLatin1());
         programFolder.Write("map-hex.dat", (hexes.join("\r\n") + "\r\n").toLatin1());
         return programFolder.path();
+    }
+
+    /// Starts on the hand-made map drawn as hexagons of 26, which show units.
+    void StartOnHexMap() {
+        DisplaySettings settings;
+        settings.HexDisplay = -1;
+        settings.HexSize = 26;
+        SaveDisplaySettings(settings, DefaultSettingsPath());
+        Start(WriteReport(), HandMapDir());
+    }
+
+    /// Answers the next file dialog with `path`, as its Open or Save button does.
+    static void AnswerFileDialog(const QString& path) {
+        QTimer::singleShot(0, [path] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
     }
 
     QString WriteReport(const ReportText& report = {}) {
