@@ -45,11 +45,17 @@ std::optional<std::int16_t> PlaceCommand(GameState& game, const QString& code, s
     return static_cast<std::int16_t>(index);
 }
 
+std::optional<std::int16_t> AddCommand(GameState& game, WindowPort& port, const QString& code,
+                                       std::int16_t p1, std::int16_t p2, std::int16_t p3,
+                                       std::int16_t p4) {
+    const auto index = PlaceCommand(game, code, p1, p2, p3, p4);
+    if (!index) port.ShowMessage(QString::fromUtf16(kCommandListFull), MessageIcon::Stop);
+    return index;
+}
+
 std::optional<std::int16_t> AddCommand(Session& session, const QString& code, std::int16_t p1,
                                        std::int16_t p2, std::int16_t p3, std::int16_t p4) {
-    const auto index = PlaceCommand(session.game, code, p1, p2, p3, p4);
-    if (!index) session.port.ShowMessage(QString::fromUtf16(kCommandListFull), MessageIcon::Stop);
-    return index;
+    return AddCommand(session.game, session.port, code, p1, p2, p3, p4);
 }
 
 void DeleteCommand(GameState& game, std::int16_t index) {

@@ -11,6 +11,7 @@ namespace qm {
 
 struct GameState;
 struct Session;
+class WindowPort;
 
 /// Puts the order into the lowest free slot from 3 upward, or into a new slot
 /// after CommandCount. Answers the slot, or nothing (and changes nothing) when
@@ -19,6 +20,9 @@ std::optional<std::int16_t> PlaceCommand(GameState& game, const QString& code, s
                                          std::int16_t p2, std::int16_t p3, std::int16_t p4);
 
 /// PlaceCommand for the dialogs: a full list is refused with a stop message.
+std::optional<std::int16_t> AddCommand(GameState& game, WindowPort& port, const QString& code,
+                                       std::int16_t p1, std::int16_t p2, std::int16_t p3,
+                                       std::int16_t p4);
 std::optional<std::int16_t> AddCommand(Session& session, const QString& code, std::int16_t p1,
                                        std::int16_t p2, std::int16_t p3, std::int16_t p4);
 
