@@ -6,12 +6,16 @@
 #include "state/Session.h"
 #include "state/TurnRules.h"
 #include "ui/AreaGridModel.h"
+#include "ui/frmANW.h"
 #include "ui/frmAbout.h"
 #include "ui/frmCallToArms.h"
+#include "ui/frmGrantAccess.h"
 #include "ui/frmMap.h"
 #include "ui/frmRelations.h"
+#include "ui/frmSpy.h"
 #include "ui/frmSummary.h"
 #include "ui/frmSupportAttack.h"
+#include "ui/frmVictoryConditions.h"
 #include "ui/frmYourAreas.h"
 
 #include <QAction>
@@ -51,6 +55,9 @@ frmWinQM::frmWinQM(Session& session) : session_(session) {
 frmWinQM::~frmWinQM() {
     delete yourAreas_;
     delete about_;
+    delete grantAccess_;
+    delete spy_;
+    delete victoryConditions_;
 }
 
 QAction* frmWinQM::AddCommand(QMenu* menu, const char* name, const QString& caption,
@@ -87,12 +94,15 @@ void frmWinQM::BuildMenus() {
 
     QMenu* command = menuBar()->addMenu(QStringLiteral("&Command"));
     command->setObjectName(QStringLiteral("mnuCommand"));
-    AddCommand(command, "mnuANW", QStringLiteral("&ANW"));
-    AddCommand(command, "mnuCallToArms", QStringLiteral("&Call to Arms"),
-               &frmWinQM::OnCallToArms);
-    AddCommand(command, "mnuGrantAccess", QStringLiteral("&Grant Access"));
-    AddCommand(command, "mnuSpy", QStringLiteral("&Spy"));
-    AddCommand(command, "mnuVictoryConditions", QStringLiteral("&VictoryConditions"));
+    AddCommand(command, "mnuANW", QStringLiteral("&ANW"), &frmWinQM::OnANW);
+    AddCommand(command, "mnuCallToArms", QStringLiteral("&Call to Arms"), &frmWinQM::OnCallToArms);
+    AddCommand(command, "mnuGrantAccess", QStringLiteral("&Grant Access"),
+               &frmWinQM::OnGrantAccess);
+    AddCommand(command, "mnuSpy", QStringLiteral("&Spy"), &frmWinQM::OnSpy);
+    // Only the first turn of a game takes proposals; the report reader decides.
+    AddCommand(command, "mnuVictoryConditions", QStringLiteral("&VictoryConditions"),
+               &frmWinQM::OnVictoryConditions)
+        ->setEnabled(false);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
@@ -112,10 +122,13 @@ void frmWinQM::BuildMenus() {
 }
 
 frmYourAreas* frmWinQM::yourAreasWindow() const { return yourAreas_.data(); }
-
-QAction* frmWinQM::menuAction(const QString& name) const {
-    return findChild<QAction*>(name);
+frmGrantAccess* frmWinQM::grantAccessWindow() const { return grantAccess_.data(); }
+frmSpy* frmWinQM::spyWindow() const { return spy_.data(); }
+frmVictoryConditions* frmWinQM::victoryConditionsWindow() const {
+    return victoryConditions_.data();
 }
+
+QAction* frmWinQM::menuAction(const QString& name) const { return findChild<QAction*>(name); }
 
 void frmWinQM::BuildGrids() {
     auto* central = new QWidget(this);
@@ -152,8 +165,10 @@ void frmWinQM::BuildGrids() {
         const int width = SampleWidth(metrics, AreaGridModel::kWidthSamples[column]);
         grdArea_->setColumnWidth(column, width);
         columnsWidth += width;
-        if (column <= kColSupply) areaGroup += width;
-        else if (column <= kColUnitType) unitGroup += width;
+        if (column <= kColSupply)
+            areaGroup += width;
+        else if (column <= kColUnitType)
+            unitGroup += width;
     }
     const int frame = 2 * grdArea_->frameWidth();
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grdArea_);
@@ -189,7 +204,8 @@ void frmWinQM::BuildGrids() {
     connect(grdArea_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid())
-                    session_.interaction.SelectedArea = static_cast<std::int16_t>(current.row() + 1);
+                    session_.interaction.SelectedArea =
+                        static_cast<std::int16_t>(current.row() + 1);
             });
     connect(grdArea_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid() && session_.interaction.MapMode.isEmpty())
@@ -249,10 +265,18 @@ void frmWinQM::ScrollGridToArea(int area) {
 void frmWinQM::EnableMenu(MenuCommand command, bool enabled) {
     const char* name = nullptr;
     switch (command) {
-        case MenuCommand::Open: name = "mnuOpen"; break;
-        case MenuCommand::Merge: name = "mnuMerge"; break;
-        case MenuCommand::Save: name = "mnuSave"; break;
-        case MenuCommand::VictoryConditions: name = "mnuVictoryConditions"; break;
+        case MenuCommand::Open:
+            name = "mnuOpen";
+            break;
+        case MenuCommand::Merge:
+            name = "mnuMerge";
+            break;
+        case MenuCommand::Save:
+            name = "mnuSave";
+            break;
+        case MenuCommand::VictoryConditions:
+            name = "mnuVictoryConditions";
+            break;
     }
     QAction* action = menuAction(QString::fromLatin1(name));
     if (action && !pending_.contains(action)) action->setEnabled(enabled);
@@ -263,8 +287,10 @@ void frmWinQM::SetGridRows(GridId grid, int rows) {
 }
 
 void frmWinQM::SetGridCell(GridId grid, int row, int column, const QString& text) {
-    if (grid == GridId::Area) areaModel_->SetGridCell(row, column, text);
-    else summary_->SetCell(row, column, text);
+    if (grid == GridId::Area)
+        areaModel_->SetGridCell(row, column, text);
+    else
+        summary_->SetCell(row, column, text);
 }
 
 void frmWinQM::MapViewChanged() {
@@ -277,6 +303,14 @@ std::int16_t frmWinQM::AskSupportedPlayer() {
     return session_.interaction.SupportedPlayer;
 }
 
+void frmWinQM::SpyTargetsChanged() {
+    if (spy_) spy_->ShowCells();
+}
+
+void frmWinQM::GrantAccessClicked(std::int16_t area) {
+    if (grantAccess_) grantAccess_->AreaClicked(area);
+}
+
 void frmWinQM::ShowOtherWindows(bool shown) {
     if (SummaryShown) summary_->setVisible(shown);
     if (session_.MapShown && map_) map_->setVisible(shown);
@@ -284,7 +318,8 @@ void frmWinQM::ShowOtherWindows(bool shown) {
 
 void frmWinQM::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
-        if (windowState() & Qt::WindowMinimized) ShowOtherWindows(false);
+        if (windowState() & Qt::WindowMinimized)
+            ShowOtherWindows(false);
         else if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
             ShowOtherWindows(true);
     }
@@ -296,13 +331,17 @@ void frmWinQM::closeEvent(QCloseEvent* event) {
     summary_->close();
     if (yourAreas_) yourAreas_->close();
     if (about_) about_->close();
+    // Their closing writes what they show into the orders.
+    if (grantAccess_) grantAccess_->close();
+    if (spy_) spy_->close();
+    if (victoryConditions_) victoryConditions_->close();
     QMainWindow::closeEvent(event);
 }
 
 void frmWinQM::OnOpen() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Open"), session_.game.ReportDir,
-        QStringLiteral("QM Report (plyrdata.*);;All Files (*)"));
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Open"), session_.game.ReportDir,
+                                     QStringLiteral("QM Report (plyrdata.*);;All Files (*)"));
     if (path.isEmpty()) return;
     OpenReport(path, false);
 }
@@ -314,10 +353,33 @@ void frmWinQM::OnExit() {
     close();
 }
 
+void frmWinQM::OnANW() {
+    frmANW dialog(session_, this);
+    dialog.exec();
+}
+
+namespace {
+
+// A window that is not modal: made when it is missing, else brought forward.
+template <class Window>
+void ShowModeless(QPointer<Window>& window, Session& session) {
+    if (!window) window = new Window(session);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+void frmWinQM::OnGrantAccess() { ShowModeless(grantAccess_, session_); }
+
+void frmWinQM::OnSpy() { ShowModeless(spy_, session_); }
+
+void frmWinQM::OnVictoryConditions() { ShowModeless(victoryConditions_, session_); }
+
 void frmWinQM::OnCallToArms() {
     if (IsFirstThreeTurns(session_.game)) {
-        session_.port.ShowMessage(QString::fromUtf16(kFirstTurnsRefusal),
-                                  MessageIcon::Information);
+        session_.port.ShowMessage(QString::fromUtf16(kFirstTurnsRefusal), MessageIcon::Information);
         return;
     }
     frmCallToArms dialog(session_, this);
