@@ -3,11 +3,11 @@
 // a full-screen picture that no refresh can beat.
 
 #include "files/ReportReader.h"
-#include "map/MapDataFiles.h"
-#include "map/MapDrawing.h"
-#include "map/MapView.h"
+#include "map/BoardPicture.h"
+#include "map/CellDrawing.h"
+#include "map/LoadMapData.h"
+#include "session/Session.h"
 #include "state/ConsolePort.h"
-#include "state/Session.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,7 +25,6 @@ using namespace qm;
 const QString kDataDir = QStringLiteral(ZEZ_DATA_DIR "/");
 const QString kSampleDir = kDataDir + QStringLiteral("sample/1882-3/");
 const QString kSampleReport = QStringLiteral("plyrdata.2");
-
 
 struct Loaded {
     ConsolePort port{QString(), true};
@@ -50,11 +49,11 @@ std::unique_ptr<Loaded> LoadSample() {
     auto loaded = std::make_unique<Loaded>();
     Session& session = loaded->session;
     if (QFileInfo::exists(kSampleDir + kSampleReport)) {
-        if (!ReadReport(session, kSampleDir, kSampleReport)) return nullptr;
+        if (!ReadReport(session.game, session.port, kSampleDir, kSampleReport)) return nullptr;
     } else {
         session.game.PlayerCount = 13;
     }
-    if (!LoadMapData(session, {kDataDir})) return nullptr;
+    if (!LoadMapData(session.game, session.map, session.port, {kDataDir})) return nullptr;
     if (!QFileInfo::exists(kSampleDir + kSampleReport)) FillEveryUnit(session);
     return loaded;
 }
@@ -65,9 +64,9 @@ std::unique_ptr<Loaded> LoadPicture(benchmark::State& state, std::int16_t size, 
         state.SkipWithError("no map data in data/");
         return nullptr;
     }
-    loaded->session.display.HexSize = size;
-    loaded->session.display.HexDisplay = hexagons ? -1 : 0;
-    LoadMapPicture(loaded->session);
+    loaded->session.map.display.HexSize = size;
+    loaded->session.map.display.HexDisplay = hexagons ? -1 : 0;
+    LoadMapPicture(loaded->session.game, loaded->session.map, loaded->session.port);
     return loaded;
 }
 
@@ -78,8 +77,10 @@ void ReadReportAndMapData(benchmark::State& state) {
     }
     for (auto _ : state) {
         Loaded loaded;
-        benchmark::DoNotOptimize(ReadReport(loaded.session, kSampleDir, kSampleReport));
-        benchmark::DoNotOptimize(LoadMapData(loaded.session, {kDataDir}));
+        benchmark::DoNotOptimize(
+            ReadReport(loaded.session.game, loaded.session.port, kSampleDir, kSampleReport));
+        benchmark::DoNotOptimize(
+            LoadMapData(loaded.session.game, loaded.session.map, loaded.session.port, {kDataDir}));
     }
 }
 BENCHMARK(ReadReportAndMapData)->Unit(benchmark::kMillisecond);
@@ -89,12 +90,13 @@ void RedrawWholeMapAt(benchmark::State& state) {
     const bool hexagons = state.range(1) != 0;
     auto loaded = LoadPicture(state, size, hexagons);
     if (!loaded) return;
-    for (auto _ : state) RedrawWholeMap(loaded->session);
+    for (auto _ : state)
+        RedrawWholeMap(loaded->session.game, loaded->session.map, loaded->session.port);
     state.SetLabel(QStringLiteral("%1 %2, %3 x %4")
                        .arg(hexagons ? "hex" : "square")
                        .arg(size)
-                       .arg(loaded->session.picture.picMap.width())
-                       .arg(loaded->session.picture.picMap.height())
+                       .arg(loaded->session.map.picture.picMap.width())
+                       .arg(loaded->session.map.picture.picMap.height())
                        .toStdString());
 }
 BENCHMARK(RedrawWholeMapAt)
@@ -113,11 +115,11 @@ void RedrawLargeArea(benchmark::State& state) {
         int cells = 0;
         for (int column = 1; column <= kColumns; ++column) {
             for (int row = 1; row <= kRows; ++row)
-                cells += session.hexes.at(column, row).Area == area;
+                cells += session.map.hexes.at(column, row).Area == area;
         }
         if (cells > most) most = cells, largest = area;
     }
-    for (auto _ : state) RedrawArea(session, static_cast<std::int16_t>(largest));
+    for (auto _ : state) RedrawArea(session.game, session.map, static_cast<std::int16_t>(largest));
     state.SetLabel(QStringLiteral("area %1, %2 cells").arg(largest).arg(most).toStdString());
 }
 BENCHMARK(RedrawLargeArea)->Unit(benchmark::kMicrosecond);
@@ -135,11 +137,11 @@ void RefreshFullScreenView(benchmark::State& state) {
         record.Parm1 = record.Neighbours[1];
         ++orders;
     }
-    SetViewSize(session, 1920, 1080);
-    session.display.MapX = -400;
-    session.display.MapY = -200;
-    RefreshView(session);  // the arrow records exist from here on
-    for (auto _ : state) RefreshView(session);
+    SetViewSize(session.map, 1920, 1080);
+    session.map.display.MapX = -400;
+    session.map.display.MapY = -200;
+    RefreshView(session.game, session.map, session.port);  // the arrow records exist from here on
+    for (auto _ : state) RefreshView(session.game, session.map, session.port);
     state.SetLabel(QStringLiteral("%1 arrows").arg(orders).toStdString());
 }
 BENCHMARK(RefreshFullScreenView)->Unit(benchmark::kMicrosecond);

@@ -3,8 +3,8 @@
 
 #include "files/OrdersText.h"
 #include "files/WorkingCopy.h"
+#include "session/Session.h"
 #include "state/ConsolePort.h"
-#include "state/Session.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,7 +12,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
 
 void FillBusiestTurn(qm::GameState& game) {
     game.GameCode = QStringLiteral("QM012");
@@ -55,7 +54,7 @@ void BM_ReadWorkingCopy(benchmark::State& state) {
         session.game.CommandCount = 2;
         for (int i = qm::kFirstListSlot; i <= qm::kLastCommandSlot; ++i)
             session.game.CommandList[static_cast<std::size_t>(i)] = {};
-        benchmark::DoNotOptimize(qm::ReadWorkingCopy(session, directory));
+        benchmark::DoNotOptimize(qm::ReadWorkingCopy(session.game, session.port, directory));
     }
 }
 BENCHMARK(BM_ReadWorkingCopy);

@@ -6,9 +6,9 @@
 #include "sample/ReportWriter.h"
 #include "sample/SampleGame.h"
 
-#include "map/MapDataFiles.h"
+#include "map/LoadMapData.h"
+#include "session/Session.h"
 #include "state/ConsolePort.h"
-#include "state/Session.h"
 
 #include <QDir>
 #include <QSaveFile>
@@ -16,7 +16,6 @@
 #include <cstdio>
 
 namespace {
-
 
 bool WriteTurn(const sample::MasterState& master, const sample::MapFacts& facts,
                const QString& folder) {
@@ -47,7 +46,7 @@ int main(int argc, char* argv[]) {
     session.game.PlayerCount = sample::kPlayerCount;
     QString data = QString::fromLocal8Bit(argv[1]);
     if (!data.endsWith('/')) data += '/';
-    if (!qm::LoadMapData(session, {data})) return 1;
+    if (!qm::LoadMapData(session.game, session.map, session.port, {data})) return 1;
 
     const sample::MapFacts facts(session.game);
     const QString out = QString::fromLocal8Bit(argv[2]);

@@ -17,15 +17,14 @@
 
 #include "files/ReportReader.h"
 #include "map/Artwork.h"
+#include "map/BoardPicture.h"
 #include "map/DisplaySettings.h"
 #include "map/Geometry.h"
 #include "map/HexPosition.h"
-#include "map/MapDataFiles.h"
-#include "map/MapDrawing.h"
-#include "map/MapView.h"
+#include "map/LoadMapData.h"
 #include "map/Raster.h"
+#include "session/Session.h"
 #include "state/ConsolePort.h"
-#include "state/Session.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -40,7 +39,6 @@ namespace {
 
 using namespace qm;
 
-
 // A made-up board: blocks of cells as areas, for looking at the drawing
 // without a world.
 void FillDemoCells(Session& session) {
@@ -48,12 +46,12 @@ void FillDemoCells(Session& session) {
     for (int column = 1; column <= kColumns; ++column) {
         for (int row = 1; row <= kRows; ++row) {
             const int area = std::min(((column - 1) / 3) * 11 + (row - 1) / 3 + 1, kLastArea);
-            session.hexes.at(column, row).Area = static_cast<std::int16_t>(area);
+            session.map.hexes.at(column, row).Area = static_cast<std::int16_t>(area);
         }
     }
     for (int column = 1; column <= kColumns; ++column) {
         for (int row = 1; row <= kRows; ++row) {
-            HexCell& cell = session.hexes.at(column, row);
+            HexCell& cell = session.map.hexes.at(column, row);
             AreaRecord& area = game.area(cell.Area);
             area.MinCol = std::min<std::int16_t>(area.MinCol, static_cast<std::int16_t>(column));
             area.MaxCol = std::max<std::int16_t>(area.MaxCol, static_cast<std::int16_t>(column));
@@ -62,7 +60,7 @@ void FillDemoCells(Session& session) {
             for (int side = 1; side <= 6; ++side) {
                 const auto next = NeighbourCell(column, row, side);
                 cell.Border[static_cast<std::size_t>(side)] =
-                    next && session.hexes.at(next->Column, next->Row).Area != cell.Area ? 1 : 0;
+                    next && session.map.hexes.at(next->Column, next->Row).Area != cell.Area ? 1 : 0;
             }
         }
     }
@@ -70,7 +68,7 @@ void FillDemoCells(Session& session) {
         AreaRecord& area = game.area(number);
         if (area.MaxCol == 0) continue;
         HexCell& middle =
-            session.hexes.at((area.MinCol + area.MaxCol) / 2, (area.MinRow + area.MaxRow) / 2);
+            session.map.hexes.at((area.MinCol + area.MaxCol) / 2, (area.MinRow + area.MaxRow) / 2);
         middle.ShowNumber = middle.ShowUnit = middle.ShowSupply = -1;
         area.AreaType = number % 7 == 0 ? kWater : number % 29 == 0 ? kNoEntry : kLand;
         area.Supply = static_cast<std::int16_t>(number % 5 == 0 ? number % 3 + 1 : 0);
@@ -181,40 +179,45 @@ int main(int argc, char* argv[]) {
 
     ConsolePort port;
     Session session(port);
-    session.display.HexDisplay = parser.isSet("hex") ? -1 : 0;
-    session.display.HexSize = static_cast<std::int16_t>(
+    session.map.display.HexDisplay = parser.isSet("hex") ? -1 : 0;
+    session.map.display.HexSize = static_cast<std::int16_t>(
         std::clamp(parser.value("size").toInt(), 6, parser.isSet("hex") ? 30 : 36));
-    session.picture.UnitDisplay = parser.isSet("symbols") ? 4 : 0;
+    session.map.picture.UnitDisplay = parser.isSet("symbols") ? 4 : 0;
     if (parser.isSet("demo")) {
         session.game.PlayerCount = 13;
         if (!parser.isSet("data")) {
             FillDemoCells(session);
-        } else if (!LoadMapData(session, {QDir(parser.value("data")).absolutePath() + '/'})) {
+        } else if (!LoadMapData(session.game, session.map, session.port,
+                                {QDir(parser.value("data")).absolutePath() + '/'})) {
             return 1;
         }
         FillDemoOwners(session);
         AddDemoOrders(session, parser.value("arrows").toInt());
     } else {
         const QFileInfo report(parser.value("report"));
-        if (!ReadReport(session, report.absolutePath() + '/', report.fileName())) return 1;
-        if (!LoadMapData(session, {QDir(parser.value("data")).absolutePath() + '/'})) return 1;
+        if (!ReadReport(session.game, session.port, report.absolutePath() + '/', report.fileName()))
+            return 1;
+        if (!LoadMapData(session.game, session.map, session.port,
+                         {QDir(parser.value("data")).absolutePath() + '/'}))
+            return 1;
         AddPlayerOrders(session, parser.value("arrows").toInt());
     }
-    LoadMapPicture(session);
+    LoadMapPicture(session.game, session.map, session.port);
     const QStringList origin = parser.value("origin").split(',');
-    session.display.MapX = static_cast<std::int16_t>(origin.value(0).toInt());
-    session.display.MapY = static_cast<std::int16_t>(origin.value(1).toInt());
-    int width = session.picture.picMap.width();
-    int height = session.picture.picMap.height();
+    session.map.display.MapX = static_cast<std::int16_t>(origin.value(0).toInt());
+    session.map.display.MapY = static_cast<std::int16_t>(origin.value(1).toInt());
+    int width = session.map.picture.picMap.width();
+    int height = session.map.picture.picMap.height();
     if (parser.isSet("view")) {
         const QStringList size = parser.value("view").split('x');
         width = size.value(0).toInt();
         height = size.value(1).toInt();
     }
-    SetViewSize(session, width, height);
-    RefreshView(session);
+    SetViewSize(session.map, width, height);
+    RefreshView(session.game, session.map, session.port);
     const int zoom = std::clamp(parser.value("zoom").toInt(), 1, 8);
-    if (!session.picture.picView.scaled(session.picture.picView.size() * zoom).save(output)) {
+    if (!session.map.picture.picView.scaled(session.map.picture.picView.size() * zoom)
+             .save(output)) {
         QTextStream(stderr) << "Cannot write " << output << '\n';
         return 1;
     }

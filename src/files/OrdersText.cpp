@@ -1,8 +1,8 @@
 #include "files/OrdersText.h"
 
-#include "orders/OrderCodes.h"
+#include "io/NumberText.h"
 #include "state/GameState.h"
-#include "state/NumberText.h"
+#include "state/OrderCodes.h"
 
 #include <QStringList>
 

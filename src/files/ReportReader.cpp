@@ -1,10 +1,11 @@
 #include "files/ReportReader.h"
 
-#include "files/FileNames.h"
-#include "files/ItemReader.h"
 #include "files/WorkingCopy.h"
-#include "state/NumberText.h"
-#include "state/Session.h"
+#include "io/FileNames.h"
+#include "io/ItemReader.h"
+#include "io/NumberText.h"
+#include "state/GameState.h"
+#include "state/WindowPort.h"
 
 #include <cstdint>
 
@@ -36,8 +37,7 @@ ReadResult ParseReport(ItemReader& in, GameState& game) {
     const auto turn = in.Number();
     in.Text();  // the label before the player count
     const auto count = in.Number();
-    if (!count || !IsPlayerNumber(*current) || !InRange(*turn, 1, 4) ||
-        !IsPlayerNumber(*count))
+    if (!count || !IsPlayerNumber(*current) || !InRange(*turn, 1, 4) || !IsPlayerNumber(*count))
         return ReadResult::Invalid;
     game.CurrentPlayer = *current;
     game.PlayerIdent = *ident;
@@ -56,7 +56,8 @@ ReadResult ParseReport(ItemReader& in, GameState& game) {
         player.PlayerName = *name;
         if (p < game.PlayerCount) {
             for (int q = 0; q <= game.PlayerCount; ++q)
-                player.Relation[static_cast<std::size_t>(q)] = q < letters->size() ? letters->at(q) : QChar();
+                player.Relation[static_cast<std::size_t>(q)] =
+                    q < letters->size() ? letters->at(q) : QChar();
         }
     }
 
@@ -102,32 +103,31 @@ QString TurnTitle(const GameState& game) {
            QString::number(game.TurnNumber()) + QLatin1Char(')');
 }
 
-bool ReadReport(Session& session, const QString& directory, const QString& fileName) {
+bool ReadReport(GameState& game, WindowPort& port, const QString& directory,
+                const QString& fileName) {
     const std::optional<QByteArray> data = ReadWholeFile(FindFileNoCase(directory, fileName));
     if (!data) {
-        session.port.ShowMessage(QStringLiteral("Invalid File"), MessageIcon::None);
+        port.ShowMessage(QStringLiteral("Invalid File"), MessageIcon::None);
         return false;
     }
     ItemReader in(*data);
-    GameState next = session.game;
+    GameState next = game;
     switch (ParseReport(in, next)) {
         case ReadResult::Invalid:
-            session.port.ShowMessage(QStringLiteral("Invalid File"), MessageIcon::None);
+            port.ShowMessage(QStringLiteral("Invalid File"), MessageIcon::None);
             return false;
         case ReadResult::TooManyAreas:
-            session.port.ShowMessage(QStringLiteral("Area array too small info KVO"),
-                                     MessageIcon::None);
+            port.ShowMessage(QStringLiteral("Area array too small info KVO"), MessageIcon::None);
             return false;
         case ReadResult::Ok:
             break;
     }
-    session.game = std::move(next);
-    GameState& game = session.game;
-    session.port.EnableMenu(MenuCommand::VictoryConditions,
-                            game.TurnYear == kFirstYear && game.TurnOfYear == 1);
+    game = std::move(next);
+    port.EnableMenu(MenuCommand::VictoryConditions,
+                    game.TurnYear == kFirstYear && game.TurnOfYear == 1);
     game.CommandCount = 2;
-    ReadWorkingCopy(session, directory);
-    session.port.SetTitle(TurnTitle(game));
+    ReadWorkingCopy(game, port, directory);
+    port.SetTitle(TurnTitle(game));
     return true;
 }
 

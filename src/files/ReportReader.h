@@ -5,7 +5,8 @@
 
 namespace qm {
 
-struct Session;
+struct GameState;
+class WindowPort;
 
 /// True when the text lies, by plain character codes, in one of the game code
 /// ranges QM001..QM999, QM2001..QM2999 or QMT001..QMT999.
@@ -18,6 +19,7 @@ QString TurnTitle(const struct GameState& game);
 /// the game state, restores the saved orders of the same turn and sets the
 /// title. An unusable file is reported to the player and leaves the state
 /// exactly as it was; the answer says whether the report was taken.
-bool ReadReport(Session& session, const QString& directory, const QString& fileName);
+bool ReadReport(GameState& game, WindowPort& port, const QString& directory,
+                const QString& fileName);
 
 }  // namespace qm

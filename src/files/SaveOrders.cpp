@@ -1,8 +1,9 @@
 #include "files/SaveOrders.h"
 
-#include "files/FileNames.h"
 #include "files/OrdersText.h"
-#include "state/Session.h"
+#include "io/FileNames.h"
+#include "state/GameState.h"
+#include "state/WindowPort.h"
 
 #include <QDir>
 #include <QSaveFile>
@@ -29,38 +30,38 @@ std::unique_ptr<QSaveFile> Prepare(const QString& directory, const QString& name
     return file;
 }
 
-void ReportFailure(Session& session, const QString& path) {
-    session.port.ShowMessage(QStringLiteral("Could not write ") + QDir::toNativeSeparators(path) +
-                                 QStringLiteral("; the orders were not saved"),
-                             MessageIcon::Stop);
+void ReportFailure(WindowPort& port, const QString& path) {
+    port.ShowMessage(QStringLiteral("Could not write ") + QDir::toNativeSeparators(path) +
+                         QStringLiteral("; the orders were not saved"),
+                     MessageIcon::Stop);
 }
 
 }  // namespace
 
-bool SaveOrders(Session& session) {
-    const QString& directory = session.game.ReportDir;
-    const QByteArray commands = CommandsFileText(session.game);
-    const QByteArray workingCopy = WorkingCopyText(session.game);
+bool SaveOrders(const GameState& game, WindowPort& port) {
+    const QString& directory = game.ReportDir;
+    const QByteArray commands = CommandsFileText(game);
+    const QByteArray workingCopy = WorkingCopyText(game);
 
     auto commandsFile = Prepare(directory, kCommandsFile, commands);
     if (!commandsFile) {
-        ReportFailure(session, directory + kCommandsFile);
+        ReportFailure(port, directory + kCommandsFile);
         return false;
     }
     auto workingCopyFile = Prepare(directory, kWorkingCopyFile, workingCopy);
     if (!workingCopyFile) {
         commandsFile->cancelWriting();
-        ReportFailure(session, directory + kWorkingCopyFile);
+        ReportFailure(port, directory + kWorkingCopyFile);
         return false;
     }
     // Both are complete on disk; only the renames are left.
     if (!commandsFile->commit()) {
         workingCopyFile->cancelWriting();
-        ReportFailure(session, commandsFile->fileName());
+        ReportFailure(port, commandsFile->fileName());
         return false;
     }
     if (!workingCopyFile->commit()) {
-        ReportFailure(session, workingCopyFile->fileName());
+        ReportFailure(port, workingCopyFile->fileName());
         return false;
     }
     return true;

@@ -1,10 +1,11 @@
 #include "files/WorkingCopy.h"
 
-#include "files/FileNames.h"
-#include "files/ItemReader.h"
+#include "io/FileNames.h"
+#include "io/ItemReader.h"
 #include "orders/CommandList.h"
-#include "orders/OrderCodes.h"
-#include "state/Session.h"
+#include "state/GameState.h"
+#include "state/OrderCodes.h"
+#include "state/WindowPort.h"
 
 #include <cstdint>
 #include <optional>
@@ -97,18 +98,18 @@ bool ParseOrders(ItemReader& in, GameState& game) {
 
 }  // namespace
 
-bool ReadWorkingCopy(Session& session, const QString& directory) {
+bool ReadWorkingCopy(GameState& game, WindowPort& port, const QString& directory) {
     const std::optional<QByteArray> data =
         ReadWholeFile(FindFileNoCase(directory, QStringLiteral("Orders.tmp")));
     if (data) {
         ItemReader in(*data);
-        GameState restored = session.game;
+        GameState restored = game;
         if (ParseOrders(in, restored)) {
-            session.game = std::move(restored);
+            game = std::move(restored);
             return true;
         }
     }
-    session.port.ShowMessage(QStringLiteral("No old orders to read in"), MessageIcon::None);
+    port.ShowMessage(QStringLiteral("No old orders to read in"), MessageIcon::None);
     return false;
 }
 

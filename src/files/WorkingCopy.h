@@ -5,7 +5,8 @@
 
 namespace qm {
 
-struct Session;
+struct GameState;
+class WindowPort;
 
 /// Reads directory + "Orders.tmp" (any case) and, when it belongs to the loaded
 /// game, year and turn, restores its area orders, list orders (into slots 3
@@ -13,6 +14,6 @@ struct Session;
 /// or a damaged one (ending before "END", a number that does not fit, an area
 /// or player outside the tables, more list orders than fit) restores nothing
 /// and shows "No old orders to read in". Answers whether orders were restored.
-bool ReadWorkingCopy(Session& session, const QString& directory);
+bool ReadWorkingCopy(GameState& game, WindowPort& port, const QString& directory);
 
 }  // namespace qm

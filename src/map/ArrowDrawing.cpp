@@ -1,9 +1,10 @@
 #include "map/ArrowDrawing.h"
 
 #include "map/ArrowGeometry.h"
-#include "map/MapDrawing.h"
+#include "map/MapState.h"
 #include "map/Raster.h"
-#include "state/Session.h"
+#include "state/GameState.h"
+#include "state/WindowPort.h"
 
 #include <QLineF>
 #include <QRectF>
@@ -22,13 +23,13 @@ int ArrowColourIndex(const QString& code) {
     return -1;
 }
 
-ArrowRecord* FindOrCreateArrow(Session& session, int low, int high) {
-    auto& table = session.picture.ArrowTable;
+ArrowRecord* FindOrCreateArrow(const GameState& game, MapState& map, int low, int high) {
+    auto& table = map.picture.ArrowTable;
     const auto found = std::find_if(table.begin(), table.end(), [&](const ArrowRecord& arrow) {
         return arrow.EndA.Area == low && arrow.EndB.Area == high;
     });
     if (found != table.end()) return &*found;
-    std::optional<ArrowRecord> created = CreateArrow(session, low, high);
+    std::optional<ArrowRecord> created = CreateArrow(game, map, low, high);
     if (!created) return nullptr;
     table.push_back(std::move(*created));
     return &table.back();
@@ -57,28 +58,30 @@ void PaintPass(QImage& view, const ArrowRecord& arrow, const ArrowEnd& head, QPo
 
 }  // namespace
 
-void PaintOrderArrow(Session& session, std::int16_t from, std::int16_t to, const QString& code) {
+void PaintOrderArrow(const GameState& game, MapState& map, std::int16_t from, std::int16_t to,
+                     const QString& code) {
     const int colour = ArrowColourIndex(code);
     if (colour < 0 || !IsAreaNumber(from) || !IsAreaNumber(to) || from == to) return;
-    ArrowRecord* arrow = FindOrCreateArrow(session, std::min(from, to), std::max(from, to));
+    ArrowRecord* arrow = FindOrCreateArrow(game, map, std::min(from, to), std::max(from, to));
     if (arrow == nullptr) return;
     ArrowEnd& head = to < from ? arrow->EndA : arrow->EndB;
     head.OrderCode = code;
 
-    const DisplaySettings& display = session.display;
+    const DisplaySettings& display = map.display;
     const QPointF origin(display.MapX, display.MapY);
-    const auto mapWidth = static_cast<float>(session.geometry.MapWidth());
+    const auto mapWidth = static_cast<float>(map.geometry.MapWidth());
     // A black outline three pixels wide, then the order's colour inside it.
-    QImage& view = session.picture.picView;
+    QImage& view = map.picture.picView;
     PaintPass(view, *arrow, head, origin, mapWidth, 3, qRgb(0, 0, 0));
     PaintPass(view, *arrow, head, origin, mapWidth, 1,
               ToRgb(display.ArrowColours[static_cast<std::size_t>(colour)]));
 }
 
-void DrawOrderArrow(Session& session, std::int16_t from, std::int16_t to, const QString& code) {
-    if (!session.picture.IsLoaded() || session.picture.picView.isNull()) return;
-    PaintOrderArrow(session, from, to, code);
-    session.port.ViewChanged();
+void DrawOrderArrow(const GameState& game, MapState& map, WindowPort& port, std::int16_t from,
+                    std::int16_t to, const QString& code) {
+    if (!map.picture.IsLoaded() || map.picture.picView.isNull()) return;
+    PaintOrderArrow(game, map, from, to, code);
+    port.ViewChanged();
 }
 
 }  // namespace qm

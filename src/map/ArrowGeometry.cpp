@@ -1,8 +1,9 @@
 #include "map/ArrowGeometry.h"
 
 #include "map/HexSearch.h"
-#include "map/MapDrawing.h"
-#include "state/Session.h"
+#include "map/MapState.h"
+#include "state/GameState.h"
+#include "state/WindowPort.h"
 
 #include <cmath>
 
@@ -19,25 +20,25 @@ struct Anchor {
 };
 
 // On the cell's vertical centre line, a quarter of the cell height below its middle.
-std::optional<Anchor> AnchorOf(const Session& session, int area) {
-    const std::optional<HexPosition> cell = FindHexOfArea(session, area);
+std::optional<Anchor> AnchorOf(const GameState& game, const MapState& map, int area) {
+    const std::optional<HexPosition> cell = FindHexOfArea(game, map.hexes, area);
     if (!cell) return std::nullopt;
-    const Geometry& g = session.geometry;
+    const Geometry& g = map.geometry;
     const int c = cell->Column - 1;
     return Anchor{static_cast<float>(c) * g.Pitch() + static_cast<float>(g.HexSize / 2),
                   static_cast<float>((cell->Row - 1) * g.CellHeight + (3 * g.CellHeight) / 4 +
                                      (c % 2) * (g.CellHeight / 2))};
 }
 
-bool Compute(const Session& session, ArrowRecord& arrow) {
-    const std::optional<Anchor> low = AnchorOf(session, arrow.EndA.Area);
-    const std::optional<Anchor> high = AnchorOf(session, arrow.EndB.Area);
+bool Compute(const GameState& game, const MapState& map, ArrowRecord& arrow) {
+    const std::optional<Anchor> low = AnchorOf(game, map, arrow.EndA.Area);
+    const std::optional<Anchor> high = AnchorOf(game, map, arrow.EndB.Area);
     if (!low || !high) return false;
     float x1 = low->x, y1 = low->y, x2 = high->x, y2 = high->y;
 
     // The shortest way, across the wrap if that is shorter.
-    const auto width = static_cast<float>(session.geometry.MapWidth());
-    const auto height = static_cast<float>(kRows * session.geometry.CellHeight);
+    const auto width = static_cast<float>(map.geometry.MapWidth());
+    const auto height = static_cast<float>(kRows * map.geometry.CellHeight);
     if (x1 - x2 > width / 2) {
         x2 += width;
     } else if (x2 - x1 > width / 2) {
@@ -56,7 +57,7 @@ bool Compute(const Session& session, ArrowRecord& arrow) {
         theta = std::atan((y2 - y1) / (x2 - x1));
         if (x2 < x1) theta -= kPi;
     }
-    const auto stroke = static_cast<float>(session.geometry.CellHeight / 4);
+    const auto stroke = static_cast<float>(map.geometry.CellHeight / 4);
     const float c1 = stroke * std::cos(theta + kSpread), s1 = stroke * std::sin(theta + kSpread);
     const float c2 = stroke * std::cos(theta - kSpread), s2 = stroke * std::sin(theta - kSpread);
 
@@ -73,16 +74,17 @@ bool Compute(const Session& session, ArrowRecord& arrow) {
 
 }  // namespace
 
-std::optional<ArrowRecord> CreateArrow(const Session& session, int low, int high) {
+std::optional<ArrowRecord> CreateArrow(const GameState& game, const MapState& map, int low,
+                                       int high) {
     ArrowRecord arrow;
     arrow.EndA.Area = static_cast<std::int16_t>(low);
     arrow.EndB.Area = static_cast<std::int16_t>(high);
-    if (!Compute(session, arrow)) return std::nullopt;
+    if (!Compute(game, map, arrow)) return std::nullopt;
     return arrow;
 }
 
-void RecomputeArrows(Session& session) {
-    for (ArrowRecord& arrow : session.picture.ArrowTable) Compute(session, arrow);
+void RecomputeArrows(const GameState& game, MapState& map) {
+    for (ArrowRecord& arrow : map.picture.ArrowTable) Compute(game, map, arrow);
 }
 
 }  // namespace qm

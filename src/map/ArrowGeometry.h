@@ -8,10 +8,16 @@
 
 namespace qm {
 
-struct Session;
+struct GameState;
+struct MapState;
+class WindowPort;
 
 /// The record for the pair of areas (low < high), both ends computed, no
 /// order code yet; nothing when either area has no unit cell.
-std::optional<ArrowRecord> CreateArrow(const Session& session, int low, int high);
+std::optional<ArrowRecord> CreateArrow(const GameState& game, const MapState& map, int low,
+                                       int high);
+
+/// Recomputes every arrow's geometry after a size or mode change.
+void RecomputeArrows(const GameState& game, MapState& map);
 
 }  // namespace qm

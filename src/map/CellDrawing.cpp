@@ -1,10 +1,12 @@
 // The board layer: cells with their fill, borders, numbers, supply markers and units.
 
-#include "map/MapDrawing.h"
+#include "map/CellDrawing.h"
 
 #include "map/Artwork.h"
+#include "map/MapState.h"
 #include "map/Raster.h"
-#include "state/Session.h"
+#include "state/GameState.h"
+#include "state/WindowPort.h"
 
 #include <algorithm>
 
@@ -36,8 +38,8 @@ std::int32_t FillColour(const DisplaySettings& display, const AreaRecord& area) 
 
 bool IsUnitType(int type) { return type >= kArmy && type <= kSquadron; }
 
-const QImage& UnitImage(const Session& session, int type) {
-    const int style = session.picture.UnitDisplay == 4 ? 4 : 0;
+const QImage& UnitImage(const MapPicture& picture, int type) {
+    const int style = picture.UnitDisplay == 4 ? 4 : 0;
     return StandardArtwork().picUnit[static_cast<std::size_t>(type - 1 + style)];
 }
 
@@ -51,28 +53,28 @@ int BuildType(const QString& command) {
 
 // The unit line: the owner's box where the unit is a guest or at sea, then
 // the unit (half and half while it is being changed), or the unit being built.
-void DrawUnit(Session& session, const AreaRecord& area, int x, int y) {
-    QImage& board = session.picture.picMap;
+void DrawUnit(MapState& map, const AreaRecord& area, int x, int y) {
+    QImage& board = map.picture.picMap;
     constexpr int half = kUnitWidth / 2;
     if (IsUnitType(area.UnitType)) {
         if (area.UnitOwner != area.Owner || area.AreaType == kWater) {
             FillRectangle(board, x, y, x + kUnitWidth, y + kImageHeight,
-                          ToRgb(CountryColour(session.display, area.UnitOwner)));
+                          ToRgb(CountryColour(map.display, area.UnitOwner)));
         }
         int changedTo = kNoUnit;
         if (area.Command == u"DU") changedTo = area.UnitType + 1;
         if (area.Command == u"UU") changedTo = area.UnitType - 1;
-        const QImage& image = UnitImage(session, area.UnitType);
+        const QImage& image = UnitImage(map.picture, area.UnitType);
         if (IsUnitType(changedTo)) {
             XorImage(board, x, y, image, 0, half);
-            XorImage(board, x + half, y, UnitImage(session, changedTo), half, half);
+            XorImage(board, x + half, y, UnitImage(map.picture, changedTo), half, half);
         } else {
             XorImage(board, x, y, image);
         }
         return;
     }
     const int built = BuildType(area.Command);
-    if (built != kNoUnit) XorImage(board, x, y, UnitImage(session, built));
+    if (built != kNoUnit) XorImage(board, x, y, UnitImage(map.picture, built));
 }
 
 void DrawNumber(QImage& board, int number, int x, int y) {
@@ -89,20 +91,20 @@ void DrawNumber(QImage& board, int number, int x, int y) {
 
 }  // namespace
 
-void DrawCell(Session& session, int column, int row, int dx, int dy) {
-    if (!session.picture.IsLoaded() || column < 1 || column > kColumns || row < 1 || row > kRows) {
+void DrawCell(const GameState& game, MapState& map, int column, int row, int dx, int dy) {
+    if (!map.picture.IsLoaded() || column < 1 || column > kColumns || row < 1 || row > kRows) {
         return;
     }
-    const Geometry& geometry = session.geometry;
-    const DisplaySettings& display = session.display;
-    QImage& board = session.picture.picMap;
+    const Geometry& geometry = map.geometry;
+    const DisplaySettings& display = map.display;
+    QImage& board = map.picture.picMap;
     const std::array<QPoint, 6> outline = CellOutline(geometry, column, row, dx, dy);
     // The east-edge copy of most cells lies wholly beyond the picture (a
     // border line reaches one pixel past the outline).
     if (outline[5].x() - 1 >= board.width() || outline[2].x() < 0) return;
 
-    const HexCell& cell = session.hexes.at(column, row);
-    const AreaRecord& area = session.game.area(IsAreaNumber(cell.Area) ? cell.Area : 0);
+    const HexCell& cell = map.hexes.at(column, row);
+    const AreaRecord& area = game.area(IsAreaNumber(cell.Area) ? cell.Area : 0);
     FillCell(board, outline, ToRgb(FillColour(display, area)));
     const QRgb border = ToRgb(display.BorderColour);
     for (int side = 1; side <= 6; ++side) {
@@ -120,7 +122,7 @@ void DrawCell(Session& session, int column, int row, int dx, int dy) {
     const bool unitLine =
         showUnit && (area.UnitType >= kArmy || area.Command.startsWith(QLatin1Char('A')));
     if (size == SizeClass::Small) {
-        if (showUnit) DrawUnit(session, area, x, middle - kImageHeight / 2);
+        if (showUnit) DrawUnit(map, area, x, middle - kImageHeight / 2);
         return;
     }
 
@@ -139,33 +141,33 @@ void DrawCell(Session& session, int column, int row, int dx, int dy) {
             XorImage(board, x, labelLine, art.picSupplyWide[static_cast<std::size_t>(marker)]);
         }
     }
-    if (unitLine) DrawUnit(session, area, x, middle);
+    if (unitLine) DrawUnit(map, area, x, middle);
 }
 
-void RedrawWholeMap(Session& session) {
-    if (!session.picture.IsLoaded()) return;
-    session.port.SetBusy(true);
-    session.picture.picMap.fill(0xFFFFFFFF);
+void RedrawWholeMap(const GameState& game, MapState& map, WindowPort& port) {
+    if (!map.picture.IsLoaded()) return;
+    port.SetBusy(true);
+    map.picture.picMap.fill(0xFFFFFFFF);
     for (int row = 1; row <= kRows; ++row) {
-        for (int column = 1; column <= kColumns; ++column) DrawCell(session, column, row, 0, 0);
+        for (int column = 1; column <= kColumns; ++column) DrawCell(game, map, column, row, 0, 0);
     }
     // The west corners of column 1 stick out past the west edge; they show at the east edge.
-    const int width = session.geometry.MapWidth();
-    for (int row = 1; row <= kRows; ++row) DrawCell(session, 1, row, width, 0);
-    session.port.SetBusy(false);
+    const int width = map.geometry.MapWidth();
+    for (int row = 1; row <= kRows; ++row) DrawCell(game, map, 1, row, width, 0);
+    port.SetBusy(false);
 }
 
-void RedrawArea(Session& session, std::int16_t area) {
-    if (!session.picture.IsLoaded() || !IsAreaNumber(area)) return;
-    const AreaRecord& record = session.game.area(area);
-    const int width = session.geometry.MapWidth();
+void RedrawArea(const GameState& game, MapState& map, std::int16_t area) {
+    if (!map.picture.IsLoaded() || !IsAreaNumber(area)) return;
+    const AreaRecord& record = game.area(area);
+    const int width = map.geometry.MapWidth();
     for (int row = std::max<int>(record.MinRow, 1); row <= std::min<int>(record.MaxRow, kRows);
          ++row) {
         for (int column = std::max<int>(record.MinCol, 1);
              column <= std::min<int>(record.MaxCol, kColumns); ++column) {
-            if (session.hexes.at(column, row).Area != area) continue;
-            DrawCell(session, column, row, 0, 0);
-            DrawCell(session, column, row, width, 0);
+            if (map.hexes.at(column, row).Area != area) continue;
+            DrawCell(game, map, column, row, 0, 0);
+            DrawCell(game, map, column, row, width, 0);
         }
     }
 }

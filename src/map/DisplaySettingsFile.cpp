@@ -1,7 +1,7 @@
 #include "map/DisplaySettingsFile.h"
 
-#include "map/IniFile.h"
-#include "map/LeadingNumber.h"
+#include "io/IniFile.h"
+#include "io/LeadingNumber.h"
 
 #include <QStandardPaths>
 

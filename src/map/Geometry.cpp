@@ -1,7 +1,5 @@
 #include "map/Geometry.h"
 
-#include "state/Session.h"
-
 #include <cmath>
 
 namespace qm {
@@ -52,10 +50,6 @@ void BuildGeometryTables(Geometry& geometry, std::int16_t hexSize, std::int16_t 
         y.ShiftedMiddle = static_cast<std::int16_t>(y0 + 2 * half);
         y.ShiftedBottom = static_cast<std::int16_t>(y0 + half + height);
     }
-}
-
-void BuildGeometryTables(Session& session) {
-    BuildGeometryTables(session.geometry, session.display.HexSize, session.display.HexDisplay);
 }
 
 std::array<QPoint, 6> CellOutline(const Geometry& geometry, int column, int row, int dx, int dy) {

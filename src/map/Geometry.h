@@ -11,8 +11,6 @@
 
 namespace qm {
 
-struct Session;
-
 /// x coordinates of one column's outline.
 struct ColumnCoords {
     std::int16_t LeftTop = 0;     // west end of the top edge
@@ -65,10 +63,6 @@ std::int16_t DeriveCellHeight(std::int16_t hexSize, bool hexDisplay);
 
 /// Derives CellHeight and ColumnPitch from the size and shape and fills both tables.
 void BuildGeometryTables(Geometry& geometry, std::int16_t hexSize, std::int16_t hexDisplay);
-
-/// The same, from the session's display settings, as the map window does at
-/// load and after every size or mode change.
-void BuildGeometryTables(Session& session);
 
 /// Outline P0..P5 of cell (column, row) drawn at offset (dx, dy); side i runs
 /// from P(i-1) to P(i), side 6 from P5 back to P0.

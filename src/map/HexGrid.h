@@ -11,11 +11,11 @@ inline constexpr int kColumns = 70;
 inline constexpr int kRows = 31;
 
 struct HexCell {
-    std::int16_t Area = 0;                // 0 = no area
+    std::int16_t Area = 0;                 // 0 = no area
     std::array<std::int16_t, 7> Border{};  // sides 1..6, clockwise from the top edge
-    std::int16_t ShowNumber = 0;          // 0 or -1
-    std::int16_t ShowUnit = 0;            // -1: the area's unit cell
-    std::int16_t ShowSupply = 0;          // 0 or -1
+    std::int16_t ShowNumber = 0;           // 0 or -1
+    std::int16_t ShowUnit = 0;             // -1: the area's unit cell
+    std::int16_t ShowSupply = 0;           // 0 or -1
 
     bool operator==(const HexCell&) const = default;
 };

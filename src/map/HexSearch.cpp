@@ -1,7 +1,9 @@
 #include "map/HexSearch.h"
 
 #include "map/Geometry.h"
-#include "state/Session.h"
+#include "map/MapState.h"
+#include "state/GameState.h"
+#include "state/WindowPort.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,8 +32,8 @@ int ColumnOfPixel(const Geometry& geometry, int px) {
 
 }  // namespace
 
-std::optional<HexPosition> HexAtPoint(const Session& session, float x, float y) {
-    const Geometry& geometry = session.geometry;
+std::optional<HexPosition> HexAtPoint(const Geometry& geometry, const DisplaySettings& display,
+                                      float x, float y) {
     if (!geometry.IsBuilt() || !std::isfinite(x) || !std::isfinite(y)) return std::nullopt;
     const int height = geometry.CellHeight;
     const int hexSize = geometry.HexSize;
@@ -39,12 +41,12 @@ std::optional<HexPosition> HexAtPoint(const Session& session, float x, float y) 
     // Whole turns around the board change nothing, so both coordinates are
     // first brought into it; that also keeps points left of or above the
     // picture on the board.
-    const float rawX = std::nearbyint(x - static_cast<float>(session.display.MapX));
+    const float rawX = std::nearbyint(x - static_cast<float>(display.MapX));
     const int px = WrapPixel(rawX, geometry.MapWidth());
     int c0 = ColumnOfPixel(geometry, px);
     const int k = c0 % 2;
     const float rawY =
-        std::nearbyint((y - static_cast<float>(session.display.MapY)) -
+        std::nearbyint((y - static_cast<float>(display.MapY)) -
                        static_cast<float>((height / 2) * k) + static_cast<float>(kRows * height));
     const int qy = WrapPixel(rawY, kRows * height);
     int r0 = (qy / height) % kRows;
@@ -68,9 +70,9 @@ std::optional<HexPosition> HexAtPoint(const Session& session, float x, float y) 
     return HexPosition{static_cast<std::int16_t>(c0 + 1), static_cast<std::int16_t>(r0 + 1)};
 }
 
-std::optional<HexPosition> FindHexOfArea(const Session& session, int area) {
+std::optional<HexPosition> FindHexOfArea(const GameState& game, const HexGrid& hexes, int area) {
     if (!IsAreaNumber(area)) return std::nullopt;
-    const AreaRecord& record = session.game.area(area);
+    const AreaRecord& record = game.area(area);
     // The box comes from the file; it is kept on the board whatever it says.
     const int firstColumn = std::max<int>(record.MinCol, 1);
     const int lastColumn = std::min<int>(record.MaxCol, kColumns);
@@ -78,7 +80,7 @@ std::optional<HexPosition> FindHexOfArea(const Session& session, int area) {
     const int lastRow = std::min<int>(record.MaxRow, kRows);
     for (int column = firstColumn; column <= lastColumn; ++column) {
         for (int row = firstRow; row <= lastRow; ++row) {
-            const HexCell& cell = session.hexes.at(column, row);
+            const HexCell& cell = hexes.at(column, row);
             if (cell.Area == area && cell.ShowUnit == -1)
                 return HexPosition{static_cast<std::int16_t>(column),
                                    static_cast<std::int16_t>(row)};

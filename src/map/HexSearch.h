@@ -8,16 +8,20 @@
 
 namespace qm {
 
-struct Session;
+struct DisplaySettings;
+struct GameState;
+struct Geometry;
+struct HexGrid;
 
 /// The cell under the point (x, y) of the visible view, with the view origin
 /// MapX, MapY. Points beyond the board's east or west edge wrap around, and so
 /// do rows (the empty top half row of a shifted column gives row 31). No cell
 /// only while the geometry tables have not been built.
-std::optional<HexPosition> HexAtPoint(const Session& session, float x, float y);
+std::optional<HexPosition> HexAtPoint(const Geometry& geometry, const DisplaySettings& display,
+                                      float x, float y);
 
 /// The area's unit cell (ShowUnit -1), searched column by column within the
 /// area's bounding box; no cell for an area without one.
-std::optional<HexPosition> FindHexOfArea(const Session& session, int area);
+std::optional<HexPosition> FindHexOfArea(const GameState& game, const HexGrid& hexes, int area);
 
 }  // namespace qm

@@ -1,8 +1,11 @@
-#include "map/MapDataFiles.h"
 
-#include "files/FileNames.h"
-#include "files/ItemReader.h"
-#include "state/Session.h"
+#include "map/LoadMapData.h"
+
+#include "io/FileNames.h"
+#include "io/ItemReader.h"
+#include "map/MapState.h"
+#include "state/GameState.h"
+#include "state/WindowPort.h"
 
 #include <QFileInfo>
 
@@ -146,24 +149,24 @@ std::optional<FoundFile> FindMapFile(const QStringList& folders, const QString& 
     return std::nullopt;
 }
 
-void Complain(Session& session, const QString& text) {
-    session.port.ShowMessage(text + QStringLiteral(" The map cannot be shown."), MessageIcon::Stop);
+void Complain(WindowPort& port, const QString& text) {
+    port.ShowMessage(text + QStringLiteral(" The map cannot be shown."), MessageIcon::Stop);
 }
 
 // Opens one map file; complains and answers nothing when it cannot be read.
-std::optional<QByteArray> OpenMapFile(Session& session, const QStringList& folders,
+std::optional<QByteArray> OpenMapFile(WindowPort& port, const QStringList& folders,
                                       const QString& name) {
     const std::optional<FoundFile> found = FindMapFile(folders, name);
     if (!found) {
         QStringList searched;
         for (const QString& folder : folders)
             if (!folder.isEmpty()) searched << folder;
-        Complain(session, QStringLiteral("The map file %1 was not found in %2.")
-                              .arg(name, searched.join(QStringLiteral(" or "))));
+        Complain(port, QStringLiteral("The map file %1 was not found in %2.")
+                           .arg(name, searched.join(QStringLiteral(" or "))));
         return std::nullopt;
     }
     if (!found->data) {
-        Complain(session, QStringLiteral("The map file %1 could not be read.").arg(found->path));
+        Complain(port, QStringLiteral("The map file %1 could not be read.").arg(found->path));
         return std::nullopt;
     }
     return found->data;
@@ -173,37 +176,37 @@ std::optional<QByteArray> OpenMapFile(Session& session, const QStringList& folde
 
 QString InstalledDataDir() { return QStringLiteral(ZEZ_INSTALLED_DATA_DIR); }
 
-bool LoadMapData(Session& session) {
-    return LoadMapData(session, {session.game.ProgramDir, InstalledDataDir()});
+bool LoadMapData(GameState& game, MapState& map, WindowPort& port) {
+    return LoadMapData(game, map, port, {game.ProgramDir, InstalledDataDir()});
 }
 
-bool LoadMapData(Session& session, const QStringList& folders) {
+bool LoadMapData(GameState& game, MapState& map, WindowPort& port, const QStringList& folders) {
     const QString areaName = QString::fromLatin1(kAreaFileName);
     const QString hexName = QString::fromLatin1(kHexFileName);
 
-    const std::optional<QByteArray> areaData = OpenMapFile(session, folders, areaName);
+    const std::optional<QByteArray> areaData = OpenMapFile(port, folders, areaName);
     if (!areaData) return false;
-    AreaTableCopy areas = session.game.AreaTable;
+    AreaTableCopy areas = game.AreaTable;
     ItemReader areaItems(*areaData);
-    QString error = ParseAreaFile(areaItems, session.game.PlayerCount, areas);
+    QString error = ParseAreaFile(areaItems, game.PlayerCount, areas);
     if (!error.isEmpty()) {
-        Complain(session, QStringLiteral("The map file %1 is damaged at %2.").arg(areaName, error));
+        Complain(port, QStringLiteral("The map file %1 is damaged at %2.").arg(areaName, error));
         return false;
     }
 
-    const std::optional<QByteArray> hexData = OpenMapFile(session, folders, hexName);
+    const std::optional<QByteArray> hexData = OpenMapFile(port, folders, hexName);
     if (!hexData) return false;
     HexGrid grid;
     ItemReader hexItems(*hexData);
     error = ParseHexFile(hexItems, grid, areas);
     if (!error.isEmpty()) {
-        Complain(session, QStringLiteral("The map file %1 is damaged at %2.").arg(hexName, error));
+        Complain(port, QStringLiteral("The map file %1 is damaged at %2.").arg(hexName, error));
         return false;
     }
 
-    session.game.AreaTable = std::move(areas);
-    session.hexes = grid;
-    session.MapShown = true;
+    game.AreaTable = std::move(areas);
+    map.hexes = grid;
+    map.MapShown = true;
     return true;
 }
 

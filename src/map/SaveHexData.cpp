@@ -1,4 +1,5 @@
-#include "map/MapDataFiles.h"
+
+#include "map/SaveHexData.h"
 
 #include <QSaveFile>
 

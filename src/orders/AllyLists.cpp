@@ -2,8 +2,8 @@
 
 #include "orders/CommandList.h"
 #include "orders/Diplomacy.h"
-#include "orders/OrderCodes.h"
 #include "state/GameState.h"
+#include "state/OrderCodes.h"
 
 #include <algorithm>
 

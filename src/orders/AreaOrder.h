@@ -7,17 +7,20 @@
 
 namespace qm {
 
-struct Session;
+struct GameState;
+struct OrderContext;
+class WindowPort;
 
 /// Changes FreeSupply by delta and shows it in the summary. A negative
 /// balance is lifted at most to 0 by one adjustment.
-void AdjustFreeSupply(Session& session, std::int16_t delta);
+void AdjustFreeSupply(GameState& game, WindowPort& port, std::int16_t delta);
 
 /// Records `code` (empty: none) with its parameters as the order of the
 /// selected area: a move or support whose target CheckMove refuses is not
 /// recorded; otherwise the old order's supply effect is taken back, the grid
 /// row shows the new order and its arrow is drawn. MapMode ends either way.
 /// Answers whether the order was recorded.
-bool SetAreaOrder(Session& session, const QString& code, std::int16_t p1, std::int16_t p2);
+bool SetAreaOrder(const OrderContext& context, const QString& code, std::int16_t p1,
+                  std::int16_t p2);
 
 }  // namespace qm

@@ -1,7 +1,8 @@
 #include "orders/CommandList.h"
 
-#include "orders/OrderCodes.h"
-#include "state/Session.h"
+#include "state/GameState.h"
+#include "state/OrderCodes.h"
+#include "state/WindowPort.h"
 
 #include <algorithm>
 
@@ -51,11 +52,6 @@ std::optional<std::int16_t> AddCommand(GameState& game, WindowPort& port, const 
     const auto index = PlaceCommand(game, code, p1, p2, p3, p4);
     if (!index) port.ShowMessage(QString::fromUtf16(kCommandListFull), MessageIcon::Stop);
     return index;
-}
-
-std::optional<std::int16_t> AddCommand(Session& session, const QString& code, std::int16_t p1,
-                                       std::int16_t p2, std::int16_t p3, std::int16_t p4) {
-    return AddCommand(session.game, session.port, code, p1, p2, p3, p4);
 }
 
 void DeleteCommand(GameState& game, std::int16_t index) {

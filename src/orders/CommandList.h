@@ -10,7 +10,6 @@
 namespace qm {
 
 struct GameState;
-struct Session;
 class WindowPort;
 
 /// Puts the order into the lowest free slot from 3 upward, or into a new slot
@@ -23,8 +22,6 @@ std::optional<std::int16_t> PlaceCommand(GameState& game, const QString& code, s
 std::optional<std::int16_t> AddCommand(GameState& game, WindowPort& port, const QString& code,
                                        std::int16_t p1, std::int16_t p2, std::int16_t p3,
                                        std::int16_t p4);
-std::optional<std::int16_t> AddCommand(Session& session, const QString& code, std::int16_t p1,
-                                       std::int16_t p2, std::int16_t p3, std::int16_t p4);
 
 /// Empties slot `index` (0..100; anything else is ignored). CommandCount stays.
 void DeleteCommand(GameState& game, std::int16_t index);

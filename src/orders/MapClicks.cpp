@@ -1,11 +1,11 @@
 #include "orders/MapClicks.h"
 
-#include "orders/OrderCodes.h"
+#include "io/NumberText.h"
+#include "orders/OrderContext.h"
 #include "orders/SpyTargets.h"
 #include "orders/TargetOrders.h"
 #include "orders/UnitOrders.h"
-#include "state/NumberText.h"
-#include "state/Session.h"
+#include "state/OrderCodes.h"
 
 #include <algorithm>
 
@@ -16,69 +16,69 @@ namespace {
 // The grid shows the last rows from this one on; it never scrolls further.
 constexpr std::int16_t kLastTopRow = 267;
 
-void Arm(Session& session, QLatin1String mode, const QString& refusal) {
-    session.interaction.MapMode = mode;
-    const AreaRecord& area = session.game.area(session.interaction.SelectedArea);
-    if (area.UnitOwner == session.game.CurrentPlayer) return;
-    session.port.ShowMessage(refusal, MessageIcon::Stop);
-    session.interaction.MapMode.clear();
+void Arm(const OrderContext& context, QLatin1String mode, const QString& refusal) {
+    context.interaction.MapMode = mode;
+    const AreaRecord& area = context.game.area(context.interaction.SelectedArea);
+    if (area.UnitOwner == context.game.CurrentPlayer) return;
+    context.port.ShowMessage(refusal, MessageIcon::Stop);
+    context.interaction.MapMode.clear();
 }
 
 }  // namespace
 
-void MapDoubleClick(Session& session, std::int16_t area, int option) {
-    if (!session.interaction.MapMode.isEmpty()) return;
-    session.interaction.SelectedArea = area;
+void MapDoubleClick(const OrderContext& context, std::int16_t area, int option) {
+    if (!context.interaction.MapMode.isEmpty()) return;
+    context.interaction.SelectedArea = area;
     // Beside every area there is nothing to give an order to.
     if (!IsAreaNumber(area)) return;
     const QString notYours = QStringLiteral("No unit there owned by you");
     switch (static_cast<MapOption>(option)) {
         case MapOption::Move:
-            return Arm(session, kMove, notYours);
+            return Arm(context, kMove, notYours);
         case MapOption::SupportAttack:
-            return Arm(session, kSupportAttack, notYours);
+            return Arm(context, kSupportAttack, notYours);
         case MapOption::SupportDefend:
-            return Arm(session, kSupportDefend, notYours);
+            return Arm(context, kSupportDefend, notYours);
         case MapOption::Convoy:
-            return Arm(session, kConvoy,
+            return Arm(context, kConvoy,
                        QStringLiteral("No unit in area ") + SignPlace(area) +
                            QStringLiteral(" owned by you"));
         case MapOption::Downgrade:
-            return DowngradeUnit(session);
+            return DowngradeUnit(context);
         case MapOption::Remove:
-            return RemoveUnit(session);
+            return RemoveUnit(context);
         case MapOption::BuildArmy:
-            return BuildUnit(session, kArmy);
+            return BuildUnit(context, kArmy);
         case MapOption::BuildCorps:
-            return BuildUnit(session, kCorps);
+            return BuildUnit(context, kCorps);
         case MapOption::BuildFleet:
-            return BuildUnit(session, kFleet);
+            return BuildUnit(context, kFleet);
         case MapOption::BuildSquadron:
-            return BuildUnit(session, kSquadron);
+            return BuildUnit(context, kSquadron);
         case MapOption::Upgrade:
-            return UpgradeUnit(session);
+            return UpgradeUnit(context);
         case MapOption::Cancel:
-            return ClearAreaOrder(session);
+            return ClearAreaOrder(context);
     }
 }
 
-MapClickAnswer MapClick(Session& session, std::int16_t t) {
-    const QString mode = session.interaction.MapMode;
+MapClickAnswer MapClick(const OrderContext& context, SpyTargets& spies, std::int16_t t) {
+    const QString mode = context.interaction.MapMode;
     if (mode.isEmpty()) {
         if (!IsAreaNumber(t)) return {};
         return {MapClickAnswer::Action::ScrollGrid, std::min(t, kLastTopRow)};
     }
     using Action = MapClickAnswer::Action;
     if (mode == kMove) {
-        MoveOrder(session, t);
+        MoveOrder(context, t);
     } else if (mode == kSupportAttack) {
-        SupportAttackOrder(session, t);
+        SupportAttackOrder(context, t);
     } else if (mode == kSupportDefend) {
-        SupportDefendOrder(session, t);
+        SupportDefendOrder(context, t);
     } else if (mode == kConvoy) {
-        ConvoyOrder(session, t);
+        ConvoyOrder(context, t);
     } else if (mode == kSpy) {
-        if (SpyOrder(session, t)) return {Action::SpyTargetsChanged, t};
+        if (SpyOrder(spies, context.port, t)) return {Action::SpyTargetsChanged, t};
     } else if (mode == kGrantAccess) {
         return {Action::GrantAccess, t};
     }

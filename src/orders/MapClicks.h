@@ -7,7 +7,8 @@
 
 namespace qm {
 
-struct Session;
+struct OrderContext;
+struct SpyTargets;
 
 /// The command options of the map window, by index.
 enum class MapOption : int {
@@ -28,7 +29,7 @@ inline constexpr int kMapOptionCount = 12;
 
 /// A double-click on `area` (0: beside every area) with option `option` (0..11)
 /// selected. Does nothing while an order or dialog mode is armed.
-void MapDoubleClick(Session& session, std::int16_t area, int option);
+void MapDoubleClick(const OrderContext& context, std::int16_t area, int option);
 
 /// What the window does after a single left click.
 struct MapClickAnswer {
@@ -45,6 +46,6 @@ struct MapClickAnswer {
 };
 
 /// A single left click on area t (0: beside every area), by the map mode.
-MapClickAnswer MapClick(Session& session, std::int16_t t);
+MapClickAnswer MapClick(const OrderContext& context, SpyTargets& spies, std::int16_t t);
 
 }  // namespace qm

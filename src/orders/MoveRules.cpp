@@ -1,10 +1,11 @@
 #include "orders/MoveRules.h"
 
+#include "io/NumberText.h"
 #include "orders/CommandList.h"
 #include "orders/Diplomacy.h"
-#include "orders/OrderCodes.h"
-#include "state/NumberText.h"
-#include "state/Session.h"
+#include "state/GameState.h"
+#include "state/OrderCodes.h"
+#include "state/WindowPort.h"
 
 namespace qm {
 
@@ -51,8 +52,7 @@ bool IsKnownOwner(const GameState& game, std::int16_t owner) {
            HasAllyOrder(game, owner) || HasWarOrder(game, owner);
 }
 
-bool CheckMove(Session& session, std::int16_t a, std::int16_t b) {
-    const GameState& game = session.game;
+bool CheckMove(const GameState& game, WindowPort& port, std::int16_t a, std::int16_t b) {
     bool legal = false;
     if (IsAreaNumber(a) && IsAreaNumber(b)) {
         const std::int16_t unit = game.area(a).UnitType;
@@ -71,23 +71,21 @@ bool CheckMove(Session& session, std::int16_t a, std::int16_t b) {
         }
     }
     if (!legal) {
-        session.port.ShowMessage(QStringLiteral("Invalid move between ") + SignPlace(a) +
-                                     QStringLiteral(" and ") + SignPlace(b) +
-                                     QStringLiteral(" for unit"),
-                                 MessageIcon::Stop);
+        port.ShowMessage(QStringLiteral("Invalid move between ") + SignPlace(a) +
+                             QStringLiteral(" and ") + SignPlace(b) + QStringLiteral(" for unit"),
+                         MessageIcon::Stop);
         return false;
     }
     const AreaRecord& target = game.area(b);
     if (target.AreaType != kWater && !IsKnownOwner(game, target.Owner)) {
-        session.port.ShowMessage(
+        port.ShowMessage(
             QStringLiteral("Warning, not allied or at war with owner of area ") + SignPlace(b),
             MessageIcon::Exclamation);
     }
     return true;
 }
 
-std::int16_t FindConvoyStart(Session& session, std::int16_t a) {
-    const GameState& game = session.game;
+std::int16_t FindConvoyStart(const GameState& game, WindowPort& port, std::int16_t a) {
     std::int16_t current = a;
     for (int pass = 0; pass < kConvoyPasses; ++pass) {
         for (std::int16_t i = 1; i <= kLastArea; ++i) {
@@ -99,8 +97,8 @@ std::int16_t FindConvoyStart(Session& session, std::int16_t a) {
             }
         }
     }
-    session.port.ShowMessage(QStringLiteral("Warning, can't find start of convoy"),
-                             MessageIcon::Exclamation);
+    port.ShowMessage(QStringLiteral("Warning, can't find start of convoy"),
+                     MessageIcon::Exclamation);
     return 0;
 }
 

@@ -6,7 +6,7 @@
 namespace qm {
 
 struct GameState;
-struct Session;
+class WindowPort;
 
 /// b is among the neighbours of a (only a's list is searched).
 bool IsAdjacent(const GameState& game, std::int16_t a, std::int16_t b);
@@ -18,12 +18,12 @@ std::int16_t UnitSize(const GameState& game, std::int16_t a);
 /// message; warns, and still allows, when b belongs to a player the current
 /// player is neither allied with nor at war with, counting this turn's
 /// declarations.
-bool CheckMove(Session& session, std::int16_t a, std::int16_t b);
+bool CheckMove(const GameState& game, WindowPort& port, std::int16_t a, std::int16_t b);
 
 /// Follows the convoy chain that reaches area a back to its coastal start and
 /// answers the size of the unit there; 0, after a warning, when no start is
 /// found within 10 links.
-std::int16_t FindConvoyStart(Session& session, std::int16_t a);
+std::int16_t FindConvoyStart(const GameState& game, WindowPort& port, std::int16_t a);
 
 /// `owner` is one into whose areas the current player may go without a
 /// warning: himself, an ally or an enemy, counting this turn's declarations.

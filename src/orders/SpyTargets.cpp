@@ -1,10 +1,12 @@
 #include "orders/SpyTargets.h"
 
-#include "orders/OrderCodes.h"
+#include "io/NumberText.h"
 #include "orders/TargetOrders.h"
 #include "orders/TypedNumber.h"
-#include "state/NumberText.h"
-#include "state/Session.h"
+#include "state/GameState.h"
+#include "state/Interaction.h"
+#include "state/OrderCodes.h"
+#include "state/WindowPort.h"
 
 #include <algorithm>
 
@@ -39,13 +41,13 @@ void SetSpyCommand(GameState& game, int slot, const QString& code, std::int16_t 
     record.P = {0, p1, p2, p3, p4};
 }
 
-void OpenSpyTargets(Session& session) {
-    session.interaction.MapMode = kSpy;
+void OpenSpyTargets(const GameState& game, Interaction& interaction, SpyTargets& spies) {
+    interaction.MapMode = kSpy;
     for (int k = 0; k < SpyTargets::kCells; ++k) {
         const CellPlace place = kCellPlaces[static_cast<std::size_t>(k)];
-        const std::int16_t value = session.game.CommandList[static_cast<std::size_t>(place.slot)]
+        const std::int16_t value = game.CommandList[static_cast<std::size_t>(place.slot)]
                                        .P[static_cast<std::size_t>(place.parameter)];
-        session.spies.cells[static_cast<std::size_t>(k)] = value > 0 ? SignPlace(value) : QString();
+        spies.cells[static_cast<std::size_t>(k)] = value > 0 ? SignPlace(value) : QString();
     }
 }
 
@@ -64,28 +66,27 @@ void DeleteSpyTargets(SpyTargets& spies, int first, int last) {
     }
 }
 
-void CloseSpyTargets(Session& session) {
-    if (session.interaction.MapMode == kSpy) session.interaction.MapMode.clear();
+void CloseSpyTargets(GameState& game, Interaction& interaction, const SpyTargets& spies) {
+    if (interaction.MapMode == kSpy) interaction.MapMode.clear();
     std::array<std::int16_t, SpyTargets::kCells> c{};
     for (int k = 0; k < SpyTargets::kCells; ++k)
-        c[static_cast<std::size_t>(k)] =
-            SpyCellNumber(session.spies.cells[static_cast<std::size_t>(k)]);
-    SetSpyCommand(session.game, kFirstSpySlot, kSpy, c[0], c[1], c[2], c[3]);
-    SetSpyCommand(session.game, kSecondSpySlot, kSpy, c[4], c[5], 0, 0);
+        c[static_cast<std::size_t>(k)] = SpyCellNumber(spies.cells[static_cast<std::size_t>(k)]);
+    SetSpyCommand(game, kFirstSpySlot, kSpy, c[0], c[1], c[2], c[3]);
+    SetSpyCommand(game, kSecondSpySlot, kSpy, c[4], c[5], 0, 0);
 }
 
-bool SpyOrder(Session& session, std::int16_t t) {
+bool SpyOrder(SpyTargets& spies, WindowPort& port, std::int16_t t) {
     if (!IsAreaNumber(t)) {
-        session.port.ShowMessage(QString::fromUtf16(kNoAreaThere), MessageIcon::Stop);
+        port.ShowMessage(QString::fromUtf16(kNoAreaThere), MessageIcon::Stop);
         return false;
     }
-    for (QString& cell : session.spies.cells) {
+    for (QString& cell : spies.cells) {
         if (cell.isEmpty()) {
             cell = SignPlace(t);
             return true;
         }
     }
-    session.port.ShowMessage(QStringLiteral("Already at limit of spies"), MessageIcon::Stop);
+    port.ShowMessage(QStringLiteral("Already at limit of spies"), MessageIcon::Stop);
     return false;
 }
 

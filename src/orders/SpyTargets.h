@@ -11,7 +11,8 @@
 namespace qm {
 
 struct GameState;
-struct Session;
+struct Interaction;
+class WindowPort;
 
 struct SpyTargets {
     static constexpr int kCells = 6;
@@ -28,18 +29,18 @@ void SetSpyCommand(GameState& game, int slot, const QString& code, std::int16_t 
 
 /// Opening the spy window: map clicks now spy, and the cells show slots 1 and 2
 /// (a parameter of 0 or less shows as an empty cell).
-void OpenSpyTargets(Session& session);
+void OpenSpyTargets(const GameState& game, Interaction& interaction, SpyTargets& spies);
 
 /// Empties cells first..last (0..5) and packs the rest to the left in their order.
 void DeleteSpyTargets(SpyTargets& spies, int first, int last);
 
 /// Closing the spy window: map clicks stop spying (a mode another window armed
 /// stays) and both slots are rewritten from the cells, also when nothing changed.
-void CloseSpyTargets(Session& session);
+void CloseSpyTargets(GameState& game, Interaction& interaction, const SpyTargets& spies);
 
 /// A map click in spy mode: the area goes into the first empty cell; a
 /// seventh is refused. A click beside every area is refused and spy mode stays.
 /// Answers whether a cell was filled.
-bool SpyOrder(Session& session, std::int16_t t);
+bool SpyOrder(SpyTargets& spies, WindowPort& port, std::int16_t t);
 
 }  // namespace qm

@@ -7,13 +7,13 @@
 
 namespace qm {
 
-struct Session;
+struct OrderContext;
 
-void MoveOrder(Session& session, std::int16_t t);
+void MoveOrder(const OrderContext& context, std::int16_t t);
 /// Asks the windows whose attack is supported and keeps the answer in SupportedPlayer.
-void SupportAttackOrder(Session& session, std::int16_t t);
-void SupportDefendOrder(Session& session, std::int16_t t);
-void ConvoyOrder(Session& session, std::int16_t t);
+void SupportAttackOrder(const OrderContext& context, std::int16_t t);
+void SupportDefendOrder(const OrderContext& context, std::int16_t t);
+void ConvoyOrder(const OrderContext& context, std::int16_t t);
 
 /// The stop message of a click that hit no area.
 inline constexpr char16_t kNoAreaThere[] = u"No area there: click inside an area";

@@ -1,6 +1,6 @@
 #include "orders/TypedNumber.h"
 
-#include "map/LeadingNumber.h"
+#include "io/LeadingNumber.h"
 
 #include <cmath>
 #include <limits>

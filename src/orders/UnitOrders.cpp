@@ -1,107 +1,108 @@
 #include "orders/UnitOrders.h"
 
-#include "map/MapDrawing.h"
+#include "io/NumberText.h"
+#include "map/BoardPicture.h"
+#include "map/CellDrawing.h"
 #include "orders/AreaOrder.h"
-#include "orders/OrderCodes.h"
-#include "state/NumberText.h"
-#include "state/Session.h"
+#include "orders/OrderContext.h"
+#include "state/OrderCodes.h"
 
 namespace qm {
 
 namespace {
 
-void Refuse(Session& session, const QString& text) {
-    session.port.ShowMessage(text, MessageIcon::Stop);
+void Refuse(const OrderContext& context, const QString& text) {
+    context.port.ShowMessage(text, MessageIcon::Stop);
 }
 
 QString AreaText(std::int16_t area, const char* rest) {
     return QStringLiteral("Area ") + SignPlace(area) + QLatin1String(rest);
 }
 
-void Redraw(Session& session, std::int16_t area) {
-    RedrawArea(session, area);
-    RefreshView(session);
+void Redraw(const OrderContext& context, std::int16_t area) {
+    RedrawArea(context.game, context.map, area);
+    RefreshView(context.game, context.map, context.port);
 }
 
 // The selected area, or nothing when the double-click hit no area.
-AreaRecord* Selected(Session& session) {
-    const std::int16_t s = session.interaction.SelectedArea;
-    return IsAreaNumber(s) ? &session.game.area(s) : nullptr;
+AreaRecord* Selected(const OrderContext& context) {
+    const std::int16_t s = context.interaction.SelectedArea;
+    return IsAreaNumber(s) ? &context.game.area(s) : nullptr;
 }
 
 }  // namespace
 
-void BuildUnit(Session& session, std::int16_t unitType) {
+void BuildUnit(const OrderContext& context, std::int16_t unitType) {
     const QString code = BuildCode(unitType);
-    AreaRecord* area = Selected(session);
+    AreaRecord* area = Selected(context);
     if (code.isEmpty() || !area || area->Command == code) return;
-    const std::int16_t s = session.interaction.SelectedArea;
+    const std::int16_t s = context.interaction.SelectedArea;
     const std::int16_t cost = UnitTypeSize(unitType);
-    if (area->Owner != session.game.CurrentPlayer)
-        return Refuse(session, AreaText(s, " not owned by you"));
-    if (area->UnitType != kNoUnit) return Refuse(session, AreaText(s, " already has a unit in it"));
-    if (area->Supply < cost) return Refuse(session, AreaText(s, " not proper sized supply centre"));
+    if (area->Owner != context.game.CurrentPlayer)
+        return Refuse(context, AreaText(s, " not owned by you"));
+    if (area->UnitType != kNoUnit) return Refuse(context, AreaText(s, " already has a unit in it"));
+    if (area->Supply < cost) return Refuse(context, AreaText(s, " not proper sized supply centre"));
     // The balance before the refund of the order this one replaces.
-    if (session.game.totals.FreeSupply < cost)
-        return Refuse(session, QStringLiteral("Not enough supply points available to build unit"));
+    if (context.game.totals.FreeSupply < cost)
+        return Refuse(context, QStringLiteral("Not enough supply points available to build unit"));
     if ((unitType == kFleet || unitType == kSquadron) && area->AreaType != kCoast)
-        return Refuse(session, QStringLiteral("Must be a coastal area to add a fleet or squadron"));
-    SetAreaOrder(session, code, 0, 0);
-    AdjustFreeSupply(session, static_cast<std::int16_t>(-cost));
-    Redraw(session, s);
+        return Refuse(context, QStringLiteral("Must be a coastal area to add a fleet or squadron"));
+    SetAreaOrder(context, code, 0, 0);
+    AdjustFreeSupply(context.game, context.port, static_cast<std::int16_t>(-cost));
+    Redraw(context, s);
 }
 
-void UpgradeUnit(Session& session) {
-    AreaRecord* area = Selected(session);
+void UpgradeUnit(const OrderContext& context) {
+    AreaRecord* area = Selected(context);
     if (!area || area->Command == kUpgrade) return;
-    const std::int16_t s = session.interaction.SelectedArea;
-    if (session.game.totals.FreeSupply <= 0)
-        return Refuse(session, QStringLiteral("No supply available to upgrade any units"));
-    if (area->UnitOwner != session.game.CurrentPlayer)
-        return Refuse(session, QStringLiteral("No unit there owned by you"));
-    if (area->Supply == 0) return Refuse(session, AreaText(s, " not a supply center"));
+    const std::int16_t s = context.interaction.SelectedArea;
+    if (context.game.totals.FreeSupply <= 0)
+        return Refuse(context, QStringLiteral("No supply available to upgrade any units"));
+    if (area->UnitOwner != context.game.CurrentPlayer)
+        return Refuse(context, QStringLiteral("No unit there owned by you"));
+    if (area->Supply == 0) return Refuse(context, AreaText(s, " not a supply center"));
     if (area->UnitType != kCorps && area->UnitType != kSquadron)
-        return Refuse(session, QStringLiteral("Can only upgrade a corps or squadron"));
-    SetAreaOrder(session, kUpgrade, 0, 0);
-    Redraw(session, s);
-    AdjustFreeSupply(session, -1);
+        return Refuse(context, QStringLiteral("Can only upgrade a corps or squadron"));
+    SetAreaOrder(context, kUpgrade, 0, 0);
+    Redraw(context, s);
+    AdjustFreeSupply(context.game, context.port, -1);
 }
 
-void DowngradeUnit(Session& session) {
-    AreaRecord* area = Selected(session);
+void DowngradeUnit(const OrderContext& context) {
+    AreaRecord* area = Selected(context);
     if (!area || area->Command == kDowngrade) return;
-    const std::int16_t s = session.interaction.SelectedArea;
-    if (session.game.totals.FreeSupply >= 0)
-        return Refuse(session, QStringLiteral("Not allowed to downgrade any units"));
-    if (area->UnitOwner != session.game.CurrentPlayer)
-        return Refuse(session, QStringLiteral("No unit there owned by you"));
+    const std::int16_t s = context.interaction.SelectedArea;
+    if (context.game.totals.FreeSupply >= 0)
+        return Refuse(context, QStringLiteral("Not allowed to downgrade any units"));
+    if (area->UnitOwner != context.game.CurrentPlayer)
+        return Refuse(context, QStringLiteral("No unit there owned by you"));
     if (area->UnitType == kCorps || area->UnitType == kSquadron)
-        return Refuse(session, QStringLiteral("Can't downgrade corps or squadrons"));
+        return Refuse(context, QStringLiteral("Can't downgrade corps or squadrons"));
     // Credited before the old order is taken back: a negative balance rises at most to 0 per step.
-    AdjustFreeSupply(session, 1);
-    SetAreaOrder(session, kDowngrade, 0, 0);
-    Redraw(session, s);
+    AdjustFreeSupply(context.game, context.port, 1);
+    SetAreaOrder(context, kDowngrade, 0, 0);
+    Redraw(context, s);
 }
 
-void RemoveUnit(Session& session) {
-    AreaRecord* area = Selected(session);
+void RemoveUnit(const OrderContext& context) {
+    AreaRecord* area = Selected(context);
     if (!area || area->Command == kRemove) return;
-    const std::int16_t s = session.interaction.SelectedArea;
-    if (session.game.totals.FreeSupply >= 0)
-        return Refuse(session, QStringLiteral("Not allowed to remove any units"));
-    if (area->UnitOwner != session.game.CurrentPlayer)
-        return Refuse(session, QStringLiteral("No unit there owned by you"));
-    SetAreaOrder(session, kRemove, 0, 0);
+    const std::int16_t s = context.interaction.SelectedArea;
+    if (context.game.totals.FreeSupply >= 0)
+        return Refuse(context, QStringLiteral("Not allowed to remove any units"));
+    if (area->UnitOwner != context.game.CurrentPlayer)
+        return Refuse(context, QStringLiteral("No unit there owned by you"));
+    SetAreaOrder(context, kRemove, 0, 0);
     if (const std::int16_t gain = UnitTypeSize(area->UnitType); gain > 0)
-        AdjustFreeSupply(session, gain);
-    Redraw(session, s);
+        AdjustFreeSupply(context.game, context.port, gain);
+    Redraw(context, s);
 }
 
-void ClearAreaOrder(Session& session) {
-    AreaRecord* area = Selected(session);
+void ClearAreaOrder(const OrderContext& context) {
+    AreaRecord* area = Selected(context);
     if (!area || area->Command.isEmpty()) return;
-    SetAreaOrder(session, QString(), 0, 0);
-    Redraw(session, session.interaction.SelectedArea);
+    SetAreaOrder(context, QString(), 0, 0);
+    Redraw(context, context.interaction.SelectedArea);
 }
 
 }  // namespace qm

@@ -7,14 +7,14 @@
 
 namespace qm {
 
-struct Session;
+struct OrderContext;
 
 /// unitType 1..4 builds an army, corps, fleet or squadron ("AA", "AC", "AF", "AS").
-void BuildUnit(Session& session, std::int16_t unitType);
-void UpgradeUnit(Session& session);
-void DowngradeUnit(Session& session);
-void RemoveUnit(Session& session);
+void BuildUnit(const OrderContext& context, std::int16_t unitType);
+void UpgradeUnit(const OrderContext& context);
+void DowngradeUnit(const OrderContext& context);
+void RemoveUnit(const OrderContext& context);
 /// Clears the area's order and gives back its supply effect.
-void ClearAreaOrder(Session& session);
+void ClearAreaOrder(const OrderContext& context);
 
 }  // namespace qm

@@ -1,12 +1,12 @@
 #include "orders/VictoryConditions.h"
 
+#include "io/NumberText.h"
 #include "orders/CommandList.h"
 #include "orders/ListedOrders.h"
-#include "orders/OrderCodes.h"
 #include "orders/TypedNumber.h"
 #include "state/GameState.h"
 #include "state/Interaction.h"
-#include "state/NumberText.h"
+#include "state/OrderCodes.h"
 #include "state/WindowPort.h"
 
 namespace qm {

@@ -9,7 +9,7 @@
 namespace qm {
 
 struct CommandRecord {
-    QString Code;                   // empty: free slot
+    QString Code;                     // empty: free slot
     std::array<std::int16_t, 5> P{};  // P1..P4 in 1..4
 
     bool IsEmpty() const { return Code.isEmpty(); }

@@ -1,6 +1,7 @@
 #include "state/RefreshDisplay.h"
 
-#include "state/Session.h"
+#include "state/GameState.h"
+#include "state/WindowPort.h"
 
 namespace qm {
 
@@ -12,30 +13,38 @@ QString OwnerText(const GameState& game, std::int16_t player) {
 
 QString TerrainText(std::int16_t areaType) {
     switch (areaType) {
-        case kLand: return QStringLiteral("land");
-        case kCoast: return QStringLiteral("coast");
-        case kWater: return QStringLiteral("water");
-        default: return QStringLiteral("no-entry");
+        case kLand:
+            return QStringLiteral("land");
+        case kCoast:
+            return QStringLiteral("coast");
+        case kWater:
+            return QStringLiteral("water");
+        default:
+            return QStringLiteral("no-entry");
     }
 }
 
 QString UnitText(std::int16_t unitType) {
     switch (unitType) {
-        case kArmy: return QStringLiteral("army");
-        case kCorps: return QStringLiteral("corps");
-        case kFleet: return QStringLiteral("fleet");
-        case kSquadron: return QStringLiteral("squadron");
-        default: return {};
+        case kArmy:
+            return QStringLiteral("army");
+        case kCorps:
+            return QStringLiteral("corps");
+        case kFleet:
+            return QStringLiteral("fleet");
+        case kSquadron:
+            return QStringLiteral("squadron");
+        default:
+            return {};
     }
 }
 
 }  // namespace
 
-void ShowAreaRow(Session& session, int areaNumber, int row) {
-    const GameState& game = session.game;
+void ShowAreaRow(const GameState& game, WindowPort& port, int areaNumber, int row) {
     const AreaRecord& area = game.area(areaNumber);
     auto cell = [&](int column, const QString& text) {
-        session.port.SetGridCell(GridId::Area, row, column, text);
+        port.SetGridCell(GridId::Area, row, column, text);
     };
     cell(kColId, QString::number(areaNumber));
     cell(kColName, area.Name);
@@ -51,20 +60,20 @@ void ShowAreaRow(Session& session, int areaNumber, int row) {
     if (area.Parm2 != 0) cell(kColParm2, QString::number(area.Parm2));
 }
 
-void ShowTotals(Session& session) {
-    const Totals& t = session.game.totals;
+void ShowTotals(const GameState& game, WindowPort& port) {
+    const Totals& t = game.totals;
     const std::int16_t values[] = {t.ArmyCount,     t.CorpsCount,     t.FleetCount, t.SquadronCount,
                                    t.LandAreaCount, t.WaterAreaCount, t.MaxSupply,  t.FreeSupply};
     int row = 0;
     for (std::int16_t value : values)
-        session.port.SetGridCell(GridId::Summary, row++, 1, QString::number(value));
+        port.SetGridCell(GridId::Summary, row++, 1, QString::number(value));
 }
 
-void RefreshDisplay(Session& session) {
-    session.port.SetGridRows(GridId::Area, kLastArea + 1);
-    for (int i = 1; i <= kLastArea; ++i) ShowAreaRow(session, i, i);
-    session.game.totals = ComputeTotals(session.game);
-    ShowTotals(session);
+void RefreshDisplay(GameState& game, WindowPort& port) {
+    port.SetGridRows(GridId::Area, kLastArea + 1);
+    for (int i = 1; i <= kLastArea; ++i) ShowAreaRow(game, port, i, i);
+    game.totals = ComputeTotals(game);
+    ShowTotals(game, port);
 }
 
 }  // namespace qm

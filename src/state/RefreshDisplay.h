@@ -5,22 +5,31 @@
 
 namespace qm {
 
-struct Session;
+struct GameState;
+class WindowPort;
 
 /// Columns of the main window's area grid.
 enum AreaColumn : int {
-    kColId, kColName, kColOwner, kColType, kColSupply,
-    kColUnitOwner, kColUnitType, kColCommand, kColParm1, kColParm2,
+    kColId,
+    kColName,
+    kColOwner,
+    kColType,
+    kColSupply,
+    kColUnitOwner,
+    kColUnitType,
+    kColCommand,
+    kColParm1,
+    kColParm2,
     kAreaColumnCount
 };
 
 /// Writes area `area` into grid row `row`; cells with nothing to show are left as they were.
-void ShowAreaRow(Session& session, int area, int row);
+void ShowAreaRow(const GameState& game, WindowPort& port, int area, int row);
 
 /// Refills the area grid, recomputes the totals and shows them in the summary.
-void RefreshDisplay(Session& session);
+void RefreshDisplay(GameState& game, WindowPort& port);
 
 /// Writes the eight totals into the summary grid.
-void ShowTotals(Session& session);
+void ShowTotals(const GameState& game, WindowPort& port);
 
 }  // namespace qm

@@ -27,8 +27,8 @@ int BuildCost(const QString& command) {
 // The loaders bound every table value, so these sums stay far inside 16 bits;
 // the clamp only keeps a corrupt table from wrapping.
 std::int16_t To16(int value) {
-    return static_cast<std::int16_t>(std::clamp<int>(value, std::numeric_limits<std::int16_t>::min(),
-                                                     std::numeric_limits<std::int16_t>::max()));
+    return static_cast<std::int16_t>(std::clamp<int>(
+        value, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
 }
 
 }  // namespace
@@ -49,9 +49,12 @@ Totals ComputeTotals(const GameState& game) {
             counts[area.UnitType] += 1;
             const UnitCost cost = CostOf(area.UnitType);
             freeSupply -= cost.upkeep;
-            if (area.Command == u"UU") freeSupply -= 1;
-            else if (area.Command == u"DU") freeSupply += 1;
-            else if (area.Command == u"RU") freeSupply += cost.remove;
+            if (area.Command == u"UU")
+                freeSupply -= 1;
+            else if (area.Command == u"DU")
+                freeSupply += 1;
+            else if (area.Command == u"RU")
+                freeSupply += cost.remove;
         }
     }
     Totals totals;

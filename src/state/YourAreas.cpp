@@ -11,11 +11,16 @@ QString Right(const QString& text, int width) { return text.rightJustified(width
 
 QString UnitLetter(std::int16_t unitType) {
     switch (unitType) {
-        case kArmy: return QStringLiteral("A ");
-        case kCorps: return QStringLiteral("C ");
-        case kFleet: return QStringLiteral("F ");
-        case kSquadron: return QStringLiteral("S ");
-        default: return {};
+        case kArmy:
+            return QStringLiteral("A ");
+        case kCorps:
+            return QStringLiteral("C ");
+        case kFleet:
+            return QStringLiteral("F ");
+        case kSquadron:
+            return QStringLiteral("S ");
+        default:
+            return {};
     }
 }
 
@@ -24,8 +29,10 @@ QString UnitLetter(std::int16_t unitType) {
 QString YourAreaLine(const GameState& game, int areaNumber) {
     const AreaRecord& area = game.area(areaNumber);
     QString line = Right(QString::number(areaNumber), 3) + u' ';
-    if (IsPlayerNumber(area.Owner)) line += Right(game.player(area.Owner).ShortName, 4);
-    else line += Right(QString(), 4);
+    if (IsPlayerNumber(area.Owner))
+        line += Right(game.player(area.Owner).ShortName, 4);
+    else
+        line += Right(QString(), 4);
     line += u' ' + UnitLetter(area.UnitType) + area.Command + u' ';
     if (area.Parm1 > 0) line += Right(QString::number(area.Parm1), 3);
     if (area.Parm2 > 0) line += Right(QString::number(area.Parm2), 3);

@@ -8,8 +8,11 @@ const std::array<const char*, kAreaColumnCount> AreaGridModel::kHeadings = {
     "ID", "Area Name", "Owner", "Type", "Supply", "Owner", "Type", "Command", "Parm1", "Parm2"};
 
 const std::array<const char*, kAreaColumnCount> AreaGridModel::kWidthSamples = {
-    " 222 ",   " SouthWest_Atlantic_Ocean ", " Owner ", " coast ", " Supply ",
-    " Owner ", " squadron ",                 " Command ", " Parm1 ", " Parm2 "};
+    " 222 ",      " SouthWest_Atlantic_Ocean ",
+    " Owner ",    " coast ",
+    " Supply ",   " Owner ",
+    " squadron ", " Command ",
+    " Parm1 ",    " Parm2 "};
 
 Qt::Alignment AreaGridModel::ColumnAlignment(int column) {
     if (column == kColId) return Qt::AlignRight | Qt::AlignVCenter;

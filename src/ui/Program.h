@@ -2,7 +2,7 @@
 // One run of the program: the windows' port, the session it feeds, and the
 // main window that owns every other window.
 
-#include "state/Session.h"
+#include "session/Session.h"
 #include "ui/WindowsPort.h"
 #include "ui/frmWinQM.h"
 

@@ -2,8 +2,8 @@
 
 #include "orders/CommandList.h"
 #include "orders/Declarations.h"
-#include "orders/OrderCodes.h"
-#include "state/Session.h"
+#include "session/Session.h"
+#include "state/OrderCodes.h"
 #include "ui/PlayerList.h"
 
 #include <QGridLayout>

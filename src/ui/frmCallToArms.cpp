@@ -2,7 +2,7 @@
 
 #include "orders/AllyLists.h"
 #include "orders/CommandList.h"
-#include "state/Session.h"
+#include "session/Session.h"
 #include "ui/PlayerList.h"
 
 #include <QGridLayout>
@@ -62,7 +62,8 @@ void frmCallToArms::OnCallToArms() {
     const auto ally = SelectedEntryData(*lstAllies_);
     const auto enemy = SelectedEntryData(*lstEnemies_);
     if (!ally || !enemy) return;
-    const auto index = AddCommand(session_, QStringLiteral("CA"), *ally, *enemy, 0, 0);
+    const auto index =
+        AddCommand(session_.game, session_.port, QStringLiteral("CA"), *ally, *enemy, 0, 0);
     if (!index) return;
     AddListEntry(*lstCommands_, CallToArmsText(session_.game, *ally, *enemy), *index);
 }
@@ -70,7 +71,8 @@ void frmCallToArms::OnCallToArms() {
 void frmCallToArms::OnDelete() {
     const QList<QListWidgetItem*> selected = lstCommands_->selectedItems();
     if (selected.isEmpty()) return;
-    DeleteCommand(session_.game, static_cast<std::int16_t>(selected.front()->data(Qt::UserRole).toInt()));
+    DeleteCommand(session_.game,
+                  static_cast<std::int16_t>(selected.front()->data(Qt::UserRole).toInt()));
     delete selected.front();
 }
 

@@ -1,9 +1,9 @@
 #include "ui/frmGrantAccess.h"
 
+#include "io/NumberText.h"
 #include "orders/CommandList.h"
 #include "orders/GrantAccess.h"
-#include "state/NumberText.h"
-#include "state/Session.h"
+#include "session/Session.h"
 #include "ui/PlayerList.h"
 
 #include <QCloseEvent>

@@ -1,11 +1,10 @@
 #include "ui/frmMap.h"
 
+#include "map/BoardPicture.h"
 #include "map/DisplaySettingsFile.h"
 #include "map/HexSearch.h"
-#include "map/MapDrawing.h"
-#include "map/MapView.h"
 #include "orders/MapClicks.h"
-#include "state/Session.h"
+#include "session/Session.h"
 #include "ui/MapView.h"
 #include "ui/WindowMetrics.h"
 #include "ui/frmWinQM.h"
@@ -53,7 +52,7 @@ frmMap::frmMap(Session& session, frmWinQM& mainWindow)
     optCommand_[0]->setChecked(true);
     options_->adjustSize();
 
-    picView_ = new MapView(session_.picture.picView, this);
+    picView_ = new MapView(session_.map.picture.picView, this);
     picView_->move(0, options_->height());
     picView_->onMove = [this](QMouseEvent& event) { OnMove(event); };
     picView_->onPress = [this](QMouseEvent& event) { OnPress(event); };
@@ -63,14 +62,14 @@ frmMap::frmMap(Session& session, frmWinQM& mainWindow)
 
 void frmMap::Load() {
     session_.port.SetBusy(true);
-    LoadDisplaySettings(session_.display, DefaultSettingsPath());
+    LoadDisplaySettings(session_.map.display, DefaultSettingsPath());
     main_.SyncHexMark();
-    LoadMapPicture(session_);
+    LoadMapPicture(session_.game, session_.map, session_.port);
 
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const int top = main_.frameGeometry().height() + TwipsToPixels(50);
     const int frameWidth = std::max(frameGeometry().width() - width(), 0);
-    const int width = std::min(session_.geometry.MapWidth() + 2 + frameWidth, screen.width());
+    const int width = std::min(session_.map.geometry.MapWidth() + 2 + frameWidth, screen.width());
     const int height = std::max(screen.height() - top, options_->height() + 50);
     move(screen.x(), screen.y() + top);
     resize(width - frameWidth, height);
@@ -79,23 +78,23 @@ void frmMap::Load() {
 }
 
 void frmMap::FitView() {
-    SetViewSize(session_, width(), height() - options_->height());
-    picView_->resize(session_.picture.picView.size());
-    RefreshView(session_);
+    SetViewSize(session_.map, width(), height() - options_->height());
+    picView_->resize(session_.map.picture.picView.size());
+    RefreshView(session_.game, session_.map, session_.port);
 }
 
 void frmMap::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     options_->resize(width(), options_->height());
     if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) return;
-    if (session_.picture.IsLoaded()) FitView();
+    if (session_.map.picture.IsLoaded()) FitView();
 }
 
 void frmMap::ViewChanged() { picView_->update(); }
 
 std::int16_t frmMap::AreaUnderPointer() const {
-    const auto cell = HexAtPoint(session_, PointerX, PointerY);
-    return cell ? session_.hexes.at(cell->Column, cell->Row).Area : std::int16_t{0};
+    const auto cell = HexAtPoint(session_.map.geometry, session_.map.display, PointerX, PointerY);
+    return cell ? session_.map.hexes.at(cell->Column, cell->Row).Area : std::int16_t{0};
 }
 
 int frmMap::SelectedOption() const { return optionGroup_->checkedId(); }
@@ -139,14 +138,14 @@ void frmMap::OnRelease(QMouseEvent& event) {
 
 void frmMap::Drop(float x, float y) {
     dragging_ = false;
-    ScrollMapBy(session_, x - DragStartX, y - DragStartY);
+    ScrollMapBy(session_.game, session_.map, session_.port, x - DragStartX, y - DragStartY);
     setWindowTitle(QString::fromUtf16(kCaption));
     picView_->unsetCursor();
 }
 
 void frmMap::Click() {
     if (LastButton != 1) return;
-    const MapClickAnswer answer = MapClick(session_, AreaUnderPointer());
+    const MapClickAnswer answer = MapClick(session_.orders(), session_.spies, AreaUnderPointer());
     switch (answer.action) {
         case MapClickAnswer::Action::ScrollGrid:
             return main_.ScrollGridToArea(answer.value);
@@ -164,7 +163,7 @@ void frmMap::OnDoubleClick(QMouseEvent& event) {
     if (event.button() != Qt::LeftButton) return;
     swallowRelease_ = true;
     if (!session_.interaction.MapMode.isEmpty()) return;
-    MapDoubleClick(session_, AreaUnderPointer(), SelectedOption());
+    MapDoubleClick(session_.orders(), AreaUnderPointer(), SelectedOption());
 }
 
 }  // namespace qm

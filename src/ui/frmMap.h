@@ -33,7 +33,9 @@ public:
     /// The area under the last pointer position; 0 where there is none.
     std::int16_t AreaUnderPointer() const;
 
-    QRadioButton* optCommand(int index) const { return optCommand_[static_cast<std::size_t>(index)]; }
+    QRadioButton* optCommand(int index) const {
+        return optCommand_[static_cast<std::size_t>(index)];
+    }
     MapView* picView() const { return picView_; }
 
     float PointerX = 0, PointerY = 0;

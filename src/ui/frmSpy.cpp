@@ -1,7 +1,7 @@
 #include "ui/frmSpy.h"
 
 #include "orders/SpyTargets.h"
-#include "state/Session.h"
+#include "session/Session.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -46,7 +46,7 @@ frmSpy::frmSpy(Session& session, QWidget* parent) : QWidget(parent, Qt::Window),
     layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(cmdDelete_, &QPushButton::clicked, this, &frmSpy::OnDelete);
 
-    OpenSpyTargets(session_);
+    OpenSpyTargets(session_.game, session_.interaction, session_.spies);
     grdSpy_->setCurrentCell(0, 0);
     ShowCells();
 }
@@ -69,7 +69,7 @@ void frmSpy::OnDelete() {
 }
 
 void frmSpy::closeEvent(QCloseEvent* event) {
-    CloseSpyTargets(session_);
+    CloseSpyTargets(session_.game, session_.interaction, session_.spies);
     QWidget::closeEvent(event);
 }
 

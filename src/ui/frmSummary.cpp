@@ -23,7 +23,7 @@ frmSummary::frmSummary(QWidget* parent) : QWidget(parent, Qt::Window) {
     grdSummary_->setColumnWidth(0, labelWidth);
     grdSummary_->setColumnWidth(1, valueWidth);
 
-    const char* labels[kRows] = {"Armies", "Corps",  "Fleets",   "Squadrons",
+    const char* labels[kRows] = {"Armies", "Corps", "Fleets",   "Squadrons",
                                  "Land",   "Water", "Max Sply", "Free Sply"};
     for (int row = 0; row < kRows; ++row) {
         grdSummary_->setRowHeight(row, rowHeight);

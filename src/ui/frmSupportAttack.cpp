@@ -1,7 +1,7 @@
 #include "ui/frmSupportAttack.h"
 
 #include "orders/AllyLists.h"
-#include "state/Session.h"
+#include "session/Session.h"
 #include "ui/PlayerList.h"
 
 #include <QEvent>

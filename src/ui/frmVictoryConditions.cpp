@@ -1,7 +1,7 @@
 #include "ui/frmVictoryConditions.h"
 
 #include "orders/TypedNumber.h"
-#include "state/Session.h"
+#include "session/Session.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>

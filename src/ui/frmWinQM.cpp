@@ -1,9 +1,9 @@
 #include "ui/frmWinQM.h"
 
-#include "files/OpenReport.h"
 #include "files/SaveOrders.h"
 #include "map/DisplaySettingsFile.h"
-#include "state/Session.h"
+#include "session/OpenReport.h"
+#include "session/Session.h"
 #include "state/TurnRules.h"
 #include "ui/AreaGridModel.h"
 #include "ui/frmANW.h"
@@ -216,8 +216,8 @@ void frmWinQM::BuildGrids() {
 void frmWinQM::Startup(const QString& programDir, const QString& commandLine) {
     move(0, 0);
     session_.interaction.SelectedArea = 0;
-    session_.picture.UnitDisplay = 0;
-    LoadDisplaySettings(session_.display, DefaultSettingsPath());
+    session_.map.picture.UnitDisplay = 0;
+    LoadDisplaySettings(session_.map.display, DefaultSettingsPath());
     SyncHexMark();
     QString dir = programDir;
     if (!dir.endsWith(u'/')) dir += u'/';
@@ -252,7 +252,7 @@ void frmWinQM::ShowMapWindow() {
 }
 
 void frmWinQM::SyncHexMark() {
-    menuAction(QStringLiteral("mnuHex"))->setChecked(session_.display.HexDisplay != 0);
+    menuAction(QStringLiteral("mnuHex"))->setChecked(session_.map.display.HexDisplay != 0);
 }
 
 void frmWinQM::ScrollGridToArea(int area) {
@@ -313,7 +313,7 @@ void frmWinQM::GrantAccessClicked(std::int16_t area) {
 
 void frmWinQM::ShowOtherWindows(bool shown) {
     if (SummaryShown) summary_->setVisible(shown);
-    if (session_.MapShown && map_) map_->setVisible(shown);
+    if (session_.map.MapShown && map_) map_->setVisible(shown);
 }
 
 void frmWinQM::changeEvent(QEvent* event) {
@@ -346,10 +346,10 @@ void frmWinQM::OnOpen() {
     OpenReport(path, false);
 }
 
-void frmWinQM::OnSave() { SaveOrders(session_); }
+void frmWinQM::OnSave() { SaveOrders(session_.game, session_.port); }
 
 void frmWinQM::OnExit() {
-    SaveDisplaySettings(session_.display, DefaultSettingsPath());
+    SaveDisplaySettings(session_.map.display, DefaultSettingsPath());
     close();
 }
 

@@ -24,8 +24,9 @@ QFont ListFont() {
     font.setFixedPitch(true);
     if (LinesUp(font)) return font;
     // Where Courier New is missing, any fixed font keeps the columns.
-    for (QFont other : {QFontDatabase::systemFont(QFontDatabase::FixedFont),
-                        QFont(QStringLiteral("DejaVu Sans Mono")), QFont(QStringLiteral("monospace"))})
+    for (QFont other :
+         {QFontDatabase::systemFont(QFontDatabase::FixedFont),
+          QFont(QStringLiteral("DejaVu Sans Mono")), QFont(QStringLiteral("monospace"))})
         if (LinesUp(other)) return other;
     return font;
 }

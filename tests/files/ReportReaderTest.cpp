@@ -1,6 +1,6 @@
 #include "files/ReportReader.h"
 
-#include "state/Session.h"
+#include "session/Session.h"
 #include "support/FakePort.h"
 #include "support/ReportText.h"
 #include "support/TempFiles.h"
@@ -19,7 +19,7 @@ class ReportReaderTest : public ::testing::Test {
 protected:
     bool Read(const QByteArray& text, const QString& name = "plyrdata.3") {
         folder.Write(name, text);
-        return ReadReport(session, folder.path(), name.toLower());
+        return ReadReport(session.game, session.port, folder.path(), name.toLower());
     }
     std::pair<int, int> OwnerAndUnit(int n) const {
         return {game.area(n).Owner, game.area(n).UnitType};

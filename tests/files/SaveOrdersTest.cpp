@@ -1,7 +1,7 @@
 #include "files/SaveOrders.h"
 
 #include "files/OrdersText.h"
-#include "state/Session.h"
+#include "session/Session.h"
 #include "support/FakePort.h"
 #include "support/TempFiles.h"
 
@@ -24,7 +24,7 @@ TEST(SaveOrders, ReplacesBothFilesOrOnFailureKeepsTheOtherAsItWas) {
     session.game.ReportDir = folder.path();
     folder.Write("commands.dat", "old orders");
     folder.Write("ORDERS.TMP", "old copy");  // whatever the case of its name
-    ASSERT_TRUE(SaveOrders(session));
+    ASSERT_TRUE(SaveOrders(session.game, session.port));
     EXPECT_EQ(folder.Read("commands.dat"), CommandsFileText(session.game));
     EXPECT_EQ(folder.Read("ORDERS.TMP"), WorkingCopyText(session.game));
     EXPECT_EQ(Entries(folder), (QStringList{"ORDERS.TMP", "commands.dat"}));
@@ -38,7 +38,7 @@ TEST(SaveOrders, ReplacesBothFilesOrOnFailureKeepsTheOtherAsItWas) {
         port.messages.clear();
         where.Write(kept, "old file");
         ASSERT_TRUE(QDir(where.path()).mkdir(blocked));
-        EXPECT_FALSE(SaveOrders(session));
+        EXPECT_FALSE(SaveOrders(session.game, session.port));
         const QString path = QDir::toNativeSeparators(where.path() + blocked);
         EXPECT_EQ(
             port.messages,

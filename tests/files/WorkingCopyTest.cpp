@@ -3,7 +3,7 @@
 #include "files/OrdersText.h"
 #include "files/ReportReader.h"
 #include "files/SaveOrders.h"
-#include "state/Session.h"
+#include "session/Session.h"
 #include "support/FakePort.h"
 #include "support/ReportText.h"
 #include "support/TempFiles.h"
@@ -26,7 +26,7 @@ protected:
     }
     bool ReadText(const QByteArray& text) {
         if (!text.isEmpty()) folder.Write("ORDERS.TMP", text);
-        return ReadWorkingCopy(session, folder.path());
+        return ReadWorkingCopy(session.game, session.port, folder.path());
     }
     void ExpectNothingRestored() {
         const Message noOrders{"No old orders to read in", MessageIcon::None};
@@ -43,7 +43,7 @@ protected:
 
 TEST_F(WorkingCopyTest, SaveThenReopenRestoresEverything) {
     folder.Write("plyrdata.3", test::ReportText{}.Build());
-    ASSERT_TRUE(ReadReport(session, folder.path(), "plyrdata.3"));
+    ASSERT_TRUE(ReadReport(session.game, session.port, folder.path(), "plyrdata.3"));
     GameState& game = session.game;
     game.ReportDir = folder.path();  // the Open command's part
     const std::tuple<int, const char*, std::int16_t, std::int16_t> orders[] = {
@@ -63,12 +63,12 @@ TEST_F(WorkingCopyTest, SaveThenReopenRestoresEverything) {
     const int at[] = {4, 6, 9, 11, 12};
     for (int k = 0; k < 5; ++k) game.CommandList[at[k]] = list[k];
     game.CommandCount = 12;
-    ASSERT_TRUE(SaveOrders(session));
+    ASSERT_TRUE(SaveOrders(session.game, session.port));
 
     test::FakePort port2;
     Session reopened(port2);
     reopened.game.area(1).Parm1 = 9;  // old parameters are replaced too
-    ASSERT_TRUE(ReadReport(reopened, folder.path(), "plyrdata.3"));
+    ASSERT_TRUE(ReadReport(reopened.game, reopened.port, folder.path(), "plyrdata.3"));
     EXPECT_TRUE(port2.messages.empty());
     // Every area order and both spy slots are as they were saved.
     EXPECT_EQ(WorkingCopyText(reopened.game), WorkingCopyText(game));

@@ -2,10 +2,10 @@
 // A session with a drawn board of a few hand-placed areas, for reading pixels.
 
 #include "map/Artwork.h"
+#include "map/BoardPicture.h"
 #include "map/Geometry.h"
-#include "map/MapView.h"
 #include "map/Raster.h"
-#include "state/Session.h"
+#include "session/Session.h"
 #include "support/FakePort.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +17,7 @@ namespace qm::test {
 class BoardFixture : public ::testing::Test {
 protected:
     BoardFixture() {
-        DisplaySettings& d = session.display;
+        DisplaySettings& d = session.map.display;
         d.BorderColour = 0x102030, d.WaterColour = 0x405060, d.NoGoColour = 0x708090;
         for (std::size_t i = 0; i < d.CountryColours.size(); ++i)
             d.CountryColours[i] = static_cast<std::int32_t>(0x0A0B00 + 0x110001 * i);
@@ -28,25 +28,25 @@ protected:
                       std::int16_t type = kLand) {
         AreaRecord& r = session.game.area(area);
         if (owner >= 0) r.Owner = static_cast<std::int16_t>(owner), r.AreaType = type;
-        session.hexes.at(column, row).Area = static_cast<std::int16_t>(area);
-        session.hexes.at(column, row).ShowUnit = unitCell ? -1 : 0;
+        session.map.hexes.at(column, row).Area = static_cast<std::int16_t>(area);
+        session.map.hexes.at(column, row).ShowUnit = unitCell ? -1 : 0;
         const auto c = static_cast<std::int16_t>(column), w = static_cast<std::int16_t>(row);
         r.MinCol = std::min(r.MinCol, c), r.MaxCol = std::max(r.MaxCol, c);
         r.MinRow = std::min(r.MinRow, w), r.MaxRow = std::max(r.MaxRow, w);
         return r;
     }
     void Load(std::int16_t size, bool hexagons) {
-        session.display.HexSize = size;
-        session.display.HexDisplay = hexagons ? -1 : 0;
-        LoadMapPicture(session);
+        session.map.display.HexSize = size;
+        session.map.display.HexDisplay = hexagons ? -1 : 0;
+        LoadMapPicture(session.game, session.map, session.port);
     }
-    const QImage& Board() const { return session.picture.picMap; }
+    const QImage& Board() const { return session.map.picture.picMap; }
     QRgb At(QPoint p) const { return Board().pixel(p); }
     QRgb Country(int player) const {
-        return ToRgb(session.display.CountryColours[static_cast<std::size_t>(player)]);
+        return ToRgb(session.map.display.CountryColours[static_cast<std::size_t>(player)]);
     }
     std::array<QPoint, 6> Outline(int column, int row) const {
-        return CellOutline(session.geometry, column, row);
+        return CellOutline(session.map.geometry, column, row);
     }
     QPoint Centre(int column, int row) const {
         const auto o = Outline(column, row);
@@ -54,8 +54,8 @@ protected:
     }
     /// The start of the 32-pixel band on the middle line of a cell.
     QPoint Band(int column, int row) const {
-        return Outline(column, row)[0] +
-               QPoint((session.geometry.HexSize - kUnitWidth) / 2, session.geometry.CellHeight / 2);
+        return Outline(column, row)[0] + QPoint((session.map.geometry.HexSize - kUnitWidth) / 2,
+                                                session.map.geometry.CellHeight / 2);
     }
     /// The 32 x 16 block of a cell's unit line, or of the label line above it.
     QImage Box(int column, int row, bool label = false) const {

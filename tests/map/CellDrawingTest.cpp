@@ -1,4 +1,4 @@
-#include "map/MapDrawing.h"
+#include "map/CellDrawing.h"
 
 #include "BoardFixture.h"
 
@@ -25,8 +25,8 @@ class CellDrawing : public BoardFixture {};
 TEST_F(CellDrawing, CellsAreFilledByTerrainAndOwner) {
     // Another no-entry value (7) still takes its owner's colour.
     const std::int16_t types[] = {kLand, kWater, kNoEntry, 7};
-    const QRgb fills[] = {Country(2), ToRgb(session.display.WaterColour),
-                          ToRgb(session.display.NoGoColour), Country(2)};
+    const QRgb fills[] = {Country(2), ToRgb(session.map.display.WaterColour),
+                          ToRgb(session.map.display.NoGoColour), Country(2)};
     for (int i = 0; i < 4; ++i) Place(10 + i, 5 + 2 * i, 5, false, 2, types[i]);
     Load(26, true);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(At(Centre(5 + 2 * i, 5)), fills[i]) << i;
@@ -35,10 +35,10 @@ TEST_F(CellDrawing, CellsAreFilledByTerrainAndOwner) {
 
 TEST_F(CellDrawing, BorderLinesOnlyOnFlaggedSides) {
     Place(10, 5, 5, false, 2);
-    session.hexes.at(5, 5).Border[1] = session.hexes.at(5, 5).Border[2] = 1;
+    session.map.hexes.at(5, 5).Border[1] = session.map.hexes.at(5, 5).Border[2] = 1;
     Load(20, true);
     const auto o = Outline(5, 5);
-    const QRgb border = ToRgb(session.display.BorderColour);
+    const QRgb border = ToRgb(session.map.display.BorderColour);
     auto middle = [&](int a, int b) {
         return QPoint((o[a].x() + o[b].x()) / 2, (o[a].y() + o[b].y()) / 2);
     };
@@ -67,14 +67,15 @@ TEST_P(UnitLine, ShowsTheUnitInItsBox) {
     const UnitCase& c = GetParam();
     AreaRecord& area = Place(10, 5, 5, true, c.areaOwner, c.areaType);
     area.UnitType = c.unitType, area.UnitOwner = c.unitOwner, area.Command = c.command;
-    session.picture.UnitDisplay = c.unitDisplay;
+    session.map.picture.UnitDisplay = c.unitDisplay;
     Load(26, true);
     QImage expected = Expected(Country(c.boxOwner), {});
     for (const auto& [unit, x, from, width] : c.units)
         XorImage(expected, x, 0, StandardArtwork().picUnit[std::size_t(unit)], from, width);
     EXPECT_EQ(Box(5, 5), expected);
     // The box is 32 pixels wide; the cell around it keeps its own fill.
-    const QRgb fill = c.cellOwner < 0 ? ToRgb(session.display.WaterColour) : Country(c.cellOwner);
+    const QRgb fill =
+        c.cellOwner < 0 ? ToRgb(session.map.display.WaterColour) : Country(c.cellOwner);
     EXPECT_EQ(At(Outline(5, 5)[0] + QPoint(2, 2)), fill);
     EXPECT_EQ(At(Band(5, 5) + QPoint(kUnitWidth, 15)), fill);
 }
@@ -101,7 +102,7 @@ TEST_F(CellDrawing, TheSameImageTwiceRestoresTheBoard) {
     Place(10, 5, 5, false, 2);
     Load(26, true);
     const QImage before = Board();
-    QImage& board = session.picture.picMap;
+    QImage& board = session.map.picture.picMap;
     for (const QPoint at : {QPoint(100, 40), QPoint(-5, -3)}) {  // the second clipped
         XorImage(board, at.x(), at.y(), StandardArtwork().picUnit[6]);
         EXPECT_NE(Board(), before);
@@ -118,8 +119,8 @@ TEST_F(CellDrawing, NumbersAndSupplyMarkersTakeTheirPlaces) {
         AreaRecord& r = Place(area, column, 5, true, 2);
         r.Supply = static_cast<std::int16_t>(supply), r.HomeFlag = area == 10 ? -1 : 0;
         r.UnitType = unit ? kArmy : 0, r.UnitOwner = unit ? 2 : 0;
-        session.hexes.at(column, 5).ShowSupply = -1;
-        session.hexes.at(column, 5).ShowNumber = number ? -1 : 0;
+        session.map.hexes.at(column, 5).ShowSupply = -1;
+        session.map.hexes.at(column, 5).ShowNumber = number ? -1 : 0;
     }
     Load(26, true);
     const auto& art = StandardArtwork();
@@ -147,7 +148,7 @@ TEST_P(SizeClasses, DecideWhatACellShows) {
         for (int row = 3; row <= 7; ++row) Place(10, column, row);
     AreaRecord& area = Place(10, 5, 5, true, 2);
     area.UnitType = kArmy, area.UnitOwner = 2, area.Supply = 1;
-    session.hexes.at(5, 5).ShowNumber = session.hexes.at(5, 5).ShowSupply = -1;
+    session.map.hexes.at(5, 5).ShowNumber = session.map.hexes.at(5, 5).ShowSupply = -1;
     Load(GetParam().size, GetParam().hexagons);
     const auto o = Outline(5, 5);
     auto drawn = [&](int top, int bottom) {
@@ -176,9 +177,9 @@ TEST_F(CellDrawing, TheWholeBoardOrOneArea) {
     // The half row above the first row of a shifted column stays white.
     EXPECT_EQ(At(QPoint(Outline(2, 1)[0].x() + 4, 1)), 0xFFFFFFFFu);
     // The west corners of column 1 show at the east edge.
-    EXPECT_EQ(At(QPoint(session.geometry.MapWidth() - 2, Outline(1, 5)[5].y())), Country(3));
+    EXPECT_EQ(At(QPoint(session.map.geometry.MapWidth() - 2, Outline(1, 5)[5].y())), Country(3));
     session.game.area(10).Owner = session.game.area(11).Owner = 4;
-    RedrawArea(session, 10);
+    RedrawArea(session.game, session.map, 10);
     EXPECT_EQ(At(Centre(5, 5)), Country(4));
     EXPECT_EQ(At(Centre(6, 5)), Country(2));
     // A busy pointer while the whole board is drawn, but not for one area.

@@ -15,29 +15,31 @@ struct ViewCase {
 class HexAtPointTest : public ::testing::TestWithParam<ViewCase> {
 protected:
     void SetUp() override {
-        session.display.HexSize = GetParam().hexSize;
-        session.display.HexDisplay = GetParam().hexDisplay;
-        BuildGeometryTables(session);
+        session.map.display.HexSize = GetParam().hexSize;
+        session.map.display.HexDisplay = GetParam().hexDisplay;
+        BuildGeometryTables(session.map.geometry, session.map.display.HexSize,
+                            session.map.display.HexDisplay);
     }
     test::FakePort port;
     Session session{port};
 };
 
 TEST_P(HexAtPointTest, CentreOfEveryCellMapsBackToIt) {
-    const int width = session.geometry.MapWidth();
+    const int width = session.map.geometry.MapWidth();
     // Unscrolled, scrolled a little, and scrolled so far that most of the board
     // is seen through the wrap.
     for (const auto& [mapX, mapY] :
          {std::pair{0, 0}, {-37, -23}, {-width / 2 - 5, 0}, {-(width - 11), -23}}) {
-        session.display.MapX = static_cast<std::int16_t>(mapX);
-        session.display.MapY = static_cast<std::int16_t>(mapY);
+        session.map.display.MapX = static_cast<std::int16_t>(mapX);
+        session.map.display.MapY = static_cast<std::int16_t>(mapY);
         for (std::int16_t c = 1; c <= kColumns; ++c) {
             for (std::int16_t r = 1; r <= kRows; ++r) {
-                const auto p = CellOutline(session.geometry, c, r);
+                const auto p = CellOutline(session.map.geometry, c, r);
                 double x = (p[0].x() + p[1].x()) / 2.0 + mapX;
                 if (x < 0) x += width;  // the copy east of the board's end
                 const double y = (p[0].y() + p[4].y()) / 2.0 + mapY;
-                ASSERT_EQ(HexAtPoint(session, static_cast<float>(x), static_cast<float>(y)),
+                ASSERT_EQ(HexAtPoint(session.map.geometry, session.map.display,
+                                     static_cast<float>(x), static_cast<float>(y)),
                           (HexPosition{c, r}))
                     << "size " << GetParam().hexSize << " MapX " << mapX << " MapY " << mapY;
             }
@@ -54,8 +56,9 @@ INSTANTIATE_TEST_SUITE_P(Sizes, HexAtPointTest, ::testing::Values(
 TEST(HexAtPointCases, AtTheEdgesOfCellsAndOfTheBoard) {
     test::FakePort port;
     Session session{port};
-    session.display.HexSize = 26, session.display.HexDisplay = -1;
-    BuildGeometryTables(session);
+    session.map.display.HexSize = 26, session.map.display.HexDisplay = -1;
+    BuildGeometryTables(session.map.geometry, session.map.display.HexSize,
+                        session.map.display.HexDisplay);
     // Column 1 row 1: top edge 0..26, east corner at x 39, y 23; column 2's
     // first row begins half a row down.
     // clang-format off
@@ -72,8 +75,9 @@ TEST(HexAtPointCases, AtTheEdgesOfCellsAndOfTheBoard) {
         {-30, 23, -39, -46, 1, 2}};                      // left of the view: the board's east end
     // clang-format on
     for (const auto& c : cases) {
-        session.display.MapX = c.mapX, session.display.MapY = c.mapY;
-        EXPECT_EQ(HexAtPoint(session, c.x, c.y), (HexPosition{c.column, c.row}))
+        session.map.display.MapX = c.mapX, session.map.display.MapY = c.mapY;
+        EXPECT_EQ(HexAtPoint(session.map.geometry, session.map.display, c.x, c.y),
+                  (HexPosition{c.column, c.row}))
             << c.x << "," << c.y;
     }
 }
@@ -82,9 +86,10 @@ using FindHexOfAreaTest = test::BoardFixture;
 
 TEST_F(FindHexOfAreaTest, FindsTheFirstUnitCellColumnByColumn) {
     Place(17, 5, 3), Place(17, 5, 8, true), Place(17, 6, 2, true), Place(15, 4, 10);
-    EXPECT_EQ(FindHexOfArea(session, 17), (HexPosition{5, 8}));
+    EXPECT_EQ(FindHexOfArea(session.game, session.map.hexes, 17), (HexPosition{5, 8}));
     // No unit cell, no cells, no area: nothing.
-    for (const std::int16_t area : {15, 18, 0, 274}) EXPECT_FALSE(FindHexOfArea(session, area));
+    for (const std::int16_t area : {15, 18, 0, 274})
+        EXPECT_FALSE(FindHexOfArea(session.game, session.map.hexes, area));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-#include "map/MapDataFiles.h"
+#include "map/LoadMapData.h"
+#include "map/SaveHexData.h"
 
-#include "state/Session.h"
+#include "session/Session.h"
 #include "support/FakePort.h"
 #include "support/TempFiles.h"
 
@@ -53,7 +54,7 @@ protected:
         folder.Write("map-area.dat", area);
         folder.Write("map-hex.dat", hex);
     }
-    bool Load() { return LoadMapData(session, {folder.path()}); }
+    bool Load() { return LoadMapData(session.game, session.map, session.port, {folder.path()}); }
 
     TempFolder folder;
     test::FakePort port;
@@ -65,9 +66,10 @@ TEST_F(MapDataFilesTest, LoadsAreasHomesAndBoardFromAnyFolderInAnyCase) {
     second.Write("MAP-AREA.DAT", Join(AreaLines()));
     // Cells are taken by their place in the file, not by their column and row items.
     folder.Write("Map-Hex.Dat", HexDataText(SampleGrid()).replace("1,1,1,", "9,-4,1,"));
-    ASSERT_TRUE(LoadMapData(session, {folder.path(), second.path()}));
-    EXPECT_TRUE(port.messages.empty() && session.MapShown);
-    EXPECT_EQ(session.hexes, SampleGrid());
+    ASSERT_TRUE(
+        LoadMapData(session.game, session.map, session.port, {folder.path(), second.path()}));
+    EXPECT_TRUE(port.messages.empty() && session.map.MapShown);
+    EXPECT_EQ(session.map.hexes, SampleGrid());
     const AreaRecord& a5 = session.game.area(5);
     EXPECT_EQ(std::tie(a5.AreaType, a5.Supply, a5.Neighbours[1], a5.Neighbours[2],
                        a5.Neighbours[14], a5.Name),
@@ -84,7 +86,8 @@ TEST_F(MapDataFilesTest, LoadsAreasHomesAndBoardFromAnyFolderInAnyCase) {
     // A reload clears the old home flags and boxes.
     session.game.PlayerCount = 2;
     folder.Write("Map-Hex.Dat", HexDataText(HexGrid{}));
-    ASSERT_TRUE(LoadMapData(session, {folder.path(), second.path()}));
+    ASSERT_TRUE(
+        LoadMapData(session.game, session.map, session.port, {folder.path(), second.path()}));
     EXPECT_EQ(std::tie(game.area(20).HomeFlag, game.area(40).HomeFlag, a1.MinCol, a1.MaxCol),
               std::make_tuple(-1, 0, 999, 0));
 }
@@ -113,7 +116,7 @@ TEST_F(MapDataFilesTest, SavedBoardIsExactTextAndLoadsBack) {
     EXPECT_TRUE(text.contains("\r\n5,12,134,1,0,0,0,1,0,-1,0,-1\r\n"));
     EXPECT_TRUE(text.count("\r\n") == 2170 && text.count('\n') == 2170);
     ASSERT_TRUE(Load());
-    EXPECT_EQ(session.hexes, grid);
+    EXPECT_EQ(session.map.hexes, grid);
     // A save where the folder is a file fails and touches nothing.
     folder.Write("blocker", "a file, not a folder");
     EXPECT_FALSE(SaveHexData(grid, folder.path() + "blocker/map-hex.dat"));
@@ -143,17 +146,17 @@ TEST_P(MapDataDamageTest, NamesFileAndRecordAndChangesNothing) {
         lines = lines.mid(0, QString(d.replacement).toInt());
     WriteFiles(Join(area), Join(hex));
     session.game.area(17).Name = "Before";
-    session.hexes.at(3, 3).Area = 99;
+    session.map.hexes.at(3, 3).Area = 99;
     const GameState before = session.game;
-    const HexGrid hexesBefore = session.hexes;
+    const HexGrid hexesBefore = session.map.hexes;
 
     EXPECT_FALSE(Load());
     const QString text = QStringLiteral("The map file ") +
                          (d.hexFile ? "map-hex.dat" : "map-area.dat") + " is damaged at " +
                          d.message + ". The map cannot be shown.";
     EXPECT_EQ(port.messages, (std::vector<Message>{{text, MessageIcon::Stop}}));
-    EXPECT_FALSE(session.MapShown);
-    EXPECT_EQ(session.hexes, hexesBefore);
+    EXPECT_FALSE(session.map.MapShown);
+    EXPECT_EQ(session.map.hexes, hexesBefore);
     for (int a = 0; a <= kLastArea; ++a) {
         const AreaRecord& now = session.game.area(a);
         const AreaRecord& was = before.area(a);
@@ -196,7 +199,7 @@ TEST_F(MapDataFilesTest, MissingFilesAreNamed) {
     EXPECT_EQ(port.messages,
               (std::vector<Message>{{"The map file map-area.dat" + end, MessageIcon::Stop},
                                     {"The map file map-hex.dat" + end, MessageIcon::Stop}}));
-    EXPECT_FALSE(session.MapShown);
+    EXPECT_FALSE(session.map.MapShown);
     EXPECT_EQ(session.game.area(5).Name, "");
 }
 

@@ -18,7 +18,7 @@ TEST_F(SetAreaOrderTest, NegativeBalanceRisesAtMostToZero) {
     for (auto [before, delta, after] :
          {std::tuple{-3, 2, -1}, {-3, 5, 0}, {1, -2, -1}, {0, 5, 5}}) {
         freeSupply() = static_cast<std::int16_t>(before);
-        AdjustFreeSupply(session, static_cast<std::int16_t>(delta));
+        AdjustFreeSupply(session.game, session.port, static_cast<std::int16_t>(delta));
         EXPECT_EQ(freeSupply(), after) << before << " + " << delta;
         EXPECT_EQ(port.cell(GridId::Summary, 7, 1), QString::number(after));
     }
@@ -28,13 +28,13 @@ TEST_F(SetAreaOrderTest, RecordsShowsInTheGridAndEndsTheMapMode) {
     Unit(5, kArmy);
     Order(5, "AA");  // the refund also comes with an order that is checked first
     Arm(5, "SA");
-    ASSERT_TRUE(SetAreaOrder(session, "SA", 12, 4));
+    ASSERT_TRUE(SetAreaOrder(session.orders(), "SA", 12, 4));
     EXPECT_EQ(freeSupply(), 2);
     for (auto [column, text] : {std::pair{kColCommand, "SA"}, {kColParm1, "12"}, {kColParm2, "4"}})
         EXPECT_EQ(port.cell(GridId::Area, 5, column), text);
     EXPECT_EQ(mapMode(), "");
     // Parameters below 1 blank their cells.
-    ASSERT_TRUE(SetAreaOrder(session, "RU", 0, 0));
+    ASSERT_TRUE(SetAreaOrder(session.orders(), "RU", 0, 0));
     EXPECT_EQ(port.cell(GridId::Area, 5, kColParm1), "");
     EXPECT_EQ(port.cell(GridId::Area, 5, kColParm2), "");
 }
@@ -46,7 +46,7 @@ TEST_F(SetAreaOrderTest, RefusedMoveKeepsTheOldOrderAndItsRefund) {
     freeSupply() = 1;
     Arm(5, "MO");
     ExpectRefused(5, "Invalid move between  5 and  60 for unit",
-                  [&] { EXPECT_FALSE(SetAreaOrder(session, "MO", 60, 0)); });
+                  [&] { EXPECT_FALSE(SetAreaOrder(session.orders(), "MO", 60, 0)); });
 }
 
 }  // namespace

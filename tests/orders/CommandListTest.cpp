@@ -14,7 +14,7 @@ using Players = std::vector<std::int16_t>;
 class CommandListTest : public test::OrderWorld {
 protected:
     std::optional<std::int16_t> Add(const char* code, std::int16_t p1, std::int16_t p2 = 0) {
-        return AddCommand(session, code, p1, p2, 0, 0);
+        return AddCommand(session.game, session.port, code, p1, p2, 0, 0);
     }
 };
 

@@ -1,9 +1,9 @@
 #include "orders/CommandList.h"
 #include "orders/Declarations.h"
 #include "orders/GrantAccess.h"
-#include "orders/OrderCodes.h"
 #include "orders/OrderWorld.h"
 #include "orders/VictoryConditions.h"
+#include "state/OrderCodes.h"
 
 namespace qm {
 namespace {

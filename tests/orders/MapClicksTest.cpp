@@ -49,7 +49,7 @@ TEST_F(MapClicksTest, DoubleClickSelectsAndGivesOrArmsTheOrder) {
     for (auto [option, at, command, mode, message] : cases) {
         mapMode() = "";
         port.messages.clear();
-        MapDoubleClick(session, at, static_cast<int>(option));
+        MapDoubleClick(session.orders(), at, static_cast<int>(option));
         EXPECT_EQ(session.interaction.SelectedArea, at);
         EXPECT_EQ(area(at).Command, command) << static_cast<int>(option);
         EXPECT_EQ(mapMode(), mode) << static_cast<int>(option);
@@ -59,7 +59,7 @@ TEST_F(MapClicksTest, DoubleClickSelectsAndGivesOrArmsTheOrder) {
 
     // Ignored while anything is armed.
     Arm(9, "SP");
-    MapDoubleClick(session, 4, static_cast<int>(Opt::Cancel));
+    MapDoubleClick(session.orders(), 4, static_cast<int>(Opt::Cancel));
     EXPECT_EQ(area(4).Command, "AC");
     EXPECT_EQ(session.interaction.SelectedArea, 9);
 }
@@ -77,7 +77,7 @@ TEST_F(MapClicksTest, ClickCompletesTheArmedOrderOrScrolls) {
     // clang-format on
     for (auto [mode, from, t, answer] : cases) {
         Arm(from, mode);
-        EXPECT_EQ(MapClick(session, t), answer) << mode << t;
+        EXPECT_EQ(MapClick(session.orders(), session.spies, t), answer) << mode << t;
         EXPECT_EQ(mapMode(), from ? "" : mode);
         EXPECT_TRUE(!from || (area(from).Command == mode && area(from).Parm1 == t)) << mode;
     }

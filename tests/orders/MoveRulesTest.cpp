@@ -12,7 +12,7 @@ using test::Message;
 class MoveRulesTest : public test::OrderWorld {
 protected:
     void ExpectMove(bool legal, std::int16_t a, std::int16_t b) {
-        EXPECT_EQ(CheckMove(session, a, b), legal);
+        EXPECT_EQ(CheckMove(session.game, session.port, a, b), legal);
         const QString invalid =
             QStringLiteral("Invalid move between  %1 and  %2 for unit").arg(a).arg(b);
         EXPECT_EQ(port.messages, legal ? Messages({}) : Messages({{invalid, MessageIcon::Stop}}));
@@ -63,7 +63,7 @@ TEST_F(MoveRulesTest, OwnerWarningUnlessAlliedAtWarOrDeclared) {
     Area(5, kLand, 1);
     Unit(4, kArmy);
     const auto expectWarning = [&](bool warned) {
-        EXPECT_TRUE(CheckMove(session, 4, 5));
+        EXPECT_TRUE(CheckMove(session.game, session.port, 4, 5));
         const Message warning{"Warning, not allied or at war with owner of area  5",
                               MessageIcon::Exclamation};
         EXPECT_EQ(port.messages, warned ? Messages({warning}) : Messages({}));
@@ -77,7 +77,7 @@ TEST_F(MoveRulesTest, OwnerWarningUnlessAlliedAtWarOrDeclared) {
     Relation(1, kMe, 'W');  // war from either side
     expectWarning(false);
     Relation(1, kMe, 'N');
-    AddCommand(session, "DW", 1, 0, 0, 0);  // declared this turn
+    AddCommand(session.game, session.port, "DW", 1, 0, 0, 0);  // declared this turn
     expectWarning(false);
 }
 
@@ -94,15 +94,15 @@ TEST_F(MoveRulesTest, ConvoyStartFindsTheCarriedUnitsSizeWithinTenPasses) {
         }
         return static_cast<std::int16_t>(100 + links);
     };
-    EXPECT_EQ(FindConvoyStart(session, chain(kCorps, 1)), 1);
-    EXPECT_EQ(FindConvoyStart(session, chain(kArmy, 10)), 2);
+    EXPECT_EQ(FindConvoyStart(session.game, session.port, chain(kCorps, 1)), 1);
+    EXPECT_EQ(FindConvoyStart(session.game, session.port, chain(kArmy, 10)), 2);
     EXPECT_TRUE(port.messages.empty());
     Order(60, "CO", 61);
     Order(61, "CO", 60);
     // Past ten passes, nothing convoying there, and a loop (ended after ten passes).
     for (std::int16_t last : {chain(kArmy, 11), std::int16_t{200}, std::int16_t{60}}) {
         port.messages.clear();
-        EXPECT_EQ(FindConvoyStart(session, last), 0) << last;
+        EXPECT_EQ(FindConvoyStart(session.game, session.port, last), 0) << last;
         ExpectOnly("Warning, can't find start of convoy", MessageIcon::Exclamation);
     }
 }

@@ -2,8 +2,8 @@
 // A small hand-made world for the order rule tests: player 3 to move among six,
 // every relation neutral; each test sets up the areas it needs.
 
+#include "session/Session.h"
 #include "state/RefreshDisplay.h"
-#include "state/Session.h"
 #include "support/FakePort.h"
 
 #include <gtest/gtest.h>

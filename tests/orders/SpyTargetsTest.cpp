@@ -14,12 +14,13 @@ protected:
 };
 
 TEST_F(SpyTargetsTest, ClicksFillTheCellsUpToSix) {
-    OpenSpyTargets(session);
+    OpenSpyTargets(session.game, session.interaction, session.spies);
     EXPECT_EQ(mapMode(), "SP");
-    for (std::int16_t t : {10, 20, 20, 40, 50, 273}) EXPECT_TRUE(SpyOrder(session, t));
+    for (std::int16_t t : {10, 20, 20, 40, 50, 273})
+        EXPECT_TRUE(SpyOrder(session.spies, session.port, t));
     EXPECT_EQ(cells(), (Cells{" 10", " 20", " 20", " 40", " 50", " 273"}));
 
-    EXPECT_FALSE(SpyOrder(session, 60));
+    EXPECT_FALSE(SpyOrder(session.spies, session.port, 60));
     ExpectOnly("Already at limit of spies", MessageIcon::Stop);
     EXPECT_EQ(cells()[5], " 273");
     EXPECT_EQ(mapMode(), "SP");
@@ -28,11 +29,11 @@ TEST_F(SpyTargetsTest, ClicksFillTheCellsUpToSix) {
 TEST_F(SpyTargetsTest, OpeningShowsOnlyPositiveAreasClosingWritesBothSlots) {
     game().CommandList[1] = {"SP", {0, 12, 0, -4, 8}};
     game().CommandList[2] = {"SP", {0, 9, 100, 5, 5}};
-    OpenSpyTargets(session);
+    OpenSpyTargets(session.game, session.interaction, session.spies);
     EXPECT_EQ(cells(), (Cells{" 12", "", "", " 8", " 9", " 100"}));
 
     cells() = {" 10", " 20", " 30", " 40", " 50", ""};
-    CloseSpyTargets(session);
+    CloseSpyTargets(session.game, session.interaction, session.spies);
     EXPECT_EQ(mapMode(), "");
     EXPECT_EQ(game().CommandList[1].Code, "SP");
     EXPECT_EQ(game().CommandList[1].P, (Params{0, 10, 20, 30, 40}));
@@ -41,7 +42,7 @@ TEST_F(SpyTargetsTest, OpeningShowsOnlyPositiveAreasClosingWritesBothSlots) {
 
     // With none chosen both slots are still written.
     cells() = {};
-    CloseSpyTargets(session);
+    CloseSpyTargets(session.game, session.interaction, session.spies);
     EXPECT_EQ(game().CommandList[2].Code, "SP");
     EXPECT_EQ(game().CommandList[2].P, Params{});
 }

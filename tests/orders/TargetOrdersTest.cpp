@@ -6,7 +6,7 @@ namespace qm {
 namespace {
 
 using test::kMe;
-using Op = void (*)(Session&, std::int16_t);
+using Op = void (*)(const OrderContext&, std::int16_t);
 
 // Own land 4 (army, ordered to support 5) beside land 5, water 60 and coast 20;
 // water 50 (own fleet) joins coast 20 to water 51 and coast 21; land 9 lies apart.
@@ -26,7 +26,7 @@ protected:
         const Op ops[] = {MoveOrder, SupportAttackOrder, SupportDefendOrder, ConvoyOrder};
         Arm(from, std::array{"MO", "SA", "SD", "CO"}[std::find(ops, ops + 4, op) - ops]);
         const QString mode = mapMode();
-        op(session, t);
+        op(session.orders(), t);
         return mode;
     }
 };

@@ -8,14 +8,14 @@ namespace {
 using test::kMe;
 
 template <std::int16_t type>
-void Build(Session& s) {
-    BuildUnit(s, type);
+void Build(const OrderContext& context) {
+    BuildUnit(context, type);
 }
 constexpr auto Clear = ClearAreaOrder;
 
 // The selected area 7, by default an own coast with a supply centre of 2.
 struct UnitCase {
-    void (*op)(Session&);
+    void (*op)(const OrderContext&);
     std::int16_t supply, unit;
     const char* result;      // the order recorded, or the refusal shown
     std::int16_t after = 0;  // the balance after a recorded order
@@ -38,7 +38,7 @@ protected:
 using UnitRefusal = UnitOrdersTest;
 
 TEST_P(UnitRefusal, RefusedInTheGivenOrder) {
-    ExpectRefused(7, GetParam().result, [&] { GetParam().op(session); });
+    ExpectRefused(7, GetParam().result, [&] { GetParam().op(session.orders()); });
 }
 
 constexpr const char* kSmallCentre = "Area  7 not proper sized supply centre";
@@ -71,7 +71,7 @@ using UnitOrderGiven = UnitOrdersTest;
 
 TEST_P(UnitOrderGiven, RecordsAndSettlesTheSupply) {
     const UnitCase& c = GetParam();
-    c.op(session);
+    c.op(session.orders());
     EXPECT_TRUE(port.messages.empty());
     EXPECT_EQ(area(7).Command, c.result);
     EXPECT_EQ(freeSupply(), c.after);
@@ -80,7 +80,7 @@ TEST_P(UnitOrderGiven, RecordsAndSettlesTheSupply) {
     EXPECT_TRUE(shown == QString::number(c.after) || (shown == "<unset>" && c.after == c.supply));
     // Giving the same order again takes back the first one.
     if (c.after < 0 || c.op != RemoveUnit) {
-        c.op(session);
+        c.op(session.orders());
         EXPECT_EQ(freeSupply(), c.after);
         EXPECT_EQ(area(7).Command, c.result);
     }

@@ -1,6 +1,6 @@
 #include "state/RefreshDisplay.h"
 
-#include "state/Session.h"
+#include "session/Session.h"
 #include "support/FakePort.h"
 #include "support/MakeArea.h"
 
@@ -28,7 +28,7 @@ TEST(RefreshDisplayTest, AreaRowsShowOwnersTerrainUnitsAndOrders) {
     game.area(10).UnitOwner = 1;  // own unit owner without a unit
     game.area(11).AreaType = 9;
 
-    RefreshDisplay(session);
+    RefreshDisplay(session.game, session.port);
     EXPECT_EQ(port.gridRows.at(GridId::Area), 274);
     const auto cell = [&](int row, int column) { return port.cell(GridId::Area, row, column); };
     const QStringList row7 = QString("7|Saxon March|****|coast|2|FRNC|squadron|SA|12|2").split('|');

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtGlobal>
 
@@ -20,6 +21,9 @@ int main(int argc, char* argv[]) {
     QTemporaryDir configHome;
     qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
     TestApplication app(argc, argv);
+    // Qt honours XDG_CONFIG_HOME on Linux only; test mode moves every standard
+    // location away from the user's on every platform.
+    QStandardPaths::setTestModeEnabled(true);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -2,8 +2,8 @@
 // every unit stands where its kind may, and every power pays its upkeep.
 
 #include "files/ReportReader.h"
-#include "map/MapDataFiles.h"
-#include "state/Session.h"
+#include "map/LoadMapData.h"
+#include "session/Session.h"
 #include "state/Totals.h"
 #include "support/FakePort.h"
 #include "support/TempFiles.h"
@@ -43,8 +43,9 @@ TEST_P(SampleReportTest, EveryReportReadsAndHoldsALegalPosition) {
         Session session{port};
         const QString name = QStringLiteral("plyrdata.%1").arg(player);
         folder.Write(name, text);
-        ASSERT_TRUE(ReadReport(session, folder.path(), name) &&
-                    LoadMapData(session, {QStringLiteral(ZEZ_DATA_DIR "/")}));
+        ASSERT_TRUE(ReadReport(session.game, session.port, folder.path(), name) &&
+                    LoadMapData(session.game, session.map, session.port,
+                                {QStringLiteral(ZEZ_DATA_DIR "/")}));
         // The only word is that no orders were saved yet.
         EXPECT_EQ(port.messages,
                   (std::vector<test::Message>{{"No old orders to read in", MessageIcon::None}}));

@@ -3,8 +3,8 @@
 
 #include "map/HexPosition.h"
 #include "map/HexSearch.h"
-#include "map/MapDataFiles.h"
-#include "state/Session.h"
+#include "map/LoadMapData.h"
+#include "session/Session.h"
 #include "support/FakePort.h"
 
 #include <QFile>
@@ -24,7 +24,8 @@ protected:
     static void SetUpTestSuite() {
         session = std::make_unique<Session>(port);
         session->game.PlayerCount = 12;
-        loaded = LoadMapData(*session, {QStringLiteral(ZEZ_DATA_DIR "/")});
+        loaded = LoadMapData(session->game, session->map, session->port,
+                             {QStringLiteral(ZEZ_DATA_DIR "/")});
         for (std::int16_t c = 1; c <= kColumns; ++c)
             for (std::int16_t r = 1; r <= kRows; ++r) cells[Cell({c, r}).Area].push_back({c, r});
     }
@@ -33,7 +34,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(loaded && port.messages.empty()); }
 
     static const AreaRecord& Area(int a) { return session->game.area(a); }
-    static const HexCell& Cell(HexPosition p) { return session->hexes.at(p.Column, p.Row); }
+    static const HexCell& Cell(HexPosition p) { return session->map.hexes.at(p.Column, p.Row); }
     static std::vector<int> Neighbours(int a) {
         std::vector<int> list;
         for (int slot = 1; slot <= 14; ++slot)
@@ -131,7 +132,7 @@ TEST_F(WorldDataTest, OneUnitCellPerAreaDeepInsideIt) {
         }
         ASSERT_EQ(units, 1) << "area " << a;
         // Its own area lies on most of its sides, and no cell of the area is far from it.
-        const auto steps = StepsFrom(*FindHexOfArea(*session, a));
+        const auto steps = StepsFrom(*FindHexOfArea(session->game, session->map.hexes, a));
         int inside = 0;
         for (const HexPosition p : own) {
             inside += steps.at({p.Column, p.Row}) == 1;
@@ -176,9 +177,9 @@ TEST_F(WorldDataTest, TwelveHomesOnTheCoastFarApart) {
         const int a = homes[i];
         EXPECT_TRUE(Area(a).AreaType == kCoast && Area(a).Supply > 0 && a != kNeutralArea) << a;
         EXPECT_EQ(Area(a).HomeFlag, i < 11 ? -1 : 0);  // PlayerCount 12 reads the first eleven
-        const auto steps = StepsFrom(*FindHexOfArea(*session, a));
+        const auto steps = StepsFrom(*FindHexOfArea(session->game, session->map.hexes, a));
         for (const int b : homes) {
-            const HexPosition p = *FindHexOfArea(*session, b);
+            const HexPosition p = *FindHexOfArea(session->game, session->map.hexes, b);
             if (b != a) closest = std::min(closest, steps.at({p.Column, p.Row}));
         }
     }

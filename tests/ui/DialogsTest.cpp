@@ -1,5 +1,5 @@
 #include "orders/CommandList.h"
-#include "state/Session.h"
+#include "session/Session.h"
 #include "support/FakePort.h"
 #include "support/MakeArea.h"
 #include "ui/frmCallToArms.h"
@@ -77,9 +77,11 @@ TEST_F(DialogsTest, YourAreasShowsASnapshotUntilRefreshed) {
 }
 
 TEST_F(DialogsTest, CallToArmsListsDeclarationsAndRecordsOrders) {
-    ASSERT_TRUE(AddCommand(session, "DA", 5, 0, 0, 0));  // Russia: ally by this turn's order
-    ASSERT_TRUE(AddCommand(session, "DW", 3, 0, 0, 0));  // England: enemy by this turn's order
-    ASSERT_TRUE(AddCommand(session, "DW", 2, 0, 0, 0));  // France stays an ally
+    ASSERT_TRUE(AddCommand(session.game, session.port, "DA", 5, 0, 0,
+                           0));  // Russia: ally by this turn's order
+    ASSERT_TRUE(AddCommand(session.game, session.port, "DW", 3, 0, 0,
+                           0));  // England: enemy by this turn's order
+    ASSERT_TRUE(AddCommand(session.game, session.port, "DW", 2, 0, 0, 0));  // France stays an ally
     frmCallToArms dialog(session);
     EXPECT_EQ(Texts(*dialog.lstAllies()), (QStringList{"France", "Russia"}));
     EXPECT_EQ(Texts(*dialog.lstEnemies()), (QStringList{"England", "Italy"}));
@@ -100,7 +102,7 @@ TEST_F(DialogsTest, CallToArmsListsDeclarationsAndRecordsOrders) {
 }
 
 TEST_F(DialogsTest, SupportAttackAnswersTheDoubleClickedAllyOrElseTheOwnAttack) {
-    ASSERT_TRUE(AddCommand(session, "DA", 5, 0, 0, 0));
+    ASSERT_TRUE(AddCommand(session.game, session.port, "DA", 5, 0, 0, 0));
     session.interaction.SupportedPlayer = 4;
     frmSupportAttack dialog(session);
     EXPECT_EQ(session.interaction.SupportedPlayer, 1);  // the own attack until chosen

@@ -35,7 +35,7 @@ TEST_F(MainWindowTest, ExitSavesTheDisplaySettingsClosingOtherwiseDoesNot) {
     const QString path = DefaultSettingsPath();
     QFile::remove(path);
     Start(QString(), HandMapDir());
-    session().display.BorderColour = 0x123456;
+    session().map.display.BorderColour = 0x123456;
     mainWindow().close();
     EXPECT_FALSE(QFile::exists(path));
     Menu("mnuExit")->trigger();

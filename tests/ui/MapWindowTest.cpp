@@ -1,9 +1,9 @@
 #include "ui/WindowsFixture.h"
 
+#include "map/BoardPicture.h"
 #include "map/DisplaySettingsFile.h"
 #include "map/Geometry.h"
 #include "map/HexSearch.h"
-#include "map/MapDrawing.h"
 #include "ui/AreaGridModel.h"
 #include "ui/MapView.h"
 #include "ui/frmGrantAccess.h"
@@ -56,24 +56,25 @@ protected:
 
     /// A point of picView inside the area's unit cell, scrolling the map there if needed.
     QPoint PointOf(int area) {
-        const auto cell = FindHexOfArea(session(), area);
+        const auto cell = FindHexOfArea(session().game, session().map.hexes, area);
         EXPECT_TRUE(cell.has_value()) << area;
         if (!cell) return {};
         QPoint centre;
-        for (const QPoint& corner : CellOutline(session().geometry, cell->Column, cell->Row))
+        for (const QPoint& corner : CellOutline(session().map.geometry, cell->Column, cell->Row))
             centre += corner;
         centre /= 6;
-        DisplaySettings& display = session().display;
+        DisplaySettings& display = session().map.display;
         QPoint point = centre + QPoint(display.MapX, display.MapY);
         if (!view()->rect().adjusted(5, 5, -5, -5).contains(point)) {
             display.MapX = static_cast<std::int16_t>(60 - centre.x());
             display.MapY = static_cast<std::int16_t>(std::min(0, 60 - centre.y()));
             map()->resize(map()->size());  // refits and redraws the view
-            RefreshView(session());
+            RefreshView(session().game, session().map, session().port);
             point = centre + QPoint(display.MapX, display.MapY);
         }
-        const auto hit = HexAtPoint(session(), float(point.x()), float(point.y()));
-        EXPECT_TRUE(hit && session().hexes.at(hit->Column, hit->Row).Area == area) << area;
+        const auto hit = HexAtPoint(session().map.geometry, session().map.display, float(point.x()),
+                                    float(point.y()));
+        EXPECT_TRUE(hit && session().map.hexes.at(hit->Column, hit->Row).Area == area) << area;
         return point;
     }
 
@@ -92,14 +93,14 @@ protected:
 TEST_F(MapWindowTest, DoubleClickWithBuildRecordsItAtOnce) {
     ASSERT_EQ(Summary(7), "7");
     const QRect around(PointOf(10) - QPoint(30, 30), QSize(60, 60));
-    const QImage before = session().picture.picView.copy(around);
+    const QImage before = session().map.picture.picView.copy(around);
     DoubleClick(10, AA);
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(session().interaction.SelectedArea, 10);
     EXPECT_EQ(session().game.area(10).Command, "AA");
     EXPECT_EQ(Grid(10, kColCommand), "AA");
     EXPECT_EQ(Summary(7), "5");
-    EXPECT_NE(session().picture.picView.copy(around), before);
+    EXPECT_NE(session().map.picture.picView.copy(around), before);
     EXPECT_EQ(TopArea(), 10);  // its click scrolled the grid to the area first
 }
 
@@ -115,15 +116,15 @@ TEST_F(MapWindowTest, MoveIsArmedByDoubleClickAndCompletedByAClickNextDoor) {
     messages.clear();
     DoubleClick(5, MO);
     PointOf(6);  // scrolls first if need be, so that only the arrow changes the view
-    const QImage before = session().picture.picView.copy();
+    const QImage before = session().map.picture.picView.copy();
     Click(6);
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(session().game.area(5).Command, "MO");
     EXPECT_EQ(session().game.area(5).Parm1, 6);
     EXPECT_EQ(Grid(5, kColParm1), "6");
-    ASSERT_EQ(session().picture.ArrowTable.size(), 1u);
-    EXPECT_EQ(session().picture.ArrowTable[0].EndB.OrderCode, "MO");
-    EXPECT_NE(session().picture.picView, before);
+    ASSERT_EQ(session().map.picture.ArrowTable.size(), 1u);
+    EXPECT_EQ(session().map.picture.ArrowTable[0].EndB.OrderCode, "MO");
+    EXPECT_NE(session().map.picture.picView, before);
 }
 
 TEST_F(MapWindowTest, WithoutOwnUnitMoveIsRefusedAndTheNextClickOnlyScrollsTheGrid) {
@@ -191,9 +192,10 @@ TEST_F(MapWindowTest, GrantsAndSpiesPickedOnTheMapReachTheOrdersFile) {
     EXPECT_EQ(TopArea(), 40);
 
     Menu("mnuSave")->trigger();
-    EXPECT_TRUE(reportFolder.Read("commands.dat")
-                    .endsWith("\r\n\r\nSP  30   0   0   0   0   0 \r\nGA  2   10 \r\nGA  2   25 \r\n"
-                              "GA  2  ALL\r\nKVOEND\r\n"));
+    EXPECT_TRUE(
+        reportFolder.Read("commands.dat")
+            .endsWith("\r\n\r\nSP  30   0   0   0   0   0 \r\nGA  2   10 \r\nGA  2   25 \r\n"
+                      "GA  2  ALL\r\nKVOEND\r\n"));
     NewProgram();
     Start(reportPath, programFolder.path());
     Menu("mnuGrantAccess")->trigger();
@@ -204,7 +206,7 @@ TEST_F(MapWindowTest, GrantsAndSpiesPickedOnTheMapReachTheOrdersFile) {
 
 TEST_F(MapWindowTest, RightDragScrollsAndWrapsEastWest) {
     QWindow* window = map()->windowHandle();
-    DisplaySettings& display = session().display;
+    DisplaySettings& display = session().map.display;
     display.MapX = -10;
     display.MapY = 0;
     const QPoint start = InWindow(QPoint(100, 100));
@@ -214,14 +216,14 @@ TEST_F(MapWindowTest, RightDragScrollsAndWrapsEastWest) {
     QTest::mouseRelease(window, Qt::RightButton, {}, start + QPoint(150, 40));
     EXPECT_EQ(map()->windowTitle(), "Map");
     // 140 to the right of the west edge wraps; dragging down leaves no gap above.
-    EXPECT_EQ(display.MapX, 140 - session().geometry.MapWidth());
+    EXPECT_EQ(display.MapX, 140 - session().map.geometry.MapWidth());
     EXPECT_EQ(display.MapY, 0);
 
     // Up by far more than the map: no gap below it when the map is taller than the view.
     QTest::mousePress(window, Qt::RightButton, {}, start);
     QTest::mouseRelease(window, Qt::RightButton, {}, start - QPoint(0, 5000));
-    if (session().geometry.MapPixelHeight() > view()->height()) {
-        EXPECT_EQ(display.MapY, view()->height() - session().geometry.MapPixelHeight());
+    if (session().map.geometry.MapPixelHeight() > view()->height()) {
+        EXPECT_EQ(display.MapY, view()->height() - session().map.geometry.MapPixelHeight());
     }
 }
 

@@ -4,7 +4,8 @@
 
 #include "world/World.h"
 
-#include "map/MapDataFiles.h"
+#include "map/LoadMapData.h"
+#include "map/SaveHexData.h"
 
 #include <QSaveFile>
 

@@ -1,8 +1,6 @@
 #pragma once
-// The two map data files: map-area.dat (areas: type, supply, neighbours,
-// names, home areas) and map-hex.dat (the board's cells).
-
-#include "map/HexGrid.h"
+// Reading the two map data files: map-area.dat (areas: type, supply,
+// neighbours, names, home areas) and map-hex.dat (the board's cells).
 
 #include <QByteArray>
 #include <QString>
@@ -10,7 +8,9 @@
 
 namespace qm {
 
-struct Session;
+struct GameState;
+struct MapState;
+class WindowPort;
 
 inline constexpr char kAreaFileName[] = "map-area.dat";
 inline constexpr char kHexFileName[] = "map-hex.dat";
@@ -23,17 +23,10 @@ QString InstalledDataDir();
 /// MapShown. The home section is counted with the loaded report's PlayerCount.
 /// A missing or damaged file is reported with a stop message naming the file
 /// and the record; then nothing changes and the answer is false.
-bool LoadMapData(Session& session);
+bool LoadMapData(GameState& game, MapState& map, WindowPort& port);
 
 /// The same, each file looked up in the given folders in turn (names matched
 /// without regard to case).
-bool LoadMapData(Session& session, const QStringList& folders);
-
-/// The board in the map-hex.dat layout: one cell a line, column by column.
-QByteArray HexDataText(const HexGrid& grid);
-
-/// Writes the board to path, replacing the file only once the whole text is
-/// written; answers whether it worked.
-bool SaveHexData(const HexGrid& grid, const QString& path);
+bool LoadMapData(GameState& game, MapState& map, WindowPort& port, const QStringList& folders);
 
 }  // namespace qm

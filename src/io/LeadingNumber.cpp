@@ -1,4 +1,4 @@
-#include "map/LeadingNumber.h"
+#include "io/LeadingNumber.h"
 
 #include <QString>
 

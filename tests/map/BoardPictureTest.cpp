@@ -1,6 +1,6 @@
-#include "map/MapView.h"
+#include "map/BoardPicture.h"
 
-#include "map/MapDrawing.h"
+#include "map/ArrowDrawing.h"
 
 #include "BoardFixture.h"
 
@@ -11,9 +11,9 @@ class MapView : public test::BoardFixture {
 protected:
     void LoadWithView(int width, int height) {
         Load(26, true);
-        SetViewSize(session, width, height);
+        SetViewSize(session.map, width, height);
     }
-    const QImage& View() const { return session.picture.picView; }
+    const QImage& View() const { return session.map.picture.picView; }
 };
 
 TEST_F(MapView, RefreshCopiesTheVisiblePartAndWrapsEastWest) {
@@ -21,9 +21,9 @@ TEST_F(MapView, RefreshCopiesTheVisiblePartAndWrapsEastWest) {
         Place(column, column, 10, false, column % 13);
     LoadWithView(100000, 100000);
     EXPECT_EQ(View().size(), Board().size());  // never larger than the board
-    SetViewSize(session, 100000, 600);
-    session.display.MapX = -100, session.display.MapY = -20;
-    RefreshView(session);
+    SetViewSize(session.map, 100000, 600);
+    session.map.display.MapX = -100, session.map.display.MapY = -20;
+    RefreshView(session.game, session.map, session.port);
     EXPECT_EQ(port.viewChanges, 1);
     const int width = Board().width();
     for (const QPoint p : {QPoint(0, 0), QPoint(500, 300), QPoint(width - 101, 599)})
@@ -32,8 +32,8 @@ TEST_F(MapView, RefreshCopiesTheVisiblePartAndWrapsEastWest) {
     for (const QPoint p : {QPoint(width - 100, 0), QPoint(width - 1, 599)})
         EXPECT_EQ(View().pixel(p), Board().pixel(p.x() - (width - 100), p.y() + 20)) << p.x();
     // An origin off the board shows white rather than old pixels.
-    session.display.MapX = 50, session.display.MapY = 10;
-    RefreshView(session);
+    session.map.display.MapX = 50, session.map.display.MapY = 10;
+    RefreshView(session.game, session.map, session.port);
     EXPECT_EQ(View().pixel(49, 5), 0xFFFFFFFFu);
     EXPECT_EQ(View().pixel(50, 10), Board().pixel(0, 0));
 }
@@ -47,7 +47,7 @@ protected:
         record.Parm1 = to;
     }
     QRgb Colour(int index) const {
-        return ToRgb(session.display.ArrowColours[static_cast<std::size_t>(index)]);
+        return ToRgb(session.map.display.ArrowColours[static_cast<std::size_t>(index)]);
     }
     int CountInView(QRgb colour, QRect rect) const {
         int count = 0;
@@ -61,11 +61,11 @@ protected:
 TEST_F(Arrows, AMoveAcrossTheEastWestEdgeTakesTheShortWay) {
     Unit(20, 2, 10, "MO", 50);
     Unit(50, 69, 10);
-    session.display.ArrowColours[1] = 0x00EE11;
+    session.map.display.ArrowColours[1] = 0x00EE11;
     LoadWithView(100000, 100000);
-    RefreshView(session);
-    const int width = session.geometry.MapWidth();
-    const int y = static_cast<int>(session.picture.ArrowTable.at(0).EndA.TipY);
+    RefreshView(session.game, session.map, session.port);
+    const int width = session.map.geometry.MapWidth();
+    const int y = static_cast<int>(session.map.picture.ArrowTable.at(0).EndA.TipY);
     const QRect band(0, y - 30, width, 60);  // the two unit cells lie half a row apart
     EXPECT_GT(CountInView(Colour(1), band.adjusted(0, 0, -(width - 60), 0)), 10);
     EXPECT_GT(CountInView(Colour(1), band.adjusted(width - 90, 0, 0, 0)), 10);
@@ -80,10 +80,11 @@ TEST_F(Arrows, OppositeOrdersShareOneRecordWithTwoHeads) {
     Unit(20, 10, 10, "SA", 50);
     Unit(50, 14, 10, "MO", 20);
     LoadWithView(100000, 100000);
-    RefreshView(session);
-    RefreshView(session);  // a refresh adds no record
-    for (const std::int16_t to : {20, 0}) DrawOrderArrow(session, 20, to, "MO");  // nor these
-    const auto& table = session.picture.ArrowTable;
+    RefreshView(session.game, session.map, session.port);
+    RefreshView(session.game, session.map, session.port);  // a refresh adds no record
+    for (const std::int16_t to : {20, 0})
+        DrawOrderArrow(session.game, session.map, session.port, 20, to, "MO");  // nor these
+    const auto& table = session.map.picture.ArrowTable;
     ASSERT_EQ(table.size(), 1u);
     const ArrowEnd& a = table[0].EndA;
     const ArrowEnd& b = table[0].EndB;

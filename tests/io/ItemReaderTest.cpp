@@ -1,4 +1,4 @@
-#include "files/ItemReader.h"
+#include "io/ItemReader.h"
 
 #include <gtest/gtest.h>
 

@@ -8,9 +8,9 @@ namespace qm {
 struct Session;
 
 enum class OpenResult {
-    Rejected,   // the report was unusable; nothing changed
-    NoMap,      // the report was taken but the map data could not be read
-    Opened,     // report and map data are loaded and shown in the grid
+    Rejected,  // the report was unusable; nothing changed
+    NoMap,     // the report was taken but the map data could not be read
+    Opened,    // report and map data are loaded and shown in the grid
 };
 
 /// Reads the report at fullPath (split into ReportDir and name), then the map

@@ -1,4 +1,4 @@
-#include "files/FileNames.h"
+#include "io/FileNames.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "files/ItemReader.h"
+#include "io/ItemReader.h"
 
 #include <utility>
 
@@ -118,10 +118,14 @@ std::optional<std::int16_t> ItemReader::Number() {
 
 QString DescribeItemError(ItemReader::Error error) {
     switch (error) {
-        case ItemReader::Error::None: return QStringLiteral("no error");
-        case ItemReader::Error::EndOfData: return QStringLiteral("the file ends early");
-        case ItemReader::Error::NotANumber: return QStringLiteral("text where a number belongs");
-        case ItemReader::Error::OutOfRange: return QStringLiteral("a number out of range");
+        case ItemReader::Error::None:
+            return QStringLiteral("no error");
+        case ItemReader::Error::EndOfData:
+            return QStringLiteral("the file ends early");
+        case ItemReader::Error::NotANumber:
+            return QStringLiteral("text where a number belongs");
+        case ItemReader::Error::OutOfRange:
+            return QStringLiteral("a number out of range");
     }
     return {};
 }

@@ -1,12 +1,10 @@
 #pragma once
 // The one object that owns everything a run keeps: the game state, the map,
-// the display settings, the interaction state and the link to the windows.
-// Created by main and handed on.
+// the interaction state and the link to the windows. Created by main and
+// handed to the windows; the rules below it take only the parts they use.
 
-#include "map/DisplaySettings.h"
-#include "map/Geometry.h"
-#include "map/HexGrid.h"
-#include "map/MapPicture.h"
+#include "map/MapState.h"
+#include "orders/OrderContext.h"
 #include "orders/SpyTargets.h"
 #include "state/GameState.h"
 #include "state/Interaction.h"
@@ -19,14 +17,13 @@ struct Session {
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
+    /// The parts the order rules work on.
+    OrderContext orders() { return {game, interaction, map, port}; }
+
     GameState game;
     Interaction interaction;
     SpyTargets spies;  // the spy window's six cells
-    HexGrid hexes;
-    bool MapShown = false;  // the map data are loaded
-    DisplaySettings display;
-    Geometry geometry;  // follows display.HexSize and HexDisplay
-    MapPicture picture;
+    MapState map;
     WindowPort& port;
 };
 

@@ -4,27 +4,33 @@
 
 namespace qm {
 
-struct Session;
+struct GameState;
+struct MapState;
+class WindowPort;
 
 /// Builds the geometry from the display settings (the cell size first brought
 /// into 6..30 for hexagons, 6..36 for squares), sizes picMap to the board,
 /// forgets the arrows drawn so far and draws the whole board. The view is
 /// left for SetViewSize.
-void LoadMapPicture(Session& session);
+void LoadMapPicture(const GameState& game, MapState& map, WindowPort& port);
 
 /// After a change of cell size or shape: the geometry rebuilt, picMap
 /// resized and redrawn, every arrow recomputed (the arrows are kept).
-void RebuildMapPicture(Session& session);
+void RebuildMapPicture(const GameState& game, MapState& map, WindowPort& port);
 
 /// The view gets the window's inner size, but never more than the board;
 /// then the origin is brought back onto the board. Call RefreshView after.
-void SetViewSize(Session& session, int width, int height);
+void SetViewSize(MapState& map, int width, int height);
 
 /// Brings MapX into -MapWidth..0 (the board wraps east-west) and MapY so that
 /// no gap shows above or below the board.
-void NormaliseMapOrigin(Session& session);
+void NormaliseMapOrigin(MapState& map);
 
 /// Moves the board by a drag of (dx, dy) view pixels, normalises and refreshes.
-void ScrollMapBy(Session& session, double dx, double dy);
+void ScrollMapBy(const GameState& game, MapState& map, WindowPort& port, double dx, double dy);
+
+/// Copies the visible part of picMap into picView, draws the pending orders'
+/// arrows and tells the windows the view changed.
+void RefreshView(const GameState& game, MapState& map, WindowPort& port);
 
 }  // namespace qm

@@ -1,4 +1,4 @@
-#include "map/IniFile.h"
+#include "io/IniFile.h"
 
 #include <QDir>
 #include <QFile>
