@@ -24,6 +24,9 @@ class frmSummary;
 class frmYourAreas;
 class frmAbout;
 class frmEditHex;
+class frmGrantAccess;
+class frmSpy;
+class frmVictoryConditions;
 
 class frmWinQM : public QMainWindow {
     Q_OBJECT
@@ -61,12 +64,19 @@ public:
     void MapViewChanged();
     std::int16_t AskSupportedPlayer();
 
+    // Called by the map window when a click fed an open dialog.
+    void SpyTargetsChanged();
+    void GrantAccessClicked(std::int16_t area);
+
     AreaGridModel& areaGrid() { return *areaModel_; }
     QTableView* grdArea() const { return grdArea_; }
     QTableWidget* grdAreaTitle() const { return grdAreaTitle_; }
     frmMap* mapWindow() const { return map_.get(); }
     frmSummary* summaryWindow() const { return summary_.get(); }
     frmYourAreas* yourAreasWindow() const;
+    frmGrantAccess* grantAccessWindow() const;
+    frmSpy* spyWindow() const;
+    frmVictoryConditions* victoryConditionsWindow() const;
     /// A menu command by its name (mnuOpen, mnuSave, ...).
     QAction* menuAction(const QString& name) const;
 
@@ -86,6 +96,7 @@ private:
     void OnMerge();
     void OnSave();
     void OnExit();
+    void OnANW();
     void OnCallToArms();
     void OnMapColors();
     void OnEditHex();
@@ -95,6 +106,9 @@ private:
     void OnTypeofUnitDisplay();
     /// The map window's space for its view; empty without a map window.
     QSize MapViewRoom() const;
+    void OnGrantAccess();
+    void OnSpy();
+    void OnVictoryConditions();
     void OnRelations();
     void OnYourAreas();
     void OnAbout();
@@ -108,6 +122,9 @@ private:
     std::unique_ptr<frmEditHex> editHex_;  // kept: it holds the last cell edited
     QPointer<frmYourAreas> yourAreas_;
     QPointer<frmAbout> about_;
+    QPointer<frmGrantAccess> grantAccess_;
+    QPointer<frmSpy> spy_;
+    QPointer<frmVictoryConditions> victoryConditions_;
     QSet<QAction*> pending_;  // entries whose windows come with later work
     bool SummaryShown = false;
 };
