@@ -34,7 +34,8 @@ INSTANTIATE_TEST_SUITE_P(Kinds, MessageBoxTest, ::testing::Values(
     BoxCase{MessageIcon::None, QMessageBox::NoIcon},
     BoxCase{MessageIcon::Stop, QMessageBox::Critical},
     BoxCase{MessageIcon::Exclamation, QMessageBox::Warning},
-    BoxCase{MessageIcon::Information, QMessageBox::Information}));
+    BoxCase{MessageIcon::Information, QMessageBox::Information}),
+    [](const auto& i) { return std::to_string(i.index) + "_Icon" + std::to_string(i.param.second); });
 // clang-format on
 
 }  // namespace
