@@ -50,10 +50,10 @@ TEST_F(MapClicksTest, DoubleClickSelectsAndGivesOrArmsTheOrder) {
         port.messages.clear();
         MapDoubleClick(session.orders(), at, option);
         EXPECT_EQ(session.interaction.SelectedArea, at);
-        EXPECT_EQ(area(at).Command, command) << option;
-        EXPECT_EQ(mapMode(), mode) << option;
+        EXPECT_EQ(area(at).Command, command) << option.data();
+        EXPECT_EQ(mapMode(), mode) << option.data();
         EXPECT_EQ(port.messages, message ? Messages({{message, MessageIcon::Stop}}) : Messages({}))
-            << option;
+            << option.data();
     }
 
     // Ignored while anything is armed.
