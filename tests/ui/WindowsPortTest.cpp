@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <array>
+
 namespace qm {
 namespace {
 
@@ -35,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, MessageBoxTest, ::testing::Values(
     BoxCase{MessageIcon::Stop, QMessageBox::Critical},
     BoxCase{MessageIcon::Exclamation, QMessageBox::Warning},
     BoxCase{MessageIcon::Information, QMessageBox::Information}),
-    [](const auto& i) { return std::to_string(i.index) + "_Icon" + std::to_string(i.param.second); });
+    [](const auto& i) { return std::array{"None", "Stop", "Exclamation", "Information"}[i.index]; });
 // clang-format on
 
 }  // namespace
