@@ -19,8 +19,6 @@ namespace {
 
 using test::Message;
 
-enum Option { MO, SA, SD, CO, DU, RU, AA, AC, AF, AS, UU, Cancel };
-
 class MapWindowTest : public test::WindowsFixture {
 protected:
     // Player 3 owns areas 5, 6, 10, 15, 20, 25 and 60 of the hand-made map (supply 2
@@ -76,8 +74,9 @@ protected:
     void Click(int area) {
         QTest::mouseClick(map()->windowHandle(), Qt::LeftButton, {}, InWindow(PointOf(area)));
     }
-    void DoubleClick(int area, Option option) {
-        map()->optCommand(option)->setChecked(true);
+    void DoubleClick(int area, QLatin1String code) {
+        const auto option = std::find(kMapOptions.begin(), kMapOptions.end(), code);
+        map()->optCommand(static_cast<int>(option - kMapOptions.begin()))->setChecked(true);
         QTest::mouseDClick(map()->windowHandle(), Qt::LeftButton, {}, InWindow(PointOf(area)));
     }
 
@@ -86,19 +85,19 @@ protected:
 
 TEST_F(MapWindowTest, OptionsAreTheOrderCodesThenCancel) {
     QStringList captions;
-    for (int i = 0; i <= Cancel; ++i) {
+    for (int i = 0; i < static_cast<int>(kMapOptions.size()); ++i) {
         captions << map()->optCommand(i)->text();
         EXPECT_EQ(map()->optCommand(i)->objectName(), QStringLiteral("optCommand%1").arg(i));
     }
     EXPECT_EQ(captions.join(' ').toStdString(), "MO SA SD CO DU RU AA AC AF AS UU Cancel");
-    EXPECT_TRUE(map()->optCommand(MO)->isChecked());
+    EXPECT_TRUE(map()->optCommand(0)->isChecked());
 }
 
 TEST_F(MapWindowTest, DoubleClickWithBuildRecordsItAtOnce) {
     ASSERT_EQ(Summary(7), "7");
     const QRect around(PointOf(10) - QPoint(30, 30), QSize(60, 60));
     const QImage before = session().map.picture.picView.copy(around);
-    DoubleClick(10, AA);
+    DoubleClick(10, kBuildArmy);
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(session().interaction.SelectedArea, 10);
     EXPECT_EQ(session().game.area(10).Command, "AA");
@@ -109,7 +108,7 @@ TEST_F(MapWindowTest, DoubleClickWithBuildRecordsItAtOnce) {
 }
 
 TEST_F(MapWindowTest, MoveIsArmedByDoubleClickAndCompletedByAClickNextDoor) {
-    DoubleClick(5, MO);
+    DoubleClick(5, kMove);
     EXPECT_EQ(session().interaction.MapMode, "MO");
     PointOf(6);  // scrolls first if need be, so that only the arrow changes the view
     const QImage before = session().map.picture.picView.copy();
@@ -145,10 +144,10 @@ TEST_F(MapWindowTest, RightDragScrollsAndWrapsEastWest) {
 }
 
 TEST_F(MapWindowTest, SavedOrdersComeBackInAFreshRun) {
-    DoubleClick(10, AA);
-    DoubleClick(5, MO);
+    DoubleClick(10, kBuildArmy);
+    DoubleClick(5, kMove);
     Click(6);
-    DoubleClick(15, AF);
+    DoubleClick(15, kBuildFleet);
     ASSERT_TRUE(messages.empty()) << messages[0].text.toStdString();
     Menu("mnuSave")->trigger();
     ASSERT_TRUE(messages.empty()) << messages[0].text.toStdString();
