@@ -30,7 +30,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, LeadingNumberTest, ::testing::Values(
     N{"&H808080", 0x808080}, N{"&H0FFFF", 65535}, N{"&HFFFFFFFF", -1}, N{"&HFFFFFFFF&", -1},
     N{"&H80000000&", -2147483648.0}, N{"&H", 0}, N{"&HFFG", 255}, N{"&H12 34", 0x12},
     N{"&H100000000", std::nullopt}, N{"&HFFFFFFFFFFFFFFFFFFFF&", std::nullopt}),
-    [](const auto& i) { return test::CaseName(i.index, i.param.text); });
+    [](const auto& i) { return test::CaseName(i.index, *i.param.text ? i.param.text : "empty"); });
 // clang-format on
 
 }  // namespace

@@ -18,6 +18,15 @@ using test::Message;
 
 class MainWindowTest : public test::WindowsFixture {};
 
+TEST_F(MainWindowTest, OrderDialogsAreOnVictoryConditionsFollowsTheReportShortcutBesideMnemonic) {
+    for (const char* name : {"mnuANW", "mnuCallToArms", "mnuGrantAccess", "mnuSpy"})
+        EXPECT_TRUE(Menu(name)->isEnabled()) << name;
+    EXPECT_FALSE(Menu("mnuVictoryConditions")->isEnabled());
+    program->port.EnableMenu(MenuCommand::VictoryConditions, true);
+    EXPECT_TRUE(Menu("mnuVictoryConditions")->isEnabled());
+    EXPECT_EQ(Menu("mnuSave")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+}
+
 TEST_F(MainWindowTest, ExitSavesTheDisplaySettingsClosingOtherwiseDoesNot) {
     const QString path = DefaultSettingsPath();
     QFile::remove(path);
