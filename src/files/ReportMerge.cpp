@@ -143,7 +143,6 @@ bool MergeReport(GameState& game, WindowPort& port, const QString& directory,
 bool MergeReportFile(GameState& game, WindowPort& port, const QString& fullPath) {
     const SplitPath split = SplitFilePath(fullPath);
     if (!MergeReport(game, port, split.directory, split.name)) return false;
-    port.EnableMenu(MenuCommand::Open, false);
     RefreshDisplay(game, port);
     return true;
 }

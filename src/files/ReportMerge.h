@@ -63,7 +63,7 @@ bool MergeReport(GameState& game, WindowPort& port, const QString& directory,
                  const QString& fileName);
 
 /// The Merge command once its file dialog has answered: merges the file,
-/// then disables Open and refreshes the grid and totals. The report folder
+/// then refreshes the grid and totals (the window then disables Open). The report folder
 /// stays the loaded report's, where the orders belong. Answers whether it merged.
 bool MergeReportFile(GameState& game, WindowPort& port, const QString& fullPath);
 
