@@ -2,7 +2,9 @@
 
 #include "io/IniFile.h"
 #include "io/LeadingNumber.h"
+#include "map/StarterSettings.h"
 
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <cmath>
@@ -52,6 +54,12 @@ QString ColourText(std::uint32_t colour) {
 }
 
 void LoadDisplaySettings(DisplaySettings& settings, const QString& path) {
+    // A first start gets the starter look; the per-key defaults below are
+    // for a file that lacks a key.
+    if (!QFileInfo::exists(path)) {
+        settings = StarterDisplaySettings();
+        return;
+    }
     IniFile file;
     if (!file.Load(path)) file = IniFile();
     const DisplaySettings defaults;

@@ -12,9 +12,10 @@ namespace qm {
 /// win-qm.ini in the user's configuration folder for this program.
 QString DefaultSettingsPath();
 
-/// Replaces every value by the file's, or by its default where the file or
-/// key is missing or holds a number that does not fit. HexSize is twice the
-/// stored value, limited to 6..30 in hex mode and 6..36 in square mode.
+/// Replaces every value by the file's; without a file, by the starter look
+/// (StarterDisplaySettings); by a key's default where the key is missing or holds a number that
+/// does not fit. HexSize is twice the stored value, limited to 6..30 in hex mode and 6..36 in
+/// square mode.
 void LoadDisplaySettings(DisplaySettings& settings, const QString& path);
 
 /// Writes every value but NoGo, keeping all other lines of the file. Answers
