@@ -4,6 +4,7 @@
 #include "orders/CommandList.h"
 #include "session/Session.h"
 #include "ui/PlayerList.h"
+#include "ui/WindowMetrics.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -46,6 +47,7 @@ frmCallToArms::frmCallToArms(Session& session, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
     layout->addWidget(fraCommands);
+    AddCloseButton(*this, *layout);
 
     connect(cmdCallToArms_, &QPushButton::clicked, this, &frmCallToArms::OnCallToArms);
     connect(cmdDelete_, &QPushButton::clicked, this, &frmCallToArms::OnDelete);

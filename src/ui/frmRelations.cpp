@@ -48,6 +48,7 @@ frmRelations::frmRelations(const GameState& game, QWidget* parent) : QDialog(par
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 1, 1, 1);
     layout->addWidget(grdRelations_);
+    AddCloseButton(*this, *layout);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 // Asks whose attack a support-attack order supports: an ally chosen by a
-// double-click, or the player's own when the dialog is closed without a choice.
+// double-click or "Support this ally", or the player's own by "Own attack" or
+// when the dialog is closed without a choice.
 // The answer is left in SupportedPlayer.
 
 #include <QDialog>
 
 class QListWidget;
+class QPushButton;
 
 namespace qm {
 
@@ -16,13 +18,19 @@ class frmSupportAttack : public QDialog {
 public:
     explicit frmSupportAttack(Session& session, QWidget* parent = nullptr);
     QListWidget* lstAllies() const { return lstAllies_; }
+    QPushButton* cmdSupportAlly() const { return cmdSupportAlly_; }
+    QPushButton* cmdOwnAttack() const { return cmdOwnAttack_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Answer();  // the selected ally, or the own attack without a selection
+
     Session& session_;
     QListWidget* lstAllies_ = nullptr;
+    QPushButton* cmdSupportAlly_ = nullptr;
+    QPushButton* cmdOwnAttack_ = nullptr;
 };
 
 }  // namespace qm
