@@ -10,6 +10,7 @@
 
 class QButtonGroup;
 class QRadioButton;
+class QStatusBar;
 
 namespace qm {
 
@@ -33,10 +34,15 @@ public:
     /// The area under the last pointer position; 0 where there is none.
     std::int16_t AreaUnderPointer() const;
 
+    /// The status line, the order mark and the pointer follow the map mode and
+    /// the area under the pointer (`hoverArea`, 0 for none).
+    void ShowOrderState(int hoverArea);
+
     QRadioButton* optCommand(int index) const {
         return optCommand_[static_cast<std::size_t>(index)];
     }
     MapView* picView() const { return picView_; }
+    QStatusBar* staMap() const { return staMap_; }
 
     float PointerX = 0, PointerY = 0;
     float DragStartX = 0, DragStartY = 0;
@@ -44,6 +50,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FitView();
@@ -51,6 +58,9 @@ private:
     void OnPress(QMouseEvent& event);
     void OnRelease(QMouseEvent& event);
     void OnDoubleClick(QMouseEvent& event);
+    void OnWheel(QWheelEvent& event);
+    bool OnKey(int key);
+    void CancelOrder();
     void Click();
     void Drop(float x, float y);
     int SelectedOption() const;
@@ -61,6 +71,8 @@ private:
     std::array<QRadioButton*, kOptionCount> optCommand_{};
     QButtonGroup* optionGroup_ = nullptr;
     MapView* picView_ = nullptr;
+    QStatusBar* staMap_ = nullptr;
+    int hoverArea_ = 0;
     bool dragging_ = false;
     bool swallowRelease_ = false;  // the release that ends a double-click is no click
 };

@@ -23,6 +23,7 @@ class frmMap;
 class frmSummary;
 class frmYourAreas;
 class frmAbout;
+class frmMapLegend;
 
 class frmWinQM : public QMainWindow {
     Q_OBJECT
@@ -82,6 +83,7 @@ private:
     void OnCallToArms();
     void OnRelations();
     void OnYourAreas();
+    void OnMapLegend();
     void OnAbout();
 
     Session& session_;
@@ -92,6 +94,7 @@ private:
     std::unique_ptr<frmMap> map_;
     QPointer<frmYourAreas> yourAreas_;
     QPointer<frmAbout> about_;
+    QPointer<frmMapLegend> legend_;
     QSet<QAction*> pending_;  // entries whose windows come with later work
     bool SummaryShown = false;
 };
