@@ -121,6 +121,16 @@ TEST_F(DialogsTest, SupportAttackAnswersTheDoubleClickedAllyOrElseTheOwnAttack) 
     closed.lstAllies()->setCurrentRow(0);  // selected, not chosen
     closed.close();
     EXPECT_EQ(session.interaction.SupportedPlayer, 1);
+
+    frmSupportAttack buttons(session);
+    EXPECT_FALSE(buttons.cmdSupportAlly()->isEnabled());
+    buttons.lstAllies()->setCurrentRow(0);
+    QTest::mouseClick(buttons.cmdSupportAlly(), Qt::LeftButton);
+    EXPECT_EQ(session.interaction.SupportedPlayer, 2);
+    frmSupportAttack own(session);
+    own.lstAllies()->setCurrentRow(1);
+    QTest::mouseClick(own.cmdOwnAttack(), Qt::LeftButton);
+    EXPECT_EQ(session.interaction.SupportedPlayer, 1);
 }
 
 }  // namespace
