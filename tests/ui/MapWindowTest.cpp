@@ -202,6 +202,10 @@ TEST_F(MapWindowTest, HoverDescribesTheAreaAndCtrlSSavesFromTheMapWindow) {
     QTest::mouseMove(map()->windowHandle(), InWindow(PointOf(60)));
     EXPECT_EQ(map()->staMap()->currentMessage(),
               "60 Area 60: coast, supply 2; owner England (you); fleet of England (you)");
+    QTableView* grid = mainWindow().grdArea();
+    emit grid->entered(grid->model()->index(4, 0));  // a grid row tells the same of its area
+    EXPECT_EQ(map()->staMap()->currentMessage(),
+              "5 Area 5: land, supply 2; owner England (you); army of England (you)");
 
     map()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(map()));
