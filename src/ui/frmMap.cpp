@@ -145,6 +145,9 @@ void frmMap::OnMove(QMouseEvent& event) {
 
 void frmMap::OnPress(QMouseEvent& event) {
     OnMove(event);
+    // A double-click's last release can be lost to a message box it raised;
+    // a new press is the sure sign that it has gone by.
+    if (event.button() == Qt::LeftButton) swallowRelease_ = false;
     if (event.button() != Qt::RightButton) return;
     const Qt::KeyboardModifiers all = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
     if ((event.modifiers() & all) == all) return;  // reserved for the hex editor
@@ -224,7 +227,19 @@ void frmMap::OnWheel(QWheelEvent& event) {
 void frmMap::Click() {
     if (LastButton != 1) return;
     const MapClickAnswer answer = MapClick(session_.orders(), session_.spies, AreaUnderPointer());
-    if (answer.action == MapClickAnswer::Action::ScrollGrid) main_.ScrollGridToArea(answer.value);
+    switch (answer.action) {
+        case MapClickAnswer::Action::ScrollGrid:
+            main_.ScrollGridToArea(answer.value);
+            break;
+        case MapClickAnswer::Action::SpyTargetsChanged:
+            main_.SpyTargetsChanged();
+            break;
+        case MapClickAnswer::Action::GrantAccess:
+            main_.GrantAccessClicked(answer.value);
+            break;
+        case MapClickAnswer::Action::Nothing:
+            break;
+    }
     ShowOrderState(AreaUnderPointer());
 }
 

@@ -6,13 +6,17 @@
 #include "session/Session.h"
 #include "state/TurnRules.h"
 #include "ui/AreaGridModel.h"
+#include "ui/frmANW.h"
 #include "ui/frmAbout.h"
 #include "ui/frmCallToArms.h"
+#include "ui/frmGrantAccess.h"
 #include "ui/frmMap.h"
 #include "ui/frmMapLegend.h"
 #include "ui/frmRelations.h"
+#include "ui/frmSpy.h"
 #include "ui/frmSummary.h"
 #include "ui/frmSupportAttack.h"
+#include "ui/frmVictoryConditions.h"
 #include "ui/frmYourAreas.h"
 
 #include <QAction>
@@ -53,6 +57,9 @@ frmWinQM::~frmWinQM() {
     delete yourAreas_;
     delete about_;
     delete legend_;
+    delete grantAccess_;
+    delete spy_;
+    delete victoryConditions_;
 }
 
 QAction* frmWinQM::AddCommand(QMenu* menu, const char* name, const QString& caption,
@@ -93,11 +100,15 @@ void frmWinQM::BuildMenus() {
 
     QMenu* command = menuBar()->addMenu(QStringLiteral("&Command"));
     command->setObjectName(QStringLiteral("mnuCommand"));
-    AddCommand(command, "mnuANW", QStringLiteral("&ANW"));
+    AddCommand(command, "mnuANW", QStringLiteral("&ANW"), &frmWinQM::OnANW);
     AddCommand(command, "mnuCallToArms", QStringLiteral("&Call to Arms"), &frmWinQM::OnCallToArms);
-    AddCommand(command, "mnuGrantAccess", QStringLiteral("&Grant Access"));
-    AddCommand(command, "mnuSpy", QStringLiteral("&Spy"));
-    AddCommand(command, "mnuVictoryConditions", QStringLiteral("&VictoryConditions"));
+    AddCommand(command, "mnuGrantAccess", QStringLiteral("&Grant Access"),
+               &frmWinQM::OnGrantAccess);
+    AddCommand(command, "mnuSpy", QStringLiteral("&Spy"), &frmWinQM::OnSpy);
+    // Only the first turn of a game takes proposals; the report reader decides.
+    AddCommand(command, "mnuVictoryConditions", QStringLiteral("&VictoryConditions"),
+               &frmWinQM::OnVictoryConditions)
+        ->setEnabled(false);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
@@ -118,6 +129,11 @@ void frmWinQM::BuildMenus() {
 }
 
 frmYourAreas* frmWinQM::yourAreasWindow() const { return yourAreas_.data(); }
+frmGrantAccess* frmWinQM::grantAccessWindow() const { return grantAccess_.data(); }
+frmSpy* frmWinQM::spyWindow() const { return spy_.data(); }
+frmVictoryConditions* frmWinQM::victoryConditionsWindow() const {
+    return victoryConditions_.data();
+}
 
 QAction* frmWinQM::menuAction(const QString& name) const { return findChild<QAction*>(name); }
 
@@ -302,6 +318,14 @@ std::int16_t frmWinQM::AskSupportedPlayer() {
     return session_.interaction.SupportedPlayer;
 }
 
+void frmWinQM::SpyTargetsChanged() {
+    if (spy_) spy_->ShowCells();
+}
+
+void frmWinQM::GrantAccessClicked(std::int16_t area) {
+    if (grantAccess_) grantAccess_->AreaClicked(area);
+}
+
 void frmWinQM::ShowOtherWindows(bool shown) {
     if (SummaryShown) summary_->setVisible(shown);
     if (session_.map.MapShown && map_) map_->setVisible(shown);
@@ -323,6 +347,10 @@ void frmWinQM::closeEvent(QCloseEvent* event) {
     if (yourAreas_) yourAreas_->close();
     if (about_) about_->close();
     if (legend_) legend_->close();
+    // Their closing writes what they show into the orders.
+    if (grantAccess_) grantAccess_->close();
+    if (spy_) spy_->close();
+    if (victoryConditions_) victoryConditions_->close();
     QMainWindow::closeEvent(event);
 }
 
@@ -340,6 +368,30 @@ void frmWinQM::OnExit() {
     SaveDisplaySettings(session_.map.display, DefaultSettingsPath());
     close();
 }
+
+void frmWinQM::OnANW() {
+    frmANW dialog(session_, this);
+    dialog.exec();
+}
+
+namespace {
+
+// A window that is not modal: made when it is missing, else brought forward.
+template <class Window>
+void ShowModeless(QPointer<Window>& window, Session& session) {
+    if (!window) window = new Window(session);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+void frmWinQM::OnGrantAccess() { ShowModeless(grantAccess_, session_); }
+
+void frmWinQM::OnSpy() { ShowModeless(spy_, session_); }
+
+void frmWinQM::OnVictoryConditions() { ShowModeless(victoryConditions_, session_); }
 
 void frmWinQM::OnCallToArms() {
     if (IsFirstThreeTurns(session_.game)) {

@@ -24,6 +24,9 @@ class frmSummary;
 class frmYourAreas;
 class frmAbout;
 class frmMapLegend;
+class frmGrantAccess;
+class frmSpy;
+class frmVictoryConditions;
 
 class frmWinQM : public QMainWindow {
     Q_OBJECT
@@ -56,12 +59,19 @@ public:
     void MapViewChanged();
     std::int16_t AskSupportedPlayer();
 
+    // Called by the map window when a click fed an open dialog.
+    void SpyTargetsChanged();
+    void GrantAccessClicked(std::int16_t area);
+
     AreaGridModel& areaGrid() { return *areaModel_; }
     QTableView* grdArea() const { return grdArea_; }
     QTableWidget* grdAreaTitle() const { return grdAreaTitle_; }
     frmMap* mapWindow() const { return map_.get(); }
     frmSummary* summaryWindow() const { return summary_.get(); }
     frmYourAreas* yourAreasWindow() const;
+    frmGrantAccess* grantAccessWindow() const;
+    frmSpy* spyWindow() const;
+    frmVictoryConditions* victoryConditionsWindow() const;
     /// A menu command by its name (mnuOpen, mnuSave, ...).
     QAction* menuAction(const QString& name) const;
 
@@ -80,7 +90,11 @@ private:
     void OnOpen();
     void OnSave();
     void OnExit();
+    void OnANW();
     void OnCallToArms();
+    void OnGrantAccess();
+    void OnSpy();
+    void OnVictoryConditions();
     void OnRelations();
     void OnYourAreas();
     void OnMapLegend();
@@ -95,6 +109,9 @@ private:
     QPointer<frmYourAreas> yourAreas_;
     QPointer<frmAbout> about_;
     QPointer<frmMapLegend> legend_;
+    QPointer<frmGrantAccess> grantAccess_;
+    QPointer<frmSpy> spy_;
+    QPointer<frmVictoryConditions> victoryConditions_;
     QSet<QAction*> pending_;  // entries whose windows come with later work
     bool SummaryShown = false;
 };
