@@ -1,7 +1,5 @@
 #include "ui/WindowMetrics.h"
 
-#include <QBoxLayout>
-#include <QDialog>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
@@ -23,12 +21,12 @@ QRect MapWindowPlacement(const QRect& available, int outerTop, const QMargins& f
     return {available.x() + frame.left(), top + frame.top(), width, height};
 }
 
-QPushButton* AddCloseButton(QDialog& dialog, QBoxLayout& layout) {
-    auto* button = new QPushButton(QStringLiteral("Close"), &dialog);
+QPushButton* MakeCloseButton(QWidget& window) {
+    auto* button = new QPushButton(QStringLiteral("Close"), &window);
     button->setObjectName(QStringLiteral("cmdClose"));
     button->setAutoDefault(false);
-    QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::reject);
-    layout.addWidget(button, 0, Qt::AlignRight);
+    // close(), not reject(): windows that write their orders on closing do so.
+    QObject::connect(button, &QPushButton::clicked, &window, &QWidget::close);
     return button;
 }
 

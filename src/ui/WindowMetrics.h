@@ -5,9 +5,8 @@
 #include <QRect>
 #include <QString>
 
-class QBoxLayout;
-class QDialog;
 class QPushButton;
+class QWidget;
 class QTableWidget;
 class QTableWidgetItem;
 
@@ -24,8 +23,9 @@ inline int TwipsToPixels(int twips) { return (twips + 7) / 15; }
 QRect MapWindowPlacement(const QRect& available, int outerTop, const QMargins& frame,
                          int wantedWidth, int minHeight);
 
-/// A "Close" button (cmdClose) at the right end of the layout that closes the dialog.
-QPushButton* AddCloseButton(QDialog& dialog, QBoxLayout& layout);
+/// A "Close" button (cmdClose) that closes the window as its title bar would;
+/// the caller places it.
+QPushButton* MakeCloseButton(QWidget& window);
 
 /// A read-only grid without headers or scroll bars, whose cells are all shown.
 void ConfigureFixedGrid(QTableWidget& grid);

@@ -47,7 +47,7 @@ frmCallToArms::frmCallToArms(Session& session, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
     layout->addWidget(fraCommands);
-    AddCloseButton(*this, *layout);
+    layout->addWidget(MakeCloseButton(*this), 0, Qt::AlignRight);
 
     connect(cmdCallToArms_, &QPushButton::clicked, this, &frmCallToArms::OnCallToArms);
     connect(cmdDelete_, &QPushButton::clicked, this, &frmCallToArms::OnDelete);

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace qm {
@@ -29,7 +30,7 @@ frmMapLegend::frmMapLegend(const DisplaySettings& display, QWidget* parent) : QD
     }
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    AddCloseButton(*this, *layout);
+    layout->addWidget(MakeCloseButton(*this), 0, Qt::AlignRight);
 }
 
 }  // namespace qm

@@ -99,6 +99,9 @@ TEST_F(DialogsTest, CallToArmsListsDeclarationsAndRecordsOrders) {
     EXPECT_TRUE(session.game.CommandList[6].IsEmpty());
     EXPECT_EQ(dialog.lstCommands()->count(), 1);
     EXPECT_EQ(Texts(*frmCallToArms(session).lstCommands()), (QStringList{"CA FR ITLY"}));
+    dialog.show();
+    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST_F(DialogsTest, SupportAttackAnswersTheDoubleClickedAllyOrElseTheOwnAttack) {
