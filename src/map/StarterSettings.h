@@ -5,7 +5,6 @@
 // blindness (neighbouring players differ in lightness as well as hue).
 
 #include "map/DisplaySettings.h"
-#include "map/Geometry.h"
 
 namespace qm {
 
@@ -26,7 +25,7 @@ constexpr DisplaySettings StarterDisplaySettings() {
                                // itself can never be told apart from them: a pale neutral tone.
                                FromRgb(0xEEEDE6)};
     settings.HexDisplay = -1;
-    settings.HexSize = kMaxHexSizeHex;
+    settings.HexSize = kLargestHexSize;
     return settings;
 }
 

@@ -4,7 +4,6 @@
 #include "map/BoardPicture.h"
 #include "map/DisplaySettingsFile.h"
 #include "map/HexSearch.h"
-#include "orders/MapClicks.h"
 #include "orders/MapStatus.h"
 #include "session/Session.h"
 #include "ui/MapView.h"
@@ -26,9 +25,6 @@
 
 namespace qm {
 
-const std::array<const char*, frmMap::kOptionCount> frmMap::kOptionCaptions = {
-    "MO", "SA", "SD", "CO", "DU", "RU", "AA", "AC", "AF", "AS", "UU", "Cancel"};
-
 namespace {
 
 constexpr char16_t kCaption[] = u"Map";
@@ -45,9 +41,8 @@ frmMap::frmMap(Session& session, frmWinQM& mainWindow)
     auto* row = new QHBoxLayout(options_);
     row->setContentsMargins(4, 2, 4, 2);
     optionGroup_ = new QButtonGroup(this);
-    for (int index = 0; index < kOptionCount; ++index) {
-        auto* option = new QRadioButton(
-            QString::fromLatin1(kOptionCaptions[static_cast<std::size_t>(index)]), options_);
+    for (int index = 0; index < static_cast<int>(kMapOptions.size()); ++index) {
+        auto* option = new QRadioButton(kMapOptions[static_cast<std::size_t>(index)], options_);
         option->setObjectName(QStringLiteral("optCommand%1").arg(index));
         option->setFocusPolicy(Qt::TabFocus);  // a click keeps the keys on the map
         optionGroup_->addButton(option, index);
@@ -248,7 +243,8 @@ void frmMap::OnDoubleClick(QMouseEvent& event) {
     if (event.button() != Qt::LeftButton) return;
     swallowRelease_ = true;
     if (!session_.interaction.MapMode.isEmpty()) return;
-    MapDoubleClick(session_.orders(), AreaUnderPointer(), SelectedOption());
+    MapDoubleClick(session_.orders(), AreaUnderPointer(),
+                   kMapOptions[static_cast<std::size_t>(SelectedOption())]);
     ShowOrderState(AreaUnderPointer());
 }
 

@@ -1,7 +1,7 @@
 #include "ui/frmSupportAttack.h"
 
 #include "orders/AllyLists.h"
-#include "session/Session.h"
+#include "state/GameState.h"
 #include "ui/PlayerList.h"
 
 #include <QEvent>
@@ -12,8 +12,7 @@
 
 namespace qm {
 
-frmSupportAttack::frmSupportAttack(Session& session, QWidget* parent)
-    : QDialog(parent), session_(session) {
+frmSupportAttack::frmSupportAttack(const GameState& game, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmSupportAttack"));
     setWindowTitle(QStringLiteral("Support Attack"));
 
@@ -43,17 +42,17 @@ frmSupportAttack::frmSupportAttack(Session& session, QWidget* parent)
     connect(lstAllies_, &QListWidget::itemSelectionChanged, this,
             [this] { cmdSupportAlly_->setEnabled(SelectedEntryData(*lstAllies_).has_value()); });
     connect(cmdSupportAlly_, &QPushButton::clicked, this, [this] { Answer(); });
-    connect(cmdOwnAttack_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdOwnAttack_, &QPushButton::clicked, this, [this] {
+        answer_.reset();
+        reject();
+    });
 
-    const GameState& game = session_.game;
-    session_.interaction.SupportedPlayer = game.CurrentPlayer;
     for (const std::int16_t player : SupportAttackCandidates(game))
         AddPlayerEntry(*lstAllies_, game, player);
 }
 
 void frmSupportAttack::Answer() {
-    session_.interaction.SupportedPlayer =
-        SelectedEntryData(*lstAllies_).value_or(session_.game.CurrentPlayer);
+    answer_ = SelectedEntryData(*lstAllies_);
     accept();
 }
 
