@@ -12,10 +12,11 @@ namespace qm {
 /// win-qm.ini in the user's configuration folder for this program.
 QString DefaultSettingsPath();
 
-/// Replaces every value by the file's, or by its default where the file or
-/// key is missing or holds a number that does not fit. HexSize is twice the
-/// stored value, limited to kSmallestCellSize..kLargestHexSize in hex mode and
-/// to kSmallestCellSize..kLargestSquareSize in square mode.
+/// Replaces every value by the file's; without a file, by the starter look
+/// (StarterDisplaySettings); by a key's default where the key is missing or
+/// holds a number that does not fit. HexSize is twice the stored value, limited
+/// to kSmallestCellSize..kLargestHexSize in hex mode and to
+/// kSmallestCellSize..kLargestSquareSize in square mode.
 void LoadDisplaySettings(DisplaySettings& settings, const QString& path);
 
 /// Writes every value but NoGo, keeping all other lines of the file. Answers

@@ -20,6 +20,7 @@
 #include "ui/frmEditHex.h"
 #include "ui/frmGrantAccess.h"
 #include "ui/frmMap.h"
+#include "ui/frmMapLegend.h"
 #include "ui/frmMapOptions.h"
 #include "ui/frmRelations.h"
 #include "ui/frmSpy.h"
@@ -67,6 +68,7 @@ frmWinQM::frmWinQM(Session& session) : session_(session) {
 frmWinQM::~frmWinQM() {
     delete yourAreas_;
     delete about_;
+    delete legend_;
     delete grantAccess_;
     delete spy_;
     delete victoryConditions_;
@@ -88,15 +90,19 @@ QAction* frmWinQM::AddCommand(QMenu* menu, const char* name, const QString& capt
 void frmWinQM::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    AddCommand(file, "mnuOpen", QStringLiteral("&Open"), &frmWinQM::OnOpen)
-        ->setShortcut(QKeySequence::Open);
+    QAction* open = AddCommand(file, "mnuOpen", QStringLiteral("&Open"), &frmWinQM::OnOpen);
     // Merging needs a loaded report to merge into.
     AddCommand(file, "mnuMerge", QStringLiteral("&Merge"), &frmWinQM::OnMerge)->setEnabled(false);
     QAction* save = AddCommand(file, "mnuSave", QStringLiteral("&Save "), &frmWinQM::OnSave);
-    save->setShortcut(QKeySequence::Save);
     save->setEnabled(false);  // nothing to save before a report is open
-    AddCommand(file, "mnuExit", QStringLiteral("&Exit"), &frmWinQM::OnExit)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QAction* exit = AddCommand(file, "mnuExit", QStringLiteral("&Exit"), &frmWinQM::OnExit);
+    // The file shortcuts work from the map and the other windows too.
+    const std::pair<QAction*, QKeySequence> shortcuts[] = {
+        {open, QKeySequence::Open}, {save, QKeySequence::Save}, {exit, Qt::CTRL | Qt::Key_Q}};
+    for (const auto& [action, keys] : shortcuts) {
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+    }
 
     // A maintenance menu: shown, but off for players.
     QMenu* areaData = menuBar()->addMenu(QStringLiteral("&Area Data"));
@@ -133,6 +139,7 @@ void frmWinQM::BuildMenus() {
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
+    AddCommand(help, "mnuMapLegend", QStringLiteral("Map &Legend"), &frmWinQM::OnMapLegend);
     AddCommand(help, "mnuAbout", QStringLiteral("&About"), &frmWinQM::OnAbout);
 }
 
@@ -187,7 +194,11 @@ void frmWinQM::BuildGrids() {
     }
     const int frame = 2 * grdArea_->frameWidth();
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grdArea_);
-    grdArea_->setFixedSize(columnsWidth + frame + scrollBar, kVisibleGridRows * rowHeight + frame);
+    // The designed size is the least; the grid grows with the window.
+    grdArea_->setMinimumSize(columnsWidth + frame + scrollBar,
+                             kVisibleGridRows * rowHeight + frame);
+    grdArea_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    grdArea_->setMouseTracking(true);  // hovering a row describes its area
 
     grdAreaTitle_ = new QTableWidget(1, 3, central);
     grdAreaTitle_->setObjectName(QStringLiteral("grdAreaTitle"));
@@ -202,24 +213,28 @@ void frmWinQM::BuildGrids() {
     grdAreaTitle_->setRowHeight(0, rowHeight + 1);
     grdAreaTitle_->setColumnWidth(0, areaGroup);
     grdAreaTitle_->setColumnWidth(1, unitGroup);
-    grdAreaTitle_->setColumnWidth(2, grdArea_->width());
+    grdAreaTitle_->horizontalHeader()->setStretchLastSection(true);
     const char* titles[] = {"Area", "Unit"};
     for (int column = 0; column < 2; ++column) {
         auto* item = new QTableWidgetItem(QString::fromLatin1(titles[column]));
         item->setTextAlignment(Qt::AlignCenter);
         grdAreaTitle_->setItem(0, column, item);
     }
-    grdAreaTitle_->setFixedSize(grdArea_->width(), rowHeight + 1 + frame);
+    grdAreaTitle_->setFixedHeight(rowHeight + 1 + frame);
+    grdAreaTitle_->setMinimumWidth(grdArea_->minimumWidth());
 
     layout->addWidget(grdAreaTitle_);
     layout->addWidget(grdArea_);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
     setCentralWidget(central);
+    resize(minimumSizeHint());
 
     connect(grdArea_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid()) GridRowCurrent(session_.interaction, current.row() + 1);
             });
+    connect(grdArea_, &QTableView::entered, this, [this](const QModelIndex& index) {
+        if (map_ && index.isValid()) map_->ShowOrderState(index.row() + 1);
+    });
     connect(grdArea_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid()) GridRowDoubleClicked(session_.interaction, index.row() + 1);
     });
@@ -338,6 +353,7 @@ void frmWinQM::closeEvent(QCloseEvent* event) {
     summary_->close();
     if (yourAreas_) yourAreas_->close();
     if (about_) about_->close();
+    if (legend_) legend_->close();
     // Their closing writes what they show into the orders.
     if (grantAccess_) grantAccess_->close();
     if (spy_) spy_->close();
@@ -476,6 +492,12 @@ void frmWinQM::OnYourAreas() {
     if (!yourAreas_) yourAreas_ = new frmYourAreas(session_.game);
     yourAreas_->show();
     yourAreas_->raise();
+}
+
+void frmWinQM::OnMapLegend() {
+    if (!legend_) legend_ = new frmMapLegend(session_.map.display);
+    legend_->show();
+    legend_->raise();
 }
 
 void frmWinQM::OnAbout() {

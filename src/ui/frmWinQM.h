@@ -24,6 +24,7 @@ class frmSummary;
 class frmYourAreas;
 class frmAbout;
 class frmEditHex;
+class frmMapLegend;
 class frmGrantAccess;
 class frmSpy;
 class frmVictoryConditions;
@@ -107,6 +108,7 @@ private:
     void OnVictoryConditions();
     void OnRelations();
     void OnYourAreas();
+    void OnMapLegend();
     void OnAbout();
 
     Session& session_;
@@ -118,6 +120,7 @@ private:
     std::unique_ptr<frmEditHex> editHex_;  // kept: it holds the last cell edited
     QPointer<frmYourAreas> yourAreas_;
     QPointer<frmAbout> about_;
+    QPointer<frmMapLegend> legend_;
     QPointer<frmGrantAccess> grantAccess_;
     QPointer<frmSpy> spy_;
     QPointer<frmVictoryConditions> victoryConditions_;

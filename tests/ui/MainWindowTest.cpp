@@ -1,6 +1,8 @@
 #include "ui/WindowsFixture.h"
 
 #include "map/DisplaySettingsFile.h"
+#include "map/StarterSettings.h"
+#include "ui/WindowMetrics.h"
 
 #include "ui/AreaGridModel.h"
 #include "ui/frmMap.h"
@@ -27,17 +29,31 @@ TEST_F(MainWindowTest, OrderDialogsAreOnVictoryConditionsFollowsTheReportShortcu
     EXPECT_EQ(Menu("mnuSave")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
 }
 
-TEST_F(MainWindowTest, ExitSavesTheDisplaySettingsClosingOtherwiseDoesNot) {
+TEST_F(MainWindowTest, FirstStartShowsTheStarterLookAndOnlyExitSavesTheSettings) {
     const QString path = DefaultSettingsPath();
     QFile::remove(path);
-    Start(QString(), HandMapDir());
-    session().map.display.BorderColour = 0x123456;
+    Start(WriteReport(), HandMapDir());
+    EXPECT_EQ(session().map.display.CountryColours, StarterDisplaySettings().CountryColours);
+    EXPECT_EQ(session().map.geometry.HexSize, 30);
+    EXPECT_TRUE(Menu("mnuHex")->isChecked());
+    session().map.display.CountryColours[1] = 0x123456;
     mainWindow().close();
     EXPECT_FALSE(QFile::exists(path));
     Menu("mnuExit")->trigger();
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().contains("Borders=&H123456&"));
+    EXPECT_TRUE(QFile::exists(path));
+
+    NewProgram();  // a later start keeps the player's own colours
+    Start(WriteReport(), programFolder.path());
+    EXPECT_EQ(session().map.display.CountryColours[1], 0x123456);
+    EXPECT_EQ(session().map.display.CountryColours[2], StarterDisplaySettings().CountryColours[2]);
+}
+
+TEST_F(MainWindowTest, MapWindowStaysOnTheScreenWithAndWithoutAWindowFrame) {
+    const QRect screen(0, 0, 1600, 1000);
+    // Below a main window 300 high (outer) and 4 pixels apart, down to the bottom.
+    EXPECT_EQ(MapWindowPlacement(screen, 304, {}, 2102, 100), QRect(0, 304, 1600, 696));
+    EXPECT_EQ(MapWindowPlacement(screen, 304, {4, 30, 4, 4}, 800, 100), QRect(4, 334, 800, 662));
+    EXPECT_EQ(MapWindowPlacement(screen, 990, {4, 30, 4, 4}, 800, 100).bottom() + 4, 999);
 }
 
 TEST_F(MainWindowTest, InvalidFileKeepsOpenOnWithoutAMapSoTheRightFileCanFollow) {
