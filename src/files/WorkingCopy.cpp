@@ -98,17 +98,18 @@ bool ParseOrders(ItemReader& in, GameState& game) {
 
 }  // namespace
 
+bool RestoreOrders(GameState& game, const QByteArray& data) {
+    ItemReader in(data);
+    GameState restored = game;
+    if (!ParseOrders(in, restored)) return false;
+    game = std::move(restored);
+    return true;
+}
+
 bool ReadWorkingCopy(GameState& game, WindowPort& port, const QString& directory) {
-    const std::optional<QByteArray> data =
-        ReadWholeFile(FindFileNoCase(directory, QStringLiteral("Orders.tmp")));
-    if (data) {
-        ItemReader in(*data);
-        GameState restored = game;
-        if (ParseOrders(in, restored)) {
-            game = std::move(restored);
-            return true;
-        }
-    }
+    const QString path = FindNewestNoCase(directory, QStringLiteral("Orders.tmp"));
+    const std::optional<QByteArray> data = ReadWholeFile(path);
+    if (data && RestoreOrders(game, *data)) return true;
     port.ShowMessage(QStringLiteral("No old orders to read in"), MessageIcon::None);
     return false;
 }

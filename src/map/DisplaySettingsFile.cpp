@@ -54,6 +54,16 @@ QString ColourText(std::uint32_t colour) {
 void LoadDisplaySettings(DisplaySettings& settings, const QString& path) {
     IniFile file;
     if (!file.Load(path)) file = IniFile();
+    ReadDisplaySettings(settings, file);
+}
+
+void ReadDisplaySettings(DisplaySettings& settings, const QByteArray& content) {
+    IniFile file;
+    file.Parse(content);
+    ReadDisplaySettings(settings, file);
+}
+
+void ReadDisplaySettings(DisplaySettings& settings, const IniFile& file) {
     const DisplaySettings defaults;
 
     settings.BorderColour = ReadColour(file, QStringLiteral("Borders"), defaults.BorderColour);
