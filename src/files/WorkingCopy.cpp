@@ -1,11 +1,15 @@
 #include "files/WorkingCopy.h"
 
+#include "io/AtomicWrite.h"
 #include "io/FileNames.h"
 #include "io/ItemReader.h"
 #include "orders/CommandList.h"
 #include "state/GameState.h"
 #include "state/OrderCodes.h"
 #include "state/WindowPort.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 #include <cstdint>
 #include <optional>
@@ -110,6 +114,17 @@ bool ReadWorkingCopy(GameState& game, WindowPort& port, const QString& directory
     const QString path = FindNewestNoCase(directory, QStringLiteral("Orders.tmp"));
     const std::optional<QByteArray> data = ReadWholeFile(path);
     if (data && RestoreOrders(game, *data)) return true;
+    // The next Save replaces the refused file; the orders in it may still be
+    // worth something to the player.
+    if (QFileInfo(path).isFile()) {
+        const QString aside = path + QStringLiteral(".bad");
+        if (data) {
+            WriteFileAtomically(aside, *data);
+        } else {
+            QFile::remove(aside);
+            QFile::copy(path, aside);
+        }
+    }
     port.ShowMessage(QStringLiteral("No old orders to read in"), MessageIcon::None);
     return false;
 }
