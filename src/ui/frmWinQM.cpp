@@ -3,9 +3,12 @@
 #include "files/SaveOrders.h"
 #include "map/DisplaySettingsFile.h"
 #include "session/OpenReport.h"
+#include "session/Recovery.h"
 #include "session/Session.h"
+#include "state/OrderRevision.h"
 #include "state/TurnRules.h"
 #include "ui/AreaGridModel.h"
+#include "ui/WindowsPort.h"
 #include "ui/frmAbout.h"
 #include "ui/frmCallToArms.h"
 #include "ui/frmMap.h"
@@ -21,6 +24,7 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QSessionManager>
 #include <QStyle>
 #include <QTableView>
 #include <QTableWidget>
@@ -33,6 +37,10 @@ namespace qm {
 namespace {
 
 constexpr int kVisibleGridRows = 8;  // the heading and seven areas
+constexpr char16_t kSaveQuestion[] = u"Save the orders of this turn?";
+constexpr char16_t kRecoveryQuestion[] =
+    u"Orders of this turn were found that were never saved (the program ended without "
+    u"Save). Restore them?";
 
 int SampleWidth(const QFontMetrics& metrics, const char* sample) {
     return metrics.horizontalAdvance(QString::fromLatin1(sample)) + 4;
@@ -46,6 +54,18 @@ frmWinQM::frmWinQM(Session& session) : session_(session) {
     BuildMenus();
     BuildGrids();
     summary_ = std::make_unique<frmSummary>();
+
+    // Every change of the orders comes from the player's mouse or keys; after
+    // each such event the recovery copy is brought up to date.
+    qApp->installEventFilter(this);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (!manager.allowsInteraction()) {
+            KeepRecoveryCopyNow();
+            return;
+        }
+        if (!ConfirmLeavingOrders()) manager.cancel();
+        manager.release();
+    });
 }
 
 frmWinQM::~frmWinQM() {
@@ -221,6 +241,10 @@ bool frmWinQM::OpenReport(const QString& fullPath, bool fromCommandLine) {
     session_.port.SetBusy(true);
     const OpenResult result = OpenReportFile(session_, fullPath);
     if (result != OpenResult::Rejected) {
+        const auto recovered = RecoveryToOffer(session_.game, session_.recoveryFolder);
+        if (recovered && Ask(QString::fromUtf16(kRecoveryQuestion),
+                             QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+            RestoreRecoveryCopy(session_, *recovered);
         menuAction(QStringLiteral("mnuSave"))->setEnabled(true);
         if (!fromCommandLine) menuAction(QStringLiteral("mnuOpen"))->setEnabled(false);
         if (result == OpenResult::Opened) ShowMapWindow();
@@ -302,7 +326,55 @@ void frmWinQM::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
 }
 
+bool frmWinQM::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonRelease:
+        case QEvent::KeyRelease:
+        case QEvent::Close:
+            if (!recoveryPending_) {
+                recoveryPending_ = true;
+                QMetaObject::invokeMethod(this, &frmWinQM::KeepRecoveryCopyNow,
+                                          Qt::QueuedConnection);
+            }
+            break;
+        default:
+            break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmWinQM::KeepRecoveryCopyNow() {
+    recoveryPending_ = false;
+    KeepRecoveryCopy(session_.game, session_.recoveryFolder);
+}
+
+QMessageBox::StandardButton frmWinQM::Ask(const QString& text,
+                                          QMessageBox::StandardButtons buttons) {
+    if (auto* windows = dynamic_cast<WindowsPort*>(&session_.port))
+        return windows->Ask(text, buttons);
+    return WindowsPort::AskBox(text, buttons);
+}
+
+bool frmWinQM::ConfirmLeavingOrders() {
+    if (!OrdersChanged(session_.game)) return true;
+    switch (Ask(QString::fromUtf16(kSaveQuestion),
+                QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)) {
+        case QMessageBox::Save:
+            return SaveTurn(session_);
+        case QMessageBox::Discard:
+            DropRecoveryCopy(session_.game, session_.recoveryFolder);
+            return true;
+        default:
+            return false;
+    }
+}
+
 void frmWinQM::closeEvent(QCloseEvent* event) {
+    if (!leaving_ && !ConfirmLeavingOrders()) {
+        event->ignore();
+        return;
+    }
+    leaving_ = false;
     if (map_) map_->close();
     summary_->close();
     if (yourAreas_) yourAreas_->close();
@@ -314,14 +386,16 @@ void frmWinQM::OnOpen() {
     const QString path =
         QFileDialog::getOpenFileName(this, QStringLiteral("Open"), session_.game.ReportDir,
                                      QStringLiteral("QM Report (plyrdata.*);;All Files (*)"));
-    if (path.isEmpty()) return;
+    if (path.isEmpty() || !ConfirmLeavingOrders()) return;
     OpenReport(path, false);
 }
 
-void frmWinQM::OnSave() { SaveOrders(session_.game, session_.port); }
+void frmWinQM::OnSave() { SaveTurn(session_); }
 
 void frmWinQM::OnExit() {
+    if (!ConfirmLeavingOrders()) return;
     SaveDisplaySettings(session_.map.display, DefaultSettingsPath());
+    leaving_ = true;
     close();
 }
 

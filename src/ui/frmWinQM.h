@@ -5,6 +5,7 @@
 #include "state/WindowPort.h"
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPointer>
 #include <QSet>
 
@@ -43,6 +44,13 @@ public:
     /// from the command line leaves Open enabled.
     bool OpenReport(const QString& fullPath, bool fromCommandLine);
 
+    /// Before orders changed since the last save or restore are left behind:
+    /// asks "Save the orders of this turn?" (Save, Discard, Cancel). True when
+    /// the caller may go on: the orders were saved, thrown away, or unchanged.
+    bool ConfirmLeavingOrders();
+    /// Writes the recovery copy if the orders changed since it was last written.
+    void KeepRecoveryCopyNow();
+
     /// The Hex map menu entry's check mark follows the display mode.
     void SyncHexMark();
     /// Makes the row of `area` the grid's top row (never a row after 267).
@@ -67,6 +75,7 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenus();
@@ -83,6 +92,7 @@ private:
     void OnRelations();
     void OnYourAreas();
     void OnAbout();
+    QMessageBox::StandardButton Ask(const QString& text, QMessageBox::StandardButtons buttons);
 
     Session& session_;
     AreaGridModel* areaModel_ = nullptr;
@@ -94,6 +104,8 @@ private:
     QPointer<frmAbout> about_;
     QSet<QAction*> pending_;  // entries whose windows come with later work
     bool SummaryShown = false;
+    bool leaving_ = false;          // the orders question was answered for this close
+    bool recoveryPending_ = false;  // a recovery check is queued
 };
 
 }  // namespace qm
