@@ -9,12 +9,16 @@
 #include "state/TurnRules.h"
 #include "ui/AreaGridModel.h"
 #include "ui/WindowsPort.h"
+#include "ui/frmANW.h"
 #include "ui/frmAbout.h"
 #include "ui/frmCallToArms.h"
+#include "ui/frmGrantAccess.h"
 #include "ui/frmMap.h"
 #include "ui/frmRelations.h"
+#include "ui/frmSpy.h"
 #include "ui/frmSummary.h"
 #include "ui/frmSupportAttack.h"
+#include "ui/frmVictoryConditions.h"
 #include "ui/frmYourAreas.h"
 
 #include <QAction>
@@ -71,6 +75,9 @@ frmWinQM::frmWinQM(Session& session) : session_(session) {
 frmWinQM::~frmWinQM() {
     delete yourAreas_;
     delete about_;
+    delete grantAccess_;
+    delete spy_;
+    delete victoryConditions_;
 }
 
 QAction* frmWinQM::AddCommand(QMenu* menu, const char* name, const QString& caption,
@@ -107,11 +114,15 @@ void frmWinQM::BuildMenus() {
 
     QMenu* command = menuBar()->addMenu(QStringLiteral("&Command"));
     command->setObjectName(QStringLiteral("mnuCommand"));
-    AddCommand(command, "mnuANW", QStringLiteral("&ANW"));
+    AddCommand(command, "mnuANW", QStringLiteral("&ANW"), &frmWinQM::OnANW);
     AddCommand(command, "mnuCallToArms", QStringLiteral("&Call to Arms"), &frmWinQM::OnCallToArms);
-    AddCommand(command, "mnuGrantAccess", QStringLiteral("&Grant Access"));
-    AddCommand(command, "mnuSpy", QStringLiteral("&Spy"));
-    AddCommand(command, "mnuVictoryConditions", QStringLiteral("&VictoryConditions"));
+    AddCommand(command, "mnuGrantAccess", QStringLiteral("&Grant Access"),
+               &frmWinQM::OnGrantAccess);
+    AddCommand(command, "mnuSpy", QStringLiteral("&Spy"), &frmWinQM::OnSpy);
+    // Only the first turn of a game takes proposals; the report reader decides.
+    AddCommand(command, "mnuVictoryConditions", QStringLiteral("&VictoryConditions"),
+               &frmWinQM::OnVictoryConditions)
+        ->setEnabled(false);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
@@ -131,6 +142,11 @@ void frmWinQM::BuildMenus() {
 }
 
 frmYourAreas* frmWinQM::yourAreasWindow() const { return yourAreas_.data(); }
+frmGrantAccess* frmWinQM::grantAccessWindow() const { return grantAccess_.data(); }
+frmSpy* frmWinQM::spyWindow() const { return spy_.data(); }
+frmVictoryConditions* frmWinQM::victoryConditionsWindow() const {
+    return victoryConditions_.data();
+}
 
 QAction* frmWinQM::menuAction(const QString& name) const { return findChild<QAction*>(name); }
 
@@ -311,6 +327,14 @@ std::int16_t frmWinQM::AskSupportedPlayer() {
     return session_.interaction.SupportedPlayer;
 }
 
+void frmWinQM::SpyTargetsChanged() {
+    if (spy_) spy_->ShowCells();
+}
+
+void frmWinQM::GrantAccessClicked(std::int16_t area) {
+    if (grantAccess_) grantAccess_->AreaClicked(area);
+}
+
 void frmWinQM::ShowOtherWindows(bool shown) {
     if (SummaryShown) summary_->setVisible(shown);
     if (session_.map.MapShown && map_) map_->setVisible(shown);
@@ -370,6 +394,7 @@ bool frmWinQM::ConfirmLeavingOrders() {
 }
 
 void frmWinQM::closeEvent(QCloseEvent* event) {
+    CloseOrderWindows();
     if (!leaving_ && !ConfirmLeavingOrders()) {
         event->ignore();
         return;
@@ -382,22 +407,57 @@ void frmWinQM::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
+void frmWinQM::CloseOrderWindows() {
+    // Their closing writes what they show into the orders, so they close
+    // before anything asks about unsaved orders.
+    if (grantAccess_) grantAccess_->close();
+    if (spy_) spy_->close();
+    if (victoryConditions_) victoryConditions_->close();
+}
+
 void frmWinQM::OnOpen() {
     const QString path =
         QFileDialog::getOpenFileName(this, QStringLiteral("Open"), session_.game.ReportDir,
                                      QStringLiteral("QM Report (plyrdata.*);;All Files (*)"));
-    if (path.isEmpty() || !ConfirmLeavingOrders()) return;
+    if (path.isEmpty()) return;
+    CloseOrderWindows();
+    if (!ConfirmLeavingOrders()) return;
     OpenReport(path, false);
 }
 
 void frmWinQM::OnSave() { SaveTurn(session_); }
 
 void frmWinQM::OnExit() {
+    CloseOrderWindows();
     if (!ConfirmLeavingOrders()) return;
     SaveDisplaySettings(session_.map.display, DefaultSettingsPath());
     leaving_ = true;
     close();
 }
+
+void frmWinQM::OnANW() {
+    frmANW dialog(session_, this);
+    dialog.exec();
+}
+
+namespace {
+
+// A window that is not modal: made when it is missing, else brought forward.
+template <class Window>
+void ShowModeless(QPointer<Window>& window, Session& session) {
+    if (!window) window = new Window(session);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+void frmWinQM::OnGrantAccess() { ShowModeless(grantAccess_, session_); }
+
+void frmWinQM::OnSpy() { ShowModeless(spy_, session_); }
+
+void frmWinQM::OnVictoryConditions() { ShowModeless(victoryConditions_, session_); }
 
 void frmWinQM::OnCallToArms() {
     if (IsFirstThreeTurns(session_.game)) {

@@ -24,6 +24,9 @@ class frmMap;
 class frmSummary;
 class frmYourAreas;
 class frmAbout;
+class frmGrantAccess;
+class frmSpy;
+class frmVictoryConditions;
 
 class frmWinQM : public QMainWindow {
     Q_OBJECT
@@ -63,12 +66,19 @@ public:
     void MapViewChanged();
     std::int16_t AskSupportedPlayer();
 
+    // Called by the map window when a click fed an open dialog.
+    void SpyTargetsChanged();
+    void GrantAccessClicked(std::int16_t area);
+
     AreaGridModel& areaGrid() { return *areaModel_; }
     QTableView* grdArea() const { return grdArea_; }
     QTableWidget* grdAreaTitle() const { return grdAreaTitle_; }
     frmMap* mapWindow() const { return map_.get(); }
     frmSummary* summaryWindow() const { return summary_.get(); }
     frmYourAreas* yourAreasWindow() const;
+    frmGrantAccess* grantAccessWindow() const;
+    frmSpy* spyWindow() const;
+    frmVictoryConditions* victoryConditionsWindow() const;
     /// A menu command by its name (mnuOpen, mnuSave, ...).
     QAction* menuAction(const QString& name) const;
 
@@ -85,10 +95,15 @@ private:
     void ShowMapWindow();
     void ShowOtherWindows(bool shown);
 
+    void CloseOrderWindows();
     void OnOpen();
     void OnSave();
     void OnExit();
+    void OnANW();
     void OnCallToArms();
+    void OnGrantAccess();
+    void OnSpy();
+    void OnVictoryConditions();
     void OnRelations();
     void OnYourAreas();
     void OnAbout();
@@ -102,6 +117,9 @@ private:
     std::unique_ptr<frmMap> map_;
     QPointer<frmYourAreas> yourAreas_;
     QPointer<frmAbout> about_;
+    QPointer<frmGrantAccess> grantAccess_;
+    QPointer<frmSpy> spy_;
+    QPointer<frmVictoryConditions> victoryConditions_;
     QSet<QAction*> pending_;  // entries whose windows come with later work
     bool SummaryShown = false;
     bool leaving_ = false;          // the orders question was answered for this close
