@@ -17,7 +17,8 @@ QString DefaultSettingsPath();
 
 /// Replaces every value by the file's, or by its default where the file or
 /// key is missing or holds a number that does not fit. HexSize is twice the
-/// stored value, limited to 6..30 in hex mode and 6..36 in square mode.
+/// stored value, limited to kSmallestCellSize..kLargestHexSize in hex mode and
+/// to kSmallestCellSize..kLargestSquareSize in square mode.
 void LoadDisplaySettings(DisplaySettings& settings, const QString& path);
 
 /// The same from the content of a settings file.
