@@ -63,6 +63,16 @@ void LoadDisplaySettings(DisplaySettings& settings, const QString& path) {
     }
     IniFile file;
     if (!file.Load(path)) file = IniFile();
+    ReadDisplaySettings(settings, file);
+}
+
+void ReadDisplaySettings(DisplaySettings& settings, const QByteArray& content) {
+    IniFile file;
+    file.Parse(content);
+    ReadDisplaySettings(settings, file);
+}
+
+void ReadDisplaySettings(DisplaySettings& settings, const IniFile& file) {
     const DisplaySettings defaults;
 
     settings.BorderColour = ReadColour(file, QStringLiteral("Borders"), defaults.BorderColour);

@@ -3,11 +3,14 @@
 
 #include "map/DisplaySettings.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
 
 namespace qm {
+
+class IniFile;
 
 /// win-qm.ini in the user's configuration folder for this program.
 QString DefaultSettingsPath();
@@ -18,6 +21,10 @@ QString DefaultSettingsPath();
 /// to kSmallestCellSize..kLargestHexSize in hex mode and to
 /// kSmallestCellSize..kLargestSquareSize in square mode.
 void LoadDisplaySettings(DisplaySettings& settings, const QString& path);
+
+/// The same from the content of a settings file.
+void ReadDisplaySettings(DisplaySettings& settings, const QByteArray& content);
+void ReadDisplaySettings(DisplaySettings& settings, const IniFile& file);
 
 /// Writes every value but NoGo, keeping all other lines of the file. Answers
 /// whether the file was written; the player is never told (a failed save

@@ -8,12 +8,15 @@
 #include "map/ResizeView.h"
 #include "map/SaveHexData.h"
 #include "session/OpenReport.h"
+#include "session/Recovery.h"
 #include "session/Session.h"
 #include "state/GridSelection.h"
+#include "state/OrderRevision.h"
 #include "state/RefreshDisplay.h"
 #include "state/TurnRules.h"
 #include "ui/AreaGridModel.h"
 #include "ui/Version.h"
+#include "ui/WindowsPort.h"
 #include "ui/frmANW.h"
 #include "ui/frmAbout.h"
 #include "ui/frmCallToArms.h"
@@ -38,6 +41,7 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QSessionManager>
 #include <QStyle>
 #include <QTableView>
 #include <QTableWidget>
@@ -50,6 +54,10 @@ namespace qm {
 namespace {
 
 constexpr int kVisibleGridRows = 8;  // the heading and seven areas
+constexpr char16_t kSaveQuestion[] = u"Save the orders of this turn?";
+constexpr char16_t kRecoveryQuestion[] =
+    u"Orders of this turn were found that were never saved (the program ended without "
+    u"Save). Restore them?";
 
 int SampleWidth(const QFontMetrics& metrics, const char* sample) {
     return metrics.horizontalAdvance(QString::fromLatin1(sample)) + 4;
@@ -63,6 +71,18 @@ frmWinQM::frmWinQM(Session& session) : session_(session) {
     BuildMenus();
     BuildGrids();
     summary_ = std::make_unique<frmSummary>();
+
+    // Every change of the orders comes from the player's mouse or keys; after
+    // each such event the recovery copy is brought up to date.
+    qApp->installEventFilter(this);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (!manager.allowsInteraction()) {
+            KeepRecoveryCopyNow();
+            return;
+        }
+        if (!ConfirmLeavingOrders()) manager.cancel();
+        manager.release();
+    });
 }
 
 frmWinQM::~frmWinQM() {
@@ -264,6 +284,10 @@ bool frmWinQM::OpenReport(const QString& fullPath, bool fromCommandLine) {
     session_.port.SetBusy(true);
     const OpenResult result = OpenReportFile(session_, fullPath);
     if (result != OpenResult::Rejected) {
+        const auto recovered = RecoveryToOffer(session_.game, session_.recoveryFolder);
+        if (recovered && Ask(QString::fromUtf16(kRecoveryQuestion),
+                             QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+            RestoreRecoveryCopy(session_, *recovered);
         menuAction(QStringLiteral("mnuSave"))->setEnabled(true);
         menuAction(QStringLiteral("mnuMerge"))->setEnabled(true);
         if (!fromCommandLine) menuAction(QStringLiteral("mnuOpen"))->setEnabled(false);
@@ -348,17 +372,70 @@ void frmWinQM::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
 }
 
+bool frmWinQM::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonRelease:
+        case QEvent::KeyRelease:
+        case QEvent::Close:
+            if (!recoveryPending_) {
+                recoveryPending_ = true;
+                QMetaObject::invokeMethod(this, &frmWinQM::KeepRecoveryCopyNow,
+                                          Qt::QueuedConnection);
+            }
+            break;
+        default:
+            break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmWinQM::KeepRecoveryCopyNow() {
+    recoveryPending_ = false;
+    KeepRecoveryCopy(session_.game, session_.recoveryFolder);
+}
+
+QMessageBox::StandardButton frmWinQM::Ask(const QString& text,
+                                          QMessageBox::StandardButtons buttons) {
+    if (auto* windows = dynamic_cast<WindowsPort*>(&session_.port))
+        return windows->Ask(text, buttons);
+    return WindowsPort::AskBox(text, buttons);
+}
+
+bool frmWinQM::ConfirmLeavingOrders() {
+    if (!OrdersChanged(session_.game)) return true;
+    switch (Ask(QString::fromUtf16(kSaveQuestion),
+                QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)) {
+        case QMessageBox::Save:
+            return SaveTurn(session_);
+        case QMessageBox::Discard:
+            DropRecoveryCopy(session_.game, session_.recoveryFolder);
+            return true;
+        default:
+            return false;
+    }
+}
+
 void frmWinQM::closeEvent(QCloseEvent* event) {
+    CloseOrderWindows();
+    if (!leaving_ && !ConfirmLeavingOrders()) {
+        event->ignore();
+        return;
+    }
+    leaving_ = false;
     if (map_) map_->close();
     summary_->close();
     if (yourAreas_) yourAreas_->close();
     if (about_) about_->close();
     if (legend_) legend_->close();
-    // Their closing writes what they show into the orders.
+    QMainWindow::closeEvent(event);
+}
+
+void frmWinQM::CloseOrderWindows() {
+    // Their closing writes what they show into the orders, so they close
+    // before anything asks about unsaved orders.
     if (grantAccess_) grantAccess_->close();
     if (spy_) spy_->close();
     if (victoryConditions_) victoryConditions_->close();
-    QMainWindow::closeEvent(event);
 }
 
 void frmWinQM::OnOpen() {
@@ -366,6 +443,8 @@ void frmWinQM::OnOpen() {
         QFileDialog::getOpenFileName(this, QStringLiteral("Open"), session_.game.ReportDir,
                                      QStringLiteral("QM Report (plyrdata.*);;All Files (*)"));
     if (path.isEmpty()) return;
+    CloseOrderWindows();
+    if (!ConfirmLeavingOrders()) return;
     OpenReport(path, false);
 }
 
@@ -387,10 +466,13 @@ void frmWinQM::OnMerge() {
     session_.port.SetBusy(false);
 }
 
-void frmWinQM::OnSave() { SaveOrders(session_.game, session_.port); }
+void frmWinQM::OnSave() { SaveTurn(session_); }
 
 void frmWinQM::OnExit() {
+    CloseOrderWindows();
+    if (!ConfirmLeavingOrders()) return;
     SaveDisplaySettings(session_.map.display, DefaultSettingsPath());
+    leaving_ = true;
     close();
 }
 

@@ -5,6 +5,7 @@
 #include "state/WindowPort.h"
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPointer>
 #include <QSet>
 
@@ -48,6 +49,12 @@ public:
     void EnableAreaData(bool enabled = true);
     /// The hex editor, modal, on cell (column, row); column 0 shows it as it stands.
     void EditHex(int column, int row);
+    /// Before orders changed since the last save or restore are left behind:
+    /// asks "Save the orders of this turn?" (Save, Discard, Cancel). True when
+    /// the caller may go on: the orders were saved, thrown away, or unchanged.
+    bool ConfirmLeavingOrders();
+    /// Writes the recovery copy if the orders changed since it was last written.
+    void KeepRecoveryCopyNow();
 
     /// The Hex map menu entry's check mark follows the display mode.
     void SyncHexMark();
@@ -80,6 +87,7 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenus();
@@ -89,6 +97,7 @@ private:
     void ShowMapWindow();
     void ShowOtherWindows(bool shown);
 
+    void CloseOrderWindows();
     void OnOpen();
     void OnMerge();
     void OnSave();
@@ -110,6 +119,7 @@ private:
     void OnYourAreas();
     void OnMapLegend();
     void OnAbout();
+    QMessageBox::StandardButton Ask(const QString& text, QMessageBox::StandardButtons buttons);
 
     Session& session_;
     AreaGridModel* areaModel_ = nullptr;
@@ -126,6 +136,8 @@ private:
     QPointer<frmVictoryConditions> victoryConditions_;
     QSet<QAction*> pending_;  // entries whose windows come with later work
     bool SummaryShown = false;
+    bool leaving_ = false;          // the orders question was answered for this close
+    bool recoveryPending_ = false;  // a recovery check is queued
 };
 
 }  // namespace qm

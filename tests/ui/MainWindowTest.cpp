@@ -2,6 +2,7 @@
 
 #include "map/DisplaySettingsFile.h"
 #include "map/StarterSettings.h"
+#include "orders/AreaOrder.h"
 #include "ui/WindowMetrics.h"
 
 #include "ui/AreaGridModel.h"
@@ -129,6 +130,49 @@ INSTANTIATE_TEST_SUITE_P(Turns, CallToArmsTurnTest,
                              return std::to_string(std::get<0>(i.param)) + '_' +
                                     std::to_string(std::get<1>(i.param));
                          });
+
+TEST_F(MainWindowTest, UnsavedOrdersAreAskedForAndEachAnswerDoesWhatItSays) {
+    const QString report = WriteReport();
+    Start(report, HandMapDir());
+    mainWindow().close();  // nothing changed: no question
+    EXPECT_TRUE(questions.isEmpty());
+    EXPECT_FALSE(mainWindow().isVisible());
+
+    for (QMessageBox::StandardButton answer :
+         {QMessageBox::Cancel, QMessageBox::Discard, QMessageBox::Save}) {
+        NewProgram();
+        Start(report, HandMapDir());
+        session().interaction.SelectedArea = 5;
+        SetAreaOrder(session().orders(), "AA", 0, 0);
+        // The next release of a key or button brings the recovery copy up to date.
+        QTest::mouseClick(mainWindow().grdArea()->viewport(), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(recoveryFolder.Exists("QM012-3-1881-2.tmp"));
+        questions.clear();
+        answers = {answer};
+        Menu("mnuExit")->trigger();
+        EXPECT_EQ(questions, QStringList{"Save the orders of this turn?"});
+        EXPECT_EQ(mainWindow().isVisible(), answer == QMessageBox::Cancel);
+        EXPECT_EQ(reportFolder.Exists("commands.dat"), answer == QMessageBox::Save);
+        EXPECT_EQ(recoveryFolder.Exists("QM012-3-1881-2.tmp"), answer == QMessageBox::Cancel);
+    }
+    EXPECT_TRUE(reportFolder.Read("commands.dat").contains("AA"));
+}
+
+TEST_F(MainWindowTest, AKilledRunsOrdersAreOfferedAtTheNextOpen) {
+    const QString report = WriteReport();
+    Start(report, HandMapDir());
+    session().interaction.SelectedArea = 5;
+    SetAreaOrder(session().orders(), "UU", 0, 0);
+    mainWindow().KeepRecoveryCopyNow();
+    NewProgram();  // the run ends without Save or question
+    answers = {QMessageBox::Yes};
+    Start(report, HandMapDir());
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].startsWith("Orders of this turn were found"));
+    EXPECT_EQ(session().game.area(5).Command, "UU");
+    EXPECT_EQ(mainWindow().areaGrid().data(mainWindow().areaGrid().index(4, kColCommand)), "UU");
+}
 
 }  // namespace
 }  // namespace qm
