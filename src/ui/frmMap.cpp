@@ -142,7 +142,10 @@ void frmMap::Drop(float x, float y) {
 
 void frmMap::Click() {
     if (LastButton != 1) return;
-    const MapClickAnswer answer = MapClick(session_.orders(), session_.spies, AreaUnderPointer());
+    MapClickAnswer answer;
+    session_.history.Record(session_.game, [&] {
+        answer = MapClick(session_.orders(), session_.spies, AreaUnderPointer());
+    });
     if (answer.action == MapClickAnswer::Action::ScrollGrid) main_.ScrollGridToArea(answer.value);
 }
 
@@ -151,7 +154,9 @@ void frmMap::OnDoubleClick(QMouseEvent& event) {
     if (event.button() != Qt::LeftButton) return;
     swallowRelease_ = true;
     if (!session_.interaction.MapMode.isEmpty()) return;
-    MapDoubleClick(session_.orders(), AreaUnderPointer(), SelectedOption());
+    session_.history.Record(session_.game, [&] {
+        MapDoubleClick(session_.orders(), AreaUnderPointer(), SelectedOption());
+    });
 }
 
 }  // namespace qm

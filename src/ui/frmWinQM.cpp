@@ -1,13 +1,18 @@
 #include "ui/frmWinQM.h"
 
+#include "files/ReadBack.h"
 #include "files/SaveOrders.h"
+#include "map/CentreOnArea.h"
 #include "map/DisplaySettingsFile.h"
+#include "map/ExportPicture.h"
+#include "orders/TurnCheck.h"
 #include "session/OpenReport.h"
 #include "session/Session.h"
 #include "state/TurnRules.h"
 #include "ui/AreaGridModel.h"
 #include "ui/frmAbout.h"
 #include "ui/frmCallToArms.h"
+#include "ui/frmCheckTurn.h"
 #include "ui/frmMap.h"
 #include "ui/frmRelations.h"
 #include "ui/frmSummary.h"
@@ -17,9 +22,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
@@ -27,6 +35,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace qm {
 
@@ -46,11 +55,16 @@ frmWinQM::frmWinQM(Session& session) : session_(session) {
     BuildMenus();
     BuildGrids();
     summary_ = std::make_unique<frmSummary>();
+    session_.history.onChanged = [this] { SyncEditMenu(); };
+    SyncEditMenu();
+    SyncRecentMenu();
 }
 
 frmWinQM::~frmWinQM() {
+    session_.history.onChanged = nullptr;
     delete yourAreas_;
     delete about_;
+    delete checkTurn_;
 }
 
 QAction* frmWinQM::AddCommand(QMenu* menu, const char* name, const QString& caption,
@@ -75,8 +89,33 @@ void frmWinQM::BuildMenus() {
     QAction* save = AddCommand(file, "mnuSave", QStringLiteral("&Save "), &frmWinQM::OnSave);
     save->setShortcut(QKeySequence::Save);
     save->setEnabled(false);  // nothing to save before a report is open
+    AddCommand(file, "mnuExportMap", QStringLiteral("Export Map &Picture..."),
+               &frmWinQM::OnExportMap)
+        ->setEnabled(false);
+    file->addSeparator();
+    for (int i = 1; i <= RecentReports::kMaxReports; ++i) {
+        QAction* recent = file->addAction(QString());
+        recent->setObjectName(QStringLiteral("mnuRecent%1").arg(i));
+        connect(recent, &QAction::triggered, this, [this, i] {
+            if (i <= recent_.reports().size()) OpenReport(recent_.reports()[i - 1], false);
+        });
+    }
+    file->addSeparator();
     AddCommand(file, "mnuExit", QStringLiteral("&Exit"), &frmWinQM::OnExit)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    // Orders are given in the map window, so the keys work from every window.
+    const std::pair<QAction*, QKeySequence> editKeys[] = {
+        {AddCommand(edit, "mnuUndo", QStringLiteral("&Undo"), &frmWinQM::OnUndo),
+         QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {AddCommand(edit, "mnuRedo", QStringLiteral("&Redo"), &frmWinQM::OnRedo),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}};
+    for (const auto& [action, keys] : editKeys) {
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+    }
 
     // A maintenance menu: shown, but off for players.
     QMenu* areaData = menuBar()->addMenu(QStringLiteral("&Area Data"));
@@ -92,6 +131,9 @@ void frmWinQM::BuildMenus() {
     AddCommand(command, "mnuGrantAccess", QStringLiteral("&Grant Access"));
     AddCommand(command, "mnuSpy", QStringLiteral("&Spy"));
     AddCommand(command, "mnuVictoryConditions", QStringLiteral("&VictoryConditions"));
+    command->addSeparator();
+    AddCommand(command, "mnuCheckTurn", QStringLiteral("Check &Turn"), &frmWinQM::OnCheckTurn)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
@@ -111,6 +153,8 @@ void frmWinQM::BuildMenus() {
 }
 
 frmYourAreas* frmWinQM::yourAreasWindow() const { return yourAreas_.data(); }
+
+frmCheckTurn* frmWinQM::checkTurnWindow() const { return checkTurn_.data(); }
 
 QAction* frmWinQM::menuAction(const QString& name) const { return findChild<QAction*>(name); }
 
@@ -221,9 +265,13 @@ bool frmWinQM::OpenReport(const QString& fullPath, bool fromCommandLine) {
     session_.port.SetBusy(true);
     const OpenResult result = OpenReportFile(session_, fullPath);
     if (result != OpenResult::Rejected) {
+        session_.history.Reset(session_.game);
         menuAction(QStringLiteral("mnuSave"))->setEnabled(true);
         if (!fromCommandLine) menuAction(QStringLiteral("mnuOpen"))->setEnabled(false);
         if (result == OpenResult::Opened) ShowMapWindow();
+        menuAction(QStringLiteral("mnuExportMap"))->setEnabled(result == OpenResult::Opened);
+        recent_.Add(fullPath);
+        SyncRecentMenu();
     }
     session_.port.SetBusy(false);
     return result != OpenResult::Rejected;
@@ -307,18 +355,86 @@ void frmWinQM::closeEvent(QCloseEvent* event) {
     summary_->close();
     if (yourAreas_) yourAreas_->close();
     if (about_) about_->close();
+    if (checkTurn_) checkTurn_->close();
     QMainWindow::closeEvent(event);
 }
 
 void frmWinQM::OnOpen() {
+    const QString start =
+        session_.game.ReportDir.isEmpty() ? recent_.lastFolder() : session_.game.ReportDir;
     const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Open"), session_.game.ReportDir,
+        QFileDialog::getOpenFileName(this, QStringLiteral("Open"), start,
                                      QStringLiteral("QM Report (plyrdata.*);;All Files (*)"));
     if (path.isEmpty()) return;
     OpenReport(path, false);
 }
 
-void frmWinQM::OnSave() { SaveOrders(session_.game, session_.port); }
+void frmWinQM::OnSave() {
+    if (!SaveOrders(session_.game, session_.port)) return;
+    session_.history.MarkSaved(session_.game);
+    // A file that differs from the screen is the first thing to hear of;
+    // what the turn check finds is offered after it.
+    if (VerifySavedOrders(session_.game, session_.port) && !CheckTurn(session_.game).empty())
+        OnCheckTurn();
+}
+
+void frmWinQM::OnCheckTurn() {
+    if (!checkTurn_) checkTurn_ = new frmCheckTurn(session_, [this](int area) { ShowArea(area); });
+    checkTurn_->Refill();
+    checkTurn_->show();
+    checkTurn_->raise();
+}
+
+void frmWinQM::ShowArea(int area) {
+    if (!IsAreaNumber(area) || areaModel_->rowCount() < area) return;
+    grdArea_->setCurrentIndex(areaModel_->index(area - 1, kColId));
+    ScrollGridToArea(area);
+    CentreOnArea(session_.game, session_.map, session_.port, static_cast<std::int16_t>(area));
+}
+
+void frmWinQM::OnUndo() { session_.history.Undo(session_.orders()); }
+
+void frmWinQM::OnRedo() { session_.history.Redo(session_.orders()); }
+
+void frmWinQM::SyncEditMenu() {
+    menuAction(QStringLiteral("mnuUndo"))->setEnabled(session_.history.CanUndo());
+    menuAction(QStringLiteral("mnuRedo"))->setEnabled(session_.history.CanRedo());
+}
+
+void frmWinQM::SyncRecentMenu() {
+    // Like Open: a report opened with the dialog is the only one of the run.
+    const bool open = menuAction(QStringLiteral("mnuOpen"))->isEnabled();
+    const QStringList& reports = recent_.reports();
+    for (int i = 1; i <= RecentReports::kMaxReports; ++i) {
+        QAction* action = menuAction(QStringLiteral("mnuRecent%1").arg(i));
+        action->setVisible(i <= reports.size());
+        action->setEnabled(open);
+        if (i <= reports.size())
+            action->setText(QStringLiteral("&%1 ").arg(i) +
+                            QDir::toNativeSeparators(reports[i - 1]));
+    }
+}
+
+bool frmWinQM::ExportMap(const QString& path, bool wholeBoard) {
+    return ExportMapPicture(session_.game, session_.map, session_.port, path, wholeBoard);
+}
+
+void frmWinQM::OnExportMap() {
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Map Picture"),
+                                                session_.game.ReportDir + QStringLiteral("map.png"),
+                                                QStringLiteral("PNG Picture (*.png)"));
+    if (path.isEmpty()) return;
+    if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) path += QStringLiteral(".png");
+    QMessageBox question(QMessageBox::Question, QString::fromUtf16(kMessageCaption),
+                         QStringLiteral("Export the whole board, or only the part in view?"),
+                         QMessageBox::NoButton, this);
+    QPushButton* board = question.addButton(QStringLiteral("Whole Board"), QMessageBox::YesRole);
+    question.addButton(QStringLiteral("View"), QMessageBox::NoRole);
+    QPushButton* cancel = question.addButton(QMessageBox::Cancel);
+    question.exec();
+    if (question.clickedButton() == cancel) return;
+    ExportMap(path, question.clickedButton() == board);
+}
 
 void frmWinQM::OnExit() {
     SaveDisplaySettings(session_.map.display, DefaultSettingsPath());
@@ -331,7 +447,8 @@ void frmWinQM::OnCallToArms() {
         return;
     }
     frmCallToArms dialog(session_, this);
-    dialog.exec();
+    // The whole visit of the dialog is one step.
+    session_.history.Record(session_.game, [&] { dialog.exec(); });
 }
 
 void frmWinQM::OnRelations() {

@@ -2,6 +2,7 @@
 // The main window: start-up, the area grid, the menus and the file commands.
 // It owns the summary and map windows and lives for the whole run.
 
+#include "session/RecentReports.h"
 #include "state/WindowPort.h"
 
 #include <QMainWindow>
@@ -23,6 +24,7 @@ class frmMap;
 class frmSummary;
 class frmYourAreas;
 class frmAbout;
+class frmCheckTurn;
 
 class frmWinQM : public QMainWindow {
     Q_OBJECT
@@ -43,6 +45,9 @@ public:
     /// from the command line leaves Open enabled.
     bool OpenReport(const QString& fullPath, bool fromCommandLine);
 
+    /// Writes the map picture (the whole board or the view) as File > Export Map Picture does.
+    bool ExportMap(const QString& path, bool wholeBoard);
+
     /// The Hex map menu entry's check mark follows the display mode.
     void SyncHexMark();
     /// Makes the row of `area` the grid's top row (never a row after 267).
@@ -61,6 +66,9 @@ public:
     frmMap* mapWindow() const { return map_.get(); }
     frmSummary* summaryWindow() const { return summary_.get(); }
     frmYourAreas* yourAreasWindow() const;
+    frmCheckTurn* checkTurnWindow() const;
+    /// Selects the area in the grid and centres it on the map.
+    void ShowArea(int area);
     /// A menu command by its name (mnuOpen, mnuSave, ...).
     QAction* menuAction(const QString& name) const;
 
@@ -78,7 +86,13 @@ private:
 
     void OnOpen();
     void OnSave();
+    void OnExportMap();
+    void SyncRecentMenu();
     void OnExit();
+    void OnUndo();
+    void OnRedo();
+    void SyncEditMenu();
+    void OnCheckTurn();
     void OnCallToArms();
     void OnRelations();
     void OnYourAreas();
@@ -92,7 +106,9 @@ private:
     std::unique_ptr<frmMap> map_;
     QPointer<frmYourAreas> yourAreas_;
     QPointer<frmAbout> about_;
+    QPointer<frmCheckTurn> checkTurn_;
     QSet<QAction*> pending_;  // entries whose windows come with later work
+    RecentReports recent_{RecentReports::DefaultPath()};
     bool SummaryShown = false;
 };
 
