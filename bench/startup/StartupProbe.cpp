@@ -53,6 +53,10 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     qm::Program program;
+    // A message box would wait for a hand; the message is printed instead.
+    program.port.SetMessageSink([](const QString& text, qm::MessageIcon) {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
     program.mainWindow.Startup(QApplication::applicationDirPath(), QString::fromLocal8Bit(argv[1]));
     qm::frmMap* map = program.mainWindow.mapWindow();
     if (map == nullptr) return 1;

@@ -53,15 +53,12 @@ TEST_F(TurnCheckTest, EveryKindOfFindingOnACraftedTurn) {
     Unit(24, kFleet), Order(24, "CO", 25), Unit(25, kFleet), Order(25, "CO", 24);
     freeSupply() = -1;
     game().TurnYear = 1880, game().TurnOfYear = 1;
-    EXPECT_EQ(Found(), (std::vector<std::pair<Kind, int>>{{Kind::UnitWithoutOrder, 1},
-                                                          {Kind::SupportedMoveMissing, 4},
-                                                          {Kind::SupportedUnitMissing, 6},
-                                                          {Kind::SupportedUnitMissing, 7},
-                                                          {Kind::ConvoyBroken, 8},
-                                                          {Kind::ConvoyBroken, 11},
-                                                          {Kind::TwoUnitsIntoOneArea, 5},
-                                                          {Kind::NegativeSupply, 0},
-                                                          {Kind::NoVictoryConditions, 0}}));
+    // clang-format off
+    EXPECT_EQ(Found(), (std::vector<std::pair<Kind, int>>{
+        {Kind::UnitWithoutOrder, 1}, {Kind::SupportedMoveMissing, 4}, {Kind::SupportedUnitMissing, 6},
+        {Kind::SupportedUnitMissing, 7}, {Kind::ConvoyBroken, 8}, {Kind::ConvoyBroken, 11},
+        {Kind::TwoUnitsIntoOneArea, 5}, {Kind::NegativeSupply, 0}, {Kind::NoVictoryConditions, 0}}));
+    // clang-format on
     const std::vector<TurnFinding> findings = CheckTurn(game());
     EXPECT_EQ(findings[0].text, "Area  1 Paris: army has no order");
     EXPECT_EQ(findings[4].text,
