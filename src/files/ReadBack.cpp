@@ -88,14 +88,17 @@ std::vector<OrderMismatch> CompareCommandsFile(const GameState& game) {
     return mismatches;
 }
 
-QString MismatchText(const std::vector<OrderMismatch>& mismatches) {
-    QString text = QStringLiteral("commands.dat does not say what the screen says:");
+QString MismatchLine(const OrderMismatch& mismatch) {
     auto side = [](const QString& line) {
         return line.isEmpty() ? QStringLiteral("(nothing)") : line;
     };
-    for (const OrderMismatch& mismatch : mismatches)
-        text += QStringLiteral("\nscreen: ") + side(mismatch.screen) + QStringLiteral("   file: ") +
-                side(mismatch.file);
+    return QStringLiteral("screen: ") + side(mismatch.screen) + QStringLiteral("   file: ") +
+           side(mismatch.file);
+}
+
+QString MismatchText(const std::vector<OrderMismatch>& mismatches) {
+    QString text = QStringLiteral("commands.dat does not say what the screen says:");
+    for (const OrderMismatch& mismatch : mismatches) text += u'\n' + MismatchLine(mismatch);
     return text;
 }
 

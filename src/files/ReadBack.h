@@ -32,6 +32,9 @@ std::optional<std::vector<QString>> OrdersInFile(const QString& path);
 /// mismatch with an empty file side.
 std::vector<OrderMismatch> CompareCommandsFile(const GameState& game);
 
+/// One mismatch as "screen: ...   file: ...", "(nothing)" for an empty side.
+QString MismatchLine(const OrderMismatch& mismatch);
+
 /// The mismatches as one text with both sides of each.
 QString MismatchText(const std::vector<OrderMismatch>& mismatches);
 

@@ -21,7 +21,7 @@ CheckStatus CheckReport(const QString& reportPath, const QString& programDir, QT
         ++count;
     }
     for (const OrderMismatch& mismatch : CompareCommandsFile(session.game)) {
-        out << MismatchText({mismatch}).section(u'\n', 1) << '\n';
+        out << MismatchLine(mismatch) << '\n';
         ++count;
     }
     out.flush();
