@@ -1,15 +1,14 @@
 #include "orders/SpyTargets.h"
 
-#include "io/LeadingNumber.h"
 #include "io/NumberText.h"
 #include "orders/TargetOrders.h"
+#include "orders/TypedNumber.h"
 #include "state/GameState.h"
 #include "state/Interaction.h"
 #include "state/OrderCodes.h"
 #include "state/WindowPort.h"
 
-#include <cmath>
-#include <optional>
+#include <algorithm>
 
 namespace qm {
 
@@ -32,14 +31,7 @@ constexpr std::array<CellPlace, SpyTargets::kCells> kCellPlaces = {{{kFirstSpySl
 
 }  // namespace
 
-std::int16_t SpyCellNumber(const QString& text) {
-    const std::optional<double> number = LeadingNumber(QStringView(text).trimmed());
-    if (!number) return 0;
-    // nearbyint rounds a half to the even neighbour in the default rounding mode.
-    const double value = std::nearbyint(*number);
-    if (value < INT16_MIN || value > INT16_MAX) return 0;
-    return static_cast<std::int16_t>(value);
-}
+std::int16_t SpyCellNumber(const QString& text) { return TypedNumber(text).value_or(0); }
 
 void SetSpyCommand(GameState& game, int slot, const QString& code, std::int16_t p1, std::int16_t p2,
                    std::int16_t p3, std::int16_t p4) {
@@ -75,7 +67,7 @@ void DeleteSpyTargets(SpyTargets& spies, int first, int last) {
 }
 
 void CloseSpyTargets(GameState& game, Interaction& interaction, const SpyTargets& spies) {
-    interaction.MapMode.clear();
+    if (interaction.MapMode == kSpy) interaction.MapMode.clear();
     std::array<std::int16_t, SpyTargets::kCells> c{};
     for (int k = 0; k < SpyTargets::kCells; ++k)
         c[static_cast<std::size_t>(k)] = SpyCellNumber(spies.cells[static_cast<std::size_t>(k)]);

@@ -34,8 +34,8 @@ void OpenSpyTargets(const GameState& game, Interaction& interaction, SpyTargets&
 /// Empties cells first..last (0..5) and packs the rest to the left in their order.
 void DeleteSpyTargets(SpyTargets& spies, int first, int last);
 
-/// Closing the spy window: map clicks stop spying and both slots are rewritten
-/// from the cells, also when nothing changed.
+/// Closing the spy window: map clicks stop spying (a mode another window armed
+/// stays) and both slots are rewritten from the cells, also when nothing changed.
 void CloseSpyTargets(GameState& game, Interaction& interaction, const SpyTargets& spies);
 
 /// A map click in spy mode: the area goes into the first empty cell; a

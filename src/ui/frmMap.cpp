@@ -106,6 +106,9 @@ void frmMap::OnMove(QMouseEvent& event) {
 
 void frmMap::OnPress(QMouseEvent& event) {
     OnMove(event);
+    // A double-click's last release can be lost to a message box it raised;
+    // a new press is the sure sign that it has gone by.
+    if (event.button() == Qt::LeftButton) swallowRelease_ = false;
     if (event.button() != Qt::RightButton) return;
     const Qt::KeyboardModifiers all = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
     if ((event.modifiers() & all) == all) return;  // reserved for the hex editor
@@ -142,11 +145,21 @@ void frmMap::Drop(float x, float y) {
 
 void frmMap::Click() {
     if (LastButton != 1) return;
-    MapClickAnswer answer;
+    // The click and what a dialog makes of it are one step.
     session_.history.Record(session_.game, [&] {
-        answer = MapClick(session_.orders(), session_.spies, AreaUnderPointer());
+        const MapClickAnswer answer =
+            MapClick(session_.orders(), session_.spies, AreaUnderPointer());
+        switch (answer.action) {
+            case MapClickAnswer::Action::ScrollGrid:
+                return main_.ScrollGridToArea(answer.value);
+            case MapClickAnswer::Action::SpyTargetsChanged:
+                return main_.SpyTargetsChanged();
+            case MapClickAnswer::Action::GrantAccess:
+                return main_.GrantAccessClicked(answer.value);
+            case MapClickAnswer::Action::Nothing:
+                return;
+        }
     });
-    if (answer.action == MapClickAnswer::Action::ScrollGrid) main_.ScrollGridToArea(answer.value);
 }
 
 void frmMap::OnDoubleClick(QMouseEvent& event) {

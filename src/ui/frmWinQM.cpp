@@ -10,13 +10,17 @@
 #include "session/Session.h"
 #include "state/TurnRules.h"
 #include "ui/AreaGridModel.h"
+#include "ui/frmANW.h"
 #include "ui/frmAbout.h"
 #include "ui/frmCallToArms.h"
 #include "ui/frmCheckTurn.h"
+#include "ui/frmGrantAccess.h"
 #include "ui/frmMap.h"
 #include "ui/frmRelations.h"
+#include "ui/frmSpy.h"
 #include "ui/frmSummary.h"
 #include "ui/frmSupportAttack.h"
+#include "ui/frmVictoryConditions.h"
 #include "ui/frmYourAreas.h"
 
 #include <QAction>
@@ -65,6 +69,9 @@ frmWinQM::~frmWinQM() {
     delete yourAreas_;
     delete about_;
     delete checkTurn_;
+    delete grantAccess_;
+    delete spy_;
+    delete victoryConditions_;
 }
 
 QAction* frmWinQM::AddCommand(QMenu* menu, const char* name, const QString& caption,
@@ -126,11 +133,15 @@ void frmWinQM::BuildMenus() {
 
     QMenu* command = menuBar()->addMenu(QStringLiteral("&Command"));
     command->setObjectName(QStringLiteral("mnuCommand"));
-    AddCommand(command, "mnuANW", QStringLiteral("&ANW"));
+    AddCommand(command, "mnuANW", QStringLiteral("&ANW"), &frmWinQM::OnANW);
     AddCommand(command, "mnuCallToArms", QStringLiteral("&Call to Arms"), &frmWinQM::OnCallToArms);
-    AddCommand(command, "mnuGrantAccess", QStringLiteral("&Grant Access"));
-    AddCommand(command, "mnuSpy", QStringLiteral("&Spy"));
-    AddCommand(command, "mnuVictoryConditions", QStringLiteral("&VictoryConditions"));
+    AddCommand(command, "mnuGrantAccess", QStringLiteral("&Grant Access"),
+               &frmWinQM::OnGrantAccess);
+    AddCommand(command, "mnuSpy", QStringLiteral("&Spy"), &frmWinQM::OnSpy);
+    // Only the first turn of a game takes proposals; the report reader decides.
+    AddCommand(command, "mnuVictoryConditions", QStringLiteral("&VictoryConditions"),
+               &frmWinQM::OnVictoryConditions)
+        ->setEnabled(false);
     command->addSeparator();
     AddCommand(command, "mnuCheckTurn", QStringLiteral("Check &Turn"), &frmWinQM::OnCheckTurn)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
@@ -153,6 +164,11 @@ void frmWinQM::BuildMenus() {
 }
 
 frmYourAreas* frmWinQM::yourAreasWindow() const { return yourAreas_.data(); }
+frmGrantAccess* frmWinQM::grantAccessWindow() const { return grantAccess_.data(); }
+frmSpy* frmWinQM::spyWindow() const { return spy_.data(); }
+frmVictoryConditions* frmWinQM::victoryConditionsWindow() const {
+    return victoryConditions_.data();
+}
 
 frmCheckTurn* frmWinQM::checkTurnWindow() const { return checkTurn_.data(); }
 
@@ -335,6 +351,14 @@ std::int16_t frmWinQM::AskSupportedPlayer() {
     return session_.interaction.SupportedPlayer;
 }
 
+void frmWinQM::SpyTargetsChanged() {
+    if (spy_) spy_->ShowCells();
+}
+
+void frmWinQM::GrantAccessClicked(std::int16_t area) {
+    if (grantAccess_) grantAccess_->AreaClicked(area);
+}
+
 void frmWinQM::ShowOtherWindows(bool shown) {
     if (SummaryShown) summary_->setVisible(shown);
     if (session_.map.MapShown && map_) map_->setVisible(shown);
@@ -355,6 +379,10 @@ void frmWinQM::closeEvent(QCloseEvent* event) {
     summary_->close();
     if (yourAreas_) yourAreas_->close();
     if (about_) about_->close();
+    // Their closing writes what they show into the orders.
+    if (grantAccess_) grantAccess_->close();
+    if (spy_) spy_->close();
+    if (victoryConditions_) victoryConditions_->close();
     if (checkTurn_) checkTurn_->close();
     QMainWindow::closeEvent(event);
 }
@@ -392,9 +420,26 @@ void frmWinQM::ShowArea(int area) {
     CentreOnArea(session_.game, session_.map, session_.port, static_cast<std::int16_t>(area));
 }
 
-void frmWinQM::OnUndo() { session_.history.Undo(session_.orders()); }
+bool frmWinQM::OrderWindowsClosed() {
+    // Those windows keep orders of their own until they close; taking orders
+    // back under them would be undone again by their closing.
+    if (!(grantAccess_ && grantAccess_->isVisible()) && !(spy_ && spy_->isVisible()) &&
+        !(victoryConditions_ && victoryConditions_->isVisible()))
+        return true;
+    session_.port.ShowMessage(
+        QStringLiteral("Close the Grant Access, Spy and Victory Conditions "
+                       "windows before taking orders back or giving them again"),
+        MessageIcon::Information);
+    return false;
+}
 
-void frmWinQM::OnRedo() { session_.history.Redo(session_.orders()); }
+void frmWinQM::OnUndo() {
+    if (OrderWindowsClosed()) session_.history.Undo(session_.orders());
+}
+
+void frmWinQM::OnRedo() {
+    if (OrderWindowsClosed()) session_.history.Redo(session_.orders());
+}
 
 void frmWinQM::SyncEditMenu() {
     menuAction(QStringLiteral("mnuUndo"))->setEnabled(session_.history.CanUndo());
@@ -440,6 +485,30 @@ void frmWinQM::OnExit() {
     SaveDisplaySettings(session_.map.display, DefaultSettingsPath());
     close();
 }
+
+void frmWinQM::OnANW() {
+    frmANW dialog(session_, this);
+    session_.history.Record(session_.game, [&] { dialog.exec(); });
+}
+
+namespace {
+
+// A window that is not modal: made when it is missing, else brought forward.
+template <class Window>
+void ShowModeless(QPointer<Window>& window, Session& session) {
+    if (!window) window = new Window(session);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+void frmWinQM::OnGrantAccess() { ShowModeless(grantAccess_, session_); }
+
+void frmWinQM::OnSpy() { ShowModeless(spy_, session_); }
+
+void frmWinQM::OnVictoryConditions() { ShowModeless(victoryConditions_, session_); }
 
 void frmWinQM::OnCallToArms() {
     if (IsFirstThreeTurns(session_.game)) {

@@ -25,6 +25,9 @@ class frmSummary;
 class frmYourAreas;
 class frmAbout;
 class frmCheckTurn;
+class frmGrantAccess;
+class frmSpy;
+class frmVictoryConditions;
 
 class frmWinQM : public QMainWindow {
     Q_OBJECT
@@ -60,6 +63,10 @@ public:
     void MapViewChanged();
     std::int16_t AskSupportedPlayer();
 
+    // Called by the map window when a click fed an open dialog.
+    void SpyTargetsChanged();
+    void GrantAccessClicked(std::int16_t area);
+
     AreaGridModel& areaGrid() { return *areaModel_; }
     QTableView* grdArea() const { return grdArea_; }
     QTableWidget* grdAreaTitle() const { return grdAreaTitle_; }
@@ -69,6 +76,9 @@ public:
     frmCheckTurn* checkTurnWindow() const;
     /// Selects the area in the grid and centres it on the map.
     void ShowArea(int area);
+    frmGrantAccess* grantAccessWindow() const;
+    frmSpy* spyWindow() const;
+    frmVictoryConditions* victoryConditionsWindow() const;
     /// A menu command by its name (mnuOpen, mnuSave, ...).
     QAction* menuAction(const QString& name) const;
 
@@ -89,11 +99,16 @@ private:
     void OnExportMap();
     void SyncRecentMenu();
     void OnExit();
+    bool OrderWindowsClosed();
     void OnUndo();
     void OnRedo();
     void SyncEditMenu();
     void OnCheckTurn();
+    void OnANW();
     void OnCallToArms();
+    void OnGrantAccess();
+    void OnSpy();
+    void OnVictoryConditions();
     void OnRelations();
     void OnYourAreas();
     void OnAbout();
@@ -107,6 +122,9 @@ private:
     QPointer<frmYourAreas> yourAreas_;
     QPointer<frmAbout> about_;
     QPointer<frmCheckTurn> checkTurn_;
+    QPointer<frmGrantAccess> grantAccess_;
+    QPointer<frmSpy> spy_;
+    QPointer<frmVictoryConditions> victoryConditions_;
     QSet<QAction*> pending_;  // entries whose windows come with later work
     RecentReports recent_{RecentReports::DefaultPath()};
     bool SummaryShown = false;

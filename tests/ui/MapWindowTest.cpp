@@ -6,13 +6,19 @@
 #include "map/HexSearch.h"
 #include "ui/AreaGridModel.h"
 #include "ui/MapView.h"
+#include "ui/frmGrantAccess.h"
 #include "ui/frmMap.h"
+#include "ui/frmSpy.h"
 #include "ui/frmSummary.h"
 
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 namespace qm {
 namespace {
@@ -130,6 +136,72 @@ TEST_F(MapWindowTest, WithoutOwnUnitMoveIsRefusedAndTheNextClickOnlyScrollsTheGr
     Click(30);
     EXPECT_EQ(TopArea(), 30);
     EXPECT_EQ(messages.size(), 1u);
+}
+
+TEST_F(MapWindowTest, AfterAMessageBoxOfADoubleClickTheNextClickActs) {
+    // A real modal box takes the double-click's last release: the view never sees it.
+    program->port.SetMessageSink([this](const QString& text, MessageIcon icon) {
+        messages.push_back({text, icon});
+        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+        WindowsPort::ShowMessageBox(text, icon);
+    });
+    map()->optCommand(MO)->setChecked(true);
+    const QPoint at = PointOf(7);
+    for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                      QEvent::MouseButtonPress, QEvent::MouseButtonDblClick}) {
+        const auto held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, view()->mapToGlobal(at), Qt::LeftButton, held, {});
+        QApplication::sendEvent(view(), &event);
+    }
+    EXPECT_EQ(messages, (std::vector<Message>{{"No unit there owned by you", MessageIcon::Stop}}));
+    Click(30);
+    EXPECT_EQ(TopArea(), 30);
+}
+
+TEST_F(MapWindowTest, GrantsAndSpiesPickedOnTheMapReachTheOrdersFile) {
+    EXPECT_FALSE(Menu("mnuVictoryConditions")->isEnabled());  // not the first turn
+    session().game.player(2).Relation[3] = u'A';              // France is now an ally
+    Menu("mnuGrantAccess")->trigger();
+    frmGrantAccess* grant = mainWindow().grantAccessWindow();
+    ASSERT_TRUE(grant && grant->isVisible());
+    grant->lstPlayers()->setCurrentRow(0);
+    QTest::mouseClick(grant->cmdGrant(), Qt::LeftButton);
+    Click(10);
+    Click(7);  // France's
+    grant->txtArea()->clear();
+    QTest::keyClicks(grant->txtArea(), "25");  // taken whole, not first as area 2
+    QTest::keyClick(grant->txtArea(), Qt::Key_Return);
+    QTest::mouseClick(grant->cmdGrantAll(), Qt::LeftButton);
+    EXPECT_EQ(messages,
+              (std::vector<Message>{{"Must own the area to grant access", MessageIcon::Stop}}));
+    QStringList listed;
+    for (int i = 0; i < grant->lstCommands()->count(); ++i)
+        listed << grant->lstCommands()->item(i)->text();
+    EXPECT_EQ(listed, (QStringList{"GA FRNC 10", "GA FRNC25", "GA FRNC all "}));
+    grant->close();
+
+    Menu("mnuSpy")->trigger();
+    frmSpy* spy = mainWindow().spyWindow();
+    ASSERT_NE(spy, nullptr);
+    for (int area : {10, 20, 30}) Click(area);
+    spy->grdSpy()->setRangeSelected({0, 0, 0, 1}, true);
+    QTest::mouseClick(spy->cmdDelete(), Qt::LeftButton);
+    EXPECT_EQ(spy->grdSpy()->item(0, 0)->text(), " 30");
+    spy->close();
+    Click(40);  // clicks scroll again
+    EXPECT_EQ(TopArea(), 40);
+
+    Menu("mnuSave")->trigger();
+    EXPECT_TRUE(
+        reportFolder.Read("commands.dat")
+            .endsWith("\r\n\r\nSP  30   0   0   0   0   0 \r\nGA  2   10 \r\nGA  2   25 \r\n"
+                      "GA  2  ALL\r\nKVOEND\r\n"));
+    NewProgram();
+    Start(reportPath, programFolder.path());
+    Menu("mnuGrantAccess")->trigger();
+    EXPECT_EQ(mainWindow().grantAccessWindow()->lstCommands()->item(2)->text(), "GA FRNC all");
+    Menu("mnuSpy")->trigger();
+    EXPECT_EQ(mainWindow().spyWindow()->grdSpy()->item(0, 0)->text(), " 30");
 }
 
 TEST_F(MapWindowTest, RightDragScrollsAndWrapsEastWest) {

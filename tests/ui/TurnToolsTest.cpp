@@ -13,6 +13,7 @@
 #include "ui/MapView.h"
 #include "ui/frmCallToArms.h"
 #include "ui/frmCheckTurn.h"
+#include "ui/frmGrantAccess.h"
 #include "ui/frmMap.h"
 #include "ui/frmSummary.h"
 
@@ -141,6 +142,19 @@ TEST_F(TurnToolsTest, SaveOffersTheTurnCheckWhoseEntriesLeadToTheirAreas) {
     DoubleClick(5, MO);
     Click(6);
     EXPECT_EQ(check->Refill(), 0);
+}
+
+TEST_F(TurnToolsTest, GrantsAreTakenBackOnceTheirWindowIsClosed) {
+    Menu("mnuGrantAccess")->trigger();
+    frmGrantAccess* grant = mainWindow().grantAccessWindow();
+    grant->lstPlayers()->setCurrentRow(0);
+    QTest::mouseClick(grant->cmdGrantAll(), Qt::LeftButton);
+    ASSERT_EQ(session().game.CommandList[3].Code, "GA");
+    Menu("mnuUndo")->trigger();
+    EXPECT_EQ(messages.size(), 1u);  // the window keeps its list: close it first
+    grant->close();
+    Menu("mnuUndo")->trigger();
+    EXPECT_TRUE(session().game.CommandList[3].IsEmpty());
 }
 
 TEST_F(TurnToolsTest, TheExportedBoardHasTheBoardsSize) {

@@ -1,0 +1,78 @@
+#include "ui/WindowsFixture.h"
+
+#include "ui/frmANW.h"
+#include "ui/frmVictoryConditions.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+namespace qm {
+namespace {
+
+using test::Message;
+
+// England (3) in the first turn of a game: allied with France, neutral to Germany.
+class FirstTurnWindowsTest : public test::WindowsFixture {
+protected:
+    void SetUp() override {
+        test::ReportText report;
+        report.year = "1880";
+        report.turn = "1";
+        report.players[2][2] = "NNNAN";
+        report.players[3][2] = "NNANN";
+        reportPath = WriteReport(report);
+        Start(reportPath, HandMapDir());
+        messages.clear();  // the missing working copy
+    }
+    QString reportPath;
+};
+
+TEST_F(FirstTurnWindowsTest, DeclarationsAndProposalGoFromTheMenusToTheOrdersFile) {
+    QTimer::singleShot(0, [this] {
+        auto* anw = qobject_cast<frmANW*>(QApplication::activeModalWidget());
+        ASSERT_NE(anw, nullptr);
+        EXPECT_FALSE(anw->cmdWar()->isEnabled());
+        anw->lstNeutrals()->setCurrentRow(0);
+        QTest::mouseClick(anw->cmdAlly(), Qt::LeftButton);
+        QTest::mouseClick(anw->cmdAlly(), Qt::LeftButton);
+        anw->lstAllies()->setCurrentRow(0);
+        QTest::mouseClick(anw->cmdNeutral(0), Qt::LeftButton);
+        EXPECT_EQ(anw->lstCommands()->item(1)->text(), "DN France");
+        anw->close();
+    });
+    Menu("mnuANW")->trigger();
+    EXPECT_EQ(messages, (std::vector<Message>{{"ANW command has already been issued for Germany",
+                                               MessageIcon::None}}));
+
+    ASSERT_TRUE(Menu("mnuVictoryConditions")->isEnabled());
+    Menu("mnuVictoryConditions")->trigger();
+    frmVictoryConditions* vc = mainWindow().victoryConditionsWindow();
+    ASSERT_TRUE(vc && vc->isVisible());
+    EXPECT_EQ(QStringList({vc->txtVC(0)->text(), vc->txtVC(1)->text()}),
+              QStringList({"10", "300"}));
+    Menu("mnuSave")->trigger();  // while the window is open the proposal is kept
+    EXPECT_TRUE(reportFolder.Read("commands.dat").endsWith("VC  10   300 \r\nKVOEND\r\n"));
+
+    vc->hsclVC(0)->setValue(vc->hsclVC(0)->maximum());
+    vc->txtVC(1)->selectAll();
+    QTest::keyClicks(vc->txtVC(1), "99999");
+    QTest::keyClick(vc->txtVC(1), Qt::Key_Return);
+    EXPECT_EQ(messages.back().text,
+              "The number of points must lie between -32768 and 32767; the proposal keeps  9999");
+    vc->close();
+    Menu("mnuSave")->trigger();
+    EXPECT_TRUE(reportFolder.Read("commands.dat")
+                    .endsWith("DA  1 \r\nDN  2 \r\nVC  40   9999 \r\nKVOEND\r\n"));
+
+    NewProgram();
+    Start(reportPath, programFolder.path());
+    Menu("mnuVictoryConditions")->trigger();
+    EXPECT_EQ(mainWindow().victoryConditionsWindow()->txtVC(1)->text(), "9999");
+}
+
+}  // namespace
+}  // namespace qm
