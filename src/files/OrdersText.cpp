@@ -42,23 +42,7 @@ QByteArray Lines(const QStringList& lines) {
     return text;
 }
 
-bool IsBuildOrUnitCode(const QString& code) {
-    return code == kBuildArmy || code == kBuildCorps || code == kBuildFleet ||
-           code == kBuildSquadron || code == kDowngrade || code == kRemove || code == kUpgrade;
-}
-
-bool IsTargetCode(const QString& code) {
-    return code == kConvoy || code == kMove || code == kSupportDefend;
-}
-
-bool IsListed(const QString& code) {
-    return code == kDeclareAlliance || code == kDeclareNeutrality || code == kDeclareWar ||
-           code == kGrantAccess || code == kCallToArms || code == kVictoryConditions;
-}
-
-bool IsDeclaration(const QString& code) {
-    return code == kDeclareAlliance || code == kDeclareNeutrality || code == kDeclareWar;
-}
+bool IsListed(const QString& code) { return IsDeclaration(code) || IsPairOrder(code); }
 
 int LastListSlot(const GameState& game) {
     return std::min<int>(game.CommandCount, kLastCommandSlot);
@@ -75,9 +59,9 @@ QByteArray CommandsFileText(const GameState& game) {
     for (std::int16_t i = 1; i <= kLastArea; ++i) {
         const AreaRecord& area = game.area(i);
         const QString head = area.Command + QLatin1Char(' ') + Num(i);
-        if (IsBuildOrUnitCode(area.Command)) {
+        if (IsUnitOrder(area.Command)) {
             lines << head;
-        } else if (IsTargetCode(area.Command)) {
+        } else if (IsTargetOrder(area.Command)) {
             lines << head + QLatin1Char(' ') + Num(area.Parm1);
         } else if (area.Command == kSupportAttack) {
             QString line = head + QLatin1Char(' ') + Num(area.Parm1);
@@ -111,9 +95,9 @@ QByteArray WorkingCopyText(const GameState& game) {
         Zoned({game.GameCode, QStringLiteral(","), Num(game.TurnYear), Num(game.TurnOfYear)})};
     for (std::int16_t i = 1; i <= kLastArea; ++i) {
         const AreaRecord& area = game.area(i);
-        if (IsBuildOrUnitCode(area.Command)) {
+        if (IsUnitOrder(area.Command)) {
             lines << area.Command << Zoned({Num(i)});
-        } else if (IsTargetCode(area.Command)) {
+        } else if (IsTargetOrder(area.Command)) {
             lines << area.Command << Zoned({Num(i), Num(area.Parm1)});
         } else if (area.Command == kSupportAttack) {
             const std::int16_t supported = area.Parm2 >= 1 ? area.Parm2 : std::int16_t{0};

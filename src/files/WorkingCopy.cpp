@@ -38,11 +38,6 @@ void SetOrder(GameState& game, std::int16_t area, const QString& code, std::int1
     record.Parm2 = p2;
 }
 
-bool IsUnitCode(const QString& c) {
-    return c == kBuildArmy || c == kBuildFleet || c == kBuildCorps || c == kBuildSquadron ||
-           c == kUpgrade || c == kDowngrade || c == kRemove;
-}
-
 // Restores the orders into `game`, which the caller keeps only on success.
 bool ParseOrders(ItemReader& in, GameState& game) {
     const auto code = in.Text();
@@ -53,11 +48,11 @@ bool ParseOrders(ItemReader& in, GameState& game) {
 
     int spyBlocks = 0;
     for (std::optional<QString> c = in.Text(); c && *c != QLatin1String("END"); c = in.Text()) {
-        if (IsUnitCode(*c)) {
+        if (IsUnitOrder(*c)) {
             const auto a = Read(in, IsArea);
             if (!a) return false;
             SetOrder(game, *a, *c, 0, 0);
-        } else if (*c == kConvoy || *c == kMove || *c == kSupportDefend) {
+        } else if (IsTargetOrder(*c)) {
             const auto a = Read(in, IsArea);
             const auto b = Read(in, IsAreaOrNone);
             if (!a || !b) return false;
@@ -68,10 +63,10 @@ bool ParseOrders(ItemReader& in, GameState& game) {
             const auto d = Read(in, IsPlayer);
             if (!a || !b || !d) return false;
             SetOrder(game, *a, *c, *b, *d);
-        } else if (*c == kDeclareAlliance || *c == kDeclareNeutrality || *c == kDeclareWar) {
+        } else if (IsDeclaration(*c)) {
             const auto a = Read(in, IsPlayer);
             if (!a || !PlaceCommand(game, *c, *a, 0, 0, 0)) return false;
-        } else if (*c == kCallToArms || *c == kGrantAccess || *c == kVictoryConditions) {
+        } else if (IsPairOrder(*c)) {
             const bool vc = *c == kVictoryConditions;
             const auto a = Read(in, vc ? IsAnything : IsPlayer);
             const auto b = Read(in, vc ? IsAnything : *c == kCallToArms ? IsPlayer : IsGrantArea);

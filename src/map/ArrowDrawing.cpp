@@ -4,6 +4,7 @@
 #include "map/MapState.h"
 #include "map/Raster.h"
 #include "state/GameState.h"
+#include "state/OrderCodes.h"
 #include "state/WindowPort.h"
 
 #include <QLineF>
@@ -14,14 +15,6 @@
 namespace qm {
 
 namespace {
-
-int ArrowColourIndex(const QString& code) {
-    static const char16_t* const kCodes[] = {u"CO", u"MO", u"SA", u"SD"};
-    for (int i = 0; i < 4; ++i) {
-        if (code == QStringView(kCodes[i])) return i;
-    }
-    return -1;
-}
 
 ArrowRecord* FindOrCreateArrow(const GameState& game, MapState& map, int low, int high) {
     auto& table = map.picture.ArrowTable;
@@ -60,7 +53,7 @@ void PaintPass(QImage& view, const ArrowRecord& arrow, const ArrowEnd& head, QPo
 
 void PaintOrderArrow(const GameState& game, MapState& map, std::int16_t from, std::int16_t to,
                      const QString& code) {
-    const int colour = ArrowColourIndex(code);
+    const int colour = ArrowOrderIndex(code);
     if (colour < 0 || !IsAreaNumber(from) || !IsAreaNumber(to) || from == to) return;
     ArrowRecord* arrow = FindOrCreateArrow(game, map, std::min(from, to), std::max(from, to));
     if (arrow == nullptr) return;

@@ -7,6 +7,7 @@
 #include "map/Raster.h"
 #include "map/UnorderedMarks.h"
 #include "state/GameState.h"
+#include "state/OrderCodes.h"
 #include "state/WindowPort.h"
 
 #include <algorithm>
@@ -105,8 +106,7 @@ void RefreshView(const GameState& game, MapState& map, WindowPort& port) {
     }
     for (int area = 1; area <= kLastArea; ++area) {
         const AreaRecord& record = game.area(area);
-        if (record.Command == u"CO" || record.Command == u"MO" || record.Command == u"SA" ||
-            record.Command == u"SD") {
+        if (ArrowOrderIndex(record.Command) >= 0) {
             PaintOrderArrow(game, map, static_cast<std::int16_t>(area), record.Parm1,
                             record.Command);
         }

@@ -6,6 +6,7 @@
 #include "map/MapState.h"
 #include "map/Raster.h"
 #include "state/GameState.h"
+#include "state/OrderCodes.h"
 #include "state/WindowPort.h"
 
 #include <algorithm>
@@ -43,14 +44,6 @@ const QImage& UnitImage(const MapPicture& picture, int type) {
     return StandardArtwork().picUnit[static_cast<std::size_t>(type - 1 + style)];
 }
 
-int BuildType(const QString& command) {
-    if (command == u"AA") return kArmy;
-    if (command == u"AC") return kCorps;
-    if (command == u"AF") return kFleet;
-    if (command == u"AS") return kSquadron;
-    return kNoUnit;
-}
-
 // The unit line: the owner's box where the unit is a guest or at sea, then
 // the unit (half and half while it is being changed), or the unit being built.
 void DrawUnit(MapState& map, const AreaRecord& area, int x, int y) {
@@ -62,8 +55,8 @@ void DrawUnit(MapState& map, const AreaRecord& area, int x, int y) {
                           ToRgb(CountryColour(map.display, area.UnitOwner)));
         }
         int changedTo = kNoUnit;
-        if (area.Command == u"DU") changedTo = area.UnitType + 1;
-        if (area.Command == u"UU") changedTo = area.UnitType - 1;
+        if (area.Command == kDowngrade) changedTo = area.UnitType + 1;
+        if (area.Command == kUpgrade) changedTo = area.UnitType - 1;
         const QImage& image = UnitImage(map.picture, area.UnitType);
         if (IsUnitType(changedTo)) {
             XorImage(board, x, y, image, 0, half);
@@ -73,7 +66,7 @@ void DrawUnit(MapState& map, const AreaRecord& area, int x, int y) {
         }
         return;
     }
-    const int built = BuildType(area.Command);
+    const int built = BuiltUnitType(area.Command);
     if (built != kNoUnit) XorImage(board, x, y, UnitImage(map.picture, built));
 }
 
@@ -120,7 +113,7 @@ void DrawCell(const GameState& game, MapState& map, int column, int row, int dx,
     const int middle = outline[0].y() + geometry.CellHeight / 2;
     const bool showUnit = cell.ShowUnit != 0;
     const bool unitLine =
-        showUnit && (area.UnitType >= kArmy || area.Command.startsWith(QLatin1Char('A')));
+        showUnit && (area.UnitType >= kArmy || BuiltUnitType(area.Command) != kNoUnit);
     if (size == SizeClass::Small) {
         if (showUnit) DrawUnit(map, area, x, middle - kImageHeight / 2);
         return;

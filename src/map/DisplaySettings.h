@@ -22,13 +22,18 @@ constexpr std::array<std::int32_t, 13> DefaultCountryColours() {
     return colours;
 }
 
+// The cell size's limits: hexagons up to 30 pixels, squares up to 36.
+inline constexpr std::int16_t kSmallestCellSize = 6;
+inline constexpr std::int16_t kLargestHexSize = 30;
+inline constexpr std::int16_t kLargestSquareSize = 36;
+
 struct DisplaySettings {
     std::int32_t BorderColour = 0x808080;
     std::int32_t WaterColour = 0xFFFF80;
     std::int32_t NoGoColour = 0x000000;
     // 0 neutral, 1..12 the players.
     std::array<std::int32_t, 13> CountryColours = DefaultCountryColours();
-    // 0 "CO", 1 "MO", 2 "SA", 3 "SD".
+    // In the order of kArrowOrders.
     std::array<std::int32_t, 4> ArrowColours{0xFF0000, 0x00FF00, 0x0000FF, 0x00FFFF};
     std::int16_t MapX = 0;  // scroll origin, always <= 0
     std::int16_t MapY = 0;

@@ -2,9 +2,11 @@
 
 #include "io/IniFile.h"
 #include "io/LeadingNumber.h"
+#include "state/OrderCodes.h"
 
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -14,7 +16,6 @@ namespace {
 
 const QString kColours = QStringLiteral("Colours");
 const QString kPositions = QStringLiteral("Positions");
-const char* const kArrowKeys[] = {"CO", "MO", "SA", "SD"};
 
 QString CountryKey(int player) { return QStringLiteral("Country") + QChar(u'A' + player - 1); }
 
@@ -66,8 +67,7 @@ void LoadDisplaySettings(DisplaySettings& settings, const QString& path) {
             ReadColour(file, CountryKey(player), DefaultCountryColour(player));
     }
     for (std::size_t i = 0; i < settings.ArrowColours.size(); ++i) {
-        settings.ArrowColours[i] =
-            ReadColour(file, QLatin1String(kArrowKeys[i]), defaults.ArrowColours[i]);
+        settings.ArrowColours[i] = ReadColour(file, kArrowOrders[i], defaults.ArrowColours[i]);
     }
 
     settings.MapX =
@@ -80,8 +80,9 @@ void LoadDisplaySettings(DisplaySettings& settings, const QString& path) {
     // Limited before it becomes an integer, so any stored number is safe.
     const double size =
         std::nearbyint(2 * ReadNumber(file, kPositions, QStringLiteral("HexSize"), 13));
-    const double largest = settings.HexDisplay != 0 ? 30 : 36;
-    settings.HexSize = static_cast<std::int16_t>(size < 6 ? 6 : size > largest ? largest : size);
+    const double largest = settings.HexDisplay != 0 ? kLargestHexSize : kLargestSquareSize;
+    settings.HexSize =
+        static_cast<std::int16_t>(std::clamp<double>(size, kSmallestCellSize, largest));
 }
 
 bool SaveDisplaySettings(const DisplaySettings& settings, const QString& path) {
@@ -101,7 +102,7 @@ bool SaveDisplaySettings(const DisplaySettings& settings, const QString& path) {
                       ColourText(static_cast<std::uint32_t>(value < 0 ? -value : value)));
     }
     for (std::size_t i = 0; i < settings.ArrowColours.size(); ++i) {
-        colour(QLatin1String(kArrowKeys[i]), settings.ArrowColours[i]);
+        colour(kArrowOrders[i], settings.ArrowColours[i]);
     }
     file.SetValue(kPositions, QStringLiteral("MapX"), QString::number(settings.MapX));
     file.SetValue(kPositions, QStringLiteral("MapY"), QString::number(settings.MapY));

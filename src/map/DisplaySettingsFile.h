@@ -14,7 +14,8 @@ QString DefaultSettingsPath();
 
 /// Replaces every value by the file's, or by its default where the file or
 /// key is missing or holds a number that does not fit. HexSize is twice the
-/// stored value, limited to 6..30 in hex mode and 6..36 in square mode.
+/// stored value, limited to kSmallestCellSize..kLargestHexSize in hex mode and
+/// to kSmallestCellSize..kLargestSquareSize in square mode.
 void LoadDisplaySettings(DisplaySettings& settings, const QString& path);
 
 /// Writes every value but NoGo, keeping all other lines of the file. Answers

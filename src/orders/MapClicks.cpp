@@ -6,6 +6,7 @@
 #include "orders/TargetOrders.h"
 #include "orders/UnitOrders.h"
 #include "state/OrderCodes.h"
+#include "state/RefreshDisplay.h"
 
 #include <algorithm>
 
@@ -13,10 +14,7 @@ namespace qm {
 
 namespace {
 
-// The grid shows the last rows from this one on; it never scrolls further.
-constexpr std::int16_t kLastTopRow = 267;
-
-void Arm(const OrderContext& context, QLatin1String mode, const QString& refusal) {
+void Arm(const OrderContext& context, const QString& mode, const QString& refusal) {
     context.interaction.MapMode = mode;
     const AreaRecord& area = context.game.area(context.interaction.SelectedArea);
     if (area.UnitOwner == context.game.CurrentPlayer) return;
@@ -26,40 +24,25 @@ void Arm(const OrderContext& context, QLatin1String mode, const QString& refusal
 
 }  // namespace
 
-void MapDoubleClick(const OrderContext& context, std::int16_t area, int option) {
+void MapDoubleClick(const OrderContext& context, std::int16_t area, const QString& option) {
     if (!context.interaction.MapMode.isEmpty()) return;
     context.interaction.SelectedArea = area;
     // Beside every area there is nothing to give an order to.
     if (!IsAreaNumber(area)) return;
     const QString notYours = QStringLiteral("No unit there owned by you");
-    switch (static_cast<MapOption>(option)) {
-        case MapOption::Move:
-            return Arm(context, kMove, notYours);
-        case MapOption::SupportAttack:
-            return Arm(context, kSupportAttack, notYours);
-        case MapOption::SupportDefend:
-            return Arm(context, kSupportDefend, notYours);
-        case MapOption::Convoy:
-            return Arm(context, kConvoy,
-                       QStringLiteral("No unit in area ") + SignPlace(area) +
-                           QStringLiteral(" owned by you"));
-        case MapOption::Downgrade:
-            return DowngradeUnit(context);
-        case MapOption::Remove:
-            return RemoveUnit(context);
-        case MapOption::BuildArmy:
-            return BuildUnit(context, kArmy);
-        case MapOption::BuildCorps:
-            return BuildUnit(context, kCorps);
-        case MapOption::BuildFleet:
-            return BuildUnit(context, kFleet);
-        case MapOption::BuildSquadron:
-            return BuildUnit(context, kSquadron);
-        case MapOption::Upgrade:
-            return UpgradeUnit(context);
-        case MapOption::Cancel:
-            return ClearAreaOrder(context);
+    if (option == kMove || option == kSupportAttack || option == kSupportDefend)
+        return Arm(context, option, notYours);
+    if (option == kConvoy) {
+        return Arm(
+            context, option,
+            QStringLiteral("No unit in area ") + SignPlace(area) + QStringLiteral(" owned by you"));
     }
+    if (option == kDowngrade) return DowngradeUnit(context);
+    if (option == kRemove) return RemoveUnit(context);
+    if (option == kUpgrade) return UpgradeUnit(context);
+    if (const std::int16_t built = BuiltUnitType(option); built != kNoUnit)
+        return BuildUnit(context, built);
+    if (option == kCancelOption) return ClearAreaOrder(context);
 }
 
 MapClickAnswer MapClick(const OrderContext& context, SpyTargets& spies, std::int16_t t) {

@@ -3,6 +3,12 @@
 // gives or arms an order, and the single click that completes an armed order.
 // The window only hit-tests and acts on the answer.
 
+#include "state/OrderCodes.h"
+
+#include <QLatin1String>
+#include <QString>
+
+#include <array>
 #include <cstdint>
 
 namespace qm {
@@ -10,26 +16,18 @@ namespace qm {
 struct OrderContext;
 struct SpyTargets;
 
-/// The command options of the map window, by index.
-enum class MapOption : int {
-    Move,
-    SupportAttack,
-    SupportDefend,
-    Convoy,
-    Downgrade,
-    Remove,
-    BuildArmy,
-    BuildCorps,
-    BuildFleet,
-    BuildSquadron,
-    Upgrade,
-    Cancel,
-};
-inline constexpr int kMapOptionCount = 12;
+/// The option that takes back an area's order.
+inline constexpr QLatin1String kCancelOption{"Cancel"};
 
-/// A double-click on `area` (0: beside every area) with option `option` (0..11)
-/// selected. Does nothing while an order or dialog mode is armed.
-void MapDoubleClick(const OrderContext& context, std::int16_t area, int option);
+/// The map window's command options in their order, each shown by its caption:
+/// an order code, or Cancel.
+inline constexpr std::array<QLatin1String, 12> kMapOptions{
+    kMove,      kSupportAttack, kSupportDefend, kConvoy,        kDowngrade, kRemove,
+    kBuildArmy, kBuildCorps,    kBuildFleet,    kBuildSquadron, kUpgrade,   kCancelOption};
+
+/// A double-click on `area` (0: beside every area) with the option `option`
+/// (one of kMapOptions) selected. Does nothing while an order or dialog mode is armed.
+void MapDoubleClick(const OrderContext& context, std::int16_t area, const QString& option);
 
 /// What the window does after a single left click.
 struct MapClickAnswer {

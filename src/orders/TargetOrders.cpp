@@ -61,7 +61,7 @@ void MoveOrder(const OrderContext& context, std::int16_t t) {
 void SupportAttackOrder(const OrderContext& context, std::int16_t t) {
     if (RefusedTarget(context, t) || RefusedNotAdjacent(context, t)) return;
     const std::int16_t me = context.game.CurrentPlayer;
-    std::int16_t supported = context.port.AskSupportedPlayer();
+    std::int16_t supported = context.port.AskSupportedPlayer().value_or(me);
     if (!IsPlayerNumber(supported)) supported = me;
     context.interaction.SupportedPlayer = supported;
     std::int16_t p2 = supported;
@@ -85,7 +85,7 @@ void SupportDefendOrder(const OrderContext& context, std::int16_t t) {
                                  MessageIcon::Stop);
     }
     // A pending build counts as a unit.
-    if (target.UnitType == kNoUnit && !target.Command.startsWith(QLatin1Char('A'))) {
+    if (target.UnitType == kNoUnit && BuiltUnitType(target.Command) == kNoUnit) {
         context.port.ShowMessage(QStringLiteral("Warning, no unit in area ") + SignPlace(t),
                                  MessageIcon::Stop);
     }

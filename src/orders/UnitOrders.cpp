@@ -37,7 +37,7 @@ void BuildUnit(const OrderContext& context, std::int16_t unitType) {
     AreaRecord* area = Selected(context);
     if (code.isEmpty() || !area || area->Command == code) return;
     const std::int16_t s = context.interaction.SelectedArea;
-    const std::int16_t cost = UnitTypeSize(unitType);
+    const std::int16_t cost = SupplyCostOf(code, unitType);
     if (area->Owner != context.game.CurrentPlayer)
         return Refuse(context, AreaText(s, " not owned by you"));
     if (area->UnitType != kNoUnit) return Refuse(context, AreaText(s, " already has a unit in it"));
@@ -65,7 +65,8 @@ void UpgradeUnit(const OrderContext& context) {
         return Refuse(context, QStringLiteral("Can only upgrade a corps or squadron"));
     SetAreaOrder(context, kUpgrade, 0, 0);
     Redraw(context, s);
-    AdjustFreeSupply(context.game, context.port, -1);
+    AdjustFreeSupply(context.game, context.port,
+                     static_cast<std::int16_t>(-SupplyCostOf(kUpgrade, area->UnitType)));
 }
 
 void DowngradeUnit(const OrderContext& context) {
@@ -79,7 +80,8 @@ void DowngradeUnit(const OrderContext& context) {
     if (area->UnitType == kCorps || area->UnitType == kSquadron)
         return Refuse(context, QStringLiteral("Can't downgrade corps or squadrons"));
     // Credited before the old order is taken back: a negative balance rises at most to 0 per step.
-    AdjustFreeSupply(context.game, context.port, 1);
+    AdjustFreeSupply(context.game, context.port,
+                     static_cast<std::int16_t>(-SupplyCostOf(kDowngrade, area->UnitType)));
     SetAreaOrder(context, kDowngrade, 0, 0);
     Redraw(context, s);
 }
@@ -93,7 +95,8 @@ void RemoveUnit(const OrderContext& context) {
     if (area->UnitOwner != context.game.CurrentPlayer)
         return Refuse(context, QStringLiteral("No unit there owned by you"));
     SetAreaOrder(context, kRemove, 0, 0);
-    if (const std::int16_t gain = UnitTypeSize(area->UnitType); gain > 0)
+    if (const auto gain = static_cast<std::int16_t>(-SupplyCostOf(kRemove, area->UnitType));
+        gain > 0)
         AdjustFreeSupply(context.game, context.port, gain);
     Redraw(context, s);
 }

@@ -26,7 +26,7 @@ public:
     void SetGridCell(GridId, int, int, const QString&) override {}
     void SetBusy(bool) override {}
     void ViewChanged() override {}
-    std::int16_t AskSupportedPlayer() override { return 0; }
+    SupportAnswer AskSupportedPlayer() override { return std::nullopt; }
 
 private:
     QString prefix_;

@@ -8,6 +8,7 @@
 #include <QLatin1String>
 #include <QString>
 
+#include <array>
 #include <cstdint>
 
 namespace qm {
@@ -34,7 +35,60 @@ inline constexpr QLatin1String kCallToArms{"CA"};
 inline constexpr QLatin1String kGrantAccess{"GA"};
 inline constexpr QLatin1String kVictoryConditions{"VC"};
 
-/// Supply points of a unit type: 2 for an army or fleet, 1 for a corps or squadron, else 0.
+/// The orders drawn as arrows, in the order of their colours.
+inline constexpr std::array<QLatin1String, 4> kArrowOrders{kConvoy, kMove, kSupportAttack,
+                                                           kSupportDefend};
+
+/// The index of an arrow order in kArrowOrders; -1 for any other code.
+inline int ArrowOrderIndex(const QString& code) {
+    for (std::size_t i = 0; i < kArrowOrders.size(); ++i) {
+        if (code == kArrowOrders[i]) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+/// The unit type a build code builds; kNoUnit for any other code.
+inline std::int16_t BuiltUnitType(const QString& code) {
+    if (code == kBuildArmy) return kArmy;
+    if (code == kBuildCorps) return kCorps;
+    if (code == kBuildFleet) return kFleet;
+    if (code == kBuildSquadron) return kSquadron;
+    return kNoUnit;
+}
+
+/// The build code of a unit type 1..4; empty for anything else.
+inline QString BuildCode(std::int16_t unitType) {
+    for (const QLatin1String code : {kBuildArmy, kBuildCorps, kBuildFleet, kBuildSquadron}) {
+        if (BuiltUnitType(code) == unitType) return code;
+    }
+    return {};
+}
+
+/// Orders of a unit or supply centre that name no other area: the builds,
+/// upgrade, downgrade and remove.
+inline bool IsUnitOrder(const QString& code) {
+    return BuiltUnitType(code) != kNoUnit || code == kUpgrade || code == kDowngrade ||
+           code == kRemove;
+}
+
+/// Orders that name one target area and nothing else (a support of an
+/// attack also names the supported player).
+inline bool IsTargetOrder(const QString& code) {
+    return code == kConvoy || code == kMove || code == kSupportDefend;
+}
+
+/// List orders that name one player.
+inline bool IsDeclaration(const QString& code) {
+    return code == kDeclareAlliance || code == kDeclareNeutrality || code == kDeclareWar;
+}
+
+/// List orders that name two values: call to arms, grant of access, victory conditions.
+inline bool IsPairOrder(const QString& code) {
+    return code == kCallToArms || code == kGrantAccess || code == kVictoryConditions;
+}
+
+/// Supply points of a unit type: 2 for an army or fleet, 1 for a corps or
+/// squadron, else 0. A unit costs this much upkeep each turn.
 inline std::int16_t UnitTypeSize(std::int16_t unitType) {
     switch (unitType) {
         case kArmy:
@@ -48,31 +102,22 @@ inline std::int16_t UnitTypeSize(std::int16_t unitType) {
     }
 }
 
-/// The build code of a unit type 1..4; empty for anything else.
-inline QString BuildCode(std::int16_t unitType) {
-    switch (unitType) {
-        case kArmy:
-            return kBuildArmy;
-        case kCorps:
-            return kBuildCorps;
-        case kFleet:
-            return kBuildFleet;
-        case kSquadron:
-            return kBuildSquadron;
-        default:
-            return {};
-    }
+/// What an area order charges to the free supply (negative: what it gains):
+/// a build the size of its unit, an upgrade 1, a downgrade -1, a removal
+/// minus the size of the removed unit `unitType`; other orders nothing.
+inline std::int16_t SupplyCostOf(const QString& code, std::int16_t unitType) {
+    if (const std::int16_t built = BuiltUnitType(code); built != kNoUnit)
+        return UnitTypeSize(built);
+    if (code == kUpgrade) return 1;
+    if (code == kDowngrade) return -1;
+    if (code == kRemove) return static_cast<std::int16_t>(-UnitTypeSize(unitType));
+    return 0;
 }
 
 /// What taking back the area's present order gives back to the free supply
 /// (the opposite of what recording it charged).
 inline std::int16_t TakeBackOf(const AreaRecord& area) {
-    const QString& code = area.Command;
-    if (code == kBuildArmy || code == kBuildFleet) return 2;
-    if (code == kBuildCorps || code == kBuildSquadron || code == kUpgrade) return 1;
-    if (code == kDowngrade) return -1;
-    if (code == kRemove) return static_cast<std::int16_t>(-UnitTypeSize(area.UnitType));
-    return 0;
+    return SupplyCostOf(area.Command, area.UnitType);
 }
 
 }  // namespace qm

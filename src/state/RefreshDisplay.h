@@ -23,6 +23,10 @@ enum AreaColumn : int {
     kAreaColumnCount
 };
 
+/// The last area grid row that may be scrolled to the top: the grid shows its
+/// last rows from this one on and never scrolls further.
+inline constexpr std::int16_t kLastTopRow = 267;
+
 /// Writes area `area` into grid row `row`; cells with nothing to show are left as they were.
 void ShowAreaRow(const GameState& game, WindowPort& port, int area, int row);
 

@@ -1,6 +1,7 @@
 #include "state/Totals.h"
 
 #include "state/GameState.h"
+#include "state/OrderCodes.h"
 
 #include <algorithm>
 #include <limits>
@@ -8,21 +9,6 @@
 namespace qm {
 
 namespace {
-
-struct UnitCost {
-    int upkeep;  // charged for every own unit
-    int remove;  // refunded by "RU"
-};
-
-UnitCost CostOf(std::int16_t unitType) {
-    return (unitType == kArmy || unitType == kFleet) ? UnitCost{2, 2} : UnitCost{1, 1};
-}
-
-int BuildCost(const QString& command) {
-    if (command == u"AA" || command == u"AF") return 2;
-    if (command == u"AC" || command == u"AS") return 1;
-    return 0;
-}
 
 // The loaders bound every table value, so these sums stay far inside 16 bits;
 // the clamp only keeps a corrupt table from wrapping.
@@ -38,23 +24,19 @@ Totals ComputeTotals(const GameState& game) {
     int land = 0, water = 0, maxSupply = 0, freeSupply = 0;
     for (int i = 1; i <= kLastArea; ++i) {
         const AreaRecord& area = game.area(i);
+        // A build is charged to the area's owner, the other unit orders to the unit's.
+        const bool build = BuiltUnitType(area.Command) != kNoUnit;
         if (area.Owner == game.CurrentPlayer) {
             maxSupply += area.Supply;
             freeSupply += area.Supply;
             (area.AreaType == kWater ? water : land) += 1;
-            freeSupply -= BuildCost(area.Command);
+            if (build) freeSupply -= SupplyCostOf(area.Command, area.UnitType);
         }
         if (area.UnitOwner == game.CurrentPlayer && area.UnitType >= kArmy &&
             area.UnitType <= kSquadron) {
             counts[area.UnitType] += 1;
-            const UnitCost cost = CostOf(area.UnitType);
-            freeSupply -= cost.upkeep;
-            if (area.Command == u"UU")
-                freeSupply -= 1;
-            else if (area.Command == u"DU")
-                freeSupply += 1;
-            else if (area.Command == u"RU")
-                freeSupply += cost.remove;
+            freeSupply -= UnitTypeSize(area.UnitType);
+            if (!build) freeSupply -= SupplyCostOf(area.Command, area.UnitType);
         }
     }
     Totals totals;

@@ -2,6 +2,7 @@
 // Rules that depend only on the turn of the loaded report.
 
 #include "state/GameState.h"
+#include "state/WindowPort.h"
 
 namespace qm {
 
@@ -19,5 +20,13 @@ inline bool AwaitsOrder(const GameState& game, int area) {
 
 inline constexpr char16_t kFirstTurnsRefusal[] =
     u"Can't declare war or call to arms on the first three turns";
+
+/// During the first three turns shows why war and calls to arms must wait and
+/// answers true; afterwards answers false.
+inline bool RefusedInFirstTurns(const GameState& game, WindowPort& port) {
+    if (!IsFirstThreeTurns(game)) return false;
+    port.ShowMessage(QString::fromUtf16(kFirstTurnsRefusal), MessageIcon::Information);
+    return true;
+}
 
 }  // namespace qm

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 namespace qm {
 
@@ -14,7 +15,11 @@ inline constexpr char16_t kMessageCaption[] = u"WIN-QM";
 enum class MessageIcon { None, Stop, Exclamation, Information };
 
 /// Menu commands whose enabling the core decides.
-enum class MenuCommand { Open, Merge, Save, VictoryConditions };
+enum class MenuCommand { Merge, VictoryConditions };
+
+/// The support attack question's answer: the player whose attack is supported,
+/// or none for the player's own attack (also when the dialog is closed without a choice).
+using SupportAnswer = std::optional<std::int16_t>;
 
 /// Grids the core writes into.
 enum class GridId {
@@ -37,9 +42,8 @@ public:
     virtual void SetBusy(bool busy) = 0;
     /// The map view's picture changed and should be shown again.
     virtual void ViewChanged() = 0;
-    /// Asks whose attack a support-attack order supports (the support attack
-    /// dialog); answers a player number, the current player for an own attack.
-    virtual std::int16_t AskSupportedPlayer() = 0;
+    /// Asks whose attack a support-attack order supports (the support attack dialog).
+    virtual SupportAnswer AskSupportedPlayer() = 0;
 };
 
 }  // namespace qm

@@ -71,9 +71,9 @@ void WindowsPort::ViewChanged() {
     if (main_) main_->MapViewChanged();
 }
 
-std::int16_t WindowsPort::AskSupportedPlayer() {
+SupportAnswer WindowsPort::AskSupportedPlayer() {
     if (supportQuestion_) return supportQuestion_();
-    return main_ ? main_->AskSupportedPlayer() : std::int16_t{0};
+    return main_ ? main_->AskSupportedPlayer() : std::nullopt;
 }
 
 }  // namespace qm

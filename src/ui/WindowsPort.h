@@ -18,7 +18,7 @@ public:
     /// Shows a message; tests replace it to record instead of blocking.
     using MessageSink = std::function<void(const QString& text, MessageIcon icon)>;
     /// Answers the support attack question; tests replace the modal dialog.
-    using SupportQuestion = std::function<std::int16_t()>;
+    using SupportQuestion = std::function<SupportAnswer()>;
 
     WindowsPort();
 
@@ -34,7 +34,7 @@ public:
     void SetGridCell(GridId grid, int row, int column, const QString& text) override;
     void SetBusy(bool busy) override;
     void ViewChanged() override;
-    std::int16_t AskSupportedPlayer() override;
+    SupportAnswer AskSupportedPlayer() override;
 
     /// The modal message box every message uses: caption "WIN-QM", one OK button.
     static void ShowMessageBox(const QString& text, MessageIcon icon);

@@ -1,5 +1,7 @@
 #include "ui/frmAbout.h"
 
+#include "ui/Version.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -17,7 +19,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     big.setPointSizeF(big.pointSizeF() * 1.6);
     big.setBold(true);
     name->setFont(big);
-    auto* version = new QLabel(QStringLiteral(" V1.06"), this);
+    auto* version = new QLabel(QLatin1Char(' ') + VersionText(), this);
     version->setObjectName(QStringLiteral("lblVersion"));
     auto* date = new QLabel(QStringLiteral("1999-Feb-25"), this);
     date->setObjectName(QStringLiteral("lblDate"));

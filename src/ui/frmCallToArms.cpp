@@ -3,6 +3,7 @@
 #include "orders/AllyLists.h"
 #include "orders/CommandList.h"
 #include "session/Session.h"
+#include "state/OrderCodes.h"
 #include "ui/PlayerList.h"
 
 #include <QGridLayout>
@@ -62,8 +63,7 @@ void frmCallToArms::OnCallToArms() {
     const auto ally = SelectedEntryData(*lstAllies_);
     const auto enemy = SelectedEntryData(*lstEnemies_);
     if (!ally || !enemy) return;
-    const auto index =
-        AddCommand(session_.game, session_.port, QStringLiteral("CA"), *ally, *enemy, 0, 0);
+    const auto index = AddCommand(session_.game, session_.port, kCallToArms, *ally, *enemy, 0, 0);
     if (!index) return;
     AddListEntry(*lstCommands_, CallToArmsText(session_.game, *ally, *enemy), *index);
 }

@@ -3,7 +3,6 @@
 #include "map/BoardPicture.h"
 #include "map/DisplaySettingsFile.h"
 #include "map/HexSearch.h"
-#include "orders/MapClicks.h"
 #include "session/Session.h"
 #include "ui/MapView.h"
 #include "ui/WindowMetrics.h"
@@ -21,9 +20,6 @@
 
 namespace qm {
 
-const std::array<const char*, frmMap::kOptionCount> frmMap::kOptionCaptions = {
-    "MO", "SA", "SD", "CO", "DU", "RU", "AA", "AC", "AF", "AS", "UU", "Cancel"};
-
 namespace {
 
 constexpr char16_t kCaption[] = u"Map";
@@ -40,9 +36,8 @@ frmMap::frmMap(Session& session, frmWinQM& mainWindow)
     auto* row = new QHBoxLayout(options_);
     row->setContentsMargins(4, 2, 4, 2);
     optionGroup_ = new QButtonGroup(this);
-    for (int index = 0; index < kOptionCount; ++index) {
-        auto* option = new QRadioButton(
-            QString::fromLatin1(kOptionCaptions[static_cast<std::size_t>(index)]), options_);
+    for (int index = 0; index < static_cast<int>(kMapOptions.size()); ++index) {
+        auto* option = new QRadioButton(kMapOptions[static_cast<std::size_t>(index)], options_);
         option->setObjectName(QStringLiteral("optCommand%1").arg(index));
         optionGroup_->addButton(option, index);
         row->addWidget(option);
@@ -168,7 +163,8 @@ void frmMap::OnDoubleClick(QMouseEvent& event) {
     swallowRelease_ = true;
     if (!session_.interaction.MapMode.isEmpty()) return;
     session_.history.Record(session_.game, [&] {
-        MapDoubleClick(session_.orders(), AreaUnderPointer(), SelectedOption());
+        MapDoubleClick(session_.orders(), AreaUnderPointer(),
+                       kMapOptions[static_cast<std::size_t>(SelectedOption())]);
     });
 }
 

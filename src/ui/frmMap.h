@@ -3,6 +3,8 @@
 // enters area orders with the mouse. Every rule is the core's; this window
 // turns mouse events into areas and calls.
 
+#include "orders/MapClicks.h"
+
 #include <QWidget>
 
 #include <array>
@@ -20,9 +22,6 @@ class frmWinQM;
 class frmMap : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kOptionCount = 12;
-    static const std::array<const char*, kOptionCount> kOptionCaptions;
-
     frmMap(Session& session, frmWinQM& mainWindow);
 
     /// Window load: settings, geometry, the whole board, placement, first view.
@@ -37,10 +36,6 @@ public:
         return optCommand_[static_cast<std::size_t>(index)];
     }
     MapView* picView() const { return picView_; }
-
-    float PointerX = 0, PointerY = 0;
-    float DragStartX = 0, DragStartY = 0;
-    std::int16_t LastButton = 0;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -58,9 +53,12 @@ private:
     Session& session_;
     frmWinQM& main_;
     QWidget* options_ = nullptr;
-    std::array<QRadioButton*, kOptionCount> optCommand_{};
+    std::array<QRadioButton*, kMapOptions.size()> optCommand_{};
     QButtonGroup* optionGroup_ = nullptr;
     MapView* picView_ = nullptr;
+    float PointerX = 0, PointerY = 0;
+    float DragStartX = 0, DragStartY = 0;
+    std::int16_t LastButton = 0;
     bool dragging_ = false;
     bool swallowRelease_ = false;  // the release that ends a double-click is no click
 };

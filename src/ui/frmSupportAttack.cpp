@@ -1,7 +1,7 @@
 #include "ui/frmSupportAttack.h"
 
 #include "orders/AllyLists.h"
-#include "session/Session.h"
+#include "state/GameState.h"
 #include "ui/PlayerList.h"
 
 #include <QEvent>
@@ -9,8 +9,7 @@
 
 namespace qm {
 
-frmSupportAttack::frmSupportAttack(Session& session, QWidget* parent)
-    : QDialog(parent), session_(session) {
+frmSupportAttack::frmSupportAttack(const GameState& game, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmSupportAttack"));
     setWindowTitle(QStringLiteral("Support Attack"));
 
@@ -20,8 +19,6 @@ frmSupportAttack::frmSupportAttack(Session& session, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lstAllies_);
 
-    const GameState& game = session_.game;
-    session_.interaction.SupportedPlayer = game.CurrentPlayer;
     for (const std::int16_t player : SupportAttackCandidates(game))
         AddPlayerEntry(*lstAllies_, game, player);
 }
@@ -29,8 +26,7 @@ frmSupportAttack::frmSupportAttack(Session& session, QWidget* parent)
 bool frmSupportAttack::eventFilter(QObject* watched, QEvent* event) {
     // A double-click anywhere in the list answers, on an entry or not.
     if (watched == lstAllies_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
-        session_.interaction.SupportedPlayer =
-            SelectedEntryData(*lstAllies_).value_or(session_.game.CurrentPlayer);
+        answer_ = SelectedEntryData(*lstAllies_);
         accept();
         return true;
     }

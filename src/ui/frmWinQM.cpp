@@ -8,8 +8,11 @@
 #include "orders/TurnCheck.h"
 #include "session/OpenReport.h"
 #include "session/Session.h"
+#include "state/GridSelection.h"
+#include "state/RefreshDisplay.h"
 #include "state/TurnRules.h"
 #include "ui/AreaGridModel.h"
+#include "ui/Version.h"
 #include "ui/frmANW.h"
 #include "ui/frmAbout.h"
 #include "ui/frmCallToArms.h"
@@ -55,7 +58,7 @@ int SampleWidth(const QFontMetrics& metrics, const char* sample) {
 
 frmWinQM::frmWinQM(Session& session) : session_(session) {
     setObjectName(QStringLiteral("frmWinQM"));
-    setWindowTitle(QString::fromUtf16(kDesignCaption));
+    setWindowTitle(DesignCaption());
     BuildMenus();
     BuildGrids();
     summary_ = std::make_unique<frmSummary>();
@@ -247,13 +250,10 @@ void frmWinQM::BuildGrids() {
 
     connect(grdArea_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
-                if (current.isValid())
-                    session_.interaction.SelectedArea =
-                        static_cast<std::int16_t>(current.row() + 1);
+                if (current.isValid()) GridRowCurrent(session_.interaction, current.row() + 1);
             });
     connect(grdArea_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
-        if (index.isValid() && session_.interaction.MapMode.isEmpty())
-            session_.interaction.SelectedArea = static_cast<std::int16_t>(index.row() + 1);
+        if (index.isValid()) GridRowDoubleClicked(session_.interaction, index.row() + 1);
     });
 }
 
@@ -305,7 +305,7 @@ void frmWinQM::SyncHexMark() {
 
 void frmWinQM::ScrollGridToArea(int area) {
     if (!IsAreaNumber(area) || areaModel_->rowCount() == 0) return;
-    const int topRow = std::min(area, kLastTopRow);
+    const int topRow = std::min<int>(area, kLastTopRow);
     grdArea_->doItemsLayout();  // the scroll range follows the rows only when laid out
     grdArea_->verticalScrollBar()->setValue(topRow - 1);
 }
@@ -313,14 +313,8 @@ void frmWinQM::ScrollGridToArea(int area) {
 void frmWinQM::EnableMenu(MenuCommand command, bool enabled) {
     const char* name = nullptr;
     switch (command) {
-        case MenuCommand::Open:
-            name = "mnuOpen";
-            break;
         case MenuCommand::Merge:
             name = "mnuMerge";
-            break;
-        case MenuCommand::Save:
-            name = "mnuSave";
             break;
         case MenuCommand::VictoryConditions:
             name = "mnuVictoryConditions";
@@ -345,10 +339,10 @@ void frmWinQM::MapViewChanged() {
     if (map_) map_->ViewChanged();
 }
 
-std::int16_t frmWinQM::AskSupportedPlayer() {
-    frmSupportAttack dialog(session_, map_ ? static_cast<QWidget*>(map_.get()) : this);
+SupportAnswer frmWinQM::AskSupportedPlayer() {
+    frmSupportAttack dialog(session_.game, map_ ? static_cast<QWidget*>(map_.get()) : this);
     dialog.exec();
-    return session_.interaction.SupportedPlayer;
+    return dialog.answer();
 }
 
 void frmWinQM::SpyTargetsChanged() {
@@ -511,10 +505,7 @@ void frmWinQM::OnSpy() { ShowModeless(spy_, session_); }
 void frmWinQM::OnVictoryConditions() { ShowModeless(victoryConditions_, session_); }
 
 void frmWinQM::OnCallToArms() {
-    if (IsFirstThreeTurns(session_.game)) {
-        session_.port.ShowMessage(QString::fromUtf16(kFirstTurnsRefusal), MessageIcon::Information);
-        return;
-    }
+    if (RefusedInFirstTurns(session_.game, session_.port)) return;
     frmCallToArms dialog(session_, this);
     // The whole visit of the dialog is one step.
     session_.history.Record(session_.game, [&] { dialog.exec(); });

@@ -32,10 +32,6 @@ class frmVictoryConditions;
 class frmWinQM : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr char16_t kDesignCaption[] = u"Zez-QM V1.06 32-bit";
-    /// Last row that may be scrolled to the top of the area grid.
-    static constexpr int kLastTopRow = 267;
-
     explicit frmWinQM(Session& session);
     ~frmWinQM() override;
 
@@ -53,7 +49,7 @@ public:
 
     /// The Hex map menu entry's check mark follows the display mode.
     void SyncHexMark();
-    /// Makes the row of `area` the grid's top row (never a row after 267).
+    /// Makes the row of `area` the grid's top row (never a row after kLastTopRow).
     void ScrollGridToArea(int area);
 
     // Called through the window port.
@@ -61,7 +57,7 @@ public:
     void SetGridRows(GridId grid, int rows);
     void SetGridCell(GridId grid, int row, int column, const QString& text);
     void MapViewChanged();
-    std::int16_t AskSupportedPlayer();
+    SupportAnswer AskSupportedPlayer();
 
     // Called by the map window when a click fed an open dialog.
     void SpyTargetsChanged();

@@ -1,6 +1,7 @@
 #include "files/ReportReader.h"
 
 #include "session/Session.h"
+#include "support/CaseName.h"
 #include "support/FakePort.h"
 #include "support/ReportText.h"
 #include "support/TempFiles.h"
@@ -56,6 +57,9 @@ TEST_F(ReportReaderTest, ReadsHeaderPlayersAreasAndTitle) {
     EXPECT_EQ(OwnerAndUnit(9), std::pair(2, 3));
     EXPECT_EQ(OwnerAndUnit(12), std::pair(int{kUnseenOwner}, 2));
     EXPECT_EQ(game.area(12).Command, "MO");
+    next.turn = "4";  // a year has four turns
+    ASSERT_TRUE(Read(next.Build(), "plyrdata.4"));
+    EXPECT_TRUE(port.title.endsWith("Date: 1880.4(4)"));
 }
 
 TEST_F(ReportReaderTest, GameCodeIsSearchedInTheFirstHundredItems) {
@@ -117,7 +121,11 @@ INSTANTIATE_TEST_SUITE_P(Table, ReportReaderBadInput, ::testing::Values(
     // Refused like any other unusable report; the program keeps running.
     std::tuple{"=,4", "=,274", "Area array too small info KVO"},
     std::tuple{"ENGL.*", "", kInvalid},
-    std::tuple{"7,1,0,0.*", "", kInvalid}));
+    std::tuple{"7,1,0,0.*", "", kInvalid}),
+    [](const auto& i) {
+        const QString by = std::get<1>(i.param);
+        return test::CaseName(i.index, by.isEmpty() ? "cut at " + QString(std::get<0>(i.param)) : by);
+    });
 // clang-format on
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "files/ReportReader.h"
 #include "files/SaveOrders.h"
 #include "session/Session.h"
+#include "support/CaseName.h"
 #include "support/FakePort.h"
 #include "support/ReportText.h"
 #include "support/TempFiles.h"
@@ -103,7 +104,11 @@ INSTANTIATE_TEST_SUITE_P(Files, BadWorkingCopy, ::testing::Values(
     std::pair{"QM012,1881,2", QByteArray("SA\r\n 4 ,5,13\r\nEND\r\n")},
     std::pair{"QM012,1881,2", QByteArray("SP\r\n 1 ,2,3,274\r\nEND\r\n")},
     // 99 list orders: one more than the slots 3..100 hold
-    std::pair{"QM012,1881,2", QByteArray("DN\r\n 1 \r\n").repeated(98) + "END\r\n"}));
+    std::pair{"QM012,1881,2", QByteArray("DN\r\n 1 \r\n").repeated(98) + "END\r\n"}),
+    [](const auto& i) {
+        return test::CaseName(i.index, *i.param.first ? i.param.first + i.param.second.left(20)
+                                                      : QByteArray("no file"));
+    });
 // clang-format on
 
 }  // namespace

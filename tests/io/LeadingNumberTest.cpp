@@ -1,5 +1,7 @@
 #include "io/LeadingNumber.h"
 
+#include "support/CaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <QString>
@@ -27,7 +29,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, LeadingNumberTest, ::testing::Values(
     N{"&HFFFF", -1}, N{"&HFFFF&", 65535}, N{"&hff", 255}, N{"&H8000", -32768}, N{"&H7FFF", 32767},
     N{"&H808080", 0x808080}, N{"&H0FFFF", 65535}, N{"&HFFFFFFFF", -1}, N{"&HFFFFFFFF&", -1},
     N{"&H80000000&", -2147483648.0}, N{"&H", 0}, N{"&HFFG", 255}, N{"&H12 34", 0x12},
-    N{"&H100000000", std::nullopt}, N{"&HFFFFFFFFFFFFFFFFFFFF&", std::nullopt}));
+    N{"&H100000000", std::nullopt}, N{"&HFFFFFFFFFFFFFFFFFFFF&", std::nullopt}),
+    [](const auto& i) { return test::CaseName(i.index, *i.param.text ? i.param.text : "empty"); });
 // clang-format on
 
 }  // namespace

@@ -166,7 +166,8 @@ TEST_P(SizeClasses, DecideWhatACellShows) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Sizes, SizeClasses, ::testing::Values(
     SizeCase{21, true, 0}, SizeCase{22, true, 1}, SizeCase{25, true, 1}, SizeCase{26, true, 2},
-    SizeCase{33, false, 0}, SizeCase{34, false, 2}));
+    SizeCase{33, false, 0}, SizeCase{34, false, 2}),
+    [](const auto& i) { return std::string(i.param.hexagons ? "Hexagons" : "Squares") + std::to_string(i.param.size); });
 // clang-format on
 
 TEST_F(CellDrawing, TheWholeBoardOrOneArea) {

@@ -1,5 +1,6 @@
 #include "map/DisplaySettingsFile.h"
 
+#include "support/CaseName.h"
 #include "support/TempFiles.h"
 
 #include <gtest/gtest.h>
@@ -72,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(Stored, HexSizeLimits, ::testing::Values(
     SizeCase{"2", "0", 6}, SizeCase{"-9", "0", 6}, SizeCase{"x", "-1", 6},
     SizeCase{"15", "-1", 30}, SizeCase{"16", "-1", 30}, SizeCase{"16", "0", 32},
     SizeCase{"18", "0", 36}, SizeCase{"99999999999", "0", 36}, SizeCase{"13.5", "0", 27},
-    SizeCase{"11.25", "0", 22}));
+    SizeCase{"11.25", "0", 22}),
+    [](const auto& i) { return test::CaseName(i.index, i.param.stored + QString(i.param.hexDisplay[0] == '0' ? "Squares" : "Hexagons")); });
 // clang-format on
 
 TEST(DisplaySettingsFile, AFreshSaveWritesEveryKeyButNoGo) {

@@ -50,7 +50,8 @@ TEST_P(HexAtPointTest, CentreOfEveryCellMapsBackToIt) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Sizes, HexAtPointTest, ::testing::Values(
     ViewCase{6, -1}, ViewCase{26, -1}, ViewCase{30, -1},
-    ViewCase{6, 0}, ViewCase{26, 0}, ViewCase{36, 0}));
+    ViewCase{6, 0}, ViewCase{26, 0}, ViewCase{36, 0}),
+    [](const auto& i) { return std::string(i.param.hexDisplay ? "Hexagons" : "Squares") + std::to_string(i.param.hexSize); });
 // clang-format on
 
 TEST(HexAtPointCases, AtTheEdgesOfCellsAndOfTheBoard) {
@@ -71,6 +72,7 @@ TEST(HexAtPointCases, AtTheEdgesOfCellsAndOfTheBoard) {
         {52, 30, 0, 0, 2, 1}, {28, 22, 0, 0, 1, 1},      // just inside the slanted side
         {37, 2, 0, 0, 2, 31}, {37, 44, 0, 0, 2, 1},      // beyond the right corners
         {69 * 39 + 37, 23 + 44, 0, 0, 1, 2},             // beyond column 70's lower right
+        {69 * 39 + 37, 69 + 2, 0, 0, 1, 2},              // and its upper right
         {13, 23 + 23, -39, -46, 2, 2},                   // scrolled: column 2, row 2 at the corner
         {-30, 23, -39, -46, 1, 2}};                      // left of the view: the board's east end
     // clang-format on

@@ -2,6 +2,7 @@
 #include "map/SaveHexData.h"
 
 #include "session/Session.h"
+#include "support/CaseName.h"
 #include "support/FakePort.h"
 #include "support/TempFiles.h"
 
@@ -187,7 +188,8 @@ INSTANTIATE_TEST_SUITE_P(Files, MapDataDamageTest, ::testing::Values(
     DamageCase{1, 100, "4,8,12,0,0,0,x",
                "cell record 101 (column 4, row 8), item 7: text where a number belongs"},
     DamageCase{1, -1, "2000", "cell record 2001 (column 65, row 17), item 1: the file ends early"},
-    DamageCase{1, -1, "0", "cell record 1 (column 1, row 1), item 1: the file ends early"}));
+    DamageCase{1, -1, "0", "cell record 1 (column 1, row 1), item 1: the file ends early"}),
+    [](const auto& i) { return test::CaseName(i.index, i.param.message); });
 // clang-format on
 
 TEST_F(MapDataFilesTest, MissingFilesAreNamed) {

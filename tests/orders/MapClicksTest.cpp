@@ -7,7 +7,6 @@ namespace {
 
 using test::kMe;
 using Action = MapClickAnswer::Action;
-using Opt = MapOption;
 
 // Own land 4 (centre 2) beside own army 5; land 9 holds a build order; own coasts
 // 20 (army) beside water 50 (fleet), and 21 (centre 1, empty).
@@ -33,33 +32,33 @@ protected:
 // Each option reaches its own rule: the order, the armed mode or the rule's refusal.
 TEST_F(MapClicksTest, DoubleClickSelectsAndGivesOrArmsTheOrder) {
     // clang-format off
-    const std::tuple<Opt, std::int16_t, const char*, const char*, const char*> cases[] = {
+    const std::tuple<QLatin1String, std::int16_t, const char*, const char*, const char*> cases[] = {
         // option, area, its order afterwards, map mode, stop message
-        {Opt::Move, 5, "", "MO", nullptr},          {Opt::SupportAttack, 5, "", "SA", nullptr},
-        {Opt::SupportDefend, 5, "", "SD", nullptr}, {Opt::Convoy, 5, "", "CO", nullptr},
-        {Opt::Move, 9, "AA", "", "No unit there owned by you"},
-        {Opt::Convoy, 9, "AA", "", "No unit in area  9 owned by you"},
-        {Opt::Downgrade, 5, "", "", "Not allowed to downgrade any units"},
-        {Opt::Remove, 5, "", "", "Not allowed to remove any units"},
-        {Opt::BuildArmy, 4, "AA", "", nullptr},     {Opt::BuildCorps, 4, "AC", "", nullptr},
-        {Opt::BuildFleet, 21, "", "", "Area  21 not proper sized supply centre"},
-        {Opt::BuildSquadron, 21, "AS", "", nullptr}, {Opt::Cancel, 9, "", "", nullptr},
-        {Opt::Upgrade, 20, "", "", "Can only upgrade a corps or squadron"}};
+        {kMove, 5, "", "MO", nullptr},          {kSupportAttack, 5, "", "SA", nullptr},
+        {kSupportDefend, 5, "", "SD", nullptr}, {kConvoy, 5, "", "CO", nullptr},
+        {kMove, 9, "AA", "", "No unit there owned by you"},
+        {kConvoy, 9, "AA", "", "No unit in area  9 owned by you"},
+        {kDowngrade, 5, "", "", "Not allowed to downgrade any units"},
+        {kRemove, 5, "", "", "Not allowed to remove any units"},
+        {kBuildArmy, 4, "AA", "", nullptr},     {kBuildCorps, 4, "AC", "", nullptr},
+        {kBuildFleet, 21, "", "", "Area  21 not proper sized supply centre"},
+        {kBuildSquadron, 21, "AS", "", nullptr}, {kCancelOption, 9, "", "", nullptr},
+        {kUpgrade, 20, "", "", "Can only upgrade a corps or squadron"}};
     // clang-format on
     for (auto [option, at, command, mode, message] : cases) {
         mapMode() = "";
         port.messages.clear();
-        MapDoubleClick(session.orders(), at, static_cast<int>(option));
+        MapDoubleClick(session.orders(), at, option);
         EXPECT_EQ(session.interaction.SelectedArea, at);
-        EXPECT_EQ(area(at).Command, command) << static_cast<int>(option);
-        EXPECT_EQ(mapMode(), mode) << static_cast<int>(option);
+        EXPECT_EQ(area(at).Command, command) << option.data();
+        EXPECT_EQ(mapMode(), mode) << option.data();
         EXPECT_EQ(port.messages, message ? Messages({{message, MessageIcon::Stop}}) : Messages({}))
-            << static_cast<int>(option);
+            << option.data();
     }
 
     // Ignored while anything is armed.
     Arm(9, "SP");
-    MapDoubleClick(session.orders(), 4, static_cast<int>(Opt::Cancel));
+    MapDoubleClick(session.orders(), 4, kCancelOption);
     EXPECT_EQ(area(4).Command, "AC");
     EXPECT_EQ(session.interaction.SelectedArea, 9);
 }

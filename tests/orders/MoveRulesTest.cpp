@@ -47,7 +47,7 @@ TEST_F(MoveRulesTest, CoastToCoastSharedSeaCountsOnlyInTheFirstTen) {
     Area(30, kLand);
     Unit(10, kFleet);
     for (auto [slot10, slot11, legal] :
-         {std::tuple{10, 10, true}, {11, 3, false}, {1, 11, false}, {0, 0, false}}) {
+         {std::tuple{10, 10, true}, {1, 1, true}, {11, 3, false}, {1, 11, false}, {0, 0, false}}) {
         for (auto [a, slot] : {std::pair{10, slot10}, {11, slot11}}) {
             area(a).Neighbours = {};
             for (int i = 1; i < slot; ++i) AddNeighbour(a, 30);

@@ -1,6 +1,7 @@
 #include "orders/TargetOrders.h"
 
 #include "orders/OrderWorld.h"
+#include "support/CaseName.h"
 
 namespace qm {
 namespace {
@@ -30,6 +31,15 @@ protected:
         return mode;
     }
 };
+
+// Only the mover's list counts: 9 lists 4, but 4 does not list 9.
+TEST_F(TargetOrdersTest, AdjacencyIsReadFromTheMoversList) {
+    AddNeighbour(9, 4);
+    Unit(9, kArmy);
+    Give(9, MoveOrder, 4);
+    EXPECT_EQ(std::pair(area(9).Command, area(9).Parm1), std::pair(QString("MO"), std::int16_t{4}));
+    ExpectRefused(4, "Areas  4 and  9 are not adjacent", [&] { Give(4, MoveOrder, 9); });
+}
 
 // One row: the order, and its world where it differs from the set-up.
 struct TargetCase {
@@ -64,6 +74,13 @@ protected:
     }
 };
 
+QString OpName(Op op) {
+    return op == MoveOrder            ? "Move "
+           : op == SupportAttackOrder ? "SupportAttack "
+           : op == SupportDefendOrder ? "SupportDefend "
+                                      : "Convoy ";
+}
+
 using RefusedTable = TargetOrderTable;
 
 TEST_P(RefusedTable, RecordsNothingAndDisarms) {
@@ -93,7 +110,8 @@ INSTANTIATE_TEST_SUITE_P(Rules, RefusedTable, ::testing::Values(
     TargetCase{.op = ConvoyOrder, .from = 20, .to = 50, .message = kNoArmy, .unit20 = kArmy,
                .unit50 = kSquadron},
     TargetCase{.op = ConvoyOrder, .from = 50, .to = 51, .message = kNoArmy, .unit20 = kArmy,
-               .unit51 = kSquadron, .convoyed = true}));
+               .unit51 = kSquadron, .convoyed = true}),
+    [](const auto& i) { return test::CaseName(i.index, OpName(i.param.op) + i.param.message); });
 // clang-format on
 
 using RecordedTable = TargetOrderTable;
@@ -132,7 +150,8 @@ INSTANTIATE_TEST_SUITE_P(Rules, RecordedTable, ::testing::Values(
     // Landing on a stranger's coast; a convoy link is not tested for adjacency.
     TargetCase{.op = ConvoyOrder, .from = 50, .to = 21,
                .message = "Warning, not allied or at war with owner of area  21",
-               .icon = MessageIcon::None, .unit20 = kArmy, .convoyed = true, .owner = 2}));
+               .icon = MessageIcon::None, .unit20 = kArmy, .convoyed = true, .owner = 2}),
+    [](const auto& i) { return test::CaseName(i.index, OpName(i.param.op) + i.param.message); });
 // clang-format on
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "orders/UnitOrders.h"
 
 #include "orders/OrderWorld.h"
+#include "support/CaseName.h"
 
 namespace qm {
 namespace {
@@ -64,7 +65,8 @@ INSTANTIATE_TEST_SUITE_P(Rules, UnitRefusal, ::testing::Values(
     UnitCase{DowngradeUnit, 0, kFleet, "Not allowed to downgrade any units"},
     UnitCase{DowngradeUnit, -2, kFleet, "No unit there owned by you", 0, "", 2, kMe, 2},
     UnitCase{DowngradeUnit, -2, kCorps, "Can't downgrade corps or squadrons"},
-    UnitCase{RemoveUnit, 0, kArmy, "Not allowed to remove any units"}));
+    UnitCase{RemoveUnit, 0, kArmy, "Not allowed to remove any units"}),
+    [](const auto& i) { return test::CaseName(i.index, i.param.result); });
 // clang-format on
 
 using UnitOrderGiven = UnitOrdersTest;
@@ -98,11 +100,15 @@ INSTANTIATE_TEST_SUITE_P(Orders, UnitOrderGiven, ::testing::Values(
     // +1 first (lifted to 0), then the removal's 2 points are taken back.
     UnitCase{DowngradeUnit, -1, kArmy, "DU", -2, "RU"},
     UnitCase{RemoveUnit, -1, kArmy, "RU", 0},  // rises to 0, not 1
-    UnitCase{RemoveUnit, -5, kCorps, "RU", -4},
+    UnitCase{RemoveUnit, -5, kCorps, "RU", -4}, UnitCase{RemoveUnit, -3, kArmy, "RU", -1},
     // Clearing an order takes back its effect on the balance.
     UnitCase{Clear, 0, kNoUnit, "", 2, "AA"}, UnitCase{Clear, 0, kNoUnit, "", 1, "AS"},
     UnitCase{Clear, 0, kCorps, "", 1, "UU"},  UnitCase{Clear, 0, kArmy, "", -1, "DU"},
-    UnitCase{Clear, 0, kCorps, "", -1, "RU"}, UnitCase{Clear, 0, kArmy, "", 0, "CO"}));
+    UnitCase{Clear, 0, kCorps, "", -1, "RU"}, UnitCase{Clear, 0, kArmy, "", 0, "CO"}),
+    [](const auto& i) {
+        return test::CaseName(i.index, QString(*i.param.result ? i.param.result : "Clear") +
+                                           (*i.param.old ? " over " : "") + i.param.old);
+    });
 // clang-format on
 
 }  // namespace

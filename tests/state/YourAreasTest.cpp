@@ -1,6 +1,7 @@
 #include "state/YourAreas.h"
 
 #include "state/GameState.h"
+#include "support/CaseName.h"
 #include "support/MakeArea.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +40,8 @@ INSTANTIATE_TEST_SUITE_P(Lines, YourAreaLineTest, ::testing::Values(
     std::tuple{44, MakeArea(3, kCoast, 0, kFleet, 1, "SA", 130, 2), " 44 AUSTRIA F SA 130  2"},
     std::tuple{3, MakeArea(1, kLand, 0), "  3 GRMN  "},
     std::tuple{9, MakeArea(1, kLand, 2, kNoUnit, 0, "AA"), "  9 GRMN AA "},
-    std::tuple{5, MakeArea(1, kLand, 0, kNoUnit, 0, "SA", 0, -1), "  5 GRMN SA "}));
+    std::tuple{5, MakeArea(1, kLand, 0, kNoUnit, 0, "SA", 0, -1), "  5 GRMN SA "}),
+    [](const auto& i) { return test::CaseName(i.index, std::get<2>(i.param)); });
 // clang-format on
 
 TEST(YourAreasTest, ListsOwnedAreasAndOwnUnitsInAscendingOrder) {

@@ -31,10 +31,10 @@ public:
     }
     void SetBusy(bool busy) override { busyCalls.push_back(busy); }
     void ViewChanged() override { ++viewChanges; }
-    std::int16_t AskSupportedPlayer() override {
+    SupportAnswer AskSupportedPlayer() override {
         ++questions;
-        if (answers.empty()) return 0;
-        const std::int16_t answer = answers.front();
+        if (answers.empty()) return std::nullopt;
+        const SupportAnswer answer = answers.front();
         answers.pop_front();
         return answer;
     }
@@ -53,7 +53,7 @@ public:
     std::vector<bool> busyCalls;
     int viewChanges = 0;
     int questions = 0;
-    std::deque<std::int16_t> answers;  // answers of AskSupportedPlayer, in order; then 0
+    std::deque<SupportAnswer> answers;  // answers of AskSupportedPlayer, in order; then none
 };
 
 }  // namespace qm::test

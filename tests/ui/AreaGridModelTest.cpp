@@ -21,14 +21,5 @@ TEST(AreaGridModelTest, PassesTheModelTesterWhileRowsComeAndGo) {
     model.SetGridRows(274);
 }
 
-TEST(AreaGridModelTest, HeadingsAndDataShareTheColumnAlignment) {
-    AreaGridModel model;
-    model.SetGridRows(2);
-    for (int column = 0; column < kAreaColumnCount; ++column)
-        EXPECT_EQ(model.data(model.index(0, column), Qt::TextAlignmentRole).toInt(),
-                  model.headerData(column, Qt::Horizontal, Qt::TextAlignmentRole).toInt())
-            << column;
-}
-
 }  // namespace
 }  // namespace qm

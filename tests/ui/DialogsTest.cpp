@@ -2,6 +2,7 @@
 #include "session/Session.h"
 #include "support/FakePort.h"
 #include "support/MakeArea.h"
+#include "ui/frmAbout.h"
 #include "ui/frmCallToArms.h"
 #include "ui/frmRelations.h"
 #include "ui/frmSupportAttack.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -47,6 +49,11 @@ protected:
     test::FakePort port;
     Session session{port};
 };
+
+TEST(AboutTest, ShowsTheVersion) {
+    frmAbout about;
+    EXPECT_EQ(about.findChild<QLabel*>("lblVersion")->text(), " V1.06");
+}
 
 TEST_F(DialogsTest, RelationsGridIsSymmetricWithEmptyDiagonal) {
     frmRelations dialog(session.game);
@@ -103,24 +110,22 @@ TEST_F(DialogsTest, CallToArmsListsDeclarationsAndRecordsOrders) {
 
 TEST_F(DialogsTest, SupportAttackAnswersTheDoubleClickedAllyOrElseTheOwnAttack) {
     ASSERT_TRUE(AddCommand(session.game, session.port, "DA", 5, 0, 0, 0));
-    session.interaction.SupportedPlayer = 4;
-    frmSupportAttack dialog(session);
-    EXPECT_EQ(session.interaction.SupportedPlayer, 1);  // the own attack until chosen
+    frmSupportAttack dialog(session.game);
     EXPECT_EQ(Texts(*dialog.lstAllies()), (QStringList{"France", "Russia"}));
     dialog.show();
     QListWidget* list = dialog.lstAllies();
     const QPoint russia = list->visualItemRect(list->item(1)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, russia);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, russia);
-    EXPECT_EQ(session.interaction.SupportedPlayer, 5);
+    EXPECT_EQ(dialog.answer(), SupportAnswer(5));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_FALSE(dialog.isVisible());
 
-    frmSupportAttack closed(session);
+    frmSupportAttack closed(session.game);
     closed.show();
     closed.lstAllies()->setCurrentRow(0);  // selected, not chosen
     closed.close();
-    EXPECT_EQ(session.interaction.SupportedPlayer, 1);
+    EXPECT_EQ(closed.answer(), std::nullopt);
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ protected:
         program->port.SetMessageSink([this](const QString& text, MessageIcon icon) {
             messages.push_back({text, icon});
         });
-        program->port.SetSupportQuestion([] { return std::int16_t{0}; });
+        program->port.SetSupportQuestion([] { return SupportAnswer{}; });
     }
 
     void Start(const QString& commandLine, const QString& programDir) {

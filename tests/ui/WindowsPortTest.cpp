@@ -29,12 +29,18 @@ TEST_P(MessageBoxTest, CaptionIsWinQmWithOneOkButtonAndTheKindsIcon) {
     EXPECT_TRUE(shown);
 }
 
+std::string IconName(const ::testing::TestParamInfo<BoxCase>& info) {
+    const char* const names[] = {"None", "Stop", "Exclamation", "Information"};
+    return names[info.index];
+}
+
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Kinds, MessageBoxTest, ::testing::Values(
     BoxCase{MessageIcon::None, QMessageBox::NoIcon},
     BoxCase{MessageIcon::Stop, QMessageBox::Critical},
     BoxCase{MessageIcon::Exclamation, QMessageBox::Warning},
-    BoxCase{MessageIcon::Information, QMessageBox::Information}));
+    BoxCase{MessageIcon::Information, QMessageBox::Information}),
+    IconName);
 // clang-format on
 
 }  // namespace
