@@ -10,8 +10,7 @@ namespace {
 
 qm::GameState LoadedTurn() {
     qm::GameState game;
-    const auto report =
-        qm::ReadWholeFile(QStringLiteral(ZEZ_DATA_DIR "/sample/1882-3/plyrdata.2"));
+    const auto report = qm::ReadWholeFile(QStringLiteral(ZEZ_DATA_DIR "/sample/1882-3/plyrdata.2"));
     qm::fuzz::Require(report && qm::TakeReport(game, qm::fuzz::SilentPort(), *report),
                       "the sample report is read");
     return game;

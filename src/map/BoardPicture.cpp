@@ -5,6 +5,7 @@
 #include "map/CellDrawing.h"
 #include "map/MapState.h"
 #include "map/Raster.h"
+#include "map/UnorderedMarks.h"
 #include "state/GameState.h"
 #include "state/OrderCodes.h"
 #include "state/WindowPort.h"
@@ -117,6 +118,7 @@ void RefreshView(const GameState& game, MapState& map, WindowPort& port) {
                             record.Command);
         }
     }
+    if (picture.MarkUnordered) PaintUnorderedMarks(game, map);
     port.ViewChanged();
 }
 

@@ -7,6 +7,7 @@
 #include "state/GameState.h"
 #include "state/WindowPort.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -180,7 +181,14 @@ std::optional<QByteArray> OpenMapFile(WindowPort& port, const QStringList& folde
 QString InstalledDataDir() { return QStringLiteral(ZEZ_INSTALLED_DATA_DIR); }
 
 bool LoadMapData(GameState& game, MapState& map, WindowPort& port) {
-    return LoadMapData(game, map, port, {game.ProgramDir, InstalledDataDir()});
+    QStringList folders = {game.ProgramDir};
+    // An installed tree moved or installed under another prefix keeps its
+    // data at the same place relative to the program.
+    if (!game.ProgramDir.isEmpty())
+        folders << QDir::cleanPath(game.ProgramDir + QStringLiteral(ZEZ_RELATIVE_DATA_DIR)) +
+                       QLatin1Char('/');
+    if (!folders.contains(InstalledDataDir())) folders << InstalledDataDir();
+    return LoadMapData(game, map, port, folders);
 }
 
 bool LoadMapData(GameState& game, MapState& map, WindowPort& port, const QStringList& folders) {

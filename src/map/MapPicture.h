@@ -30,6 +30,7 @@ struct MapPicture {
     QImage picView;  // what the map window shows
     std::vector<ArrowRecord> ArrowTable;
     std::int16_t UnitDisplay = 0;  // 0 pictures, 4 symbols
+    bool MarkUnordered = false;    // the view marks own units still without an order
 
     bool IsLoaded() const { return !picMap.isNull(); }
 };

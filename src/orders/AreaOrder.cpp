@@ -32,6 +32,12 @@ void AdjustFreeSupply(GameState& game, WindowPort& port, std::int16_t delta) {
     port.SetGridCell(GridId::Summary, kFreeSupplyRow, kTotalsColumn, QString::number(free));
 }
 
+void ShowAreaOrderCells(WindowPort& port, std::int16_t areaNumber, const AreaRecord& area) {
+    port.SetGridCell(GridId::Area, areaNumber, kColCommand, area.Command);
+    port.SetGridCell(GridId::Area, areaNumber, kColParm1, CellNumber(area.Parm1));
+    port.SetGridCell(GridId::Area, areaNumber, kColParm2, CellNumber(area.Parm2));
+}
+
 bool SetAreaOrder(const OrderContext& context, const QString& code, std::int16_t p1,
                   std::int16_t p2) {
     Interaction& interaction = context.interaction;
@@ -49,9 +55,7 @@ bool SetAreaOrder(const OrderContext& context, const QString& code, std::int16_t
     area.Parm1 = p1;
     area.Parm2 = p2;
     MarkOrdersChanged(context.game);
-    context.port.SetGridCell(GridId::Area, s, kColCommand, code);
-    context.port.SetGridCell(GridId::Area, s, kColParm1, CellNumber(p1));
-    context.port.SetGridCell(GridId::Area, s, kColParm2, CellNumber(p2));
+    ShowAreaOrderCells(context.port, s, area);
     if (p1 >= 1) DrawOrderArrow(context.game, context.map, context.port, s, p1, code);
     interaction.MapMode.clear();
     return true;

@@ -7,6 +7,7 @@
 
 namespace qm {
 
+struct AreaRecord;
 struct GameState;
 struct OrderContext;
 class WindowPort;
@@ -14,6 +15,9 @@ class WindowPort;
 /// Changes FreeSupply by delta and shows it in the summary. A negative
 /// balance is lifted at most to 0 by one adjustment.
 void AdjustFreeSupply(GameState& game, WindowPort& port, std::int16_t delta);
+
+/// Writes the area's order into its grid row: code, and each parameter blanked below 1.
+void ShowAreaOrderCells(WindowPort& port, std::int16_t areaNumber, const AreaRecord& area);
 
 /// Records `code` (empty: none) with its parameters as the order of the
 /// selected area: a move or support whose target CheckMove refuses is not

@@ -5,6 +5,7 @@
 
 #include "map/MapState.h"
 #include "orders/OrderContext.h"
+#include "orders/OrderHistory.h"
 #include "orders/SpyTargets.h"
 #include "session/Recovery.h"
 #include "state/GameState.h"
@@ -23,7 +24,8 @@ struct Session {
 
     GameState game;
     Interaction interaction;
-    SpyTargets spies;  // the spy window's six cells
+    SpyTargets spies;      // the spy window's six cells
+    OrderHistory history;  // undo and redo of the orders
     MapState map;
     WindowPort& port;
     QString recoveryFolder = DefaultRecoveryFolder();  // ends in a separator

@@ -11,6 +11,13 @@ inline bool IsFirstThreeTurns(const GameState& game) {
     return game.TurnYear == kFirstYear && game.TurnOfYear < 4;
 }
 
+/// An own unit stands in the area and has no order yet.
+inline bool AwaitsOrder(const GameState& game, int area) {
+    const AreaRecord& record = game.area(area);
+    return record.UnitOwner == game.CurrentPlayer && record.UnitType >= kArmy &&
+           record.UnitType <= kSquadron && record.Command.isEmpty();
+}
+
 inline constexpr char16_t kFirstTurnsRefusal[] =
     u"Can't declare war or call to arms on the first three turns";
 

@@ -91,20 +91,24 @@ void frmGrantAccess::AreaClicked(std::int16_t area) {
 
 void frmGrantAccess::GrantTypedArea() {
     typed_ = false;
-    const auto entry =
-        GrantArea(session_.game, session_.port, SelectedEntryData(*lstPlayers_), txtArea_->text());
-    if (entry) AddListEntry(*lstCommands_, entry->text, entry->index);
+    session_.history.Record(session_.game, [&] {
+        const auto entry = GrantArea(session_.game, session_.port, SelectedEntryData(*lstPlayers_),
+                                     txtArea_->text());
+        if (entry) AddListEntry(*lstCommands_, entry->text, entry->index);
+    });
 }
 
 void frmGrantAccess::OnGrantAll() {
-    const auto entry = GrantAll(session_.game, session_.port, SelectedEntryData(*lstPlayers_));
-    if (entry) AddListEntry(*lstCommands_, entry->text, entry->index);
+    session_.history.Record(session_.game, [&] {
+        const auto entry = GrantAll(session_.game, session_.port, SelectedEntryData(*lstPlayers_));
+        if (entry) AddListEntry(*lstCommands_, entry->text, entry->index);
+    });
 }
 
 void frmGrantAccess::OnDelete() {
     const auto index = SelectedEntryData(*lstCommands_);
     if (!index) return;
-    DeleteCommand(session_.game, *index);
+    session_.history.Record(session_.game, [&] { DeleteCommand(session_.game, *index); });
     delete lstCommands_->selectedItems().front();
 }
 

@@ -248,20 +248,21 @@ void frmMap::OnWheel(QWheelEvent& event) {
 
 void frmMap::Click() {
     if (LastButton != 1) return;
-    const MapClickAnswer answer = MapClick(session_.orders(), session_.spies, AreaUnderPointer());
-    switch (answer.action) {
-        case MapClickAnswer::Action::ScrollGrid:
-            main_.ScrollGridToArea(answer.value);
-            break;
-        case MapClickAnswer::Action::SpyTargetsChanged:
-            main_.SpyTargetsChanged();
-            break;
-        case MapClickAnswer::Action::GrantAccess:
-            main_.GrantAccessClicked(answer.value);
-            break;
-        case MapClickAnswer::Action::Nothing:
-            break;
-    }
+    // The click and what a dialog makes of it are one step.
+    session_.history.Record(session_.game, [&] {
+        const MapClickAnswer answer =
+            MapClick(session_.orders(), session_.spies, AreaUnderPointer());
+        switch (answer.action) {
+            case MapClickAnswer::Action::ScrollGrid:
+                return main_.ScrollGridToArea(answer.value);
+            case MapClickAnswer::Action::SpyTargetsChanged:
+                return main_.SpyTargetsChanged();
+            case MapClickAnswer::Action::GrantAccess:
+                return main_.GrantAccessClicked(answer.value);
+            case MapClickAnswer::Action::Nothing:
+                return;
+        }
+    });
     ShowOrderState(AreaUnderPointer());
 }
 
@@ -270,8 +271,10 @@ void frmMap::OnDoubleClick(QMouseEvent& event) {
     if (event.button() != Qt::LeftButton) return;
     swallowRelease_ = true;
     if (!session_.interaction.MapMode.isEmpty()) return;
-    MapDoubleClick(session_.orders(), AreaUnderPointer(),
-                   kMapOptions[static_cast<std::size_t>(SelectedOption())]);
+    session_.history.Record(session_.game, [&] {
+        MapDoubleClick(session_.orders(), AreaUnderPointer(),
+                       kMapOptions[static_cast<std::size_t>(SelectedOption())]);
+    });
     ShowOrderState(AreaUnderPointer());
 }
 

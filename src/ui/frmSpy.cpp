@@ -71,7 +71,9 @@ void frmSpy::OnDelete() {
 }
 
 void frmSpy::closeEvent(QCloseEvent* event) {
-    CloseSpyTargets(session_.game, session_.interaction, session_.spies);
+    session_.history.Record(session_.game, [&] {
+        CloseSpyTargets(session_.game, session_.interaction, session_.spies);
+    });
     QWidget::closeEvent(event);
 }
 

@@ -71,7 +71,9 @@ void frmVictoryConditions::CheckFits(int index) {
 
 void frmVictoryConditions::closeEvent(QCloseEvent* event) {
     for (int i = 0; i < 2; ++i) CheckFits(i);
-    CloseVictoryConditions(session_.game, session_.interaction, session_.port, proposal_);
+    session_.history.Record(session_.game, [&] {
+        CloseVictoryConditions(session_.game, session_.interaction, session_.port, proposal_);
+    });
     QWidget::closeEvent(event);
 }
 

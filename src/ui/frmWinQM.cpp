@@ -1,12 +1,16 @@
 #include "ui/frmWinQM.h"
 
+#include "files/ReadBack.h"
 #include "files/ReportMerge.h"
 #include "files/SaveOrders.h"
+#include "map/CentreOnArea.h"
 #include "map/ColourRedraw.h"
 #include "map/DisplaySettingsFile.h"
+#include "map/ExportPicture.h"
 #include "map/HexEditing.h"
 #include "map/ResizeView.h"
 #include "map/SaveHexData.h"
+#include "orders/TurnCheck.h"
 #include "session/OpenReport.h"
 #include "session/Recovery.h"
 #include "session/Session.h"
@@ -20,6 +24,7 @@
 #include "ui/frmANW.h"
 #include "ui/frmAbout.h"
 #include "ui/frmCallToArms.h"
+#include "ui/frmCheckTurn.h"
 #include "ui/frmEditHex.h"
 #include "ui/frmGrantAccess.h"
 #include "ui/frmMap.h"
@@ -37,9 +42,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSessionManager>
 #include <QStyle>
@@ -48,6 +56,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace qm {
 
@@ -83,12 +92,17 @@ frmWinQM::frmWinQM(Session& session) : session_(session) {
         if (!ConfirmLeavingOrders()) manager.cancel();
         manager.release();
     });
+    session_.history.onChanged = [this] { SyncEditMenu(); };
+    SyncEditMenu();
+    SyncRecentMenu();
 }
 
 frmWinQM::~frmWinQM() {
+    session_.history.onChanged = nullptr;
     delete yourAreas_;
     delete about_;
     delete legend_;
+    delete checkTurn_;
     delete grantAccess_;
     delete spy_;
     delete victoryConditions_;
@@ -115,11 +129,38 @@ void frmWinQM::BuildMenus() {
     AddCommand(file, "mnuMerge", QStringLiteral("&Merge"), &frmWinQM::OnMerge)->setEnabled(false);
     QAction* save = AddCommand(file, "mnuSave", QStringLiteral("&Save "), &frmWinQM::OnSave);
     save->setEnabled(false);  // nothing to save before a report is open
+    AddCommand(file, "mnuExportMap", QStringLiteral("Export Map &Picture..."),
+               &frmWinQM::OnExportMap)
+        ->setEnabled(false);
+    file->addSeparator();
+    for (int i = 1; i <= RecentReports::kMaxReports; ++i) {
+        QAction* recent = file->addAction(QString());
+        recent->setObjectName(QStringLiteral("mnuRecent%1").arg(i));
+        connect(recent, &QAction::triggered, this, [this, i] {
+            if (i > recent_.reports().size()) return;
+            CloseOrderWindows();
+            if (ConfirmLeavingOrders()) OpenReport(recent_.reports()[i - 1], false);
+        });
+    }
+    file->addSeparator();
     QAction* exit = AddCommand(file, "mnuExit", QStringLiteral("&Exit"), &frmWinQM::OnExit);
     // The file shortcuts work from the map and the other windows too.
     const std::pair<QAction*, QKeySequence> shortcuts[] = {
         {open, QKeySequence::Open}, {save, QKeySequence::Save}, {exit, Qt::CTRL | Qt::Key_Q}};
     for (const auto& [action, keys] : shortcuts) {
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+    }
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    // Orders are given in the map window, so the keys work from every window.
+    const std::pair<QAction*, QKeySequence> editKeys[] = {
+        {AddCommand(edit, "mnuUndo", QStringLiteral("&Undo"), &frmWinQM::OnUndo),
+         QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {AddCommand(edit, "mnuRedo", QStringLiteral("&Redo"), &frmWinQM::OnRedo),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}};
+    for (const auto& [action, keys] : editKeys) {
         action->setShortcut(keys);
         action->setShortcutContext(Qt::ApplicationShortcut);
     }
@@ -143,6 +184,9 @@ void frmWinQM::BuildMenus() {
     AddCommand(command, "mnuVictoryConditions", QStringLiteral("&VictoryConditions"),
                &frmWinQM::OnVictoryConditions)
         ->setEnabled(false);
+    command->addSeparator();
+    AddCommand(command, "mnuCheckTurn", QStringLiteral("Check &Turn"), &frmWinQM::OnCheckTurn)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
@@ -169,6 +213,8 @@ frmSpy* frmWinQM::spyWindow() const { return spy_.data(); }
 frmVictoryConditions* frmWinQM::victoryConditionsWindow() const {
     return victoryConditions_.data();
 }
+
+frmCheckTurn* frmWinQM::checkTurnWindow() const { return checkTurn_.data(); }
 
 QAction* frmWinQM::menuAction(const QString& name) const { return findChild<QAction*>(name); }
 
@@ -288,10 +334,14 @@ bool frmWinQM::OpenReport(const QString& fullPath, bool fromCommandLine) {
         if (recovered && Ask(QString::fromUtf16(kRecoveryQuestion),
                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
             RestoreRecoveryCopy(session_, *recovered);
+        session_.history.Reset(session_.game);
         menuAction(QStringLiteral("mnuSave"))->setEnabled(true);
         menuAction(QStringLiteral("mnuMerge"))->setEnabled(true);
         if (!fromCommandLine) menuAction(QStringLiteral("mnuOpen"))->setEnabled(false);
         if (result == OpenResult::Opened) ShowMapWindow();
+        menuAction(QStringLiteral("mnuExportMap"))->setEnabled(result == OpenResult::Opened);
+        recent_.Add(fullPath);
+        SyncRecentMenu();
     }
     session_.port.SetBusy(false);
     return result != OpenResult::Rejected;
@@ -436,11 +486,14 @@ void frmWinQM::CloseOrderWindows() {
     if (grantAccess_) grantAccess_->close();
     if (spy_) spy_->close();
     if (victoryConditions_) victoryConditions_->close();
+    if (checkTurn_) checkTurn_->close();
 }
 
 void frmWinQM::OnOpen() {
+    const QString start =
+        session_.game.ReportDir.isEmpty() ? recent_.lastFolder() : session_.game.ReportDir;
     const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Open"), session_.game.ReportDir,
+        QFileDialog::getOpenFileName(this, QStringLiteral("Open"), start,
                                      QStringLiteral("QM Report (plyrdata.*);;All Files (*)"));
     if (path.isEmpty()) return;
     CloseOrderWindows();
@@ -466,7 +519,89 @@ void frmWinQM::OnMerge() {
     session_.port.SetBusy(false);
 }
 
-void frmWinQM::OnSave() { SaveTurn(session_); }
+void frmWinQM::OnSave() {
+    if (!SaveTurn(session_)) return;
+    session_.history.MarkSaved(session_.game);
+    // A file that differs from the screen is the first thing to hear of;
+    // what the turn check finds is offered after it.
+    if (VerifySavedOrders(session_.game, session_.port) && !CheckTurn(session_.game).empty())
+        OnCheckTurn();
+}
+
+void frmWinQM::OnCheckTurn() {
+    if (!checkTurn_) checkTurn_ = new frmCheckTurn(session_, [this](int area) { ShowArea(area); });
+    checkTurn_->Refill();
+    checkTurn_->show();
+    checkTurn_->raise();
+}
+
+void frmWinQM::ShowArea(int area) {
+    if (!IsAreaNumber(area) || areaModel_->rowCount() < area) return;
+    grdArea_->setCurrentIndex(areaModel_->index(area - 1, kColId));
+    ScrollGridToArea(area);
+    CentreOnArea(session_.game, session_.map, session_.port, static_cast<std::int16_t>(area));
+}
+
+bool frmWinQM::OrderWindowsClosed() {
+    // Those windows keep orders of their own until they close; taking orders
+    // back under them would be undone again by their closing.
+    if (!(grantAccess_ && grantAccess_->isVisible()) && !(spy_ && spy_->isVisible()) &&
+        !(victoryConditions_ && victoryConditions_->isVisible()))
+        return true;
+    session_.port.ShowMessage(
+        QStringLiteral("Close the Grant Access, Spy and Victory Conditions "
+                       "windows before taking orders back or giving them again"),
+        MessageIcon::Information);
+    return false;
+}
+
+void frmWinQM::OnUndo() {
+    if (OrderWindowsClosed()) session_.history.Undo(session_.orders());
+}
+
+void frmWinQM::OnRedo() {
+    if (OrderWindowsClosed()) session_.history.Redo(session_.orders());
+}
+
+void frmWinQM::SyncEditMenu() {
+    menuAction(QStringLiteral("mnuUndo"))->setEnabled(session_.history.CanUndo());
+    menuAction(QStringLiteral("mnuRedo"))->setEnabled(session_.history.CanRedo());
+}
+
+void frmWinQM::SyncRecentMenu() {
+    // Like Open: a report opened with the dialog is the only one of the run.
+    const bool open = menuAction(QStringLiteral("mnuOpen"))->isEnabled();
+    const QStringList& reports = recent_.reports();
+    for (int i = 1; i <= RecentReports::kMaxReports; ++i) {
+        QAction* action = menuAction(QStringLiteral("mnuRecent%1").arg(i));
+        action->setVisible(i <= reports.size());
+        action->setEnabled(open);
+        if (i <= reports.size())
+            action->setText(QStringLiteral("&%1 ").arg(i) +
+                            QDir::toNativeSeparators(reports[i - 1]));
+    }
+}
+
+bool frmWinQM::ExportMap(const QString& path, bool wholeBoard) {
+    return ExportMapPicture(session_.game, session_.map, session_.port, path, wholeBoard);
+}
+
+void frmWinQM::OnExportMap() {
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Map Picture"),
+                                                session_.game.ReportDir + QStringLiteral("map.png"),
+                                                QStringLiteral("PNG Picture (*.png)"));
+    if (path.isEmpty()) return;
+    if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) path += QStringLiteral(".png");
+    QMessageBox question(QMessageBox::Question, QString::fromUtf16(kMessageCaption),
+                         QStringLiteral("Export the whole board, or only the part in view?"),
+                         QMessageBox::NoButton, this);
+    QPushButton* board = question.addButton(QStringLiteral("Whole Board"), QMessageBox::YesRole);
+    question.addButton(QStringLiteral("View"), QMessageBox::NoRole);
+    QPushButton* cancel = question.addButton(QMessageBox::Cancel);
+    question.exec();
+    if (question.clickedButton() == cancel) return;
+    ExportMap(path, question.clickedButton() == board);
+}
 
 void frmWinQM::OnExit() {
     CloseOrderWindows();
@@ -537,7 +672,7 @@ void frmWinQM::OnTypeofUnitDisplay() {
 
 void frmWinQM::OnANW() {
     frmANW dialog(session_, this);
-    dialog.exec();
+    session_.history.Record(session_.game, [&] { dialog.exec(); });
 }
 
 namespace {
@@ -562,7 +697,8 @@ void frmWinQM::OnVictoryConditions() { ShowModeless(victoryConditions_, session_
 void frmWinQM::OnCallToArms() {
     if (RefusedInFirstTurns(session_.game, session_.port)) return;
     frmCallToArms dialog(session_, this);
-    dialog.exec();
+    // The whole visit of the dialog is one step.
+    session_.history.Record(session_.game, [&] { dialog.exec(); });
 }
 
 void frmWinQM::OnRelations() {

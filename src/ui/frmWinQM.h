@@ -2,6 +2,7 @@
 // The main window: start-up, the area grid, the menus and the file commands.
 // It owns the summary and map windows and lives for the whole run.
 
+#include "session/RecentReports.h"
 #include "state/WindowPort.h"
 
 #include <QMainWindow>
@@ -26,6 +27,7 @@ class frmYourAreas;
 class frmAbout;
 class frmEditHex;
 class frmMapLegend;
+class frmCheckTurn;
 class frmGrantAccess;
 class frmSpy;
 class frmVictoryConditions;
@@ -55,6 +57,8 @@ public:
     bool ConfirmLeavingOrders();
     /// Writes the recovery copy if the orders changed since it was last written.
     void KeepRecoveryCopyNow();
+    /// Writes the map picture (the whole board or the view) as File > Export Map Picture does.
+    bool ExportMap(const QString& path, bool wholeBoard);
 
     /// The Hex map menu entry's check mark follows the display mode.
     void SyncHexMark();
@@ -78,6 +82,9 @@ public:
     frmMap* mapWindow() const { return map_.get(); }
     frmSummary* summaryWindow() const { return summary_.get(); }
     frmYourAreas* yourAreasWindow() const;
+    frmCheckTurn* checkTurnWindow() const;
+    /// Selects the area in the grid and centres it on the map.
+    void ShowArea(int area);
     frmGrantAccess* grantAccessWindow() const;
     frmSpy* spyWindow() const;
     frmVictoryConditions* victoryConditionsWindow() const;
@@ -101,7 +108,14 @@ private:
     void OnOpen();
     void OnMerge();
     void OnSave();
+    void OnExportMap();
+    void SyncRecentMenu();
     void OnExit();
+    bool OrderWindowsClosed();
+    void OnUndo();
+    void OnRedo();
+    void SyncEditMenu();
+    void OnCheckTurn();
     void OnANW();
     void OnCallToArms();
     void OnMapColors();
@@ -131,10 +145,12 @@ private:
     QPointer<frmYourAreas> yourAreas_;
     QPointer<frmAbout> about_;
     QPointer<frmMapLegend> legend_;
+    QPointer<frmCheckTurn> checkTurn_;
     QPointer<frmGrantAccess> grantAccess_;
     QPointer<frmSpy> spy_;
     QPointer<frmVictoryConditions> victoryConditions_;
     QSet<QAction*> pending_;  // entries whose windows come with later work
+    RecentReports recent_{RecentReports::DefaultPath()};
     bool SummaryShown = false;
     bool leaving_ = false;          // the orders question was answered for this close
     bool recoveryPending_ = false;  // a recovery check is queued

@@ -1,9 +1,32 @@
+#include "session/CheckReport.h"
 #include "ui/Program.h"
 
 #include <QApplication>
 #include <QStringList>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// `zez-qm --check REPORT`: no windows, so no display is needed either.
+int RunCheck(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() != 3) {
+        std::fprintf(stderr, "usage: zez-qm --check REPORT\n");
+        return static_cast<int>(qm::CheckStatus::Unusable);
+    }
+    QTextStream out(stdout);
+    return static_cast<int>(
+        qm::CheckReport(arguments[2], QCoreApplication::applicationDirPath(), out));
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc >= 2 && std::strcmp(argv[1], "--check") == 0) return RunCheck(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zez-qm"));
     qm::Program program;

@@ -1,0 +1,125 @@
+#include "orders/TurnCheck.h"
+
+#include "io/NumberText.h"
+#include "state/GameState.h"
+#include "state/OrderCodes.h"
+#include "state/TurnRules.h"
+
+#include <map>
+
+namespace qm {
+
+namespace {
+
+using Kind = TurnFinding::Kind;
+
+QString AreaLabel(const GameState& game, std::int16_t area) {
+    return QStringLiteral("Area ") + SignPlace(area) + QLatin1Char(' ') + game.area(area).Name +
+           QStringLiteral(": ");
+}
+
+QString UnitName(std::int16_t unitType) {
+    static const char* const kNames[] = {"unit", "army", "corps", "fleet", "squadron"};
+    return QLatin1String(kNames[unitType >= kArmy && unitType <= kSquadron ? unitType : 0]);
+}
+
+bool IsOwnUnit(const GameState& game, const AreaRecord& area) {
+    return area.UnitOwner == game.CurrentPlayer && area.UnitType >= kArmy &&
+           area.UnitType <= kSquadron;
+}
+
+struct ConvoyEnd {
+    std::int16_t landing = 0;  // 0 when the chain breaks
+    std::int16_t breaksAt = 0;
+};
+
+// Follows the chain from a coastal unit's convoy order through the carrying
+// units' orders to the first area that is not water.
+ConvoyEnd FollowConvoy(const GameState& game, std::int16_t start) {
+    std::int16_t cur = game.area(start).Parm1;
+    for (int link = 0; link < kLastArea; ++link) {
+        if (!IsAreaNumber(cur)) return {0, cur};
+        const AreaRecord& area = game.area(cur);
+        if (area.AreaType != kWater) return {cur, 0};
+        const bool carries =
+            (area.UnitType == kFleet || area.UnitType == kSquadron) && area.Command == kConvoy;
+        if (!carries) return {0, cur};
+        cur = area.Parm1;
+    }
+    return {0, cur};  // a chain that runs in a circle
+}
+
+bool HasListOrder(const GameState& game, QLatin1String code) {
+    for (int i = kFirstListSlot; i <= game.CommandCount && i <= kLastCommandSlot; ++i) {
+        if (game.CommandList[static_cast<std::size_t>(i)].Code == code) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::vector<TurnFinding> CheckTurn(const GameState& game) {
+    std::vector<TurnFinding> findings;
+    std::map<std::int16_t, std::vector<std::int16_t>> movesInto;
+    for (std::int16_t i = 1; i <= kLastArea; ++i) {
+        const AreaRecord& area = game.area(i);
+        if (!IsOwnUnit(game, area)) continue;
+        const QString label = AreaLabel(game, i);
+        if (AwaitsOrder(game, i)) {
+            findings.push_back({Kind::UnitWithoutOrder, i,
+                                label + UnitName(area.UnitType) + QStringLiteral(" has no order")});
+        } else if (area.Command == kMove) {
+            movesInto[area.Parm1].push_back(i);
+        } else if (area.Command == kConvoy && area.AreaType != kWater) {
+            const ConvoyEnd end = FollowConvoy(game, i);
+            if (end.landing != 0) {
+                movesInto[end.landing].push_back(i);
+            } else {
+                findings.push_back({Kind::ConvoyBroken, i,
+                                    label + QStringLiteral("the convoy breaks off at area ") +
+                                        SignPlace(end.breaksAt) +
+                                        QStringLiteral(" before it reaches land")});
+            }
+        } else if (area.Command == kSupportAttack && area.Parm2 < 1) {
+            bool moved = false;
+            for (std::int16_t j = 1; j <= kLastArea && !moved; ++j) {
+                moved = game.area(j).Command == kMove && game.area(j).Parm1 == area.Parm1;
+            }
+            if (!moved)
+                findings.push_back({Kind::SupportedMoveMissing, i,
+                                    label + QStringLiteral("supports an attack on area ") +
+                                        SignPlace(area.Parm1) +
+                                        QStringLiteral(" that no unit is ordered to make")});
+        } else if (area.Command == kSupportDefend && IsAreaNumber(area.Parm1)) {
+            const AreaRecord& held = game.area(area.Parm1);
+            const bool built = held.Command.startsWith(QLatin1Char('A'));
+            if ((held.UnitType == kNoUnit && !built) || held.Command == kMove)
+                findings.push_back({Kind::SupportedUnitMissing, i,
+                                    label + QStringLiteral("supports the defence of area ") +
+                                        SignPlace(area.Parm1) +
+                                        QStringLiteral(", where no unit stays")});
+        }
+    }
+    for (const auto& [target, from] : movesInto) {
+        if (from.size() < 2 || !IsAreaNumber(target)) continue;
+        QString sources;
+        for (std::size_t k = 0; k < from.size(); ++k)
+            sources += (k == 0                 ? QString()
+                        : k + 1 == from.size() ? QStringLiteral(" and ")
+                                               : QStringLiteral(", ")) +
+                       SignPlace(from[k]);
+        findings.push_back({Kind::TwoUnitsIntoOneArea, target,
+                            AreaLabel(game, target) + QStringLiteral("units from areas ") +
+                                sources + QStringLiteral(" are ordered into it")});
+    }
+    if (game.totals.FreeSupply < 0)
+        findings.push_back(
+            {Kind::NegativeSupply, 0,
+             QStringLiteral("The free supply is ") + SignPlace(game.totals.FreeSupply)});
+    if (game.TurnNumber() == 1 && !HasListOrder(game, kVictoryConditions))
+        findings.push_back({Kind::NoVictoryConditions, 0,
+                            QStringLiteral("First turn: no victory conditions are proposed")});
+    return findings;
+}
+
+}  // namespace qm

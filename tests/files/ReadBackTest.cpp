@@ -1,0 +1,39 @@
+#include "files/ReadBack.h"
+
+#include "files/SaveOrders.h"
+#include "state/GameState.h"
+#include "support/FakePort.h"
+#include "support/TempFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace qm {
+namespace {
+
+TEST(ReadBack, ASavedFileAgreesAndAnEditBehindTheProgramsBackIsShownWithBothTexts) {
+    test::FakePort port;
+    test::TempFolder folder;
+    GameState game;
+    game.GameCode = "QM012";
+    game.ReportDir = folder.path();
+    game.area(5).Command = "MO", game.area(5).Parm1 = 12;
+    game.CommandList[3] = {"GA", {0, 3, -1, 0, 0}}, game.CommandCount = 3;
+    EXPECT_EQ(CompareCommandsFile(game), (std::vector<OrderMismatch>{{"KVOSTART ... KVOEND", ""}}));
+    ASSERT_TRUE(SaveOrders(game, port));
+    EXPECT_TRUE(VerifySavedOrders(game, port));
+    EXPECT_TRUE(port.messages.empty());
+
+    const QByteArray text = folder.Read("commands.dat");
+    folder.Write("commands.dat", QByteArray(text)
+                                     .replace("MO  5   12 ", "MO  5   13 ")
+                                     .replace("GA  3  ALL\r\n", "GA  3  ALL\n"));
+    EXPECT_FALSE(VerifySavedOrders(game, port));
+    EXPECT_EQ(port.messages,
+              (std::vector<test::Message>{{"commands.dat does not say what the screen says:\n"
+                                           "screen: MO 5 12   file: MO 5 13\n"
+                                           "screen: GA 3 ALL   file: GA 3 ALL (no CR)",
+                                           MessageIcon::Stop}}));
+}
+
+}  // namespace
+}  // namespace qm

@@ -1,0 +1,73 @@
+// `zez-qm --check REPORT` and the installed program, run as a player runs them.
+
+#include "files/SaveOrders.h"
+#include "session/OpenReport.h"
+#include "session/Session.h"
+#include "state/ConsolePort.h"
+#include "support/ReportText.h"
+#include "support/TempFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+
+namespace qm {
+namespace {
+
+struct Outcome {
+    int status;
+    QString output;
+};
+
+Outcome Check(const QString& report, const QString& program = QStringLiteral(ZEZ_BIN_DIR "/zez-qm"),
+              const QString& workingDir = {}) {
+    QProcess process;
+    process.setWorkingDirectory(workingDir);
+    process.start(program, {QStringLiteral("--check"), report});
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardOutput())};
+}
+
+TEST(CommandLine, CheckFindsMissingAndChangedOrdersAndExitsWithZeroOnlyWhenClean) {
+    test::TempFolder folder;
+    test::ReportText report;
+    report.areas = {{7, 3, 0, 0}, {8, 1, 1, 1}};  // no units of our own: nothing to order
+    const QString path = folder.Write("plyrdata.3", report.Build());
+    EXPECT_EQ(Check(path).output, "screen: KVOSTART ... KVOEND   file: (nothing)\n");
+    EXPECT_EQ(Check(folder.path() + "nothing.3").status, 2);
+
+    ConsolePort port({}, true);
+    Session session(port);
+    session.game.ProgramDir = QStringLiteral(ZEZ_BIN_DIR "/");
+    ASSERT_EQ(OpenReportFile(session, path), OpenResult::Opened);
+    ASSERT_TRUE(SaveOrders(session.game, port));
+    EXPECT_EQ(Check(path).status, 0);
+
+    folder.Write("commands.dat",
+                 folder.Read("commands.dat").replace("KVOEND\r\n", "DW  2 \r\nKVOEND\r\n"));
+    const Outcome changed = Check(path);
+    EXPECT_EQ(changed.status, 1);
+    EXPECT_EQ(changed.output, "screen: KVOEND   file: DW 2\nscreen: (nothing)   file: KVOEND\n");
+}
+
+TEST(CommandLine, InstalledProgramFindsItsDataFromAnyFolder) {
+    test::TempFolder prefix, elsewhere;
+    QProcess install;
+    install.start(QStringLiteral("cmake"),
+                  {QStringLiteral("--install"), QStringLiteral(ZEZ_BIN_DIR "/.."),
+                   QStringLiteral("--prefix"), prefix.path()});
+    ASSERT_TRUE(install.waitForFinished(120000));
+    ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().toStdString();
+    for (const char* file :
+         {"bin/zez-qm", "share/zez-qm/map-area.dat", "share/zez-qm/map-hex.dat",
+          "share/applications/zez-qm.desktop", "share/icons/hicolor/scalable/apps/zez-qm.svg"})
+        EXPECT_TRUE(prefix.Exists(file)) << file;
+    const QString report = prefix.path() + "share/zez-qm/sample/1882-3/plyrdata.2";
+    const Outcome run = Check(report, prefix.path() + "bin/zez-qm", elsewhere.path());
+    EXPECT_EQ(run.status, 1);  // the sample's units await their orders
+    EXPECT_TRUE(run.output.contains("has no order")) << run.output.toStdString();
+}
+
+}  // namespace
+}  // namespace qm

@@ -1,0 +1,179 @@
+// Undo and redo, the turn check, the map picture and the recent reports, driven
+// through the windows.
+
+#include "ui/WindowsFixture.h"
+
+#include "map/BoardPicture.h"
+#include "map/CellDrawing.h"
+#include "map/CentreOnArea.h"
+#include "map/DisplaySettingsFile.h"
+#include "map/Geometry.h"
+#include "map/HexSearch.h"
+#include "ui/AreaGridModel.h"
+#include "ui/MapView.h"
+#include "ui/frmCallToArms.h"
+#include "ui/frmCheckTurn.h"
+#include "ui/frmGrantAccess.h"
+#include "ui/frmMap.h"
+#include "ui/frmSummary.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+namespace qm {
+namespace {
+
+enum Option { MO = 0, AA = 6 };
+
+class TurnToolsTest : public test::WindowsFixture {
+protected:
+    // Player 3 owns areas 5, 6 and 10 of the hand-made map, an army in 5.
+    void SetUp() override {
+        DisplaySettings settings;
+        settings.HexDisplay = -1;
+        settings.HexSize = 26;
+        SaveDisplaySettings(settings, DefaultSettingsPath());
+        test::ReportText report;
+        report.areas = {{5, 3, 3, 1}, {6, 3, 0, 0}, {10, 3, 0, 0}};
+        report.players[2][2] = "AAWAN";  // France and England allied
+        reportPath = WriteReport(report);
+        Start(reportPath, HandMapDir());
+        messages.clear();
+        ASSERT_NE(map(), nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(map()));
+    }
+    frmMap* map() { return mainWindow().mapWindow(); }
+    QString Grid(int row, int column) { return mainWindow().areaGrid().GridCell(row, column); }
+    QString Summary(int row) {
+        return mainWindow().summaryWindow()->grdSummary()->item(row, 1)->text();
+    }
+    QImage ViewAt(QPoint origin) {
+        session().map.display.MapX = static_cast<std::int16_t>(origin.x());
+        session().map.display.MapY = static_cast<std::int16_t>(origin.y());
+        RefreshView(session().game, session().map, session().port);
+        return session().map.picture.picView.copy();
+    }
+    QPoint WindowPointOf(int area) {
+        CentreOnArea(session().game, session().map, session().port,
+                     static_cast<std::int16_t>(area));
+        const auto cell = FindHexOfArea(session().game, session().map.hexes, area);
+        QPoint centre;
+        for (const QPoint& corner : CellOutline(session().map.geometry, cell->Column, cell->Row))
+            centre += corner;
+        const DisplaySettings& display = session().map.display;
+        // The view shows the board's west edge again east of its east edge.
+        const int width = session().map.geometry.MapWidth();
+        const int x = ((centre.x() / 6 + display.MapX) % width + width) % width;
+        return map()->picView()->mapTo(map(), QPoint(x, centre.y() / 6 + display.MapY));
+    }
+    void Click(int area) {
+        QTest::mouseClick(map()->windowHandle(), Qt::LeftButton, {}, WindowPointOf(area));
+    }
+    void DoubleClick(int area, Option option) {
+        map()->optCommand(option)->setChecked(true);
+        QTest::mouseDClick(map()->windowHandle(), Qt::LeftButton, {}, WindowPointOf(area));
+    }
+
+    QString reportPath;
+};
+
+TEST_F(TurnToolsTest, UndoAndRedoFollowTheMapAndTheCallToArmsDialog) {
+    const QPoint origin(-40, 0);
+    // An area redrawn alone differs by a border pixel from the whole board's drawing.
+    for (std::int16_t area : {5, 10}) RedrawArea(session().game, session().map, area);
+    const QImage before = ViewAt(origin);
+    EXPECT_FALSE(Menu("mnuUndo")->isEnabled());
+    DoubleClick(10, AA);
+    DoubleClick(5, MO);
+    Click(6);
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<frmCallToArms*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->lstAllies()->setCurrentRow(0);
+        dialog->lstEnemies()->setCurrentRow(0);
+        dialog->cmdCallToArms()->click();
+        dialog->accept();
+    });
+    Menu("mnuCallToArms")->trigger();
+    ASSERT_EQ(session().game.CommandList[3].Code, "CA");
+    const QImage after = ViewAt(origin);
+    ASSERT_NE(after, before);
+
+    Menu("mnuUndo")->trigger();
+    EXPECT_TRUE(session().game.CommandList[3].IsEmpty());
+    map()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(map()));
+    QTest::keyClick(map(), Qt::Key_Z, Qt::ControlModifier);  // the keys work in the map window
+    EXPECT_EQ(Grid(5, kColCommand), "");
+    Menu("mnuUndo")->trigger();
+    EXPECT_FALSE(Menu("mnuUndo")->isEnabled());
+    EXPECT_EQ(Summary(7), "2");
+    EXPECT_EQ(ViewAt(origin), before);
+
+    for (int step = 0; step < 3; ++step) Menu("mnuRedo")->trigger();
+    EXPECT_EQ(Grid(5, kColParm1), "6");
+    EXPECT_EQ(session().game.CommandList[3].Code, "CA");
+    EXPECT_EQ(ViewAt(origin), after);
+}
+
+TEST_F(TurnToolsTest, SaveOffersTheTurnCheckWhoseEntriesLeadToTheirAreas) {
+    Menu("mnuSave")->trigger();
+    ASSERT_TRUE(messages.empty()) << messages[0].text.toStdString();
+    frmCheckTurn* check = mainWindow().checkTurnWindow();
+    ASSERT_TRUE(check && QTest::qWaitForWindowExposed(check));
+    QListWidget* list = check->lstFindings();
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), "Area  5 Area 5: army has no order");
+
+    session().map.display.MapX = -1000;
+    const QPoint entry = list->visualItemRect(list->item(0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, entry);
+    EXPECT_EQ(session().interaction.SelectedArea, 5);
+    EXPECT_EQ(mainWindow().grdArea()->currentIndex().row(), 4);
+    EXPECT_NE(session().map.display.MapX, -1000);
+
+    // With the army ordered there is nothing left to find.
+    DoubleClick(5, MO);
+    Click(6);
+    EXPECT_EQ(check->Refill(), 0);
+}
+
+TEST_F(TurnToolsTest, GrantsAreTakenBackOnceTheirWindowIsClosed) {
+    Menu("mnuGrantAccess")->trigger();
+    frmGrantAccess* grant = mainWindow().grantAccessWindow();
+    grant->lstPlayers()->setCurrentRow(0);
+    QTest::mouseClick(grant->cmdGrantAll(), Qt::LeftButton);
+    ASSERT_EQ(session().game.CommandList[3].Code, "GA");
+    Menu("mnuUndo")->trigger();
+    EXPECT_EQ(messages.size(), 1u);  // the window keeps its list: close it first
+    grant->close();
+    Menu("mnuUndo")->trigger();
+    EXPECT_TRUE(session().game.CommandList[3].IsEmpty());
+}
+
+TEST_F(TurnToolsTest, TheExportedBoardHasTheBoardsSize) {
+    const QString board = reportFolder.path() + "board.png";
+    ASSERT_TRUE(mainWindow().ExportMap(board, true));
+    EXPECT_EQ(QImage(board).size(), session().map.picture.picMap.size());
+    EXPECT_FALSE(mainWindow().ExportMap(reportFolder.path() + "board.png/x.png", true));
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+TEST_F(TurnToolsTest, RecentReportsAreOfferedInTheNextRun) {
+    NewProgram();
+    QAction* first = Menu("mnuRecent1");
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_TRUE(first->text().endsWith(QDir::toNativeSeparators(reportPath)));
+    first->trigger();
+    EXPECT_EQ(session().game.GameCode, "QM012");
+    EXPECT_FALSE(first->isEnabled());  // like Open, once per run
+}
+
+}  // namespace
+}  // namespace qm
