@@ -4,6 +4,7 @@
 
 #include "map/DisplaySettingsFile.h"
 #include "map/Raster.h"
+#include "map/StarterSettings.h"
 #include "ui/ColourSwatch.h"
 #include "ui/MapView.h"
 #include "ui/frmMap.h"
@@ -13,6 +14,7 @@
 #include <QColorDialog>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -65,6 +67,18 @@ TEST_F(MapOptionsTest, AChosenColourReachesTheMapAndTheSettingsFileAtExit) {
     QFile file(DefaultSettingsPath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains("CountryC=&H563412&"));
+}
+
+TEST_F(MapOptionsTest, StarterPaletteButtonPutsTheStarterColoursBackAndKeepsTheSize) {
+    display().CountryColours[3] = 0x123456;
+    const auto size = std::pair(display().HexDisplay, display().HexSize);
+    WhenModal([](QWidget* window) {
+        QTest::mouseClick(window->findChild<QPushButton*>("cmdStarterPalette"), Qt::LeftButton);
+        window->close();
+    });
+    Menu("mnuMapColors")->trigger();
+    EXPECT_EQ(display().CountryColours, StarterDisplaySettings().CountryColours);
+    EXPECT_EQ(std::pair(display().HexDisplay, display().HexSize), size);
 }
 
 TEST_F(MapOptionsTest, ZoomAndHexMapRebuildTheMapAndItsView) {

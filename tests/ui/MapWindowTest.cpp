@@ -19,8 +19,8 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
-#include <QWheelEvent>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace qm {
 namespace {
@@ -289,6 +289,13 @@ TEST_F(MapWindowTest, WheelScrollsShiftWheelAcrossTheWrapKeysToo) {
     EXPECT_EQ(display.MapX, -10 + 2 * column - session().map.geometry.MapWidth());
     QTest::keyClick(view(), Qt::Key_Down);
     EXPECT_EQ(display.MapY, -200);
+    // Ctrl+wheel steps through the zoom sizes and stops at the largest.
+    wheel({0, 120}, Qt::ControlModifier);
+    EXPECT_EQ(display.HexSize, 28);
+    for (int i = 0; i < 3; ++i) wheel({0, 120}, Qt::ControlModifier);
+    EXPECT_EQ(display.HexSize, 30);
+    wheel({0, -120}, Qt::ControlModifier);
+    EXPECT_EQ(display.HexSize, 28);
 }
 
 }  // namespace
