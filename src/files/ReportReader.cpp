@@ -103,14 +103,8 @@ QString TurnTitle(const GameState& game) {
            QString::number(game.TurnNumber()) + QLatin1Char(')');
 }
 
-bool ReadReport(GameState& game, WindowPort& port, const QString& directory,
-                const QString& fileName) {
-    const std::optional<QByteArray> data = ReadWholeFile(FindFileNoCase(directory, fileName));
-    if (!data) {
-        port.ShowMessage(QStringLiteral("Invalid File"), MessageIcon::None);
-        return false;
-    }
-    ItemReader in(*data);
+bool TakeReport(GameState& game, WindowPort& port, const QByteArray& data) {
+    ItemReader in(data);
     GameState next = game;
     switch (ParseReport(in, next)) {
         case ReadResult::Invalid:
@@ -126,6 +120,17 @@ bool ReadReport(GameState& game, WindowPort& port, const QString& directory,
     port.EnableMenu(MenuCommand::VictoryConditions,
                     game.TurnYear == kFirstYear && game.TurnOfYear == 1);
     game.CommandCount = 2;
+    return true;
+}
+
+bool ReadReport(GameState& game, WindowPort& port, const QString& directory,
+                const QString& fileName) {
+    const std::optional<QByteArray> data = ReadWholeFile(FindFileNoCase(directory, fileName));
+    if (!data) {
+        port.ShowMessage(QStringLiteral("Invalid File"), MessageIcon::None);
+        return false;
+    }
+    if (!TakeReport(game, port, *data)) return false;
     ReadWorkingCopy(game, port, directory);
     port.SetTitle(TurnTitle(game));
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 // Reads a player report into the game state.
 
+#include <QByteArray>
 #include <QString>
 
 namespace qm {
@@ -21,5 +22,10 @@ QString TurnTitle(const struct GameState& game);
 /// exactly as it was; the answer says whether the report was taken.
 bool ReadReport(GameState& game, WindowPort& port, const QString& directory,
                 const QString& fileName);
+
+/// The report's content taken into the game state as ReadReport does, without
+/// the working copy and the title: refused with its message and no change, or
+/// taken with CommandCount at 2.
+bool TakeReport(GameState& game, WindowPort& port, const QByteArray& data);
 
 }  // namespace qm

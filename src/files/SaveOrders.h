@@ -9,7 +9,8 @@ class WindowPort;
 /// Writes commands.dat and orders.tmp into ReportDir. Both are written in
 /// full to temporary files beside them first and only then put in place, so
 /// a failure (shown as a stop message naming the file) leaves the previous
-/// pair as it was. The game state is never changed. Answers whether both
+/// pair as it was, also when the second file fails after the first was
+/// replaced. The game state is never changed. Answers whether both
 /// files were saved.
 bool SaveOrders(const GameState& game, WindowPort& port);
 

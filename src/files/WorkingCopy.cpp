@@ -1,11 +1,15 @@
 #include "files/WorkingCopy.h"
 
+#include "io/AtomicWrite.h"
 #include "io/FileNames.h"
 #include "io/ItemReader.h"
 #include "orders/CommandList.h"
 #include "state/GameState.h"
 #include "state/OrderCodes.h"
 #include "state/WindowPort.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 #include <cstdint>
 #include <optional>
@@ -93,15 +97,27 @@ bool ParseOrders(ItemReader& in, GameState& game) {
 
 }  // namespace
 
+bool RestoreOrders(GameState& game, const QByteArray& data) {
+    ItemReader in(data);
+    GameState restored = game;
+    if (!ParseOrders(in, restored)) return false;
+    game = std::move(restored);
+    return true;
+}
+
 bool ReadWorkingCopy(GameState& game, WindowPort& port, const QString& directory) {
-    const std::optional<QByteArray> data =
-        ReadWholeFile(FindFileNoCase(directory, QStringLiteral("Orders.tmp")));
-    if (data) {
-        ItemReader in(*data);
-        GameState restored = game;
-        if (ParseOrders(in, restored)) {
-            game = std::move(restored);
-            return true;
+    const QString path = FindNewestNoCase(directory, QStringLiteral("Orders.tmp"));
+    const std::optional<QByteArray> data = ReadWholeFile(path);
+    if (data && RestoreOrders(game, *data)) return true;
+    // The next Save replaces the refused file; the orders in it may still be
+    // worth something to the player.
+    if (QFileInfo(path).isFile()) {
+        const QString aside = path + QStringLiteral(".bad");
+        if (data) {
+            WriteFileAtomically(aside, *data);
+        } else {
+            QFile::remove(aside);
+            QFile::copy(path, aside);
         }
     }
     port.ShowMessage(QStringLiteral("No old orders to read in"), MessageIcon::None);

@@ -24,7 +24,12 @@ QString FindFileNoCase(const QString& directory, const QString& name);
 /// Largest file any reader takes in; a report or map file is a few tens of kilobytes.
 inline constexpr qint64 kMaxInputFileSize = 16 * 1024 * 1024;
 
-/// The whole file, or nothing when it is missing, unreadable or too large.
-std::optional<QByteArray> ReadWholeFile(const QString& path);
+/// Among the files of directory whose names equal name without regard to case,
+/// the one written last; directory + name when there is none. A program that
+/// both writes and reads through this keeps to the copy it wrote.
+QString FindNewestNoCase(const QString& directory, const QString& name);
+
+/// The whole file, or nothing when it is missing, unreadable or larger than limit.
+std::optional<QByteArray> ReadWholeFile(const QString& path, qint64 limit = kMaxInputFileSize);
 
 }  // namespace qm

@@ -1,9 +1,11 @@
 #include "io/IniFile.h"
 
+#include "io/AtomicWrite.h"
+#include "io/FileNames.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace qm {
 
@@ -35,11 +37,15 @@ bool IsKeyLine(const QByteArray& text, const QString& key) {
 
 bool IniFile::Load(const QString& path) {
     lines_.clear();
-    QFile file(path);
-    if (!file.exists()) return true;
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize) return false;
-    const QByteArray content = file.read(kMaxFileSize + 1);
-    if (content.size() > kMaxFileSize) return false;
+    if (!QFile::exists(path)) return true;
+    const std::optional<QByteArray> content = ReadWholeFile(path, kMaxFileSize);
+    if (!content) return false;
+    Parse(*content);
+    return true;
+}
+
+void IniFile::Parse(const QByteArray& content) {
+    lines_.clear();
     qsizetype start = 0;
     while (start < content.size()) {
         const qsizetype lineFeed = content.indexOf('\n', start);
@@ -56,7 +62,6 @@ bool IniFile::Load(const QString& path) {
         lines_.push_back(std::move(line));
         start = end + 1;
     }
-    return true;
 }
 
 IniFile::Found IniFile::Find(const QString& section, const QString& key) const {
@@ -122,14 +127,7 @@ QByteArray IniFile::Content() const {
 bool IniFile::Save(const QString& path) const {
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath())) return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const QByteArray content = Content();
-    if (file.write(content) != content.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WriteFileAtomically(path, Content());
 }
 
 }  // namespace qm

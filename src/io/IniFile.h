@@ -18,6 +18,9 @@ public:
     /// leaves this object empty.
     bool Load(const QString& path);
 
+    /// Takes the lines of a settings file's content; any bytes are accepted.
+    void Parse(const QByteArray& content);
+
     /// The value text of a key (blanks around it removed, at most 100
     /// characters); nothing when the section or key is missing.
     std::optional<QString> Value(const QString& section, const QString& key) const;

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace qm {
 
@@ -77,6 +78,16 @@ void ScrollMapBy(const GameState& game, MapState& map, WindowPort& port, double 
     if (!map.picture.IsLoaded() || !std::isfinite(dx) || !std::isfinite(dy)) return;
     SetMapOrigin(map, map.display.MapX + dx, map.display.MapY + dy);
     RefreshView(game, map, port);
+}
+
+void ScrollMapByWheel(const GameState& game, MapState& map, WindowPort& port, int angleX,
+                      int angleY, bool eastWest) {
+    if (eastWest && angleX == 0) std::swap(angleX, angleY);
+    constexpr double kCellsPerNotch = 2.0;
+    const double notchesX = static_cast<double>(angleX) / kWheelNotch;
+    const double notchesY = static_cast<double>(angleY) / kWheelNotch;
+    ScrollMapBy(game, map, port, notchesX * kCellsPerNotch * map.geometry.Pitch(),
+                notchesY * kCellsPerNotch * map.geometry.CellHeight);
 }
 
 void RefreshView(const GameState& game, MapState& map, WindowPort& port) {

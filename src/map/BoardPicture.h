@@ -32,6 +32,15 @@ void NormaliseMapOrigin(MapState& map);
 /// Moves the board by a drag of (dx, dy) view pixels, normalises and refreshes.
 void ScrollMapBy(const GameState& game, MapState& map, WindowPort& port, double dx, double dy);
 
+/// One turn of the mouse wheel is 120 steps of angle.
+inline constexpr int kWheelNotch = 120;
+
+/// Scrolls by wheel angles (positive: towards the north and the west); a notch
+/// moves two rows or two columns. With `eastWest` a plain vertical turn scrolls
+/// east-west instead, across the wrap.
+void ScrollMapByWheel(const GameState& game, MapState& map, WindowPort& port, int angleX,
+                      int angleY, bool eastWest);
+
 /// Copies the visible part of picMap into picView, draws the pending orders'
 /// arrows and tells the windows the view changed.
 void RefreshView(const GameState& game, MapState& map, WindowPort& port);

@@ -2,8 +2,10 @@
 
 #include "io/IniFile.h"
 #include "io/LeadingNumber.h"
+#include "map/StarterSettings.h"
 #include "state/OrderCodes.h"
 
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -53,8 +55,24 @@ QString ColourText(std::uint32_t colour) {
 }
 
 void LoadDisplaySettings(DisplaySettings& settings, const QString& path) {
+    // A first start gets the starter look; the per-key defaults below are
+    // for a file that lacks a key.
+    if (!QFileInfo::exists(path)) {
+        settings = StarterDisplaySettings();
+        return;
+    }
     IniFile file;
     if (!file.Load(path)) file = IniFile();
+    ReadDisplaySettings(settings, file);
+}
+
+void ReadDisplaySettings(DisplaySettings& settings, const QByteArray& content) {
+    IniFile file;
+    file.Parse(content);
+    ReadDisplaySettings(settings, file);
+}
+
+void ReadDisplaySettings(DisplaySettings& settings, const IniFile& file) {
     const DisplaySettings defaults;
 
     settings.BorderColour = ReadColour(file, QStringLiteral("Borders"), defaults.BorderColour);

@@ -3,20 +3,28 @@
 
 #include "map/DisplaySettings.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
 
 namespace qm {
 
+class IniFile;
+
 /// win-qm.ini in the user's configuration folder for this program.
 QString DefaultSettingsPath();
 
-/// Replaces every value by the file's, or by its default where the file or
-/// key is missing or holds a number that does not fit. HexSize is twice the
-/// stored value, limited to kSmallestCellSize..kLargestHexSize in hex mode and
-/// to kSmallestCellSize..kLargestSquareSize in square mode.
+/// Replaces every value by the file's; without a file, by the starter look
+/// (StarterDisplaySettings); by a key's default where the key is missing or
+/// holds a number that does not fit. HexSize is twice the stored value, limited
+/// to kSmallestCellSize..kLargestHexSize in hex mode and to
+/// kSmallestCellSize..kLargestSquareSize in square mode.
 void LoadDisplaySettings(DisplaySettings& settings, const QString& path);
+
+/// The same from the content of a settings file.
+void ReadDisplaySettings(DisplaySettings& settings, const QByteArray& content);
+void ReadDisplaySettings(DisplaySettings& settings, const IniFile& file);
 
 /// Writes every value but NoGo, keeping all other lines of the file. Answers
 /// whether the file was written; the player is never told (a failed save

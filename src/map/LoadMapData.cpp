@@ -20,14 +20,14 @@ namespace {
 // few spare values leave room for kinds of terrain not yet drawn.
 constexpr int kMaxAreaType = 9;
 constexpr int kMaxSupply = 99;
-constexpr int kAreaItems = 17;
-constexpr int kHexItems = 12;
 
 // Reads the items of one record and says in words what was wrong with the
-// first bad one; `where` names the record ("area record 17").
+// first bad one; `where` names the record ("area record 17"). The name is
+// made only for an error: a board has over two thousand records.
+template <typename Where>
 class RecordReader {
 public:
-    RecordReader(ItemReader& in, QString where) : in_(in), where_(std::move(where)) {}
+    RecordReader(ItemReader& in, Where where) : in_(in), where_(std::move(where)) {}
 
     std::optional<std::int16_t> Number(int low, int high) {
         ++item_;
@@ -56,22 +56,21 @@ public:
 private:
     void Fail(const QString& what) {
         if (error_.isEmpty())
-            error_ = QStringLiteral("%1, item %2: %3").arg(where_).arg(item_).arg(what);
+            error_ = QStringLiteral("%1, item %2: %3").arg(where_()).arg(item_).arg(what);
     }
 
     ItemReader& in_;
-    QString where_;
+    Where where_;
     int item_ = 0;
     QString error_;
 };
 
-using AreaTableCopy = std::array<AreaRecord, kAreaSlots>;
+}  // namespace
 
-// Fills the map fields of every area and the home flags; answers what was
-// wrong, or nothing.
-QString ParseAreaFile(ItemReader& in, std::int16_t playerCount, AreaTableCopy& areas) {
+QString ParseAreaData(const QByteArray& data, std::int16_t playerCount, AreaTableCopy& areas) {
+    ItemReader in(data);
     for (int area = 1; area <= kLastArea; ++area) {
-        RecordReader record(in, QStringLiteral("area record %1").arg(area));
+        RecordReader record(in, [area] { return QStringLiteral("area record %1").arg(area); });
         AreaRecord& target = areas[static_cast<std::size_t>(area)];
         const auto type = record.Number(0, kMaxAreaType);
         const auto supply = record.Number(0, kMaxSupply);
@@ -93,7 +92,7 @@ QString ParseAreaFile(ItemReader& in, std::int16_t playerCount, AreaTableCopy& a
     areas[kNeutralArea].Owner = 0;
 
     for (int home = 1; home <= playerCount - 1; ++home) {
-        RecordReader record(in, QStringLiteral("home record %1").arg(home));
+        RecordReader record(in, [home] { return QStringLiteral("home record %1").arg(home); });
         const auto area = record.Number(1, kLastArea);
         record.Text();  // the home power's name; nothing uses it
         if (!record.error().isEmpty()) return record.error();
@@ -102,16 +101,18 @@ QString ParseAreaFile(ItemReader& in, std::int16_t playerCount, AreaTableCopy& a
     return {};
 }
 
-// Fills the board, cells assigned by their place in the file, and widens the
-// areas' bounding boxes.
-QString ParseHexFile(ItemReader& in, HexGrid& grid, AreaTableCopy& areas) {
+QString ParseHexData(const QByteArray& data, HexGrid& grid, AreaTableCopy& areas) {
+    ItemReader in(data);
     int number = 0;
     for (int column = 1; column <= kColumns; ++column) {
         for (int row = 1; row <= kRows; ++row) {
-            RecordReader record(in, QStringLiteral("cell record %1 (column %2, row %3)")
-                                        .arg(++number)
-                                        .arg(column)
-                                        .arg(row));
+            ++number;
+            RecordReader record(in, [number, column, row] {
+                return QStringLiteral("cell record %1 (column %2, row %3)")
+                    .arg(number)
+                    .arg(column)
+                    .arg(row);
+            });
             record.Number(INT16_MIN, INT16_MAX);  // the column and row as written;
             record.Number(INT16_MIN, INT16_MAX);  // the place in the file decides
             HexCell cell;
@@ -133,6 +134,8 @@ QString ParseHexFile(ItemReader& in, HexGrid& grid, AreaTableCopy& areas) {
     }
     return {};
 }
+
+namespace {
 
 struct FoundFile {
     QString path;
@@ -187,8 +190,7 @@ bool LoadMapData(GameState& game, MapState& map, WindowPort& port, const QString
     const std::optional<QByteArray> areaData = OpenMapFile(port, folders, areaName);
     if (!areaData) return false;
     AreaTableCopy areas = game.AreaTable;
-    ItemReader areaItems(*areaData);
-    QString error = ParseAreaFile(areaItems, game.PlayerCount, areas);
+    QString error = ParseAreaData(*areaData, game.PlayerCount, areas);
     if (!error.isEmpty()) {
         Complain(port, QStringLiteral("The map file %1 is damaged at %2.").arg(areaName, error));
         return false;
@@ -197,8 +199,7 @@ bool LoadMapData(GameState& game, MapState& map, WindowPort& port, const QString
     const std::optional<QByteArray> hexData = OpenMapFile(port, folders, hexName);
     if (!hexData) return false;
     HexGrid grid;
-    ItemReader hexItems(*hexData);
-    error = ParseHexFile(hexItems, grid, areas);
+    error = ParseHexData(*hexData, grid, areas);
     if (!error.isEmpty()) {
         Complain(port, QStringLiteral("The map file %1 is damaged at %2.").arg(hexName, error));
         return false;

@@ -31,6 +31,17 @@ std::vector<std::int16_t> ZoomSizes(std::int16_t hexDisplay) {
     return sizes;
 }
 
+std::int16_t NextZoomSize(std::int16_t hexDisplay, std::int16_t current, bool larger) {
+    const std::vector<std::int16_t> sizes = ZoomSizes(hexDisplay);
+    // An odd size from the bar steps to its even neighbour in the asked direction.
+    if (larger) {
+        const auto next = std::upper_bound(sizes.begin(), sizes.end(), current);
+        return next == sizes.end() ? sizes.back() : *next;
+    }
+    const auto next = std::lower_bound(sizes.begin(), sizes.end(), current);
+    return next == sizes.begin() ? sizes.front() : *(next - 1);
+}
+
 BoardPoint MeasureBoardPoint(const MapState& map, QPointF viewPoint) {
     const Geometry& geometry = map.geometry;
     if (!geometry.IsBuilt()) return {};

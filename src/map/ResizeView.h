@@ -32,6 +32,9 @@ QPointF ViewCentre(const MapState& map);
 /// every even size from 6 to 30 or 36. Dragging the bar may also give an odd one.
 std::vector<std::int16_t> ZoomSizes(std::int16_t hexDisplay);
 
+/// The zoom size after `current`, one step larger or smaller, held at the ends.
+std::int16_t NextZoomSize(std::int16_t hexDisplay, std::int16_t current, bool larger);
+
 /// The largest cell size of the mode: 30 for hexagons, 36 for squares.
 std::int16_t MaxHexSize(std::int16_t hexDisplay);
 

@@ -1,7 +1,7 @@
 
 #include "map/SaveHexData.h"
 
-#include <QSaveFile>
+#include "io/AtomicWrite.h"
 
 namespace qm {
 
@@ -24,14 +24,7 @@ QByteArray HexDataText(const HexGrid& grid) {
 }
 
 bool SaveHexData(const HexGrid& grid, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const QByteArray text = HexDataText(grid);
-    if (file.write(text) != text.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WriteFileAtomically(path, HexDataText(grid));
 }
 
 }  // namespace qm

@@ -4,6 +4,7 @@
 #include "orders/MoveRules.h"
 #include "orders/OrderContext.h"
 #include "state/OrderCodes.h"
+#include "state/OrderRevision.h"
 #include "state/RefreshDisplay.h"
 
 #include <algorithm>
@@ -47,6 +48,7 @@ bool SetAreaOrder(const OrderContext& context, const QString& code, std::int16_t
     area.Command = code;
     area.Parm1 = p1;
     area.Parm2 = p2;
+    MarkOrdersChanged(context.game);
     context.port.SetGridCell(GridId::Area, s, kColCommand, code);
     context.port.SetGridCell(GridId::Area, s, kColParm1, CellNumber(p1));
     context.port.SetGridCell(GridId::Area, s, kColParm2, CellNumber(p2));

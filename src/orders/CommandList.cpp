@@ -2,6 +2,7 @@
 
 #include "state/GameState.h"
 #include "state/OrderCodes.h"
+#include "state/OrderRevision.h"
 #include "state/WindowPort.h"
 
 #include <algorithm>
@@ -43,6 +44,7 @@ std::optional<std::int16_t> PlaceCommand(GameState& game, const QString& code, s
     CommandRecord& slot = game.CommandList[static_cast<std::size_t>(index)];
     slot.Code = code;
     slot.P = {0, p1, p2, p3, p4};
+    MarkOrdersChanged(game);
     return static_cast<std::int16_t>(index);
 }
 
@@ -57,6 +59,7 @@ std::optional<std::int16_t> AddCommand(GameState& game, WindowPort& port, const 
 void DeleteCommand(GameState& game, std::int16_t index) {
     if (index < 0 || index > kLastCommandSlot) return;
     game.CommandList[static_cast<std::size_t>(index)] = CommandRecord{};
+    MarkOrdersChanged(game);
 }
 
 bool HasAllyOrder(const GameState& game, std::int16_t player) {

@@ -6,6 +6,7 @@
 #include "state/GameState.h"
 #include "state/Interaction.h"
 #include "state/OrderCodes.h"
+#include "state/OrderRevision.h"
 #include "state/WindowPort.h"
 
 #include <algorithm>
@@ -37,8 +38,12 @@ void SetSpyCommand(GameState& game, int slot, const QString& code, std::int16_t 
                    std::int16_t p3, std::int16_t p4) {
     if (slot < 0 || slot > kLastCommandSlot) return;
     CommandRecord& record = game.CommandList[static_cast<std::size_t>(slot)];
+    const std::array<std::int16_t, 5> before = record.P;
     record.Code = code;
     record.P = {0, p1, p2, p3, p4};
+    // Closing the spy window writes both slots back; only other targets count
+    // as a change (the files write the spy blocks by their targets alone).
+    if (record.P != before) MarkOrdersChanged(game);
 }
 
 void OpenSpyTargets(const GameState& game, Interaction& interaction, SpyTargets& spies) {

@@ -7,6 +7,7 @@
 #include "state/GameState.h"
 #include "state/Interaction.h"
 #include "state/OrderCodes.h"
+#include "state/OrderRevision.h"
 #include "state/WindowPort.h"
 
 namespace qm {
@@ -29,8 +30,10 @@ void Keep(GameState& game, VictoryProposal& proposal) {
         return;
     }
     CommandRecord& order = game.CommandList[static_cast<std::size_t>(*proposal.slot)];
+    if (order.P[1] == turns && order.P[2] == points) return;
     order.P[1] = turns;
     order.P[2] = points;
+    MarkOrdersChanged(game);
 }
 
 }  // namespace

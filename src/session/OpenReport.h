@@ -14,8 +14,11 @@ enum class OpenResult {
 };
 
 /// Reads the report at fullPath (split into ReportDir and name), then the map
-/// data from ProgramDir, then refreshes the grid and the totals. An unusable
-/// report stops the sequence after its message, leaving everything as it was.
+/// data from ProgramDir, then refreshes the grid and the totals. The report
+/// replaces the whole game state and the interaction state: nothing of a game
+/// loaded before is kept but ProgramDir. The orders restored from the working
+/// copy count as unchanged. An unusable report stops the sequence after its
+/// message, leaving everything as it was.
 OpenResult OpenReportFile(Session& session, const QString& fullPath);
 
 }  // namespace qm

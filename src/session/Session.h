@@ -6,6 +6,7 @@
 #include "map/MapState.h"
 #include "orders/OrderContext.h"
 #include "orders/SpyTargets.h"
+#include "session/Recovery.h"
 #include "state/GameState.h"
 #include "state/Interaction.h"
 #include "state/WindowPort.h"
@@ -25,6 +26,7 @@ struct Session {
     SpyTargets spies;  // the spy window's six cells
     MapState map;
     WindowPort& port;
+    QString recoveryFolder = DefaultRecoveryFolder();  // ends in a separator
 };
 
 }  // namespace qm

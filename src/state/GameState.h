@@ -14,6 +14,13 @@
 
 namespace qm {
 
+/// Counts the changes of the orders; see OrderRevision.h.
+struct OrderCounter {
+    std::uint32_t current = 0;    // raised by every change
+    std::uint32_t kept = 0;       // current at the last save or restore
+    std::uint32_t recovered = 0;  // current when the recovery copy was last written
+};
+
 struct GameState {
     std::array<AreaRecord, kAreaSlots> AreaTable{};
     std::array<PlayerRecord, kPlayerSlots> RelationTable{};
@@ -30,6 +37,7 @@ struct GameState {
     QString ProgramDir;  // ends in a separator; map data are read from here
 
     Totals totals;
+    OrderCounter Revision;
 
     /// Turns since the game began, the first being 1. The reader keeps it in 16 bits.
     int TurnNumber() const { return (TurnYear - kFirstYear) * 4 + TurnOfYear; }

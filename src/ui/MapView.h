@@ -4,7 +4,10 @@
 #include <QImage>
 #include <QWidget>
 
+#include <QPolygon>
+
 #include <functional>
+#include <vector>
 
 namespace qm {
 
@@ -17,6 +20,12 @@ public:
     std::function<void(QMouseEvent&)> onPress;
     std::function<void(QMouseEvent&)> onRelease;
     std::function<void(QMouseEvent&)> onDoubleClick;
+    std::function<void(QWheelEvent&)> onWheel;
+    std::function<void(QKeyEvent&)> onKey;
+    std::function<void()> onLeave;
+
+    /// Cells drawn marked on top of the picture (the source of a waiting order).
+    void SetMarkedCells(std::vector<QPolygon> cells);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,9 +33,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     const QImage& picture_;  // the session's view picture; it outlives the window
+    std::vector<QPolygon> marked_;
 };
 
 }  // namespace qm

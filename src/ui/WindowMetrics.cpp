@@ -1,9 +1,34 @@
 #include "ui/WindowMetrics.h"
 
 #include <QHeaderView>
+#include <QPushButton>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace qm {
+
+QRect MapWindowPlacement(const QRect& available, int outerTop, const QMargins& frame,
+                         int wantedWidth, int minHeight) {
+    const int frameHeight = frame.top() + frame.bottom();
+    const int bottom = available.y() + available.height();
+    // Keep the window on the screen even below a main window that fills it.
+    const int top = std::clamp(outerTop, available.y(),
+                               std::max(available.y(), bottom - minHeight - frameHeight));
+    const int height = std::max(bottom - top - frameHeight, minHeight);
+    const int width =
+        std::max(std::min(wantedWidth, available.width() - frame.left() - frame.right()), 1);
+    return {available.x() + frame.left(), top + frame.top(), width, height};
+}
+
+QPushButton* MakeCloseButton(QWidget& window) {
+    auto* button = new QPushButton(QStringLiteral("Close"), &window);
+    button->setObjectName(QStringLiteral("cmdClose"));
+    button->setAutoDefault(false);
+    // close(), not reject(): windows that write their orders on closing do so.
+    QObject::connect(button, &QPushButton::clicked, &window, &QWidget::close);
+    return button;
+}
 
 void ConfigureFixedGrid(QTableWidget& grid) {
     grid.horizontalHeader()->hide();

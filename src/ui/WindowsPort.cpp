@@ -37,6 +37,22 @@ void WindowsPort::ShowMessageBox(const QString& text, MessageIcon icon) {
     if (busy) QApplication::restoreOverrideCursor();
 }
 
+QMessageBox::StandardButton WindowsPort::Ask(const QString& text,
+                                             QMessageBox::StandardButtons buttons) {
+    return question_ ? question_(text, buttons) : AskBox(text, buttons);
+}
+
+QMessageBox::StandardButton WindowsPort::AskBox(const QString& text,
+                                                QMessageBox::StandardButtons buttons) {
+    QMessageBox box(QMessageBox::Question, QString::fromUtf16(kMessageCaption), text, buttons,
+                    QApplication::activeWindow());
+    const bool busy = QApplication::overrideCursor() != nullptr;
+    if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+    if (busy) QApplication::restoreOverrideCursor();
+    return answer;
+}
+
 void WindowsPort::ShowMessage(const QString& text, MessageIcon icon) {
     if (messageSink_) messageSink_(text, icon);
 }

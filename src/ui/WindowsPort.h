@@ -4,6 +4,7 @@
 
 #include "state/WindowPort.h"
 
+#include <QMessageBox>
 #include <QString>
 
 #include <cstdint>
@@ -19,6 +20,10 @@ public:
     using MessageSink = std::function<void(const QString& text, MessageIcon icon)>;
     /// Answers the support attack question; tests replace the modal dialog.
     using SupportQuestion = std::function<SupportAnswer()>;
+    /// Asks a question with the given buttons and answers the one pressed;
+    /// tests replace the modal box.
+    using Question = std::function<QMessageBox::StandardButton(
+        const QString& text, QMessageBox::StandardButtons buttons)>;
 
     WindowsPort();
 
@@ -26,6 +31,12 @@ public:
     void Attach(frmWinQM* mainWindow) { main_ = mainWindow; }
     void SetMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
     void SetSupportQuestion(SupportQuestion question) { supportQuestion_ = std::move(question); }
+    void SetQuestion(Question question) { question_ = std::move(question); }
+
+    /// A modal question box: caption "WIN-QM", a question icon, the buttons given.
+    QMessageBox::StandardButton Ask(const QString& text, QMessageBox::StandardButtons buttons);
+    static QMessageBox::StandardButton AskBox(const QString& text,
+                                              QMessageBox::StandardButtons buttons);
 
     void ShowMessage(const QString& text, MessageIcon icon) override;
     void SetTitle(const QString& title) override;
@@ -43,6 +54,7 @@ private:
     frmWinQM* main_ = nullptr;
     MessageSink messageSink_;
     SupportQuestion supportQuestion_;
+    Question question_;
     int busyDepth_ = 0;
 };
 

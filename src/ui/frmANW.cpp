@@ -5,6 +5,7 @@
 #include "session/Session.h"
 #include "state/OrderCodes.h"
 #include "ui/PlayerList.h"
+#include "ui/WindowMetrics.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -75,6 +76,7 @@ frmANW::frmANW(Session& session, QWidget* parent) : QDialog(parent), session_(se
     layout->addWidget(fraNeutrals, 0, 1);
     layout->addWidget(fraEnemies, 0, 2);
     layout->addWidget(fraCommands, 1, 0, 1, 3);
+    layout->addWidget(MakeCloseButton(*this), 2, 2, Qt::AlignRight);
 
     connect(cmdAlly_, &QPushButton::clicked, this,
             [this] { OnDeclare(*lstNeutrals_, kDeclareAlliance); });

@@ -5,6 +5,7 @@
 #include "session/Session.h"
 #include "state/OrderCodes.h"
 #include "ui/PlayerList.h"
+#include "ui/WindowMetrics.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -47,6 +48,7 @@ frmCallToArms::frmCallToArms(Session& session, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
     layout->addWidget(fraCommands);
+    layout->addWidget(MakeCloseButton(*this), 0, Qt::AlignRight);
 
     connect(cmdCallToArms_, &QPushButton::clicked, this, &frmCallToArms::OnCallToArms);
     connect(cmdDelete_, &QPushButton::clicked, this, &frmCallToArms::OnDelete);

@@ -5,6 +5,7 @@
 #include "orders/GrantAccess.h"
 #include "session/Session.h"
 #include "ui/PlayerList.h"
+#include "ui/WindowMetrics.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -63,6 +64,7 @@ frmGrantAccess::frmGrantAccess(Session& session, QWidget* parent)
     layout->addWidget(lstPlayers_, 1, 0);
     layout->addWidget(fraOptions, 1, 1);
     layout->addWidget(fraCommands, 1, 2);
+    layout->addWidget(MakeCloseButton(*this), 2, 2, Qt::AlignRight);
 
     connect(cmdGrant_, &QPushButton::clicked, this, [this] {
         ArmGrant(session_.interaction, session_.port, SelectedEntryData(*lstPlayers_));

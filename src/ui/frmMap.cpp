@@ -1,9 +1,12 @@
 #include "ui/frmMap.h"
 
+#include "map/AreaOutline.h"
 #include "map/BoardPicture.h"
 #include "map/DisplaySettingsFile.h"
 #include "map/HexEditing.h"
 #include "map/HexSearch.h"
+#include "map/ResizeView.h"
+#include "orders/MapStatus.h"
 #include "session/Session.h"
 #include "ui/MapView.h"
 #include "ui/WindowMetrics.h"
@@ -12,9 +15,12 @@
 #include <QButtonGroup>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStatusBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -40,6 +46,7 @@ frmMap::frmMap(Session& session, frmWinQM& mainWindow)
     for (int index = 0; index < static_cast<int>(kMapOptions.size()); ++index) {
         auto* option = new QRadioButton(kMapOptions[static_cast<std::size_t>(index)], options_);
         option->setObjectName(QStringLiteral("optCommand%1").arg(index));
+        option->setFocusPolicy(Qt::TabFocus);  // a click keeps the keys on the map
         optionGroup_->addButton(option, index);
         row->addWidget(option);
         optCommand_[static_cast<std::size_t>(index)] = option;
@@ -54,6 +61,15 @@ frmMap::frmMap(Session& session, frmWinQM& mainWindow)
     picView_->onPress = [this](QMouseEvent& event) { OnPress(event); };
     picView_->onRelease = [this](QMouseEvent& event) { OnRelease(event); };
     picView_->onDoubleClick = [this](QMouseEvent& event) { OnDoubleClick(event); };
+    picView_->onWheel = [this](QWheelEvent& event) { OnWheel(event); };
+    picView_->onKey = [this](QKeyEvent& event) { event.setAccepted(OnKey(event.key())); };
+    picView_->onLeave = [this] { ShowOrderState(0); };
+    setFocusProxy(picView_);
+
+    staMap_ = new QStatusBar(this);
+    staMap_->setObjectName(QStringLiteral("staMap"));
+    staMap_->setSizeGripEnabled(false);
+    staMap_->adjustSize();
 }
 
 void frmMap::Load(bool readSettings) {
@@ -62,18 +78,24 @@ void frmMap::Load(bool readSettings) {
     main_.SyncHexMark();
     LoadMapPicture(session_.game, session_.map, session_.port);
 
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    const int top = main_.frameGeometry().height() + TwipsToPixels(50);
-    const int frameWidth = std::max(frameGeometry().width() - width(), 0);
-    const int width = std::min(session_.map.geometry.MapWidth() + 2 + frameWidth, screen.width());
-    const int height = std::max(screen.height() - top, options_->height() + 50);
-    move(screen.x(), screen.y() + top);
-    resize(width - frameWidth, height);
+    // The window manager's frame is known only once a window is shown: before
+    // that, the main window's frame stands for this one's.
+    const bool framed = isVisible() && frameGeometry() != geometry();
+    const QWidget& measured = framed ? static_cast<const QWidget&>(*this) : main_;
+    const QRect inner = measured.geometry(), outer = measured.frameGeometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    setGeometry(MapWindowPlacement(QGuiApplication::primaryScreen()->availableGeometry(),
+                                   main_.frameGeometry().bottom() + 1 + TwipsToPixels(50), frame,
+                                   session_.map.geometry.MapWidth() + 2,
+                                   options_->height() + staMap_->height() + 50));
     FitView();
     session_.port.SetBusy(false);
 }
 
-QSize frmMap::ViewRoom() const { return {width(), height() - options_->height()}; }
+QSize frmMap::ViewRoom() const {
+    return {width(), height() - options_->height() - staMap_->height()};
+}
 
 void frmMap::FitView() {
     SetViewSize(session_.map, ViewRoom().width(), ViewRoom().height());
@@ -84,6 +106,7 @@ void frmMap::FitView() {
 void frmMap::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     options_->resize(width(), options_->height());
+    staMap_->setGeometry(0, height() - staMap_->height(), width(), staMap_->height());
     if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) return;
     if (session_.map.picture.IsLoaded()) FitView();
 }
@@ -93,6 +116,22 @@ void frmMap::ViewChanged() {
     if (picView_->size() != session_.map.picture.picView.size())
         picView_->resize(session_.map.picture.picView.size());
     picView_->update();
+    ShowOrderState(hoverArea_);  // the mark moves with the map
+}
+
+void frmMap::ShowOrderState(int hoverArea) {
+    hoverArea_ = hoverArea;
+    const Interaction& interaction = session_.interaction;
+    staMap_->showMessage(MapStatusText(session_.game, interaction, hoverArea));
+    picView_->SetMarkedCells(
+        IsTargetPending(interaction)
+            ? AreaCellsInView(session_.game, session_.map, interaction.SelectedArea)
+            : std::vector<QPolygon>{});
+    if (dragging_) return;
+    if (interaction.MapMode.isEmpty())
+        picView_->unsetCursor();
+    else
+        picView_->setCursor(Qt::CrossCursor);
 }
 
 std::int16_t frmMap::AreaUnderPointer() const {
@@ -112,6 +151,7 @@ int frmMap::SelectedOption() const { return optionGroup_->checkedId(); }
 void frmMap::OnMove(QMouseEvent& event) {
     PointerX = static_cast<float>(event.position().x());
     PointerY = static_cast<float>(event.position().y());
+    if (!dragging_) ShowOrderState(AreaUnderPointer());
 }
 
 void frmMap::OnPress(QMouseEvent& event) {
@@ -151,9 +191,59 @@ void frmMap::OnRelease(QMouseEvent& event) {
 
 void frmMap::Drop(float x, float y) {
     dragging_ = false;
+    const bool moved = x != DragStartX || y != DragStartY;
     ScrollMapBy(session_.game, session_.map, session_.port, x - DragStartX, y - DragStartY);
     setWindowTitle(QString::fromUtf16(kCaption));
-    picView_->unsetCursor();
+    if (!moved) CancelPendingOrder(session_.interaction);  // a right click cancels
+    ShowOrderState(AreaUnderPointer());
+}
+
+void frmMap::CancelOrder() {
+    if (CancelPendingOrder(session_.interaction)) ShowOrderState(hoverArea_);
+}
+
+bool frmMap::OnKey(int key) {
+    int x = 0, y = 0;
+    switch (key) {
+        case Qt::Key_Escape:
+            CancelOrder();
+            return true;
+        case Qt::Key_Left:
+            x = kWheelNotch;
+            break;
+        case Qt::Key_Right:
+            x = -kWheelNotch;
+            break;
+        case Qt::Key_Up:
+            y = kWheelNotch;
+            break;
+        case Qt::Key_Down:
+            y = -kWheelNotch;
+            break;
+        default:
+            return false;
+    }
+    ScrollMapByWheel(session_.game, session_.map, session_.port, x, y, false);
+    return true;
+}
+
+void frmMap::keyPressEvent(QKeyEvent* event) {
+    if (!OnKey(event->key())) QWidget::keyPressEvent(event);
+}
+
+void frmMap::OnWheel(QWheelEvent& event) {
+    const QPoint angle = event.angleDelta();
+    if (event.modifiers() & Qt::ControlModifier) {
+        if (angle.y() == 0) return event.accept();
+        const DisplaySettings& display = session_.map.display;
+        const std::int16_t size = NextZoomSize(display.HexDisplay, display.HexSize, angle.y() > 0);
+        ZoomKeepingPoint(session_.game, session_.map, session_.port, size, event.position(),
+                         ViewRoom());
+        return event.accept();
+    }
+    ScrollMapByWheel(session_.game, session_.map, session_.port, angle.x(), angle.y(),
+                     event.modifiers() & Qt::ShiftModifier);
+    event.accept();
 }
 
 void frmMap::Click() {
@@ -161,14 +251,18 @@ void frmMap::Click() {
     const MapClickAnswer answer = MapClick(session_.orders(), session_.spies, AreaUnderPointer());
     switch (answer.action) {
         case MapClickAnswer::Action::ScrollGrid:
-            return main_.ScrollGridToArea(answer.value);
+            main_.ScrollGridToArea(answer.value);
+            break;
         case MapClickAnswer::Action::SpyTargetsChanged:
-            return main_.SpyTargetsChanged();
+            main_.SpyTargetsChanged();
+            break;
         case MapClickAnswer::Action::GrantAccess:
-            return main_.GrantAccessClicked(answer.value);
+            main_.GrantAccessClicked(answer.value);
+            break;
         case MapClickAnswer::Action::Nothing:
-            return;
+            break;
     }
+    ShowOrderState(AreaUnderPointer());
 }
 
 void frmMap::OnDoubleClick(QMouseEvent& event) {
@@ -178,6 +272,7 @@ void frmMap::OnDoubleClick(QMouseEvent& event) {
     if (!session_.interaction.MapMode.isEmpty()) return;
     MapDoubleClick(session_.orders(), AreaUnderPointer(),
                    kMapOptions[static_cast<std::size_t>(SelectedOption())]);
+    ShowOrderState(AreaUnderPointer());
 }
 
 }  // namespace qm

@@ -12,6 +12,7 @@
 
 class QButtonGroup;
 class QRadioButton;
+class QStatusBar;
 
 namespace qm {
 
@@ -38,13 +39,19 @@ public:
     /// The area under the last pointer position; 0 where there is none.
     std::int16_t AreaUnderPointer() const;
 
+    /// The status line, the order mark and the pointer follow the map mode and
+    /// the area under the pointer (`hoverArea`, 0 for none).
+    void ShowOrderState(int hoverArea);
+
     QRadioButton* optCommand(int index) const {
         return optCommand_[static_cast<std::size_t>(index)];
     }
     MapView* picView() const { return picView_; }
+    QStatusBar* staMap() const { return staMap_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FitView();
@@ -52,6 +59,9 @@ private:
     void OnPress(QMouseEvent& event);
     void OnRelease(QMouseEvent& event);
     void OnDoubleClick(QMouseEvent& event);
+    void OnWheel(QWheelEvent& event);
+    bool OnKey(int key);
+    void CancelOrder();
     void Click();
     void Drop(float x, float y);
     int SelectedOption() const;
@@ -62,6 +72,8 @@ private:
     std::array<QRadioButton*, kMapOptions.size()> optCommand_{};
     QButtonGroup* optionGroup_ = nullptr;
     MapView* picView_ = nullptr;
+    QStatusBar* staMap_ = nullptr;
+    int hoverArea_ = 0;
     float PointerX = 0, PointerY = 0;
     float DragStartX = 0, DragStartY = 0;
     std::int16_t LastButton = 0;

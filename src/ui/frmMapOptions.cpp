@@ -1,12 +1,14 @@
 #include "ui/frmMapOptions.h"
 
 #include "map/DisplaySettings.h"
+#include "map/StarterSettings.h"
 #include "state/GameState.h"
 #include "ui/ColourSwatch.h"
 #include "ui/WindowMetrics.h"
 
 #include <QColorDialog>
 #include <QLabel>
+#include <QPushButton>
 
 namespace qm {
 
@@ -44,6 +46,14 @@ frmMapOptions::frmMapOptions(DisplaySettings& display, const GameState& game, QW
             AddPair(QStringLiteral("Colour%1").arg(i), caption, QPoint(i % 4, 2 + i / 4),
                     display.CountryColours[index], &lblColour_[index]);
     }
+    // The empty fourth place of the water and borders row.
+    auto* starter = new QPushButton(QStringLiteral("Starter palette"), this);
+    starter->setObjectName(QStringLiteral("cmdStarterPalette"));
+    starter->setGeometry(kMargin + 3 * kAcross, kMargin + kDown, kAcross - kMargin, kSwatch + 4);
+    connect(starter, &QPushButton::clicked, this, [this] {
+        ApplyStarterPalette(display_);
+        ShowColours();
+    });
     setFixedSize(2 * kMargin + 4 * kAcross, 2 * kMargin + (3 + game.PlayerCount / 4) * kDown);
 }
 
@@ -62,6 +72,15 @@ ColourSwatch* frmMapOptions::AddPair(const QString& name, const QString& caption
             [this, swatch, &value] { Choose(*swatch, value); });
     if (labelOut) *labelOut = label;
     return swatch;
+}
+
+void frmMapOptions::ShowColours() {
+    for (std::size_t k = 0; k < picArrow_.size(); ++k)
+        picArrow_[k]->SetColour(display_.ArrowColours[k]);
+    for (std::size_t i = 0; i < picColour_.size(); ++i)
+        picColour_[i]->SetColour(display_.CountryColours[i]);
+    picWater_->SetColour(display_.WaterColour);
+    picBorders_->SetColour(display_.BorderColour);
 }
 
 void frmMapOptions::Choose(ColourSwatch& swatch, std::int32_t& value) {

@@ -35,6 +35,7 @@ private:
     ColourSwatch* AddPair(const QString& name, const QString& caption, QPoint at,
                           std::int32_t& value, QLabel** label = nullptr);
     void Choose(ColourSwatch& swatch, std::int32_t& value);
+    void ShowColours();
 
     DisplaySettings& display_;
     std::array<ColourSwatch*, 4> picArrow_{};

@@ -4,6 +4,7 @@
 #include "state/GameState.h"
 #include "ui/WindowMetrics.h"
 
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -48,6 +49,7 @@ frmRelations::frmRelations(const GameState& game, QWidget* parent) : QDialog(par
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 1, 1, 1);
     layout->addWidget(grdRelations_);
+    layout->addWidget(MakeCloseButton(*this), 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -2,6 +2,7 @@
 
 #include "orders/SpyTargets.h"
 #include "session/Session.h"
+#include "ui/WindowMetrics.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -43,6 +44,7 @@ frmSpy::frmSpy(Session& session, QWidget* parent) : QWidget(parent, Qt::Window),
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grdSpy_);
     layout->addWidget(cmdDelete_);
+    layout->addWidget(MakeCloseButton(*this), 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(cmdDelete_, &QPushButton::clicked, this, &frmSpy::OnDelete);
 

@@ -2,11 +2,13 @@
 
 #include "orders/TypedNumber.h"
 #include "session/Session.h"
+#include "ui/WindowMetrics.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -55,6 +57,7 @@ frmVictoryConditions::frmVictoryConditions(Session& session, QWidget* parent)
         connect(bar, &QScrollBar::valueChanged, text,
                 [text](int value) { text->setText(QString::number(value)); });
     }
+    layout->addWidget(MakeCloseButton(*this), 0, Qt::AlignBottom);
 }
 
 void frmVictoryConditions::CheckFits(int index) {

@@ -8,18 +8,22 @@
 #include "map/ResizeView.h"
 #include "map/SaveHexData.h"
 #include "session/OpenReport.h"
+#include "session/Recovery.h"
 #include "session/Session.h"
 #include "state/GridSelection.h"
+#include "state/OrderRevision.h"
 #include "state/RefreshDisplay.h"
 #include "state/TurnRules.h"
 #include "ui/AreaGridModel.h"
 #include "ui/Version.h"
+#include "ui/WindowsPort.h"
 #include "ui/frmANW.h"
 #include "ui/frmAbout.h"
 #include "ui/frmCallToArms.h"
 #include "ui/frmEditHex.h"
 #include "ui/frmGrantAccess.h"
 #include "ui/frmMap.h"
+#include "ui/frmMapLegend.h"
 #include "ui/frmMapOptions.h"
 #include "ui/frmRelations.h"
 #include "ui/frmSpy.h"
@@ -37,6 +41,7 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QSessionManager>
 #include <QStyle>
 #include <QTableView>
 #include <QTableWidget>
@@ -49,6 +54,10 @@ namespace qm {
 namespace {
 
 constexpr int kVisibleGridRows = 8;  // the heading and seven areas
+constexpr char16_t kSaveQuestion[] = u"Save the orders of this turn?";
+constexpr char16_t kRecoveryQuestion[] =
+    u"Orders of this turn were found that were never saved (the program ended without "
+    u"Save). Restore them?";
 
 int SampleWidth(const QFontMetrics& metrics, const char* sample) {
     return metrics.horizontalAdvance(QString::fromLatin1(sample)) + 4;
@@ -62,11 +71,24 @@ frmWinQM::frmWinQM(Session& session) : session_(session) {
     BuildMenus();
     BuildGrids();
     summary_ = std::make_unique<frmSummary>();
+
+    // Every change of the orders comes from the player's mouse or keys; after
+    // each such event the recovery copy is brought up to date.
+    qApp->installEventFilter(this);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (!manager.allowsInteraction()) {
+            KeepRecoveryCopyNow();
+            return;
+        }
+        if (!ConfirmLeavingOrders()) manager.cancel();
+        manager.release();
+    });
 }
 
 frmWinQM::~frmWinQM() {
     delete yourAreas_;
     delete about_;
+    delete legend_;
     delete grantAccess_;
     delete spy_;
     delete victoryConditions_;
@@ -88,15 +110,19 @@ QAction* frmWinQM::AddCommand(QMenu* menu, const char* name, const QString& capt
 void frmWinQM::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    AddCommand(file, "mnuOpen", QStringLiteral("&Open"), &frmWinQM::OnOpen)
-        ->setShortcut(QKeySequence::Open);
+    QAction* open = AddCommand(file, "mnuOpen", QStringLiteral("&Open"), &frmWinQM::OnOpen);
     // Merging needs a loaded report to merge into.
     AddCommand(file, "mnuMerge", QStringLiteral("&Merge"), &frmWinQM::OnMerge)->setEnabled(false);
     QAction* save = AddCommand(file, "mnuSave", QStringLiteral("&Save "), &frmWinQM::OnSave);
-    save->setShortcut(QKeySequence::Save);
     save->setEnabled(false);  // nothing to save before a report is open
-    AddCommand(file, "mnuExit", QStringLiteral("&Exit"), &frmWinQM::OnExit)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QAction* exit = AddCommand(file, "mnuExit", QStringLiteral("&Exit"), &frmWinQM::OnExit);
+    // The file shortcuts work from the map and the other windows too.
+    const std::pair<QAction*, QKeySequence> shortcuts[] = {
+        {open, QKeySequence::Open}, {save, QKeySequence::Save}, {exit, Qt::CTRL | Qt::Key_Q}};
+    for (const auto& [action, keys] : shortcuts) {
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+    }
 
     // A maintenance menu: shown, but off for players.
     QMenu* areaData = menuBar()->addMenu(QStringLiteral("&Area Data"));
@@ -133,6 +159,7 @@ void frmWinQM::BuildMenus() {
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
+    AddCommand(help, "mnuMapLegend", QStringLiteral("Map &Legend"), &frmWinQM::OnMapLegend);
     AddCommand(help, "mnuAbout", QStringLiteral("&About"), &frmWinQM::OnAbout);
 }
 
@@ -187,7 +214,11 @@ void frmWinQM::BuildGrids() {
     }
     const int frame = 2 * grdArea_->frameWidth();
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grdArea_);
-    grdArea_->setFixedSize(columnsWidth + frame + scrollBar, kVisibleGridRows * rowHeight + frame);
+    // The designed size is the least; the grid grows with the window.
+    grdArea_->setMinimumSize(columnsWidth + frame + scrollBar,
+                             kVisibleGridRows * rowHeight + frame);
+    grdArea_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    grdArea_->setMouseTracking(true);  // hovering a row describes its area
 
     grdAreaTitle_ = new QTableWidget(1, 3, central);
     grdAreaTitle_->setObjectName(QStringLiteral("grdAreaTitle"));
@@ -202,24 +233,28 @@ void frmWinQM::BuildGrids() {
     grdAreaTitle_->setRowHeight(0, rowHeight + 1);
     grdAreaTitle_->setColumnWidth(0, areaGroup);
     grdAreaTitle_->setColumnWidth(1, unitGroup);
-    grdAreaTitle_->setColumnWidth(2, grdArea_->width());
+    grdAreaTitle_->horizontalHeader()->setStretchLastSection(true);
     const char* titles[] = {"Area", "Unit"};
     for (int column = 0; column < 2; ++column) {
         auto* item = new QTableWidgetItem(QString::fromLatin1(titles[column]));
         item->setTextAlignment(Qt::AlignCenter);
         grdAreaTitle_->setItem(0, column, item);
     }
-    grdAreaTitle_->setFixedSize(grdArea_->width(), rowHeight + 1 + frame);
+    grdAreaTitle_->setFixedHeight(rowHeight + 1 + frame);
+    grdAreaTitle_->setMinimumWidth(grdArea_->minimumWidth());
 
     layout->addWidget(grdAreaTitle_);
     layout->addWidget(grdArea_);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
     setCentralWidget(central);
+    resize(minimumSizeHint());
 
     connect(grdArea_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid()) GridRowCurrent(session_.interaction, current.row() + 1);
             });
+    connect(grdArea_, &QTableView::entered, this, [this](const QModelIndex& index) {
+        if (map_ && index.isValid()) map_->ShowOrderState(index.row() + 1);
+    });
     connect(grdArea_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid()) GridRowDoubleClicked(session_.interaction, index.row() + 1);
     });
@@ -249,6 +284,10 @@ bool frmWinQM::OpenReport(const QString& fullPath, bool fromCommandLine) {
     session_.port.SetBusy(true);
     const OpenResult result = OpenReportFile(session_, fullPath);
     if (result != OpenResult::Rejected) {
+        const auto recovered = RecoveryToOffer(session_.game, session_.recoveryFolder);
+        if (recovered && Ask(QString::fromUtf16(kRecoveryQuestion),
+                             QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+            RestoreRecoveryCopy(session_, *recovered);
         menuAction(QStringLiteral("mnuSave"))->setEnabled(true);
         menuAction(QStringLiteral("mnuMerge"))->setEnabled(true);
         if (!fromCommandLine) menuAction(QStringLiteral("mnuOpen"))->setEnabled(false);
@@ -333,16 +372,70 @@ void frmWinQM::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
 }
 
+bool frmWinQM::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonRelease:
+        case QEvent::KeyRelease:
+        case QEvent::Close:
+            if (!recoveryPending_) {
+                recoveryPending_ = true;
+                QMetaObject::invokeMethod(this, &frmWinQM::KeepRecoveryCopyNow,
+                                          Qt::QueuedConnection);
+            }
+            break;
+        default:
+            break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmWinQM::KeepRecoveryCopyNow() {
+    recoveryPending_ = false;
+    KeepRecoveryCopy(session_.game, session_.recoveryFolder);
+}
+
+QMessageBox::StandardButton frmWinQM::Ask(const QString& text,
+                                          QMessageBox::StandardButtons buttons) {
+    if (auto* windows = dynamic_cast<WindowsPort*>(&session_.port))
+        return windows->Ask(text, buttons);
+    return WindowsPort::AskBox(text, buttons);
+}
+
+bool frmWinQM::ConfirmLeavingOrders() {
+    if (!OrdersChanged(session_.game)) return true;
+    switch (Ask(QString::fromUtf16(kSaveQuestion),
+                QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)) {
+        case QMessageBox::Save:
+            return SaveTurn(session_);
+        case QMessageBox::Discard:
+            DropRecoveryCopy(session_.game, session_.recoveryFolder);
+            return true;
+        default:
+            return false;
+    }
+}
+
 void frmWinQM::closeEvent(QCloseEvent* event) {
+    CloseOrderWindows();
+    if (!leaving_ && !ConfirmLeavingOrders()) {
+        event->ignore();
+        return;
+    }
+    leaving_ = false;
     if (map_) map_->close();
     summary_->close();
     if (yourAreas_) yourAreas_->close();
     if (about_) about_->close();
-    // Their closing writes what they show into the orders.
+    if (legend_) legend_->close();
+    QMainWindow::closeEvent(event);
+}
+
+void frmWinQM::CloseOrderWindows() {
+    // Their closing writes what they show into the orders, so they close
+    // before anything asks about unsaved orders.
     if (grantAccess_) grantAccess_->close();
     if (spy_) spy_->close();
     if (victoryConditions_) victoryConditions_->close();
-    QMainWindow::closeEvent(event);
 }
 
 void frmWinQM::OnOpen() {
@@ -350,6 +443,8 @@ void frmWinQM::OnOpen() {
         QFileDialog::getOpenFileName(this, QStringLiteral("Open"), session_.game.ReportDir,
                                      QStringLiteral("QM Report (plyrdata.*);;All Files (*)"));
     if (path.isEmpty()) return;
+    CloseOrderWindows();
+    if (!ConfirmLeavingOrders()) return;
     OpenReport(path, false);
 }
 
@@ -371,10 +466,13 @@ void frmWinQM::OnMerge() {
     session_.port.SetBusy(false);
 }
 
-void frmWinQM::OnSave() { SaveOrders(session_.game, session_.port); }
+void frmWinQM::OnSave() { SaveTurn(session_); }
 
 void frmWinQM::OnExit() {
+    CloseOrderWindows();
+    if (!ConfirmLeavingOrders()) return;
     SaveDisplaySettings(session_.map.display, DefaultSettingsPath());
+    leaving_ = true;
     close();
 }
 
@@ -476,6 +574,12 @@ void frmWinQM::OnYourAreas() {
     if (!yourAreas_) yourAreas_ = new frmYourAreas(session_.game);
     yourAreas_->show();
     yourAreas_->raise();
+}
+
+void frmWinQM::OnMapLegend() {
+    if (!legend_) legend_ = new frmMapLegend(session_.map.display);
+    legend_->show();
+    legend_->raise();
 }
 
 void frmWinQM::OnAbout() {

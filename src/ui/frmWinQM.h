@@ -5,6 +5,7 @@
 #include "state/WindowPort.h"
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPointer>
 #include <QSet>
 
@@ -24,6 +25,7 @@ class frmSummary;
 class frmYourAreas;
 class frmAbout;
 class frmEditHex;
+class frmMapLegend;
 class frmGrantAccess;
 class frmSpy;
 class frmVictoryConditions;
@@ -47,6 +49,12 @@ public:
     void EnableAreaData(bool enabled = true);
     /// The hex editor, modal, on cell (column, row); column 0 shows it as it stands.
     void EditHex(int column, int row);
+    /// Before orders changed since the last save or restore are left behind:
+    /// asks "Save the orders of this turn?" (Save, Discard, Cancel). True when
+    /// the caller may go on: the orders were saved, thrown away, or unchanged.
+    bool ConfirmLeavingOrders();
+    /// Writes the recovery copy if the orders changed since it was last written.
+    void KeepRecoveryCopyNow();
 
     /// The Hex map menu entry's check mark follows the display mode.
     void SyncHexMark();
@@ -79,6 +87,7 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenus();
@@ -88,6 +97,7 @@ private:
     void ShowMapWindow();
     void ShowOtherWindows(bool shown);
 
+    void CloseOrderWindows();
     void OnOpen();
     void OnMerge();
     void OnSave();
@@ -107,7 +117,9 @@ private:
     void OnVictoryConditions();
     void OnRelations();
     void OnYourAreas();
+    void OnMapLegend();
     void OnAbout();
+    QMessageBox::StandardButton Ask(const QString& text, QMessageBox::StandardButtons buttons);
 
     Session& session_;
     AreaGridModel* areaModel_ = nullptr;
@@ -118,11 +130,14 @@ private:
     std::unique_ptr<frmEditHex> editHex_;  // kept: it holds the last cell edited
     QPointer<frmYourAreas> yourAreas_;
     QPointer<frmAbout> about_;
+    QPointer<frmMapLegend> legend_;
     QPointer<frmGrantAccess> grantAccess_;
     QPointer<frmSpy> spy_;
     QPointer<frmVictoryConditions> victoryConditions_;
     QSet<QAction*> pending_;  // entries whose windows come with later work
     bool SummaryShown = false;
+    bool leaving_ = false;          // the orders question was answered for this close
+    bool recoveryPending_ = false;  // a recovery check is queued
 };
 
 }  // namespace qm

@@ -1,5 +1,6 @@
 #include "files/ReportReader.h"
 
+#include "io/FileNames.h"
 #include "session/Session.h"
 #include "support/CaseName.h"
 #include "support/FakePort.h"
@@ -106,6 +107,15 @@ TEST_P(ReportReaderBadInput, IsRefusedAndChangesNothing) {
 }
 
 constexpr const char* kInvalid = "Invalid File";
+
+TEST_F(ReportReaderTest, SixteenMebibytesAreReadAndRefusedOneByteMoreIsNotRead) {
+    for (qint64 size : {kMaxInputFileSize, kMaxInputFileSize + 1}) {
+        port.messages.clear();
+        EXPECT_FALSE(Read(QByteArray(size, 'x')));
+        EXPECT_EQ(port.messages, Messages({{kInvalid, MessageIcon::None}}));
+        EXPECT_EQ(game.GameCode, "");
+    }
+}
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Table, ReportReaderBadInput, ::testing::Values(

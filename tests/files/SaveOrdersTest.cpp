@@ -30,7 +30,8 @@ TEST(SaveOrders, ReplacesBothFilesOrOnFailureKeepsTheOtherAsItWas) {
     EXPECT_EQ(Entries(folder), (QStringList{"ORDERS.TMP", "commands.dat"}));
     EXPECT_TRUE(port.messages.empty());
 
-    // Either file failing (a folder stands in its place) leaves the other as it was.
+    // Either file failing (a folder stands in its place) leaves the other as it
+    // was; orders.tmp fails at the second rename, after commands.dat was replaced.
     for (auto [blocked, kept] :
          {std::pair{"orders.tmp", "commands.dat"}, {"commands.dat", "orders.tmp"}}) {
         test::TempFolder where;

@@ -9,6 +9,9 @@
 #include "support/ReportText.h"
 #include "support/TempFiles.h"
 
+#include <QDateTime>
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 namespace qm {
@@ -77,6 +80,24 @@ TEST_F(WorkingCopyTest, SaveThenReopenRestoresEverything) {
     // Packed into slots 3, 4, ... in the order they were written.
     EXPECT_EQ(reopened.game.CommandCount, 7);
     for (int k = 0; k < 5; ++k) EXPECT_EQ(reopened.game.CommandList[k + 3].P, list[k].P) << k;
+}
+
+TEST_F(WorkingCopyTest, ARefusedCopySurvivesTheNextSaveAndTheNewestOfOneNameIsRead) {
+    const QByteArray damaged = "QM012,1881,2\r\nMO\r\n 5 ,6\r\n";  // no END
+    EXPECT_FALSE(ReadText(damaged));
+    session.game.ReportDir = folder.path();
+    ASSERT_TRUE(SaveOrders(session.game, session.port));
+    EXPECT_EQ(folder.Read("ORDERS.TMP.bad"), damaged);
+    EXPECT_EQ(folder.Read("ORDERS.TMP"), WorkingCopyText(session.game));
+
+    // An older copy under another case is passed over.
+    QFile older(folder.Write("orders.tmp", "QM012,1881,2\r\nAA\r\n 7 \r\nEND\r\n"));
+    ASSERT_TRUE(older.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(older.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                  QFileDevice::FileModificationTime));
+    EXPECT_TRUE(ReadText("QM012,1881,2\r\nAA\r\n 5 \r\nEND\r\n"));
+    EXPECT_EQ(session.game.area(5).Command, "AA");
+    EXPECT_EQ(session.game.area(7).Command, "");
 }
 
 // Another turn's copy or a damaged one: nothing of it is kept. After the header,

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace qm {
 namespace {
 
@@ -26,10 +28,18 @@ DisplaySettings LoadText(const QByteArray& content) {
     return settings;
 }
 
-TEST(DisplaySettingsFile, NoFileGivesEveryDefault) {
+TEST(DisplaySettingsFile, NoFileGivesTheStarterLookAnEmptyFileEveryKeysDefault) {
     TempFolder folder;
-    DisplaySettings s = Scrambled();
-    LoadDisplaySettings(s, folder.path() + "missing.ini");
+    DisplaySettings starter = Scrambled();
+    LoadDisplaySettings(starter, folder.path() + "missing.ini");
+    EXPECT_EQ(std::tie(starter.HexDisplay, starter.HexSize, starter.MapX), std::tuple(-1, 30, 0));
+    // Players, neutral, water and the unseen areas (owner 12, a pale grey) all differ.
+    std::set<std::int32_t> fills(starter.CountryColours.begin(), starter.CountryColours.end());
+    fills.insert(starter.WaterColour);
+    EXPECT_EQ(fills.size(), 14u);
+    for (int shift : {0, 8, 16}) EXPECT_GE((starter.CountryColours[12] >> shift) & 0xFF, 0xE0);
+
+    const DisplaySettings s = LoadText("");
     EXPECT_EQ(s.CountryColours,
               (std::array<std::int32_t, 13>{0xC0C0C0, 0, 0xFF, 0xFF00, 0xFFFF, 0xFF0000, 0xFF00FF,
                                             0xFFFF00, 0xFFFFFF, 0, 0xFF, 0xFF00, 0xFFFF}));

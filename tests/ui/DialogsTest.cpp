@@ -106,6 +106,9 @@ TEST_F(DialogsTest, CallToArmsListsDeclarationsAndRecordsOrders) {
     EXPECT_TRUE(session.game.CommandList[6].IsEmpty());
     EXPECT_EQ(dialog.lstCommands()->count(), 1);
     EXPECT_EQ(Texts(*frmCallToArms(session).lstCommands()), (QStringList{"CA FR ITLY"}));
+    dialog.show();
+    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST_F(DialogsTest, SupportAttackAnswersTheDoubleClickedAllyOrElseTheOwnAttack) {
@@ -126,6 +129,16 @@ TEST_F(DialogsTest, SupportAttackAnswersTheDoubleClickedAllyOrElseTheOwnAttack) 
     closed.lstAllies()->setCurrentRow(0);  // selected, not chosen
     closed.close();
     EXPECT_EQ(closed.answer(), std::nullopt);
+
+    frmSupportAttack buttons(session.game);
+    EXPECT_FALSE(buttons.cmdSupportAlly()->isEnabled());
+    buttons.lstAllies()->setCurrentRow(0);
+    QTest::mouseClick(buttons.cmdSupportAlly(), Qt::LeftButton);
+    EXPECT_EQ(buttons.answer(), SupportAnswer(2));
+    frmSupportAttack own(session.game);
+    own.lstAllies()->setCurrentRow(1);
+    QTest::mouseClick(own.cmdOwnAttack(), Qt::LeftButton);
+    EXPECT_EQ(own.answer(), std::nullopt);
 }
 
 }  // namespace

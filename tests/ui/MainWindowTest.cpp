@@ -1,6 +1,9 @@
 #include "ui/WindowsFixture.h"
 
 #include "map/DisplaySettingsFile.h"
+#include "map/StarterSettings.h"
+#include "orders/AreaOrder.h"
+#include "ui/WindowMetrics.h"
 
 #include "ui/AreaGridModel.h"
 #include "ui/frmMap.h"
@@ -27,17 +30,31 @@ TEST_F(MainWindowTest, OrderDialogsAreOnVictoryConditionsFollowsTheReportShortcu
     EXPECT_EQ(Menu("mnuSave")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
 }
 
-TEST_F(MainWindowTest, ExitSavesTheDisplaySettingsClosingOtherwiseDoesNot) {
+TEST_F(MainWindowTest, FirstStartShowsTheStarterLookAndOnlyExitSavesTheSettings) {
     const QString path = DefaultSettingsPath();
     QFile::remove(path);
-    Start(QString(), HandMapDir());
-    session().map.display.BorderColour = 0x123456;
+    Start(WriteReport(), HandMapDir());
+    EXPECT_EQ(session().map.display.CountryColours, StarterDisplaySettings().CountryColours);
+    EXPECT_EQ(session().map.geometry.HexSize, 30);
+    EXPECT_TRUE(Menu("mnuHex")->isChecked());
+    session().map.display.CountryColours[1] = 0x123456;
     mainWindow().close();
     EXPECT_FALSE(QFile::exists(path));
     Menu("mnuExit")->trigger();
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().contains("Borders=&H123456&"));
+    EXPECT_TRUE(QFile::exists(path));
+
+    NewProgram();  // a later start keeps the player's own colours
+    Start(WriteReport(), programFolder.path());
+    EXPECT_EQ(session().map.display.CountryColours[1], 0x123456);
+    EXPECT_EQ(session().map.display.CountryColours[2], StarterDisplaySettings().CountryColours[2]);
+}
+
+TEST_F(MainWindowTest, MapWindowStaysOnTheScreenWithAndWithoutAWindowFrame) {
+    const QRect screen(0, 0, 1600, 1000);
+    // Below a main window 300 high (outer) and 4 pixels apart, down to the bottom.
+    EXPECT_EQ(MapWindowPlacement(screen, 304, {}, 2102, 100), QRect(0, 304, 1600, 696));
+    EXPECT_EQ(MapWindowPlacement(screen, 304, {4, 30, 4, 4}, 800, 100), QRect(4, 334, 800, 662));
+    EXPECT_EQ(MapWindowPlacement(screen, 990, {4, 30, 4, 4}, 800, 100).bottom() + 4, 999);
 }
 
 TEST_F(MainWindowTest, InvalidFileKeepsOpenOnWithoutAMapSoTheRightFileCanFollow) {
@@ -113,6 +130,49 @@ INSTANTIATE_TEST_SUITE_P(Turns, CallToArmsTurnTest,
                              return std::to_string(std::get<0>(i.param)) + '_' +
                                     std::to_string(std::get<1>(i.param));
                          });
+
+TEST_F(MainWindowTest, UnsavedOrdersAreAskedForAndEachAnswerDoesWhatItSays) {
+    const QString report = WriteReport();
+    Start(report, HandMapDir());
+    mainWindow().close();  // nothing changed: no question
+    EXPECT_TRUE(questions.isEmpty());
+    EXPECT_FALSE(mainWindow().isVisible());
+
+    for (QMessageBox::StandardButton answer :
+         {QMessageBox::Cancel, QMessageBox::Discard, QMessageBox::Save}) {
+        NewProgram();
+        Start(report, HandMapDir());
+        session().interaction.SelectedArea = 5;
+        SetAreaOrder(session().orders(), "AA", 0, 0);
+        // The next release of a key or button brings the recovery copy up to date.
+        QTest::mouseClick(mainWindow().grdArea()->viewport(), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(recoveryFolder.Exists("QM012-3-1881-2.tmp"));
+        questions.clear();
+        answers = {answer};
+        Menu("mnuExit")->trigger();
+        EXPECT_EQ(questions, QStringList{"Save the orders of this turn?"});
+        EXPECT_EQ(mainWindow().isVisible(), answer == QMessageBox::Cancel);
+        EXPECT_EQ(reportFolder.Exists("commands.dat"), answer == QMessageBox::Save);
+        EXPECT_EQ(recoveryFolder.Exists("QM012-3-1881-2.tmp"), answer == QMessageBox::Cancel);
+    }
+    EXPECT_TRUE(reportFolder.Read("commands.dat").contains("AA"));
+}
+
+TEST_F(MainWindowTest, AKilledRunsOrdersAreOfferedAtTheNextOpen) {
+    const QString report = WriteReport();
+    Start(report, HandMapDir());
+    session().interaction.SelectedArea = 5;
+    SetAreaOrder(session().orders(), "UU", 0, 0);
+    mainWindow().KeepRecoveryCopyNow();
+    NewProgram();  // the run ends without Save or question
+    answers = {QMessageBox::Yes};
+    Start(report, HandMapDir());
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].startsWith("Orders of this turn were found"));
+    EXPECT_EQ(session().game.area(5).Command, "UU");
+    EXPECT_EQ(mainWindow().areaGrid().data(mainWindow().areaGrid().index(4, kColCommand)), "UU");
+}
 
 }  // namespace
 }  // namespace qm

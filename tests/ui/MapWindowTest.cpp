@@ -15,9 +15,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QWheelEvent>
 #include <QTimer>
 
 namespace qm {
@@ -233,6 +235,60 @@ TEST_F(MapWindowTest, SavedOrdersComeBackInAFreshRun) {
     EXPECT_EQ(game.area(5).Parm1, 6);
     EXPECT_EQ(Grid(5, kColCommand), "MO");
     EXPECT_EQ(Summary(7), "3");
+}
+
+TEST_F(MapWindowTest, ArmedOrderShowsItsStateAndEscapeOrARightClickLeavesNoOrder) {
+    session().game.area(5).Name = "Loromark";
+    const QString armed = "MO from 5 Loromark: click the target area, Esc cancels";
+    for (const bool byEscape : {true, false}) {
+        DoubleClick(5, kMove);
+        EXPECT_TRUE(map()->staMap()->currentMessage().startsWith(armed));
+        EXPECT_EQ(view()->cursor().shape(), Qt::CrossCursor);
+        const QPoint source = PointOf(5);
+        if (byEscape)
+            QTest::keyClick(view(), Qt::Key_Escape);
+        else
+            QTest::mouseClick(map()->windowHandle(), Qt::RightButton, {}, InWindow(source));
+        EXPECT_TRUE(session().interaction.MapMode.isEmpty());
+        EXPECT_FALSE(map()->staMap()->currentMessage().startsWith(armed));
+        EXPECT_NE(view()->cursor().shape(), Qt::CrossCursor);
+        Click(6);  // no order follows
+        EXPECT_TRUE(session().game.area(5).Command.isEmpty());
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MapWindowTest, HoverDescribesTheAreaAndCtrlSSavesFromTheMapWindow) {
+    QTest::mouseMove(map()->windowHandle(), InWindow(PointOf(60)));
+    EXPECT_EQ(map()->staMap()->currentMessage(),
+              "60 Area 60: coast, supply 2; owner England (you); fleet of England (you)");
+    QTableView* grid = mainWindow().grdArea();
+    emit grid->entered(grid->model()->index(4, 0));  // a grid row tells the same of its area
+    EXPECT_EQ(map()->staMap()->currentMessage(),
+              "5 Area 5: land, supply 2; owner England (you); army of England (you)");
+
+    map()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(map()));
+    QTest::keyClick(view(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(reportFolder.Exists("commands.dat"));
+}
+
+TEST_F(MapWindowTest, WheelScrollsShiftWheelAcrossTheWrapKeysToo) {
+    DisplaySettings& display = session().map.display;
+    display.MapX = -10, display.MapY = -200;
+    const int row = session().map.geometry.CellHeight;
+    const int column = static_cast<int>(session().map.geometry.Pitch());
+    auto wheel = [&](QPoint angle, Qt::KeyboardModifiers keys) {
+        QWheelEvent event(QPointF(50, 50), view()->mapToGlobal(QPointF(50, 50)), {}, angle,
+                          Qt::NoButton, keys, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view(), &event);
+    };
+    wheel({0, 120}, {});  // up: two rows further north
+    EXPECT_EQ(std::pair(int(display.MapX), int(display.MapY)), std::pair(-10, -200 + 2 * row));
+    wheel({0, 120}, Qt::ShiftModifier);  // two columns west, across the wrap
+    EXPECT_EQ(display.MapX, -10 + 2 * column - session().map.geometry.MapWidth());
+    QTest::keyClick(view(), Qt::Key_Down);
+    EXPECT_EQ(display.MapY, -200);
 }
 
 }  // namespace

@@ -38,6 +38,18 @@ protected:
             messages.push_back({text, icon});
         });
         program->port.SetSupportQuestion([] { return SupportAnswer{}; });
+        // Questions are recorded and answered from `answers`, else by Discard or No.
+        program->port.SetQuestion(
+            [this](const QString& text, QMessageBox::StandardButtons buttons) {
+                questions.push_back(text);
+                if (!answers.empty()) {
+                    const QMessageBox::StandardButton answer = answers.front();
+                    answers.erase(answers.begin());
+                    return answer;
+                }
+                return buttons & QMessageBox::Discard ? QMessageBox::Discard : QMessageBox::No;
+            });
+        session().recoveryFolder = recoveryFolder.path();
     }
 
     void Start(const QString& commandLine, const QString& programDir) {
@@ -98,6 +110,9 @@ protected:
 
     std::unique_ptr<Program> program;
     std::vector<Message> messages;
+    QStringList questions;
+    std::vector<QMessageBox::StandardButton> answers;
+    TempFolder recoveryFolder;
     TempFolder reportFolder;
     TempFolder programFolder;
 };

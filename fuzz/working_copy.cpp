@@ -1,0 +1,38 @@
+// The working copy of the orders, read over a sample report: restored or
+// refused whole, and what is restored writes back to the same text.
+#include "FuzzSupport.h"
+#include "files/OrdersText.h"
+#include "files/ReportReader.h"
+#include "files/WorkingCopy.h"
+#include "io/FileNames.h"
+#include "state/GameState.h"
+#include "state/RefreshDisplay.h"
+
+namespace {
+
+qm::GameState LoadedTurn() {
+    qm::GameState game;
+    const auto report = qm::ReadWholeFile(QStringLiteral(ZEZ_DATA_DIR "/sample/1882-3/plyrdata.2"));
+    qm::fuzz::Require(report && qm::TakeReport(game, qm::fuzz::SilentPort(), *report),
+                      "the sample report is read");
+    return game;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace qm;
+    static const GameState base = LoadedTurn();
+    GameState game = base;
+    if (!RestoreOrders(game, fuzz::Bytes(data, size))) {
+        fuzz::Require(WorkingCopyText(game) == WorkingCopyText(base), "refused but changed");
+        return 0;
+    }
+    RefreshDisplay(game, fuzz::SilentPort());
+    CommandsFileText(game);
+    const QByteArray written = WorkingCopyText(game);
+    GameState again = base;
+    fuzz::Require(RestoreOrders(again, written), "a written working copy is read back");
+    fuzz::Require(WorkingCopyText(again) == written, "reading back gives the same orders");
+    return 0;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// One line that tells what an area is, for the map window's status line when
+// the pointer rests on the area or on its grid row.
+
+#include <QString>
+
+namespace qm {
+
+struct GameState;
+
+/// "60 Loromark: coast, supply 2, home; owner Veskaran (you); army of
+/// Veskaran (you); order MO to 61 Ardmoor". Empty for a number that is no area.
+QString AreaHoverText(const GameState& game, int area);
+
+/// "Veskaran (you)", "neutral"; the short name when the player has
+/// no full name, "player 7" when he has neither.
+QString PlayerText(const GameState& game, int player);
+
+}  // namespace qm

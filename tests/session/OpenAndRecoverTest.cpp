@@ -1,0 +1,108 @@
+#include "session/OpenReport.h"
+
+#include "files/OrdersText.h"
+#include "orders/AreaOrder.h"
+#include "orders/CommandList.h"
+#include "session/Recovery.h"
+#include "session/Session.h"
+#include "state/OrderRevision.h"
+#include "support/FakePort.h"
+#include "support/ReportText.h"
+#include "support/TempFiles.h"
+
+#include <QDateTime>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace qm {
+namespace {
+
+using test::ReportText;
+
+class OpenAndRecoverTest : public ::testing::Test {
+protected:
+    // A run: its own session, reading reports from `reports`, recovery copies in `recovery`.
+    struct Run {
+        explicit Run(const QString& recoveryFolder) { session.recoveryFolder = recoveryFolder; }
+        test::FakePort port;
+        Session session{port};
+    };
+
+    QString Report(const ReportText& report = {}) {
+        return reports.Write("plyrdata.3", report.Build());
+    }
+
+    static void EnterOrders(Session& session) {
+        session.interaction.SelectedArea = 5;
+        SetAreaOrder(session.orders(), "MO", 12, 0);
+        AddCommand(session.game, session.port, "DW", 1, 0, 0, 0);
+    }
+
+    test::TempFolder reports;
+    test::TempFolder others;
+    test::TempFolder recovery;
+};
+
+TEST_F(OpenAndRecoverTest, OpenOverALoadedGameKeepsNothingOfIt) {
+    Run run(recovery.path());
+    Session& session = run.session;
+    ASSERT_EQ(OpenReportFile(session, Report()), OpenResult::NoMap);
+    EnterOrders(session);
+    ASSERT_TRUE(SaveTurn(session));
+
+    ReportText other;
+    other.gameCode = "QM099";
+    other.areas = {{7, 1, 0, 0}};
+    ASSERT_EQ(OpenReportFile(session, others.Write("plyrdata.1", other.Build())),
+              OpenResult::NoMap);
+    EXPECT_EQ(session.game.GameCode, "QM099");
+    EXPECT_EQ(session.game.ReportDir, others.path());
+    EXPECT_EQ(session.game.area(5).Command, "");
+    EXPECT_EQ(session.game.area(5).UnitType, 0);  // not listed in the new report
+    EXPECT_EQ(session.game.CommandCount, 2);
+    EXPECT_TRUE(session.game.CommandList[3].IsEmpty());
+    EXPECT_EQ(session.interaction.SelectedArea, 0);
+    EXPECT_FALSE(OrdersChanged(session.game));
+}
+
+TEST_F(OpenAndRecoverTest, AKilledRunsOrdersAreOfferedAndRestoredUntilSaved) {
+    const QString path = Report();
+    QByteArray entered;
+    {
+        Run killed(recovery.path());
+        ASSERT_EQ(OpenReportFile(killed.session, path), OpenResult::NoMap);
+        EXPECT_FALSE(KeepRecoveryCopy(killed.session.game, recovery.path()));  // nothing changed
+        EnterOrders(killed.session);
+        EXPECT_TRUE(OrdersChanged(killed.session.game));
+        EXPECT_TRUE(KeepRecoveryCopy(killed.session.game, recovery.path()));
+        EXPECT_FALSE(KeepRecoveryCopy(killed.session.game, recovery.path()));
+        entered = WorkingCopyText(killed.session.game);
+        EXPECT_EQ(recovery.Read("QM012-3-1881-2.tmp"), entered);
+    }  // ends without Save
+
+    Run next(recovery.path());
+    ASSERT_EQ(OpenReportFile(next.session, path), OpenResult::NoMap);
+    const auto offered = RecoveryToOffer(next.session.game, recovery.path());
+    ASSERT_TRUE(offered);
+    ASSERT_TRUE(RestoreRecoveryCopy(next.session, *offered));
+    EXPECT_EQ(WorkingCopyText(next.session.game), entered);
+    EXPECT_TRUE(OrdersChanged(next.session.game));  // restored, not yet saved
+
+    ASSERT_TRUE(SaveTurn(next.session));
+    EXPECT_FALSE(recovery.Exists("QM012-3-1881-2.tmp"));
+    // Orders entered after the save are offered again, unless the working copy is newer.
+    EnterOrders(next.session);
+    ASSERT_TRUE(KeepRecoveryCopy(next.session.game, recovery.path()));
+    Run third(recovery.path());
+    ASSERT_EQ(OpenReportFile(third.session, path), OpenResult::NoMap);
+    EXPECT_TRUE(RecoveryToOffer(third.session.game, recovery.path()));
+    QFile saved(reports.path() + "orders.tmp");
+    ASSERT_TRUE(saved.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(saved.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                                  QFileDevice::FileModificationTime));
+    EXPECT_FALSE(RecoveryToOffer(third.session.game, recovery.path()));
+}
+
+}  // namespace
+}  // namespace qm
