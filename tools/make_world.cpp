@@ -2,11 +2,13 @@
 // folder given; the same files every time. With --preview, also a picture.
 //     make_world <folder> [--preview picture.png]
 
+#include "world/CheckWorld.h"
 #include "world/Preview.h"
 #include "world/World.h"
 #include "world/WorldFiles.h"
 
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstring>
@@ -21,6 +23,16 @@ int main(int argc, char* argv[]) {
 
     const world::World built = world::MakeWorld();
     const qm::HexGrid grid = world::MakeGrid(built);
+    // Checked as the program will read it, before anything reaches the folder.
+    QTemporaryDir trial;
+    if (!trial.isValid() || !world::WriteWorld(built, grid, trial.path() + '/')) {
+        std::fprintf(stderr, "make_world: cannot write a trial copy\n");
+        return 1;
+    }
+    if (const QString fault = world::CheckWorldFiles(trial.path() + '/'); !fault.isEmpty()) {
+        std::fprintf(stderr, "make_world: the world is broken: %s\n", qPrintable(fault));
+        return 1;
+    }
     if (!world::WriteWorld(built, grid, folder)) {
         std::fprintf(stderr, "make_world: cannot write into %s\n", qPrintable(folder));
         return 1;

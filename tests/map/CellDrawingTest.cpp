@@ -89,7 +89,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, UnitLine, ::testing::Values(
     UnitCase{"AtSea", 2, kWater, kFleet, 2, "", 0, 2, -1, {kWhole(2)}},
     UnitCase{"AsSymbol", 2, kLand, kCorps, 2, "", 4, 2, 2, {kWhole(5)}},
     UnitCase{"BuildArmy", 2, kLand, 0, 0, "AA", 0, 2, 2, {kWhole(0)}},
-    UnitCase{"BuildSquadron", 2, kLand, 0, 0, "AS", 0, 2, 2, {kWhole(3)}},
     // Changing units: the left half of the old image, the right half of the new.
     UnitCase{"Downgrade", 2, kLand, kArmy, 2, "DU", 0, 2, 2, {{0, 0, 0, 16}, {1, 16, 16, 16}}},
     UnitCase{"Upgrade", 2, kLand, kSquadron, 2, "UU", 0, 2, 2, {{3, 0, 0, 16}, {2, 16, 16, 16}}},

@@ -49,8 +49,7 @@ TEST_P(HexAtPointTest, CentreOfEveryCellMapsBackToIt) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Sizes, HexAtPointTest, ::testing::Values(
-    ViewCase{6, -1}, ViewCase{26, -1}, ViewCase{30, -1},
-    ViewCase{6, 0}, ViewCase{26, 0}, ViewCase{36, 0}),
+    ViewCase{6, -1}, ViewCase{30, -1}, ViewCase{6, 0}, ViewCase{36, 0}),
     [](const auto& i) { return std::string(i.param.hexDisplay ? "Hexagons" : "Squares") + std::to_string(i.param.hexSize); });
 // clang-format on
 

@@ -56,14 +56,10 @@ TEST_P(ResizeViewTest, NewSizeAndTheBoardPointUnderTheCentreKept) {
 INSTANTIATE_TEST_SUITE_P(Changes, ResizeViewTest,
                          ::testing::Values(Change{"SquareToHex26", true, false, 26, 20, 36},
                                            Change{"HexToSquare20", true, true, 20, 26, 26},
-                                           Change{"SquareToHex36", true, false, 36, 28, 50},
-                                           Change{"HexToSquare30", true, true, 30, 36, 36},
                                            Change{"SquareToHex6", true, false, 6, 6, 12},
                                            Change{"HexToSquare6", true, true, 6, 8, 8},
-                                           Change{"ZoomHexTo6", false, true, 20, 6, 12},
                                            Change{"ZoomHexTo30", false, true, 20, 30, 52},
                                            Change{"ZoomSquareTo6", false, false, 20, 6, 6},
-                                           Change{"ZoomSquareTo36", false, false, 20, 36, 36},
                                            Change{"ZoomSquareToOdd27", false, false, 20, 27, 27}),
                          [](const auto& info) { return std::string(info.param.name); });
 

@@ -51,8 +51,7 @@ TEST_P(TotalsUnitOrder, ChargesTheOrderOnTheUnit) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Table, TotalsUnitOrder, ::testing::Values(
-    std::tuple{kArmy, "RU", 10}, std::tuple{kSquadron, "RU", 10}, std::tuple{kArmy, "DU", 9},
-    std::tuple{kFleet, "DU", 9}, std::tuple{kCorps, "UU", 8}, std::tuple{kSquadron, "UU", 8},
+    std::tuple{kSquadron, "RU", 10}, std::tuple{kFleet, "DU", 9}, std::tuple{kCorps, "UU", 8},
     std::tuple{kArmy, "MO", 8}, std::tuple{kNoUnit, "UU", 10}),
     [](const auto& i) { return test::CaseName(i.index, QStringLiteral("Unit%1 %2").arg(std::get<0>(i.param)).arg(std::get<1>(i.param))); });
 // clang-format on
