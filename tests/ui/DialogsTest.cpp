@@ -2,7 +2,6 @@
 #include "session/Session.h"
 #include "support/FakePort.h"
 #include "support/MakeArea.h"
-#include "ui/frmAbout.h"
 #include "ui/frmCallToArms.h"
 #include "ui/frmRelations.h"
 #include "ui/frmSupportAttack.h"
@@ -49,11 +48,6 @@ protected:
     test::FakePort port;
     Session session{port};
 };
-
-TEST(AboutTest, ShowsTheVersion) {
-    frmAbout about;
-    EXPECT_EQ(about.findChild<QLabel*>("lblVersion")->text(), " V1.06");
-}
 
 TEST_F(DialogsTest, RelationsGridIsSymmetricWithEmptyDiagonal) {
     frmRelations dialog(session.game);

@@ -159,20 +159,5 @@ TEST_F(MainWindowTest, UnsavedOrdersAreAskedForAndEachAnswerDoesWhatItSays) {
     EXPECT_TRUE(reportFolder.Read("commands.dat").contains("AA"));
 }
 
-TEST_F(MainWindowTest, AKilledRunsOrdersAreOfferedAtTheNextOpen) {
-    const QString report = WriteReport();
-    Start(report, HandMapDir());
-    session().interaction.SelectedArea = 5;
-    SetAreaOrder(session().orders(), "UU", 0, 0);
-    mainWindow().KeepRecoveryCopyNow();
-    NewProgram();  // the run ends without Save or question
-    answers = {QMessageBox::Yes};
-    Start(report, HandMapDir());
-    ASSERT_EQ(questions.size(), 1);
-    EXPECT_TRUE(questions[0].startsWith("Orders of this turn were found"));
-    EXPECT_EQ(session().game.area(5).Command, "UU");
-    EXPECT_EQ(mainWindow().areaGrid().data(mainWindow().areaGrid().index(4, kColCommand)), "UU");
-}
-
 }  // namespace
 }  // namespace qm

@@ -217,26 +217,6 @@ TEST_F(MapWindowTest, RightDragScrollsAndWrapsEastWest) {
     EXPECT_EQ(display.MapY, view()->height() - session().map.geometry.MapPixelHeight());
 }
 
-TEST_F(MapWindowTest, SavedOrdersComeBackInAFreshRun) {
-    DoubleClick(10, kBuildArmy);
-    DoubleClick(5, kMove);
-    Click(6);
-    DoubleClick(15, kBuildFleet);
-    ASSERT_TRUE(messages.empty()) << messages[0].text.toStdString();
-    Menu("mnuSave")->trigger();
-    ASSERT_TRUE(messages.empty()) << messages[0].text.toStdString();
-
-    NewProgram();
-    Start(reportPath, programFolder.path());
-    const GameState& game = session().game;
-    EXPECT_EQ(game.area(10).Command, "AA");
-    EXPECT_EQ(game.area(15).Command, "AF");
-    EXPECT_EQ(game.area(5).Command, "MO");
-    EXPECT_EQ(game.area(5).Parm1, 6);
-    EXPECT_EQ(Grid(5, kColCommand), "MO");
-    EXPECT_EQ(Summary(7), "3");
-}
-
 TEST_F(MapWindowTest, ArmedOrderShowsItsStateAndEscapeOrARightClickLeavesNoOrder) {
     session().game.area(5).Name = "Loromark";
     const QString armed = "MO from 5 Loromark: click the target area, Esc cancels";
