@@ -1,24 +1,13 @@
-#include "ui/WindowsFixture.h"
+#include "ui/MapFixture.h"
 
-#include "map/BoardPicture.h"
-#include "map/DisplaySettingsFile.h"
-#include "map/Geometry.h"
-#include "map/HexSearch.h"
-#include "ui/AreaGridModel.h"
-#include "ui/MapView.h"
 #include "ui/frmGrantAccess.h"
-#include "ui/frmMap.h"
 #include "ui/frmSpy.h"
-#include "ui/frmSummary.h"
 
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStatusBar>
 #include <QTableView>
-#include <QTableWidget>
-#include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -27,68 +16,16 @@ namespace {
 
 using test::Message;
 
-class MapWindowTest : public test::WindowsFixture {
+class MapWindowTest : public test::MapFixture {
 protected:
     // Player 3 owns areas 5, 6, 10, 15, 20, 25 and 60 of the hand-made map (supply 2
     // each), with an army in 5, a fleet in 60 and a corps in France's area 12.
     void SetUp() override {
-        DisplaySettings settings;  // hexagons large enough to show units
-        settings.HexDisplay = -1;
-        settings.HexSize = 26;
-        SaveDisplaySettings(settings, DefaultSettingsPath());
         test::ReportText report;
         report.areas = {{5, 3, 3, 1},  {12, 2, 3, 2}, {60, 3, 3, 3}, {7, 1, 0, 0}, {10, 3, 0, 0},
                         {15, 3, 0, 0}, {20, 3, 0, 0}, {25, 3, 0, 0}, {6, 3, 0, 0}};
-        reportPath = WriteReport(report);
-        Start(reportPath, HandMapDir());
-        messages.clear();  // the missing working copy
-        ASSERT_NE(map(), nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(map()));
+        StartOnMap(report);
     }
-
-    frmMap* map() { return mainWindow().mapWindow(); }
-    MapView* view() { return map()->picView(); }
-    QString Grid(int row, int column) { return mainWindow().areaGrid().GridCell(row, column); }
-    QString Summary(int row) {
-        return mainWindow().summaryWindow()->grdSummary()->item(row, 1)->text();
-    }
-    int TopArea() { return mainWindow().grdArea()->rowAt(0) + 1; }
-
-    /// A point of picView inside the area's unit cell, scrolling the map there if needed.
-    QPoint PointOf(int area) {
-        const auto cell = FindHexOfArea(session().game, session().map.hexes, area);
-        EXPECT_TRUE(cell.has_value()) << area;
-        if (!cell) return {};
-        QPoint centre;
-        for (const QPoint& corner : CellOutline(session().map.geometry, cell->Column, cell->Row))
-            centre += corner;
-        centre /= 6;
-        DisplaySettings& display = session().map.display;
-        QPoint point = centre + QPoint(display.MapX, display.MapY);
-        if (!view()->rect().adjusted(5, 5, -5, -5).contains(point)) {
-            display.MapX = static_cast<std::int16_t>(60 - centre.x());
-            display.MapY = static_cast<std::int16_t>(std::min(0, 60 - centre.y()));
-            map()->resize(map()->size());  // refits and redraws the view
-            RefreshView(session().game, session().map, session().port);
-            point = centre + QPoint(display.MapX, display.MapY);
-        }
-        const auto hit = HexAtPoint(session().map.geometry, session().map.display, float(point.x()),
-                                    float(point.y()));
-        EXPECT_TRUE(hit && session().map.hexes.at(hit->Column, hit->Row).Area == area) << area;
-        return point;
-    }
-
-    QPoint InWindow(QPoint viewPoint) { return view()->mapTo(map(), viewPoint); }
-    void Click(int area) {
-        QTest::mouseClick(map()->windowHandle(), Qt::LeftButton, {}, InWindow(PointOf(area)));
-    }
-    void DoubleClick(int area, QLatin1String code) {
-        const auto option = std::find(kMapOptions.begin(), kMapOptions.end(), code);
-        map()->optCommand(static_cast<int>(option - kMapOptions.begin()))->setChecked(true);
-        QTest::mouseDClick(map()->windowHandle(), Qt::LeftButton, {}, InWindow(PointOf(area)));
-    }
-
-    QString reportPath;
 };
 
 TEST_F(MapWindowTest, OptionsAreTheOrderCodesThenCancel) {

@@ -1,56 +1,29 @@
 // Undo and redo, the turn check, the map picture and the recent reports, driven
 // through the windows.
 
-#include "ui/WindowsFixture.h"
+#include "ui/MapFixture.h"
 
-#include "map/BoardPicture.h"
 #include "map/CellDrawing.h"
-#include "map/CentreOnArea.h"
-#include "map/DisplaySettingsFile.h"
-#include "map/Geometry.h"
-#include "map/HexSearch.h"
-#include "ui/AreaGridModel.h"
-#include "ui/MapView.h"
 #include "ui/frmCallToArms.h"
 #include "ui/frmCheckTurn.h"
 #include "ui/frmGrantAccess.h"
-#include "ui/frmMap.h"
-#include "ui/frmSummary.h"
 
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTableView>
-#include <QTableWidget>
-#include <QTest>
 #include <QTimer>
 
 namespace qm {
 namespace {
 
-enum Option { MO = 0, AA = 6 };
-
-class TurnToolsTest : public test::WindowsFixture {
+class TurnToolsTest : public test::MapFixture {
 protected:
     // Player 3 owns areas 5, 6 and 10 of the hand-made map, an army in 5.
     void SetUp() override {
-        DisplaySettings settings;
-        settings.HexDisplay = -1;
-        settings.HexSize = 26;
-        SaveDisplaySettings(settings, DefaultSettingsPath());
         test::ReportText report;
         report.areas = {{5, 3, 3, 1}, {6, 3, 0, 0}, {10, 3, 0, 0}};
         report.players[2][2] = "AAWAN";  // France and England allied
-        reportPath = WriteReport(report);
-        Start(reportPath, HandMapDir());
-        messages.clear();
-        ASSERT_NE(map(), nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(map()));
-    }
-    frmMap* map() { return mainWindow().mapWindow(); }
-    QString Grid(int row, int column) { return mainWindow().areaGrid().GridCell(row, column); }
-    QString Summary(int row) {
-        return mainWindow().summaryWindow()->grdSummary()->item(row, 1)->text();
+        StartOnMap(report);
     }
     QImage ViewAt(QPoint origin) {
         session().map.display.MapX = static_cast<std::int16_t>(origin.x());
@@ -58,28 +31,6 @@ protected:
         RefreshView(session().game, session().map, session().port);
         return session().map.picture.picView.copy();
     }
-    QPoint WindowPointOf(int area) {
-        CentreOnArea(session().game, session().map, session().port,
-                     static_cast<std::int16_t>(area));
-        const auto cell = FindHexOfArea(session().game, session().map.hexes, area);
-        QPoint centre;
-        for (const QPoint& corner : CellOutline(session().map.geometry, cell->Column, cell->Row))
-            centre += corner;
-        const DisplaySettings& display = session().map.display;
-        // The view shows the board's west edge again east of its east edge.
-        const int width = session().map.geometry.MapWidth();
-        const int x = ((centre.x() / 6 + display.MapX) % width + width) % width;
-        return map()->picView()->mapTo(map(), QPoint(x, centre.y() / 6 + display.MapY));
-    }
-    void Click(int area) {
-        QTest::mouseClick(map()->windowHandle(), Qt::LeftButton, {}, WindowPointOf(area));
-    }
-    void DoubleClick(int area, Option option) {
-        map()->optCommand(option)->setChecked(true);
-        QTest::mouseDClick(map()->windowHandle(), Qt::LeftButton, {}, WindowPointOf(area));
-    }
-
-    QString reportPath;
 };
 
 TEST_F(TurnToolsTest, UndoAndRedoFollowTheMapAndTheCallToArmsDialog) {
@@ -88,8 +39,8 @@ TEST_F(TurnToolsTest, UndoAndRedoFollowTheMapAndTheCallToArmsDialog) {
     for (std::int16_t area : {5, 10}) RedrawArea(session().game, session().map, area);
     const QImage before = ViewAt(origin);
     EXPECT_FALSE(Menu("mnuUndo")->isEnabled());
-    DoubleClick(10, AA);
-    DoubleClick(5, MO);
+    DoubleClick(10, kBuildArmy);
+    DoubleClick(5, kMove);
     Click(6);
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<frmCallToArms*>(QApplication::activeModalWidget());
@@ -139,7 +90,7 @@ TEST_F(TurnToolsTest, SaveOffersTheTurnCheckWhoseEntriesLeadToTheirAreas) {
     EXPECT_NE(session().map.display.MapX, -1000);
 
     // With the army ordered there is nothing left to find.
-    DoubleClick(5, MO);
+    DoubleClick(5, kMove);
     Click(6);
     EXPECT_EQ(check->Refill(), 0);
 }
