@@ -8,21 +8,9 @@
 #include "state/GameState.h"
 #include "state/RefreshDisplay.h"
 
-namespace {
-
-qm::GameState LoadedTurn() {
-    qm::GameState game;
-    const auto report = qm::ReadWholeFile(QStringLiteral(ZEZ_DATA_DIR "/sample/1882-3/plyrdata.2"));
-    qm::fuzz::Require(report && qm::TakeReport(game, qm::fuzz::SilentPort(), *report),
-                      "the sample report is read");
-    return game;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace qm;
-    static const GameState base = LoadedTurn();
+    static const GameState base = fuzz::LoadedTurn();
     GameState game = base;
     if (!RestoreOrders(game, fuzz::Bytes(data, size))) {
         fuzz::Require(WorkingCopyText(game) == WorkingCopyText(base), "refused but changed");
