@@ -2,6 +2,7 @@
 
 #include "map/Artwork.h"
 #include "map/Raster.h"
+#include "state/TypeNames.h"
 
 namespace qm {
 
@@ -38,13 +39,14 @@ std::vector<LegendEntry> MapLegend(const DisplaySettings& display) {
         return picture;
     };
     std::vector<LegendEntry> legend;
-    const char* units[] = {"army", "corps", "fleet", "squadron"};
     for (int i = 0; i < 4; ++i)
-        legend.push_back({image(art.picUnit[static_cast<std::size_t>(i)]),
-                          QStringLiteral("%1 (picture)").arg(QLatin1String(units[i]))});
+        legend.push_back(
+            {image(art.picUnit[static_cast<std::size_t>(i)]),
+             QStringLiteral("%1 (picture)").arg(UnitTypeName(static_cast<std::int16_t>(i + 1)))});
     for (int i = 0; i < 4; ++i)
-        legend.push_back({image(art.picUnit[static_cast<std::size_t>(i + 4)]),
-                          QStringLiteral("%1 (symbol)").arg(QLatin1String(units[i]))});
+        legend.push_back(
+            {image(art.picUnit[static_cast<std::size_t>(i + 4)]),
+             QStringLiteral("%1 (symbol)").arg(UnitTypeName(static_cast<std::int16_t>(i + 1)))});
     legend.push_back({image(art.picUnit[0], display.CountryColours[2]),
                       QStringLiteral("a unit on a box in its owner's colour: another player's "
                                      "unit in the area, or any unit at sea")});

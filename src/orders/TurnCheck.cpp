@@ -4,6 +4,7 @@
 #include "state/GameState.h"
 #include "state/OrderCodes.h"
 #include "state/TurnRules.h"
+#include "state/TypeNames.h"
 
 #include <map>
 
@@ -19,8 +20,8 @@ QString AreaLabel(const GameState& game, std::int16_t area) {
 }
 
 QString UnitName(std::int16_t unitType) {
-    static const char* const kNames[] = {"unit", "army", "corps", "fleet", "squadron"};
-    return QLatin1String(kNames[unitType >= kArmy && unitType <= kSquadron ? unitType : 0]);
+    const QString name = UnitTypeName(unitType);
+    return name.isEmpty() ? QStringLiteral("unit") : name;
 }
 
 bool IsOwnUnit(const GameState& game, const AreaRecord& area) {

@@ -1,6 +1,7 @@
 #include "state/RefreshDisplay.h"
 
 #include "state/GameState.h"
+#include "state/TypeNames.h"
 #include "state/WindowPort.h"
 
 namespace qm {
@@ -9,34 +10,6 @@ namespace {
 
 QString OwnerText(const GameState& game, std::int16_t player) {
     return player == game.CurrentPlayer ? QStringLiteral("****") : game.player(player).ShortName;
-}
-
-QString TerrainText(std::int16_t areaType) {
-    switch (areaType) {
-        case kLand:
-            return QStringLiteral("land");
-        case kCoast:
-            return QStringLiteral("coast");
-        case kWater:
-            return QStringLiteral("water");
-        default:
-            return QStringLiteral("no-entry");
-    }
-}
-
-QString UnitText(std::int16_t unitType) {
-    switch (unitType) {
-        case kArmy:
-            return QStringLiteral("army");
-        case kCorps:
-            return QStringLiteral("corps");
-        case kFleet:
-            return QStringLiteral("fleet");
-        case kSquadron:
-            return QStringLiteral("squadron");
-        default:
-            return {};
-    }
 }
 
 }  // namespace
@@ -50,11 +23,11 @@ void ShowAreaRow(const GameState& game, WindowPort& port, int areaNumber, int ro
     cell(kColName, area.Name);
     if (area.Owner == game.CurrentPlayer || area.Owner != game.PlayerCount)
         cell(kColOwner, OwnerText(game, area.Owner));
-    cell(kColType, TerrainText(area.AreaType));
+    cell(kColType, TerrainName(area.AreaType));
     if (area.Supply > 0) cell(kColSupply, QString::number(area.Supply));
     if (area.UnitOwner == game.CurrentPlayer || area.UnitType > 0)
         cell(kColUnitOwner, OwnerText(game, area.UnitOwner));
-    if (const QString unit = UnitText(area.UnitType); !unit.isEmpty()) cell(kColUnitType, unit);
+    if (const QString unit = UnitTypeName(area.UnitType); !unit.isEmpty()) cell(kColUnitType, unit);
     if (!area.Command.isEmpty()) cell(kColCommand, area.Command);
     if (area.Parm1 != 0) cell(kColParm1, QString::number(area.Parm1));
     if (area.Parm2 != 0) cell(kColParm2, QString::number(area.Parm2));
