@@ -3,6 +3,7 @@
 #include "map/CellDrawing.h"
 
 #include "map/Artwork.h"
+#include "map/HexSearch.h"
 #include "map/MapState.h"
 #include "map/Raster.h"
 #include "state/GameState.h"
@@ -152,17 +153,11 @@ void RedrawWholeMap(const GameState& game, MapState& map, WindowPort& port) {
 
 void RedrawArea(const GameState& game, MapState& map, std::int16_t area) {
     if (!map.picture.IsLoaded() || !IsAreaNumber(area)) return;
-    const AreaRecord& record = game.area(area);
     const int width = map.geometry.MapWidth();
-    for (int row = std::max<int>(record.MinRow, 1); row <= std::min<int>(record.MaxRow, kRows);
-         ++row) {
-        for (int column = std::max<int>(record.MinCol, 1);
-             column <= std::min<int>(record.MaxCol, kColumns); ++column) {
-            if (map.hexes.at(column, row).Area != area) continue;
-            DrawCell(game, map, column, row, 0, 0);
-            DrawCell(game, map, column, row, width, 0);
-        }
-    }
+    ForEachCellOfArea(game, map.hexes, area, [&](int column, int row) {
+        DrawCell(game, map, column, row, 0, 0);
+        DrawCell(game, map, column, row, width, 0);
+    });
 }
 
 }  // namespace qm

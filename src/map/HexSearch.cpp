@@ -89,4 +89,17 @@ std::optional<HexPosition> FindHexOfArea(const GameState& game, const HexGrid& h
     return std::nullopt;
 }
 
+void ForEachCellOfArea(const GameState& game, const HexGrid& hexes, int area,
+                       const std::function<void(int column, int row)>& visit) {
+    if (!IsAreaNumber(area)) return;
+    const AreaRecord& record = game.area(area);
+    for (int row = std::max<int>(record.MinRow, 1); row <= std::min<int>(record.MaxRow, kRows);
+         ++row) {
+        for (int column = std::max<int>(record.MinCol, 1);
+             column <= std::min<int>(record.MaxCol, kColumns); ++column) {
+            if (hexes.at(column, row).Area == area) visit(column, row);
+        }
+    }
+}
+
 }  // namespace qm

@@ -4,6 +4,7 @@
 #include "map/HexPosition.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace qm {
@@ -23,5 +24,10 @@ std::optional<HexPosition> HexAtPoint(const Geometry& geometry, const DisplaySet
 /// The area's unit cell (ShowUnit -1), searched column by column within the
 /// area's bounding box; no cell for an area without one.
 std::optional<HexPosition> FindHexOfArea(const GameState& game, const HexGrid& hexes, int area);
+
+/// Calls `visit(column, row)` for every cell of the area, row by row within
+/// the area's bounding box (kept on the board whatever the file said).
+void ForEachCellOfArea(const GameState& game, const HexGrid& hexes, int area,
+                       const std::function<void(int column, int row)>& visit);
 
 }  // namespace qm
