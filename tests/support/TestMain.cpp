@@ -18,11 +18,13 @@ using TestApplication = QGuiApplication;
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir configHome;
-    qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
+    // Test mode moves every standard location under the home folder's
+    // .qttest; a home of its own keeps test binaries running side by side
+    // from sharing one recent-reports list, and away from the user's.
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
     TestApplication app(argc, argv);
-    // Qt honours XDG_CONFIG_HOME on Linux only; test mode moves every standard
-    // location away from the user's on every platform.
     QStandardPaths::setTestModeEnabled(true);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
