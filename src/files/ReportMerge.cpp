@@ -59,29 +59,36 @@ MergeAreas ParseMergeAreas(const QByteArray& data) {
     return areas;
 }
 
-void ApplyMergeAreas(GameState& game, WindowPort& port, const std::vector<MergeRecord>& records) {
+void ApplyMergeAreas(GameState& game, WindowPort& port, const std::vector<MergeRecord>& records,
+                     const QString& fileName) {
+    MergedReport merged{fileName, 0, {}};
+    const int source = static_cast<int>(game.Merges.reports.size()) + 1;
     for (const MergeRecord& record : records) {
         AreaRecord& area = game.area(record.area);
         if (area.Owner == kUnseenOwner) {
             area.Owner = record.owner;
             area.UnitOwner = record.unitOwner;
             area.UnitType = record.unitType;
+            game.Merges.filledBy[static_cast<std::size_t>(record.area)] = source;
+            ++merged.filled;
             continue;
         }
         const QString number = SignPlace(record.area);
-        if (area.Owner != record.owner)
-            port.ShowMessage(QStringLiteral("Owner for area ") + number +
-                                 QStringLiteral(" does not match previous data"),
+        const auto differ = [&](MergeDifference::Field field, std::int16_t kept, std::int16_t seen,
+                                const char* before, const char* after) {
+            if (kept == seen) return;
+            merged.differences.push_back({record.area, field, kept, seen});
+            port.ShowMessage(QLatin1String(before) + number + QLatin1String(after),
                              MessageIcon::None);
-        if (area.UnitOwner != record.unitOwner)
-            port.ShowMessage(QStringLiteral("Unit owner in area ") + number +
-                                 QStringLiteral(" does not match previous data"),
-                             MessageIcon::None);
-        if (area.UnitType != record.unitType)
-            port.ShowMessage(QStringLiteral("Unit type in area ") + number +
-                                 QStringLiteral(" does not match previous data"),
-                             MessageIcon::None);
+        };
+        differ(MergeDifference::Field::Owner, area.Owner, record.owner, "Owner for area ",
+               " does not match previous data");
+        differ(MergeDifference::Field::UnitOwner, area.UnitOwner, record.unitOwner,
+               "Unit owner in area ", " does not match previous data");
+        differ(MergeDifference::Field::UnitType, area.UnitType, record.unitType,
+               "Unit type in area ", " does not match previous data");
     }
+    game.Merges.reports.push_back(std::move(merged));
 }
 
 QString MergeProblemText(const MergeAreas& areas, const QString& fileName) {
@@ -124,7 +131,7 @@ bool MergeReportData(GameState& game, WindowPort& port, const QByteArray& data,
                          tooMany ? MessageIcon::None : MessageIcon::Stop);
         return false;
     }
-    ApplyMergeAreas(game, port, areas.records);
+    ApplyMergeAreas(game, port, areas.records, fileName);
     return true;
 }
 

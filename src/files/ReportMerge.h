@@ -46,8 +46,10 @@ struct MergeAreas {
 MergeAreas ParseMergeAreas(const QByteArray& data);
 
 /// Fills the unseen areas (owner 12) from the records and tells, owner first,
-/// every field that disagrees with an area the loaded report shows.
-void ApplyMergeAreas(GameState& game, WindowPort& port, const std::vector<MergeRecord>& records);
+/// every field that disagrees with an area the loaded report shows; both go
+/// into the turn's merge log under fileName.
+void ApplyMergeAreas(GameState& game, WindowPort& port, const std::vector<MergeRecord>& records,
+                     const QString& fileName);
 
 /// The message for an unusable file, naming it.
 QString MergeProblemText(const MergeAreas& areas, const QString& fileName);

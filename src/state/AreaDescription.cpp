@@ -1,6 +1,7 @@
 #include "state/AreaDescription.h"
 
 #include "state/GameState.h"
+#include "state/MergeLog.h"
 #include "state/OrderCodes.h"
 #include "state/TypeNames.h"
 
@@ -8,16 +9,11 @@ namespace qm {
 
 namespace {
 
-QString AreaName(const GameState& game, int area) {
-    const QString name = IsAreaNumber(area) ? game.area(area).Name.trimmed() : QString();
-    return name.isEmpty() ? QString::number(area) : QString::number(area) + u' ' + name;
-}
-
 QString OrderText(const GameState& game, const AreaRecord& record) {
     const QString& code = record.Command;
     // Orders with a target name it; the others are their code alone.
     if (IsTargetOrder(code) || code == kSupportAttack) {
-        QString text = code + QStringLiteral(" to ") + AreaName(game, record.Parm1);
+        QString text = code + QStringLiteral(" to ") + AreaLabel(game, record.Parm1);
         if (code == kSupportAttack && record.Parm2 != 0 && IsPlayerNumber(record.Parm2))
             text += QStringLiteral(" for ") + PlayerText(game, record.Parm2);
         return text;
@@ -26,6 +22,11 @@ QString OrderText(const GameState& game, const AreaRecord& record) {
 }
 
 }  // namespace
+
+QString AreaLabel(const GameState& game, int area) {
+    const QString name = IsAreaNumber(area) ? game.area(area).Name.trimmed() : QString();
+    return name.isEmpty() ? QString::number(area) : QString::number(area) + u' ' + name;
+}
 
 QString PlayerText(const GameState& game, int player) {
     if (!IsPlayerNumber(player)) return QStringLiteral("player ") + QString::number(player);
@@ -42,7 +43,7 @@ QString PlayerText(const GameState& game, int player) {
 QString AreaHoverText(const GameState& game, int area) {
     if (!IsAreaNumber(area)) return {};
     const AreaRecord& record = game.area(area);
-    QString text = AreaName(game, area) + QStringLiteral(": ") + TerrainName(record.AreaType);
+    QString text = AreaLabel(game, area) + QStringLiteral(": ") + TerrainName(record.AreaType);
     if (record.Supply > 0) text += QStringLiteral(", supply ") + QString::number(record.Supply);
     if (record.HomeFlag != 0) text += QStringLiteral(", home");
     text += QStringLiteral("; owner ") +
@@ -52,6 +53,11 @@ QString AreaHoverText(const GameState& game, int area) {
     if (const QString unit = UnitTypeName(record.UnitType); !unit.isEmpty())
         text += QStringLiteral("; ") + unit + QStringLiteral(" of ") +
                 PlayerText(game, record.UnitOwner);
+    if (const QString from = FilledByReport(game.Merges, area); !from.isEmpty())
+        text += QStringLiteral("; owner and unit from ") + from;
+    if (const QStringList others = ReportsDisagreeingOn(game.Merges, area); !others.isEmpty())
+        text += QStringLiteral("; ") + others.join(QStringLiteral(", ")) +
+                QStringLiteral(" saw otherwise (View > Merge Log)");
     if (!record.Command.isEmpty()) text += QStringLiteral("; order ") + OrderText(game, record);
     return text;
 }

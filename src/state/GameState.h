@@ -4,6 +4,7 @@
 #include "state/AreaRecord.h"
 #include "state/CommandRecord.h"
 #include "state/Limits.h"
+#include "state/MergeLog.h"
 #include "state/PlayerRecord.h"
 #include "state/Totals.h"
 
@@ -38,6 +39,7 @@ struct GameState {
 
     Totals totals;
     OrderCounter Revision;
+    MergeLog Merges;
 
     /// Turns since the game began, the first being 1. The reader keeps it in 16 bits.
     int TurnNumber() const { return (TurnYear - kFirstYear) * 4 + TurnOfYear; }

@@ -30,6 +30,7 @@
 #include "ui/frmMap.h"
 #include "ui/frmMapLegend.h"
 #include "ui/frmMapOptions.h"
+#include "ui/frmMergeLog.h"
 #include "ui/frmRelations.h"
 #include "ui/frmSpy.h"
 #include "ui/frmSummary.h"
@@ -103,6 +104,7 @@ frmWinQM::~frmWinQM() {
     delete about_;
     delete legend_;
     delete checkTurn_;
+    delete mergeLog_;
     delete grantAccess_;
     delete spy_;
     delete victoryConditions_;
@@ -192,6 +194,7 @@ void frmWinQM::BuildMenus() {
     view->setObjectName(QStringLiteral("mnuView"));
     AddCommand(view, "mnuRelations", QStringLiteral("&Relations"), &frmWinQM::OnRelations);
     AddCommand(view, "mnuYourAreas", QStringLiteral("&Your Areas"), &frmWinQM::OnYourAreas);
+    AddCommand(view, "mnuMergeLog", QStringLiteral("&Merge Log"), &frmWinQM::OnMergeLog);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
@@ -215,6 +218,7 @@ frmVictoryConditions* frmWinQM::victoryConditionsWindow() const {
 }
 
 frmCheckTurn* frmWinQM::checkTurnWindow() const { return checkTurn_.data(); }
+frmMergeLog* frmWinQM::mergeLogWindow() const { return mergeLog_.data(); }
 
 QAction* frmWinQM::menuAction(const QString& name) const { return findChild<QAction*>(name); }
 
@@ -335,6 +339,7 @@ bool frmWinQM::OpenReport(const QString& fullPath, bool fromCommandLine) {
                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
             RestoreRecoveryCopy(session_, *recovered);
         session_.history.Reset(session_.game);
+        if (mergeLog_) mergeLog_->Refill();
         menuAction(QStringLiteral("mnuSave"))->setEnabled(true);
         menuAction(QStringLiteral("mnuMerge"))->setEnabled(true);
         if (!fromCommandLine) menuAction(QStringLiteral("mnuOpen"))->setEnabled(false);
@@ -510,6 +515,7 @@ void frmWinQM::OnMerge() {
     session_.port.SetBusy(true);
     const bool merged = MergeReportFile(session_.game, session_.port, path);
     if (merged) menuAction(QStringLiteral("mnuOpen"))->setEnabled(false);  // as after Open
+    if (mergeLog_) mergeLog_->Refill();
     if (merged && map_) {
         // Rebuilt from the merged areas, keeping this run's colours, size and shape.
         map_->hide();
@@ -710,6 +716,14 @@ void frmWinQM::OnYourAreas() {
     if (!yourAreas_) yourAreas_ = new frmYourAreas(session_.game);
     yourAreas_->show();
     yourAreas_->raise();
+}
+
+void frmWinQM::OnMergeLog() {
+    if (!mergeLog_)
+        mergeLog_ = new frmMergeLog(session_.game, [this](int area) { ShowArea(area); });
+    mergeLog_->Refill();
+    mergeLog_->show();
+    mergeLog_->raise();
 }
 
 void frmWinQM::OnMapLegend() {

@@ -28,6 +28,7 @@ class frmAbout;
 class frmEditHex;
 class frmMapLegend;
 class frmCheckTurn;
+class frmMergeLog;
 class frmGrantAccess;
 class frmSpy;
 class frmVictoryConditions;
@@ -83,6 +84,7 @@ public:
     frmSummary* summaryWindow() const { return summary_.get(); }
     frmYourAreas* yourAreasWindow() const;
     frmCheckTurn* checkTurnWindow() const;
+    frmMergeLog* mergeLogWindow() const;
     /// Selects the area in the grid and centres it on the map.
     void ShowArea(int area);
     frmGrantAccess* grantAccessWindow() const;
@@ -131,6 +133,7 @@ private:
     void OnVictoryConditions();
     void OnRelations();
     void OnYourAreas();
+    void OnMergeLog();
     void OnMapLegend();
     void OnAbout();
     QMessageBox::StandardButton Ask(const QString& text, QMessageBox::StandardButtons buttons);
@@ -146,6 +149,7 @@ private:
     QPointer<frmAbout> about_;
     QPointer<frmMapLegend> legend_;
     QPointer<frmCheckTurn> checkTurn_;
+    QPointer<frmMergeLog> mergeLog_;
     QPointer<frmGrantAccess> grantAccess_;
     QPointer<frmSpy> spy_;
     QPointer<frmVictoryConditions> victoryConditions_;

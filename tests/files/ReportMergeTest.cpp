@@ -1,6 +1,8 @@
 #include "files/ReportMerge.h"
 
+#include "state/AreaDescription.h"
 #include "state/GameState.h"
+#include "state/MergeLog.h"
 #include "support/FakePort.h"
 #include "support/ReportText.h"
 #include "support/TempFiles.h"
@@ -52,6 +54,23 @@ TEST_F(ReportMergeTest, FillsUnseenAreasAndTellsEveryDisagreementOwnerFirst) {
     ASSERT_TRUE(Merge({{9, 2, 2, 1}}));
     EXPECT_EQ(port.messages,
               Messages({{"Unit type in area  9 does not match previous data", MessageIcon::None}}));
+
+    // The log keeps all of it, the hover text tells where an area's values came from.
+    game.area(5).Name = "Ardmoor";
+    game.player(2).PlayerName = "Corvath";
+    std::vector<QString> log;
+    for (const MergeLogLine& line : MergeLogLines(game))
+        log.push_back(line.text + QStringLiteral(" @") + QString::number(line.area));
+    EXPECT_EQ(log,
+              (std::vector<QString>{"plyrdata.4: 1 area filled in, 3 values seen otherwise @0",
+                                    "  5 Ardmoor: owner player 3; plyrdata.4 says Corvath @5",
+                                    "  5 Ardmoor: unit owner player 3; plyrdata.4 says neutral @5",
+                                    "  5 Ardmoor: unit army; plyrdata.4 says none @5",
+                                    "plyrdata.4: 0 areas filled in, 1 value seen otherwise @0",
+                                    "  9: unit fleet; plyrdata.4 says army @9"}));
+    EXPECT_TRUE(AreaHoverText(game, 9).contains(
+        "; owner and unit from plyrdata.4; plyrdata.4 saw otherwise (View > Merge Log); order"));
+    EXPECT_FALSE(AreaHoverText(game, 5).contains("from plyrdata"));
 }
 
 TEST_F(ReportMergeTest, SkipsEverythingBeforeTheExactLabel) {

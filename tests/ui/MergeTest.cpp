@@ -3,8 +3,11 @@
 #include "ui/WindowsFixture.h"
 
 #include "ui/frmMap.h"
+#include "ui/frmMergeLog.h"
 
 #include <QFile>
+#include <QListWidget>
+#include <QTest>
 #include <QTimer>
 
 namespace qm {
@@ -59,6 +62,24 @@ TEST_F(MergeTest, AnAllysReportFillsTheMapAndEveryDisagreementIsTold) {
     EXPECT_EQ(game.ReportDir, reportFolder.path());
     EXPECT_EQ(session().map.display.HexSize, 30);
     EXPECT_TRUE(mainWindow().mapWindow()->isVisible());
+
+    // The log lists both merges; its lines lead to their areas.
+    Menu("mnuMergeLog")->trigger();
+    QListWidget* log = mainWindow().mergeLogWindow()->lstMergeLog();
+    ASSERT_EQ(log->count(), 5);
+    EXPECT_EQ(log->item(0)->text(), "plyrdata.2: 0 areas filled in, 0 values seen otherwise");
+    EXPECT_EQ(log->item(1)->text(), "plyrdata.3: 21 areas filled in, 3 values seen otherwise");
+    EXPECT_TRUE(log->item(2)->text().startsWith("  129 "));
+    const QPoint entry = log->visualItemRect(log->item(2)).center();
+    QTest::mouseClick(log->viewport(), Qt::LeftButton, {}, entry);
+    QTest::mouseDClick(log->viewport(), Qt::LeftButton, {}, entry);
+    EXPECT_EQ(session().interaction.SelectedArea, 129);
+
+    // A new report starts a new log.
+    Menu("mnuOpen")->setEnabled(true);
+    ASSERT_TRUE(mainWindow().OpenReport(own, false));
+    EXPECT_EQ(log->count(), 1);
+    EXPECT_EQ(log->item(0)->text(), "No report has been merged into this turn.");
 }
 
 }  // namespace
