@@ -1,10 +1,12 @@
 // A merged report, over a sample turn: merged or refused whole, and a merge
-// fills only areas the loaded report did not show, with values in the tables.
+// fills only areas the loaded report did not show, with values in the tables,
+// and logs only those as its own.
 #include "FuzzSupport.h"
 #include "files/ReportMerge.h"
 #include "files/ReportReader.h"
 #include "io/FileNames.h"
 #include "state/GameState.h"
+#include "state/MergeLog.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace qm;
@@ -22,6 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         fuzz::Require(IsPlayerNumber(now.Owner) && IsPlayerNumber(now.UnitOwner),
                       "owners in the table");
+        fuzz::Require(
+            FilledByReport(game.Merges, area).isEmpty() || (merged && before.Owner == kUnseenOwner),
+            "only filled areas name a merged report");
     }
+    MergeLogLines(game);
     return 0;
 }
