@@ -43,7 +43,7 @@ private:
     void SkipSeparator();
     bool Fail(Error error);
 
-    QByteArray data_;
+    const QByteArray data_;  // const: indexing a mutable array pays a detach check per byte
     qsizetype pos_ = 0;
     int currentLine_ = 1;
     int itemLine_ = 1;
