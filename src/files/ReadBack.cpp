@@ -1,5 +1,6 @@
 #include "files/ReadBack.h"
 
+#include "files/OrdersFiles.h"
 #include "io/FileNames.h"
 #include "state/GameState.h"
 #include "state/OrderCodes.h"
@@ -12,8 +13,6 @@
 namespace qm {
 
 namespace {
-
-constexpr QLatin1String kCommandsFile{"commands.dat"};
 
 QString Items(std::initializer_list<QString> items) { return QStringList(items).join(u' '); }
 
@@ -74,7 +73,7 @@ std::optional<std::vector<QString>> OrdersInFile(const QString& path) {
 }
 
 std::vector<OrderMismatch> CompareCommandsFile(const GameState& game) {
-    const QString path = FindFileNoCase(game.ReportDir, kCommandsFile);
+    const QString path = CommandsFilePath(game.ReportDir);
     const std::vector<QString> memory = OrdersInMemory(game);
     const std::optional<std::vector<QString>> file = OrdersInFile(path);
     if (!file) return {{QStringLiteral("KVOSTART ... KVOEND"), QString()}};

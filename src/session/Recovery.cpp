@@ -1,5 +1,6 @@
 #include "session/Recovery.h"
 
+#include "files/OrdersFiles.h"
 #include "files/OrdersText.h"
 #include "files/SaveOrders.h"
 #include "files/WorkingCopy.h"
@@ -9,6 +10,7 @@
 #include "state/OrderRevision.h"
 #include "state/RefreshDisplay.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,6 +25,30 @@ QString Safe(const QString& text) {
     QString safe;
     for (QChar c : text) safe += (c.isLetterOrNumber() && c.unicode() < 128) ? c : QChar(u'_');
     return safe;
+}
+
+// A recovery copy opens with a line naming the working copy it was written
+// over, so that "newer than the saved orders" never rests on file times, whose
+// grain (a millisecond, two seconds on a memory stick) a Save can fall within.
+constexpr char kStampHead[] = "RECOVERY OVER ";
+
+QByteArray SavedOrdersStamp(const QString& reportDir) {
+    const std::optional<QByteArray> saved = ReadWholeFile(WorkingCopyPath(reportDir));
+    if (!saved) return QByteArrayLiteral("none");
+    return QCryptographicHash::hash(*saved, QCryptographicHash::Sha256).toHex();
+}
+
+struct RecoveryContent {
+    QByteArray stamp;  // empty in a copy without the line
+    QByteArray orders;
+};
+
+RecoveryContent SplitRecovery(const QByteArray& content) {
+    if (!content.startsWith(kStampHead)) return {{}, content};
+    const qsizetype end = content.indexOf("\r\n");
+    if (end < 0) return {{}, content};
+    const qsizetype head = qsizetype(sizeof kStampHead) - 1;
+    return {content.mid(head, end - head), content.mid(end + 2)};
 }
 
 }  // namespace
@@ -41,13 +67,16 @@ QString RecoveryCopyPath(const GameState& game, const QString& folder) {
                         .arg(game.TurnOfYear);
 }
 
-bool KeepRecoveryCopy(GameState& game, const QString& folder) {
-    if (game.Revision.recovered == game.Revision.current) return false;
+RecoveryWrite KeepRecoveryCopy(GameState& game, const QString& folder) {
+    if (game.Revision.recovered == game.Revision.current) return RecoveryWrite::Unchanged;
     const QString path = RecoveryCopyPath(game, folder);
-    if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).absolutePath())) return false;
-    if (!WriteFileAtomically(path, WorkingCopyText(game))) return false;
+    if (path.isEmpty()) return RecoveryWrite::Unchanged;
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) return RecoveryWrite::Failed;
+    const QByteArray content =
+        kStampHead + SavedOrdersStamp(game.ReportDir) + "\r\n" + WorkingCopyText(game);
+    if (!WriteFileAtomically(path, content)) return RecoveryWrite::Failed;
     game.Revision.recovered = game.Revision.current;
-    return true;
+    return RecoveryWrite::Written;
 }
 
 void DropRecoveryCopy(GameState& game, const QString& folder) {
@@ -59,22 +88,30 @@ void DropRecoveryCopy(GameState& game, const QString& folder) {
 std::optional<QByteArray> RecoveryToOffer(const GameState& game, const QString& folder) {
     const QString path = RecoveryCopyPath(game, folder);
     if (path.isEmpty()) return std::nullopt;
-    const std::optional<QByteArray> recovery = ReadWholeFile(path);
-    if (!recovery || *recovery == WorkingCopyText(game)) return std::nullopt;
+    const std::optional<QByteArray> content = ReadWholeFile(path);
+    if (!content) return std::nullopt;
+    const RecoveryContent recovery = SplitRecovery(*content);
+    if (recovery.orders == WorkingCopyText(game)) return std::nullopt;
     GameState check = game;
-    if (!RestoreOrders(check, *recovery)) return std::nullopt;
+    if (!RestoreOrders(check, recovery.orders)) return std::nullopt;
 
-    const QString saved = FindNewestNoCase(game.ReportDir, QStringLiteral("orders.tmp"));
-    const QFileInfo savedInfo(saved);
-    if (savedInfo.isFile()) {
-        if (savedInfo.lastModified() >= QFileInfo(path).lastModified()) return std::nullopt;
-        if (ReadWholeFile(saved) == recovery) return std::nullopt;
+    const QString saved = WorkingCopyPath(game.ReportDir);
+    if (ReadWholeFile(saved) == recovery.orders) return std::nullopt;
+    if (!recovery.stamp.isEmpty()) {
+        // Written over another working copy: a Save came after it.
+        if (recovery.stamp != SavedOrdersStamp(game.ReportDir)) return std::nullopt;
+    } else if (QFileInfo(saved).isFile() &&
+               QFileInfo(saved).lastModified() >= QFileInfo(path).lastModified()) {
+        // A copy of an earlier version, which wrote no stamp.
+        return std::nullopt;
     }
-    return recovery;
+    return recovery.orders;
 }
 
 bool SaveTurn(Session& session) {
-    if (!SaveOrders(session.game, session.port)) return false;
+    if (!KeepRefusedWorkingCopy(session.game, session.port) ||
+        !SaveOrders(session.game, session.port))
+        return false;
     MarkOrdersKept(session.game);
     DropRecoveryCopy(session.game, session.recoveryFolder);
     return true;

@@ -22,21 +22,24 @@ QString DefaultRecoveryFolder();
 /// report is read.
 QString RecoveryCopyPath(const GameState& game, const QString& folder);
 
-/// Writes the recovery copy when the orders changed since it was last
-/// written; answers whether it was written.
-bool KeepRecoveryCopy(GameState& game, const QString& folder);
+enum class RecoveryWrite { Unchanged, Written, Failed };
+
+/// Writes the recovery copy when the orders changed since it was last written.
+RecoveryWrite KeepRecoveryCopy(GameState& game, const QString& folder);
 
 /// Removes the recovery copy (its orders were saved or thrown away); it is
 /// written again at the next change.
 void DropRecoveryCopy(GameState& game, const QString& folder);
 
-/// The recovery copy's content when it is worth offering: it is readable for
-/// this turn, differs from the orders loaded, and is newer than the working
-/// copy in ReportDir (or there is none) and differs from it.
+/// The orders of the recovery copy when they are worth offering: readable for
+/// this turn, different from the orders loaded and from the working copy in
+/// ReportDir, and written over that very working copy (or over none, when
+/// there is none), so that no Save came after them.
 std::optional<QByteArray> RecoveryToOffer(const GameState& game, const QString& folder);
 
-/// Save: both order files, then the orders count as kept and the recovery
-/// copy goes. Answers whether the files were written.
+/// Save: both order files (after a refused working copy is kept aside), then
+/// the orders count as kept and the recovery copy goes. Answers whether the
+/// files were written.
 bool SaveTurn(Session& session);
 
 /// Replaces every order by those of the recovery copy and refreshes the grid
