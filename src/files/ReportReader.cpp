@@ -117,8 +117,6 @@ bool TakeReport(GameState& game, WindowPort& port, const QByteArray& data) {
             break;
     }
     game = std::move(next);
-    port.EnableMenu(MenuCommand::VictoryConditions,
-                    game.TurnYear == kFirstYear && game.TurnOfYear == 1);
     game.CommandCount = 2;
     return true;
 }

@@ -1,5 +1,6 @@
 #include "files/SaveOrders.h"
 
+#include "files/OrdersFiles.h"
 #include "files/OrdersText.h"
 #include "io/AtomicWrite.h"
 #include "io/FileNames.h"
@@ -13,9 +14,6 @@
 namespace qm {
 
 namespace {
-
-constexpr QLatin1String kCommandsFile{"commands.dat"};
-constexpr QLatin1String kWorkingCopyFile{"orders.tmp"};
 
 void ReportFailure(WindowPort& port, const QString& path) {
     port.ShowMessage(QStringLiteral("Could not write ") + QDir::toNativeSeparators(path) +
@@ -47,37 +45,45 @@ public:
         return file_.Commit();
     }
 
-    /// Puts back what was there before Place().
-    void Undo() {
-        if (!hadOld_) {
-            QFile::remove(file_.target());
-        } else if (ReplaceFile(backup_, file_.target())) {
-            backup_.clear();
+    /// Puts back what was there before Place(); false when the old file stays
+    /// beside it (keptAs()) instead.
+    bool Undo() {
+        if (!hadOld_) return QFile::remove(file_.target());
+        if (!ReplaceFile(backup_, file_.target())) {
+            keptAs_ = backup_;
+            backup_.clear();  // the player's old orders: never removed
+            return false;
         }
+        backup_.clear();
+        return true;
     }
+
+    const QString& keptAs() const { return keptAs_; }
 
 private:
     PendingFile& file_;
     bool hadOld_ = false;
     QString backup_;
+    QString keptAs_;
 };
 
 }  // namespace
 
-bool SaveOrders(const GameState& game, WindowPort& port) {
+bool SaveOrders(const GameState& game, WindowPort& port,
+                const std::function<void()>& beforePutBack) {
     const QString& directory = game.ReportDir;
     // An existing file of another case is replaced rather than joined by a
     // second one, which the reader might pick instead.
-    PendingFile commands(FindNewestNoCase(directory, kCommandsFile));
-    PendingFile workingCopy(FindNewestNoCase(directory, kWorkingCopyFile));
+    PendingFile commands(CommandsFilePath(directory));
+    PendingFile workingCopy(WorkingCopyPath(directory));
     // Both are complete on the disk before either is put in place, so a full
     // disk shows before anything changes.
     if (!commands.Write(CommandsFileText(game))) {
-        ReportFailure(port, directory + kCommandsFile);
+        ReportFailure(port, directory + kCommandsFileName);
         return false;
     }
     if (!workingCopy.Write(WorkingCopyText(game))) {
-        ReportFailure(port, directory + kWorkingCopyFile);
+        ReportFailure(port, directory + kWorkingCopyFileName);
         return false;
     }
     PlacedWithBackup placed(commands);
@@ -87,8 +93,21 @@ bool SaveOrders(const GameState& game, WindowPort& port) {
     }
     if (!workingCopy.Commit()) {
         // The two files always agree: the orders file goes back to the old one.
-        placed.Undo();
-        ReportFailure(port, workingCopy.target());
+        if (beforePutBack) beforePutBack();
+        if (placed.Undo()) {
+            ReportFailure(port, workingCopy.target());
+            return false;
+        }
+        const QString native = QDir::toNativeSeparators(commands.target());
+        port.ShowMessage(
+            QStringLiteral("Could not write ") + QDir::toNativeSeparators(workingCopy.target()) +
+                QStringLiteral(", and the old orders file could not be put back: ") + native +
+                QStringLiteral(" holds the new orders") +
+                (placed.keptAs().isEmpty() ? QString()
+                                           : QStringLiteral(", the old one is kept as ") +
+                                                 QDir::toNativeSeparators(placed.keptAs())) +
+                QStringLiteral(". Save again before mailing it"),
+            MessageIcon::Stop);
         return false;
     }
     return true;

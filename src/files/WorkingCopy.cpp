@@ -1,5 +1,6 @@
 #include "files/WorkingCopy.h"
 
+#include "files/OrdersFiles.h"
 #include "io/AtomicWrite.h"
 #include "io/FileNames.h"
 #include "io/ItemReader.h"
@@ -105,22 +106,71 @@ bool RestoreOrders(GameState& game, const QByteArray& data) {
     return true;
 }
 
+namespace {
+
+// The next Save replaces a refused working copy; the orders in it may still be
+// worth something to the player, so it goes aside first.
+enum class Aside { NotRefused, Kept, Failed };
+
+Aside KeepRefusedAside(const GameState& game, const QString& path) {
+    if (!QFileInfo(path).isFile()) return Aside::NotRefused;
+    const std::optional<QByteArray> data = ReadWholeFile(path);
+    GameState scratch = game;
+    if (data && RestoreOrders(scratch, *data)) return Aside::NotRefused;
+    const QString aside = path + kRefusedSuffix;
+    if (data) {
+        if (ReadWholeFile(aside) == data) return Aside::Kept;
+        return WriteFileAtomically(aside, *data) ? Aside::Kept : Aside::Failed;
+    }
+    QFile::remove(aside);
+    return QFile::copy(path, aside) ? Aside::Kept : Aside::Failed;
+}
+
+QString FileName(const QString& path) { return QFileInfo(path).fileName(); }
+
+}  // namespace
+
 bool ReadWorkingCopy(GameState& game, WindowPort& port, const QString& directory) {
-    const QString path = FindNewestNoCase(directory, QStringLiteral("Orders.tmp"));
+    if (HoldsAnotherPlayersOrders(directory, game.GameCode, game.PlayerIdent)) {
+        port.ShowMessage(QString::fromUtf16(kNoOldOrders), MessageIcon::None);
+        port.ShowMessage(QStringLiteral("The orders in this folder are another player's (") +
+                             *OrdersFileIdent(directory, game.GameCode) +
+                             QStringLiteral("); they were not read in"),
+                         MessageIcon::Information);
+        return false;
+    }
+    const QString path = WorkingCopyPath(directory);
     const std::optional<QByteArray> data = ReadWholeFile(path);
     if (data && RestoreOrders(game, *data)) return true;
-    // The next Save replaces the refused file; the orders in it may still be
-    // worth something to the player.
-    if (QFileInfo(path).isFile()) {
-        const QString aside = path + QStringLiteral(".bad");
-        if (data) {
-            WriteFileAtomically(aside, *data);
-        } else {
-            QFile::remove(aside);
-            QFile::copy(path, aside);
-        }
+    port.ShowMessage(QString::fromUtf16(kNoOldOrders), MessageIcon::None);
+    const QString name = FileName(path);
+    switch (KeepRefusedAside(game, path)) {
+        case Aside::NotRefused:
+            break;
+        case Aside::Kept:
+            port.ShowMessage(QStringLiteral("The working copy ") + name +
+                                 QStringLiteral(" was refused; it is kept as ") + name +
+                                 kRefusedSuffix,
+                             MessageIcon::Information);
+            break;
+        case Aside::Failed:
+            port.ShowMessage(QStringLiteral("The working copy ") + name +
+                                 QStringLiteral(" was refused and could not be kept as ") + name +
+                                 kRefusedSuffix +
+                                 QStringLiteral("; Save will not replace it until it can be"),
+                             MessageIcon::Exclamation);
+            break;
     }
-    port.ShowMessage(QStringLiteral("No old orders to read in"), MessageIcon::None);
+    return false;
+}
+
+bool KeepRefusedWorkingCopy(const GameState& game, WindowPort& port) {
+    const QString path = WorkingCopyPath(game.ReportDir);
+    if (KeepRefusedAside(game, path) != Aside::Failed) return true;
+    port.ShowMessage(QStringLiteral("The working copy ") + FileName(path) +
+                         QStringLiteral(" could not be kept as ") + FileName(path) +
+                         kRefusedSuffix + QStringLiteral("; the orders were not saved"),
+                     MessageIcon::Stop);
     return false;
 }
 

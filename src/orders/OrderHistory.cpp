@@ -7,13 +7,12 @@
 #include "state/OrderCodes.h"
 #include "state/OrderRevision.h"
 #include "state/RefreshDisplay.h"
+#include "state/Totals.h"
 
 namespace qm {
 
 bool OrdersSnapshot::operator==(const OrdersSnapshot& other) const {
-    if (areas != other.areas || CommandCount != other.CommandCount ||
-        FreeSupply != other.FreeSupply)
-        return false;
+    if (areas != other.areas || CommandCount != other.CommandCount) return false;
     for (std::size_t i = 0; i < CommandList.size(); ++i) {
         const CommandRecord& a = CommandList[i];
         const CommandRecord& b = other.CommandList[i];
@@ -30,7 +29,6 @@ OrdersSnapshot TakeOrdersSnapshot(const GameState& game) {
     }
     snapshot.CommandList = game.CommandList;
     snapshot.CommandCount = game.CommandCount;
-    snapshot.FreeSupply = game.totals.FreeSupply;
     return snapshot;
 }
 
@@ -55,17 +53,16 @@ void RestoreOrders(const OrderContext& context, const OrdersSnapshot& snapshot) 
     }
     game.CommandList = snapshot.CommandList;
     game.CommandCount = snapshot.CommandCount;
-    game.totals.FreeSupply = snapshot.FreeSupply;
+    game.totals = ComputeTotals(game);
     ShowTotals(game, context.port);
     RefreshView(game, context.map, context.port);
 }
 
-void OrderHistory::Reset(const GameState& game) {
+void OrderHistory::Reset() {
     undo_.clear();
     redo_.clear();
     pending_.reset();
     depth_ = 0;
-    saved_ = TakeOrdersSnapshot(game);
     Changed();
 }
 
@@ -101,15 +98,6 @@ bool OrderHistory::Redo(const OrderContext& context) {
     redo_.pop_back();
     Changed();
     return true;
-}
-
-void OrderHistory::MarkSaved(const GameState& game) {
-    saved_ = TakeOrdersSnapshot(game);
-    Changed();
-}
-
-bool OrderHistory::ChangedSinceSave(const GameState& game) const {
-    return !(saved_ == TakeOrdersSnapshot(game));
 }
 
 }  // namespace qm

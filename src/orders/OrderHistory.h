@@ -37,7 +37,6 @@ struct OrdersSnapshot {
     std::array<AreaOrder, kAreaSlots> areas{};
     std::array<CommandRecord, kCommandSlots> CommandList{};
     std::int16_t CommandCount = 0;
-    std::int16_t FreeSupply = 0;
 
     bool operator==(const OrdersSnapshot& other) const;
 };
@@ -49,8 +48,8 @@ public:
     /// Steps kept; the oldest are forgotten first.
     static constexpr std::size_t kMaxSteps = 500;
 
-    /// Forgets every step; the present orders count as saved (a report was just opened).
-    void Reset(const GameState& game);
+    /// Forgets every step (a report was just opened).
+    void Reset();
 
     void BeginChange(const GameState& game);
     /// Answers whether a step was recorded (the orders differ from BeginChange's).
@@ -70,12 +69,6 @@ public:
     bool Undo(const OrderContext& context);
     bool Redo(const OrderContext& context);
 
-    /// The orders just went to disk; ChangedSinceSave compares against these.
-    void MarkSaved(const GameState& game);
-    /// The orders differ from the last saved or restored ones; undoing back to
-    /// them counts as unchanged again.
-    bool ChangedSinceSave(const GameState& game) const;
-
     /// Called after every recorded step, undo, redo and reset (menus, lists).
     std::function<void()> onChanged;
 
@@ -88,11 +81,12 @@ private:
     std::deque<OrdersSnapshot> redo_;
     std::optional<OrdersSnapshot> pending_;
     int depth_ = 0;
-    OrdersSnapshot saved_;
 };
 
 /// Puts `snapshot` into the game state and shows it: changed grid rows, the
-/// summary, the changed areas' cells and the view with its arrows.
+/// summary, the changed areas' cells and the view with its arrows. The totals
+/// follow from the orders put back, not from the time the snapshot was taken
+/// (a merge in between may have recounted them).
 void RestoreOrders(const OrderContext& context, const OrdersSnapshot& snapshot);
 
 }  // namespace qm

@@ -1,6 +1,7 @@
 #pragma once
 // A window port for programs without windows (the generators, the map picture
-// tool, the benchmarks): messages go to standard error, everything else is dropped.
+// tool, the benchmarks): messages go to standard error, questions take their
+// default answer, everything else is dropped.
 
 #include "state/WindowPort.h"
 
@@ -27,6 +28,12 @@ public:
     void SetBusy(bool) override {}
     void ViewChanged() override {}
     SupportAnswer AskSupportedPlayer() override { return std::nullopt; }
+    Answer Ask(const Question& question) override { return question.defaultAnswer; }
+    void ShowRecentReports(const std::vector<QString>&) override {}
+    void TurnChanged(TurnChange) override {}
+    void CloseOrderWindows() override {}
+    bool OrderWindowsOpen() const override { return false; }
+    void ShowTurnCheck() override {}
 
 private:
     QString prefix_;

@@ -6,6 +6,11 @@
 
 namespace qm {
 
+/// The game's first turn, the only one that takes victory conditions.
+inline bool IsFirstTurn(const GameState& game) {
+    return game.TurnYear == kFirstYear && game.TurnOfYear == 1;
+}
+
 /// No war and no call to arms during the first three turns of a game.
 inline bool IsFirstThreeTurns(const GameState& game) {
     return game.TurnYear == kFirstYear && game.TurnOfYear < 4;

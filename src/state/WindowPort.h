@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace qm {
 
@@ -14,8 +15,28 @@ inline constexpr char16_t kMessageCaption[] = u"WIN-QM";
 
 enum class MessageIcon { None, Stop, Exclamation, Information };
 
-/// Menu commands whose enabling the core decides.
-enum class MenuCommand { Merge, VictoryConditions };
+/// Menu commands whose enabling the core decides. Recent stands for every
+/// entry of the recent reports.
+enum class MenuCommand { Open, Merge, Save, ExportMap, Recent, Undo, Redo, VictoryConditions };
+
+/// The answers a question of the core may offer.
+enum class Answer { Yes, No, Save, Discard, Cancel, WholeBoard, View };
+
+/// A question the player answers before the core goes on; closing the box
+/// without a choice answers Cancel where it is offered, else the default.
+struct Question {
+    QString text;
+    std::vector<Answer> answers;
+    Answer defaultAnswer;
+    bool operator==(const Question&) const = default;
+};
+
+/// What became of the loaded turn, for the windows that show it.
+enum class TurnChange {
+    Opened,            // a report with its map: the map window is built and shown
+    OpenedWithoutMap,  // a report whose map data could not be read
+    Merged,            // a report was merged in: the map is built again
+};
 
 /// The support attack question's answer: the player whose attack is supported,
 /// or none for the player's own attack (also when the dialog is closed without a choice).
@@ -44,6 +65,19 @@ public:
     virtual void ViewChanged() = 0;
     /// Asks whose attack a support-attack order supports (the support attack dialog).
     virtual SupportAnswer AskSupportedPlayer() = 0;
+    /// A modal question box with the caption kMessageCaption.
+    virtual Answer Ask(const Question& question) = 0;
+    /// The recent reports' menu entries, newest first.
+    virtual void ShowRecentReports(const std::vector<QString>& reports) = 0;
+    /// The loaded turn was replaced or grew; the windows that show it follow.
+    virtual void TurnChanged(TurnChange change) = 0;
+    /// The windows that keep orders of their own until they close (grant
+    /// access, spy, victory conditions) write them and close; so does the turn check.
+    virtual void CloseOrderWindows() = 0;
+    /// Whether one of those windows is open.
+    virtual bool OrderWindowsOpen() const = 0;
+    /// Shows the turn check's findings.
+    virtual void ShowTurnCheck() = 0;
 };
 
 }  // namespace qm

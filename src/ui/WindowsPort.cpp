@@ -1,9 +1,15 @@
 #include "ui/WindowsPort.h"
 
+#include "ui/ModelessWindows.h"
 #include "ui/frmWinQM.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace qm {
 
@@ -23,6 +29,26 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+QPushButton* AddButton(QMessageBox& box, Answer answer) {
+    switch (answer) {
+        case Answer::Yes:
+            return box.addButton(QMessageBox::Yes);
+        case Answer::No:
+            return box.addButton(QMessageBox::No);
+        case Answer::Save:
+            return box.addButton(QMessageBox::Save);
+        case Answer::Discard:
+            return box.addButton(QMessageBox::Discard);
+        case Answer::Cancel:
+            return box.addButton(QMessageBox::Cancel);
+        case Answer::WholeBoard:
+            return box.addButton(QStringLiteral("Whole Board"), QMessageBox::YesRole);
+        case Answer::View:
+            return box.addButton(QStringLiteral("View"), QMessageBox::NoRole);
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 WindowsPort::WindowsPort() : messageSink_(&WindowsPort::ShowMessageBox) {}
@@ -37,20 +63,30 @@ void WindowsPort::ShowMessageBox(const QString& text, MessageIcon icon) {
     if (busy) QApplication::restoreOverrideCursor();
 }
 
-QMessageBox::StandardButton WindowsPort::Ask(const QString& text,
-                                             QMessageBox::StandardButtons buttons) {
-    return question_ ? question_(text, buttons) : AskBox(text, buttons);
+Answer WindowsPort::Ask(const Question& question) {
+    return questioner_ ? questioner_(question) : AskBox(question);
 }
 
-QMessageBox::StandardButton WindowsPort::AskBox(const QString& text,
-                                                QMessageBox::StandardButtons buttons) {
-    QMessageBox box(QMessageBox::Question, QString::fromUtf16(kMessageCaption), text, buttons,
-                    QApplication::activeWindow());
+Answer WindowsPort::AskBox(const Question& question) {
+    QMessageBox box(QMessageBox::Question, QString::fromUtf16(kMessageCaption), question.text,
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    std::vector<std::pair<QAbstractButton*, Answer>> buttons;
+    for (const Answer answer : question.answers) {
+        QPushButton* button = AddButton(box, answer);
+        buttons.emplace_back(button, answer);
+        if (answer == question.defaultAnswer) box.setDefaultButton(button);
+    }
     const bool busy = QApplication::overrideCursor() != nullptr;
     if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
-    const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+    box.exec();
     if (busy) QApplication::restoreOverrideCursor();
-    return answer;
+    for (const auto& [button, answer] : buttons)
+        if (box.clickedButton() == button) return answer;
+    // Closed without a choice.
+    const auto& offered = question.answers;
+    return std::find(offered.begin(), offered.end(), Answer::Cancel) != offered.end()
+               ? Answer::Cancel
+               : question.defaultAnswer;
 }
 
 void WindowsPort::ShowMessage(const QString& text, MessageIcon icon) {
@@ -85,6 +121,24 @@ void WindowsPort::SetBusy(bool busy) {
 
 void WindowsPort::ViewChanged() {
     if (main_) main_->MapViewChanged();
+}
+
+void WindowsPort::ShowRecentReports(const std::vector<QString>& reports) {
+    if (main_) main_->ShowRecentReports(reports);
+}
+
+void WindowsPort::TurnChanged(TurnChange change) {
+    if (main_) main_->TurnChanged(change);
+}
+
+void WindowsPort::CloseOrderWindows() {
+    if (main_) main_->windows().CloseOrderWindows();
+}
+
+bool WindowsPort::OrderWindowsOpen() const { return main_ && main_->windows().OrderWindowsOpen(); }
+
+void WindowsPort::ShowTurnCheck() {
+    if (main_) main_->windows().ShowCheckTurn();
 }
 
 SupportAnswer WindowsPort::AskSupportedPlayer() {

@@ -1,10 +1,9 @@
 #pragma once
-// The core's link to the windows: messages, title, menus, grid cells, the busy
-// pointer, map repaints and the support attack question.
+// The core's link to the windows: messages, questions, title, menus, grid
+// cells, the busy pointer, map repaints and the windows beside the map.
 
 #include "state/WindowPort.h"
 
-#include <QMessageBox>
 #include <QString>
 
 #include <cstdint>
@@ -20,10 +19,8 @@ public:
     using MessageSink = std::function<void(const QString& text, MessageIcon icon)>;
     /// Answers the support attack question; tests replace the modal dialog.
     using SupportQuestion = std::function<SupportAnswer()>;
-    /// Asks a question with the given buttons and answers the one pressed;
-    /// tests replace the modal box.
-    using Question = std::function<QMessageBox::StandardButton(
-        const QString& text, QMessageBox::StandardButtons buttons)>;
+    /// Answers the core's questions; tests replace the modal box.
+    using Questioner = std::function<Answer(const Question& question)>;
 
     WindowsPort();
 
@@ -31,12 +28,11 @@ public:
     void Attach(frmWinQM* mainWindow) { main_ = mainWindow; }
     void SetMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
     void SetSupportQuestion(SupportQuestion question) { supportQuestion_ = std::move(question); }
-    void SetQuestion(Question question) { question_ = std::move(question); }
+    void SetQuestioner(Questioner questioner) { questioner_ = std::move(questioner); }
 
-    /// A modal question box: caption "WIN-QM", a question icon, the buttons given.
-    QMessageBox::StandardButton Ask(const QString& text, QMessageBox::StandardButtons buttons);
-    static QMessageBox::StandardButton AskBox(const QString& text,
-                                              QMessageBox::StandardButtons buttons);
+    /// A modal question box: caption "WIN-QM", a question icon, a button for
+    /// each answer, the default one taken by Enter.
+    static Answer AskBox(const Question& question);
 
     void ShowMessage(const QString& text, MessageIcon icon) override;
     void SetTitle(const QString& title) override;
@@ -46,6 +42,12 @@ public:
     void SetBusy(bool busy) override;
     void ViewChanged() override;
     SupportAnswer AskSupportedPlayer() override;
+    Answer Ask(const Question& question) override;
+    void ShowRecentReports(const std::vector<QString>& reports) override;
+    void TurnChanged(TurnChange change) override;
+    void CloseOrderWindows() override;
+    bool OrderWindowsOpen() const override;
+    void ShowTurnCheck() override;
 
     /// The modal message box every message uses: caption "WIN-QM", one OK button.
     static void ShowMessageBox(const QString& text, MessageIcon icon);
@@ -54,7 +56,7 @@ private:
     frmWinQM* main_ = nullptr;
     MessageSink messageSink_;
     SupportQuestion supportQuestion_;
-    Question question_;
+    Questioner questioner_;
     int busyDepth_ = 0;
 };
 

@@ -10,7 +10,6 @@
 #include "session/Session.h"
 #include "ui/MapView.h"
 #include "ui/WindowMetrics.h"
-#include "ui/frmWinQM.h"
 
 #include <QButtonGroup>
 #include <QGuiApplication>
@@ -34,7 +33,7 @@ constexpr char16_t kDragCaption[] = u"Map - Drag Mode";
 
 }  // namespace
 
-frmMap::frmMap(Session& session, frmWinQM& mainWindow)
+frmMap::frmMap(Session& session, const QWidget& mainWindow)
     : QWidget(nullptr, Qt::Window), session_(session), main_(mainWindow) {
     setObjectName(QStringLiteral("frmMap"));
     setWindowTitle(QString::fromUtf16(kCaption));
@@ -75,7 +74,7 @@ frmMap::frmMap(Session& session, frmWinQM& mainWindow)
 void frmMap::Load(bool readSettings) {
     session_.port.SetBusy(true);
     if (readSettings) LoadDisplaySettings(session_.map.display, DefaultSettingsPath());
-    main_.SyncHexMark();
+    emit HexDisplayChanged();
     LoadMapPicture(session_.game, session_.map, session_.port);
 
     // The window manager's frame is known only once a window is shown: before
@@ -142,7 +141,7 @@ std::int16_t frmMap::AreaUnderPointer() const {
 void frmMap::OpenHexEditorAtPointer() {
     const auto cell = HexAtPoint(session_.map.geometry, session_.map.display, PointerX, PointerY);
     if (!cell) return;
-    main_.EditHex(cell->Column, cell->Row);
+    emit HexEditorAsked(cell->Column, cell->Row);
     RedrawHexCell(session_.game, session_.map, session_.port, cell->Column, cell->Row);
 }
 
@@ -254,11 +253,11 @@ void frmMap::Click() {
             MapClick(session_.orders(), session_.spies, AreaUnderPointer());
         switch (answer.action) {
             case MapClickAnswer::Action::ScrollGrid:
-                return main_.ScrollGridToArea(answer.value);
+                return emit GridScrollAsked(answer.value);
             case MapClickAnswer::Action::SpyTargetsChanged:
-                return main_.SpyTargetsChanged();
+                return emit SpyTargetsChanged();
             case MapClickAnswer::Action::GrantAccess:
-                return main_.GrantAccessClicked(answer.value);
+                return emit GrantAccessClicked(answer.value);
             case MapClickAnswer::Action::Nothing:
                 return;
         }

@@ -18,12 +18,12 @@ namespace qm {
 
 struct Session;
 class MapView;
-class frmWinQM;
 
 class frmMap : public QWidget {
     Q_OBJECT
 public:
-    frmMap(Session& session, frmWinQM& mainWindow);
+    /// The window is placed below mainWindow.
+    frmMap(Session& session, const QWidget& mainWindow);
 
     /// Window load: settings, geometry, the whole board, placement, first view.
     /// A reload keeps this run's display settings instead of reading the file.
@@ -49,6 +49,18 @@ public:
     MapView* picView() const { return picView_; }
     QStatusBar* staMap() const { return staMap_; }
 
+signals:
+    /// The display settings were read again: the Hex map mark follows.
+    void HexDisplayChanged();
+    /// A click asks the grid to show the area's row at its top.
+    void GridScrollAsked(int area);
+    /// A click changed the spy targets of the open spy window.
+    void SpyTargetsChanged();
+    /// A click on an area while the grant access window takes areas.
+    void GrantAccessClicked(int area);
+    /// The hex editor on a cell; the cell is drawn again when it returns.
+    void HexEditorAsked(int column, int row);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -67,7 +79,7 @@ private:
     int SelectedOption() const;
 
     Session& session_;
-    frmWinQM& main_;
+    const QWidget& main_;
     QWidget* options_ = nullptr;
     std::array<QRadioButton*, kMapOptions.size()> optCommand_{};
     QButtonGroup* optionGroup_ = nullptr;

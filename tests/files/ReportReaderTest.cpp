@@ -43,7 +43,6 @@ TEST_F(ReportReaderTest, ReadsHeaderPlayersAreasAndTitle) {
     EXPECT_TRUE(game.player(4).Relation[0].isNull());  // the last record's letters are not split
     EXPECT_EQ(OwnerAndUnit(12), std::pair(2, 2));
     EXPECT_EQ(game.area(6).Owner, kUnseenOwner);
-    EXPECT_FALSE(port.menus.at(MenuCommand::VictoryConditions));
     EXPECT_EQ(port.messages, Messages({{"No old orders to read in", MessageIcon::None}}));
 
     // The next report no longer shows area 12: its unit and order stay.
@@ -54,7 +53,6 @@ TEST_F(ReportReaderTest, ReadsHeaderPlayersAreasAndTitle) {
     next.areas = {{9, 1, 1, 1}, {9, 2, 2, 3}};  // listed twice: the last one counts
     ASSERT_TRUE(Read(next.Build(), "plyrdata.4"));
     EXPECT_TRUE(port.title.endsWith("Date: 1880.1(1)"));
-    EXPECT_TRUE(port.menus.at(MenuCommand::VictoryConditions));
     EXPECT_EQ(OwnerAndUnit(9), std::pair(2, 3));
     EXPECT_EQ(OwnerAndUnit(12), std::pair(int{kUnseenOwner}, 2));
     EXPECT_EQ(game.area(12).Command, "MO");

@@ -32,9 +32,12 @@ protected:
         if (!text.isEmpty()) folder.Write("ORDERS.TMP", text);
         return ReadWorkingCopy(session.game, session.port, folder.path());
     }
-    void ExpectNothingRestored() {
-        const Message noOrders{"No old orders to read in", MessageIcon::None};
-        EXPECT_EQ(port.messages, std::vector<Message>{noOrders});
+    void ExpectNothingRestored(bool refused = false) {
+        std::vector<Message> told{{"No old orders to read in", MessageIcon::None}};
+        if (refused)
+            told.push_back({"The working copy ORDERS.TMP was refused; it is kept as ORDERS.TMP.bad",
+                            MessageIcon::Information});
+        EXPECT_EQ(port.messages, told);
         for (int i = 0; i <= kLastArea; ++i) EXPECT_EQ(session.game.area(i).Command, "") << i;
         EXPECT_EQ(session.game.CommandCount, 2);
         for (const CommandRecord& slot : session.game.CommandList) EXPECT_TRUE(slot.IsEmpty());
@@ -109,7 +112,7 @@ TEST_P(BadWorkingCopy, KeepsNothingOfIt) {
     const auto& [header, rest] = GetParam();
     EXPECT_FALSE(ReadText(*header ? header + QByteArray("\r\nAA\r\n 5 \r\nDA\r\n 1 \r\n") + rest
                                   : QByteArray()));
-    ExpectNothingRestored();
+    ExpectNothingRestored(*header != '\0');
 }
 
 // clang-format off

@@ -18,10 +18,11 @@ protected:
 };
 
 // Restoring the grid, summary and arrows is followed through the windows (TurnToolsTest).
-TEST_F(OrderHistoryTest, RefusalsRecordNothingNestedChangesOneStepAndTheSavedMarkFollows) {
+TEST_F(OrderHistoryTest, RefusalsRecordNothingNestedChangesOneStepAndTotalsFollowTheOrders) {
     Area(7, kCoast, test::kMe, 2), Area(8, kLand, test::kMe, 2);
-    freeSupply() = 4;
-    history.Reset(game());
+    RefreshDisplay(game(), port);
+    ASSERT_EQ(freeSupply(), 4);
+    history.Reset();
     Build(9);  // not owned: refused
     EXPECT_FALSE(history.CanUndo());
 
@@ -34,14 +35,19 @@ TEST_F(OrderHistoryTest, RefusalsRecordNothingNestedChangesOneStepAndTheSavedMar
     EXPECT_FALSE(history.CanUndo());
     EXPECT_EQ(freeSupply(), 4);
     EXPECT_EQ(port.cell(GridId::Area, 8, kColCommand), "");
-    EXPECT_FALSE(history.ChangedSinceSave(game()));
 
-    // A new change forgets what could have been redone; undoing past a save is a change.
+    // A new change forgets what could have been redone; the totals recounted
+    // after a step (as a merge does) are what undo and redo start from.
     Build(8);
     EXPECT_FALSE(history.CanRedo());
-    history.MarkSaved(game());
-    history.Undo(session.orders());
-    EXPECT_TRUE(history.ChangedSinceSave(game()));
+    Area(20, kLand, test::kMe, 3);
+    RefreshDisplay(game(), port);
+    const std::int16_t built = freeSupply();
+    ASSERT_TRUE(history.Undo(session.orders()));
+    EXPECT_EQ(freeSupply(), 7);
+    EXPECT_EQ(port.cell(GridId::Summary, 7, 1), "7");
+    ASSERT_TRUE(history.Redo(session.orders()));
+    EXPECT_EQ(freeSupply(), built);
 }
 
 }  // namespace

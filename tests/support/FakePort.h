@@ -39,6 +39,28 @@ public:
         return answer;
     }
 
+    Answer Ask(const Question& question) override {
+        asked.push_back(question);
+        if (replies.empty()) return question.defaultAnswer;
+        const Answer reply = replies.front();
+        replies.pop_front();
+        return reply;
+    }
+    void ShowRecentReports(const std::vector<QString>& reports) override { recent = reports; }
+    void TurnChanged(TurnChange change) override { turnChanges.push_back(change); }
+    void CloseOrderWindows() override {
+        ++orderWindowsClosed;
+        orderWindowsOpen = false;
+    }
+    bool OrderWindowsOpen() const override { return orderWindowsOpen; }
+    void ShowTurnCheck() override { ++turnChecksShown; }
+
+    /// Whether a menu command was last enabled; false when never told.
+    bool enabled(MenuCommand command) const {
+        const auto it = menus.find(command);
+        return it != menus.end() && it->second;
+    }
+
     /// Text of a cell, or "<unset>" for a cell never written.
     QString cell(GridId grid, int row, int column) const {
         const auto it = cells.find({grid, row, column});
@@ -54,6 +76,13 @@ public:
     int viewChanges = 0;
     int questions = 0;
     std::deque<SupportAnswer> answers;  // answers of AskSupportedPlayer, in order; then none
+    std::vector<Question> asked;
+    std::deque<Answer> replies;  // answers of Ask, in order; then each question's default
+    std::vector<QString> recent;
+    std::vector<TurnChange> turnChanges;
+    int orderWindowsClosed = 0;
+    bool orderWindowsOpen = false;
+    int turnChecksShown = 0;
 };
 
 }  // namespace qm::test

@@ -60,7 +60,7 @@ TEST_F(MainWindowTest, MapWindowStaysOnTheScreenWithAndWithoutAWindowFrame) {
 TEST_F(MainWindowTest, InvalidFileKeepsOpenOnWithoutAMapSoTheRightFileCanFollow) {
     Start(QString(), HandMapDir());
     const QString bad = reportFolder.Write("plyrdata.2", "no game code here\r\n");
-    EXPECT_FALSE(mainWindow().OpenReport(bad, false));
+    EXPECT_FALSE(turn().Open(bad, OpenedFrom::Dialog));
     EXPECT_EQ(messages, (std::vector<Message>{{"Invalid File", MessageIcon::None}}));
     EXPECT_TRUE(Menu("mnuOpen")->isEnabled());
     EXPECT_FALSE(Menu("mnuSave")->isEnabled());
@@ -68,7 +68,7 @@ TEST_F(MainWindowTest, InvalidFileKeepsOpenOnWithoutAMapSoTheRightFileCanFollow)
     EXPECT_EQ(mainWindow().grdArea()->model()->rowCount(), 0);
     EXPECT_EQ(mainWindow().windowTitle(), "Zez-QM V1.06 32-bit");
 
-    ASSERT_TRUE(mainWindow().OpenReport(WriteReport(), false));
+    ASSERT_TRUE(turn().Open(WriteReport(), OpenedFrom::Dialog));
     EXPECT_EQ(mainWindow().windowTitle(),
               "QM012 England           Zez-QM             Date: 1881.2(6)");
     EXPECT_EQ(mainWindow().areaGrid().rowCount(), 273);
@@ -138,8 +138,7 @@ TEST_F(MainWindowTest, UnsavedOrdersAreAskedForAndEachAnswerDoesWhatItSays) {
     EXPECT_TRUE(questions.isEmpty());
     EXPECT_FALSE(mainWindow().isVisible());
 
-    for (QMessageBox::StandardButton answer :
-         {QMessageBox::Cancel, QMessageBox::Discard, QMessageBox::Save}) {
+    for (const Answer answer : {Answer::Cancel, Answer::Discard, Answer::Save}) {
         NewProgram();
         Start(report, HandMapDir());
         session().interaction.SelectedArea = 5;
@@ -152,9 +151,9 @@ TEST_F(MainWindowTest, UnsavedOrdersAreAskedForAndEachAnswerDoesWhatItSays) {
         answers = {answer};
         Menu("mnuExit")->trigger();
         EXPECT_EQ(questions, QStringList{"Save the orders of this turn?"});
-        EXPECT_EQ(mainWindow().isVisible(), answer == QMessageBox::Cancel);
-        EXPECT_EQ(reportFolder.Exists("commands.dat"), answer == QMessageBox::Save);
-        EXPECT_EQ(recoveryFolder.Exists("QM012-3-1881-2.tmp"), answer == QMessageBox::Cancel);
+        EXPECT_EQ(mainWindow().isVisible(), answer == Answer::Cancel);
+        EXPECT_EQ(reportFolder.Exists("commands.dat"), answer == Answer::Save);
+        EXPECT_EQ(recoveryFolder.Exists("QM012-3-1881-2.tmp"), answer == Answer::Cancel);
     }
     EXPECT_TRUE(reportFolder.Read("commands.dat").contains("AA"));
 }

@@ -76,8 +76,7 @@ TEST_F(MergeTest, AnAllysReportFillsTheMapAndEveryDisagreementIsTold) {
     EXPECT_EQ(session().interaction.SelectedArea, 129);
 
     // A new report starts a new log.
-    Menu("mnuOpen")->setEnabled(true);
-    ASSERT_TRUE(mainWindow().OpenReport(own, false));
+    ASSERT_TRUE(turn().Open(own, OpenedFrom::Dialog));
     EXPECT_EQ(log->count(), 1);
     EXPECT_EQ(log->item(0)->text(), "No report has been merged into this turn.");
 }

@@ -110,9 +110,10 @@ TEST_F(TurnToolsTest, GrantsAreTakenBackOnceTheirWindowIsClosed) {
 
 TEST_F(TurnToolsTest, TheExportedBoardHasTheBoardsSize) {
     const QString board = reportFolder.path() + "board.png";
-    ASSERT_TRUE(mainWindow().ExportMap(board, true));
+    answers = {Answer::WholeBoard, Answer::WholeBoard};
+    ASSERT_TRUE(turn().ExportMap(board));
     EXPECT_EQ(QImage(board).size(), session().map.picture.picMap.size());
-    EXPECT_FALSE(mainWindow().ExportMap(reportFolder.path() + "board.png/x.png", true));
+    EXPECT_FALSE(turn().ExportMap(reportFolder.path() + "board.png/x.png"));
     EXPECT_EQ(messages.size(), 1u);
 }
 

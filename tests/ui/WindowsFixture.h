@@ -39,16 +39,18 @@ protected:
         });
         program->port.SetSupportQuestion([] { return SupportAnswer{}; });
         // Questions are recorded and answered from `answers`, else by Discard or No.
-        program->port.SetQuestion(
-            [this](const QString& text, QMessageBox::StandardButtons buttons) {
-                questions.push_back(text);
-                if (!answers.empty()) {
-                    const QMessageBox::StandardButton answer = answers.front();
-                    answers.erase(answers.begin());
-                    return answer;
-                }
-                return buttons & QMessageBox::Discard ? QMessageBox::Discard : QMessageBox::No;
-            });
+        program->port.SetQuestioner([this](const Question& question) {
+            questions.push_back(question.text);
+            if (!answers.empty()) {
+                const Answer answer = answers.front();
+                answers.erase(answers.begin());
+                return answer;
+            }
+            const auto& offered = question.answers;
+            return std::find(offered.begin(), offered.end(), Answer::Discard) != offered.end()
+                       ? Answer::Discard
+                       : Answer::No;
+        });
         session().recoveryFolder = recoveryFolder.path();
     }
 
@@ -105,13 +107,14 @@ protected:
     }
 
     frmWinQM& mainWindow() { return program->mainWindow; }
+    Turn& turn() { return program->turn; }
     Session& session() { return program->session; }
     QAction* Menu(const char* name) { return mainWindow().menuAction(QString::fromLatin1(name)); }
 
     std::unique_ptr<Program> program;
     std::vector<Message> messages;
     QStringList questions;
-    std::vector<QMessageBox::StandardButton> answers;
+    std::vector<Answer> answers;
     TempFolder recoveryFolder;
     TempFolder reportFolder;
     TempFolder programFolder;

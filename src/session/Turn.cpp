@@ -1,0 +1,190 @@
+#include "session/Turn.h"
+
+#include "files/OrdersFiles.h"
+#include "files/ReadBack.h"
+#include "files/ReportMerge.h"
+#include "map/DisplaySettingsFile.h"
+#include "map/ExportPicture.h"
+#include "orders/TurnCheck.h"
+#include "session/OpenReport.h"
+#include "session/Recovery.h"
+#include "session/Session.h"
+#include "state/OrderRevision.h"
+#include "state/TurnRules.h"
+
+#include <QDir>
+
+#include <vector>
+
+namespace qm {
+
+namespace {
+
+QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+}  // namespace
+
+Turn::Turn(Session& session, const QString& recentPath) : session_(session), recent_(recentPath) {
+    session_.history.onChanged = [this] { ShowMenus(); };
+}
+
+Turn::~Turn() { session_.history.onChanged = nullptr; }
+
+void Turn::Start() { ShowMenus(); }
+
+void Turn::ShowMenus() {
+    WindowPort& port = session_.port;
+    const GameState& game = session_.game;
+    port.EnableMenu(MenuCommand::Open, openEnabled_);
+    port.EnableMenu(MenuCommand::Recent, openEnabled_);
+    port.EnableMenu(MenuCommand::Merge, loaded_);
+    port.EnableMenu(MenuCommand::Save, loaded_);
+    port.EnableMenu(MenuCommand::ExportMap, mapLoaded_);
+    port.EnableMenu(MenuCommand::Undo, session_.history.CanUndo());
+    port.EnableMenu(MenuCommand::Redo, session_.history.CanRedo());
+    // Only the first turn of a game takes proposals.
+    port.EnableMenu(MenuCommand::VictoryConditions, loaded_ && IsFirstTurn(game));
+    const QStringList& reports = recent_.reports();
+    port.ShowRecentReports(std::vector<QString>(reports.begin(), reports.end()));
+}
+
+bool Turn::Open(const QString& path, OpenedFrom from) {
+    if (!Leave()) return false;
+    WindowPort& port = session_.port;
+    port.SetBusy(true);
+    const OpenResult result = OpenReportFile(session_, path);
+    if (result != OpenResult::Rejected) {
+        const auto recovered = RecoveryToOffer(session_.game, session_.recoveryFolder);
+        if (recovered && port.Ask({QString::fromUtf16(kRecoveryQuestion),
+                                   {Answer::Yes, Answer::No},
+                                   Answer::Yes}) == Answer::Yes)
+            RestoreRecoveryCopy(session_, *recovered);
+        loaded_ = true;
+        mapLoaded_ = result == OpenResult::Opened;
+        if (from != OpenedFrom::CommandLine) openEnabled_ = false;
+        recent_.Add(path);
+        port.TurnChanged(mapLoaded_ ? TurnChange::Opened : TurnChange::OpenedWithoutMap);
+        session_.history.Reset();  // tells the menus
+    }
+    port.SetBusy(false);
+    return result != OpenResult::Rejected;
+}
+
+bool Turn::OpenRecent(int index) {
+    const QStringList& reports = recent_.reports();
+    if (!openEnabled_ || index < 0 || index >= reports.size()) return false;
+    return Open(reports[index], OpenedFrom::Recent);
+}
+
+bool Turn::Merge(const QString& path) {
+    if (!loaded_) return false;
+    WindowPort& port = session_.port;
+    port.SetBusy(true);
+    const bool merged = MergeReportFile(session_.game, port, path);
+    if (merged) {
+        openEnabled_ = false;  // as after Open: the merged turn is the run's
+        port.TurnChanged(TurnChange::Merged);
+        ShowMenus();
+    }
+    port.SetBusy(false);
+    return merged;
+}
+
+bool Turn::SaveFiles() {
+    const GameState& game = session_.game;
+    if (HoldsAnotherPlayersOrders(game.ReportDir, game.GameCode, game.PlayerIdent)) {
+        const QString question =
+            QStringLiteral("The orders file in this folder holds the orders of another player (") +
+            *OrdersFileIdent(game.ReportDir, game.GameCode) +
+            QStringLiteral("). Replace them with yours?");
+        if (session_.port.Ask({question, {Answer::Yes, Answer::No}, Answer::No}) != Answer::Yes)
+            return false;
+    }
+    return SaveTurn(session_);
+}
+
+bool Turn::Save() {
+    if (!loaded_ || !SaveFiles()) return false;
+    // A file that differs from the screen is the first thing to hear of;
+    // what the turn check finds is offered after it.
+    if (VerifySavedOrders(session_.game, session_.port) && !CheckTurn(session_.game).empty())
+        session_.port.ShowTurnCheck();
+    return true;
+}
+
+bool Turn::Leave() {
+    // Their closing writes what they show into the orders, so they close
+    // before anything asks about unsaved orders.
+    session_.port.CloseOrderWindows();
+    if (!OrdersChanged(session_.game)) return true;
+    switch (session_.port.Ask({QString::fromUtf16(kSaveQuestion),
+                               {Answer::Save, Answer::Discard, Answer::Cancel},
+                               Answer::Save})) {
+        case Answer::Save:
+            return SaveFiles();
+        case Answer::Discard:
+            DropRecoveryCopy(session_.game, session_.recoveryFolder);
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool Turn::Exit(const QString& settingsPath) {
+    if (!Leave()) return false;
+    if (!SaveDisplaySettings(session_.map.display, settingsPath))
+        session_.port.ShowMessage(QStringLiteral("Could not write ") + Native(settingsPath) +
+                                      QStringLiteral("; the map settings of this run are not kept"),
+                                  MessageIcon::Exclamation);
+    return true;
+}
+
+bool Turn::UndoAllowed() {
+    // Those windows keep orders of their own until they close; taking orders
+    // back under them would be undone again by their closing.
+    if (!session_.port.OrderWindowsOpen()) return true;
+    session_.port.ShowMessage(QString::fromUtf16(kUndoRefusal), MessageIcon::Information);
+    return false;
+}
+
+bool Turn::Undo() { return UndoAllowed() && session_.history.Undo(session_.orders()); }
+
+bool Turn::Redo() { return UndoAllowed() && session_.history.Redo(session_.orders()); }
+
+bool Turn::ExportMap(const QString& path) {
+    if (!mapLoaded_) return false;
+    const Answer answer = session_.port.Ask({QString::fromUtf16(kExportQuestion),
+                                             {Answer::WholeBoard, Answer::View, Answer::Cancel},
+                                             Answer::WholeBoard});
+    if (answer == Answer::Cancel) return false;
+    return ExportMapPicture(session_.game, session_.map, session_.port, path,
+                            answer == Answer::WholeBoard);
+}
+
+bool Turn::MayCallToArms() { return !RefusedInFirstTurns(session_.game, session_.port); }
+
+void Turn::KeepRecoveryCopy() {
+    switch (qm::KeepRecoveryCopy(session_.game, session_.recoveryFolder)) {
+        case RecoveryWrite::Unchanged:
+            return;
+        case RecoveryWrite::Written:
+            recoveryFailureTold_ = false;
+            return;
+        case RecoveryWrite::Failed:
+            if (recoveryFailureTold_) return;
+            recoveryFailureTold_ = true;
+            session_.port.ShowMessage(
+                QStringLiteral("The recovery copy could not be written to ") +
+                    Native(RecoveryCopyPath(session_.game, session_.recoveryFolder)) +
+                    QStringLiteral("; the orders entered since the last Save are kept only until "
+                                   "the program ends"),
+                MessageIcon::Exclamation);
+            return;
+    }
+}
+
+QString Turn::OpenFolder() const {
+    return session_.game.ReportDir.isEmpty() ? recent_.lastFolder() : session_.game.ReportDir;
+}
+
+}  // namespace qm

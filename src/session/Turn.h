@@ -1,0 +1,87 @@
+#pragma once
+// What the menu commands do to the loaded turn, and when each may be used:
+// open, merge, save, leaving, undo and redo, the map picture, the recent
+// reports and the recovery copy. The windows pick files and forward the
+// commands; every decision is taken here and told through the window port.
+
+#include "session/RecentReports.h"
+
+#include <QString>
+
+namespace qm {
+
+struct Session;
+
+/// Where a report to open comes from: one named on the command line leaves
+/// Open enabled, one picked in the run is the only one of the run.
+enum class OpenedFrom { CommandLine, Dialog, Recent };
+
+class Turn {
+public:
+    /// recentPath: the settings file of the recent reports.
+    Turn(Session& session, const QString& recentPath);
+    ~Turn();
+    Turn(const Turn&) = delete;
+    Turn& operator=(const Turn&) = delete;
+
+    /// Before any report: tells the windows every menu's enabling and the recent reports.
+    void Start();
+
+    /// Opens a report over whatever is loaded: the order windows close, the
+    /// unsaved orders are asked about, the report is read, a recovery copy is
+    /// offered. True when the report was taken; false leaves the turn as it was.
+    bool Open(const QString& path, OpenedFrom from);
+    /// The recent report `index` (0 newest), as Open; refused while Open is off.
+    bool OpenRecent(int index);
+    /// Merges another report into the loaded turn; Open is off after it.
+    bool Merge(const QString& path);
+    /// Writes both order files (asking before another player's orders file is
+    /// replaced), reads commands.dat back, and offers the turn check's findings.
+    bool Save();
+    /// Before the turn is left behind (Exit, closing, the desktop session's
+    /// end): the order windows close and unsaved orders are asked about. True
+    /// when the caller may go on.
+    bool Leave();
+    /// File > Exit: Leave, then the display settings go to settingsPath. True
+    /// when the program may end.
+    bool Exit(const QString& settingsPath);
+    /// Takes back or gives again the last change; refused while a window that
+    /// keeps orders of its own is open.
+    bool Undo();
+    bool Redo();
+    /// Asks whether the whole board or the view, then writes the picture.
+    bool ExportMap(const QString& path);
+    /// Command > Call to Arms may open its dialog (not in the first three turns).
+    bool MayCallToArms();
+    /// Brings the recovery copy up to date after a change of the orders; a
+    /// copy that cannot be written is told once, until one can again.
+    void KeepRecoveryCopy();
+
+    /// Where the open dialog starts: the loaded report's folder, else the last one's.
+    QString OpenFolder() const;
+    const RecentReports& recent() const { return recent_; }
+
+private:
+    void ShowMenus();
+    bool SaveFiles();
+    bool UndoAllowed();
+
+    Session& session_;
+    RecentReports recent_;
+    bool openEnabled_ = true;
+    bool loaded_ = false;
+    bool mapLoaded_ = false;
+    bool recoveryFailureTold_ = false;
+};
+
+/// The texts of the turn's questions and notices.
+inline constexpr char16_t kSaveQuestion[] = u"Save the orders of this turn?";
+inline constexpr char16_t kRecoveryQuestion[] =
+    u"Orders of this turn were found that were never saved (the program ended without "
+    u"Save). Restore them?";
+inline constexpr char16_t kExportQuestion[] = u"Export the whole board, or only the part in view?";
+inline constexpr char16_t kUndoRefusal[] =
+    u"Close the Grant Access, Spy and Victory Conditions windows before taking orders back "
+    u"or giving them again";
+
+}  // namespace qm
