@@ -7,12 +7,14 @@
 
 #include <deque>
 #include <map>
+#include <ostream>
 #include <tuple>
 #include <vector>
 
 namespace qm::test {
 
 struct Message {
+    friend void PrintTo(const Message& m, std::ostream* os) { *os << m.text.toStdString(); }
     QString text;
     MessageIcon icon;
     bool operator==(const Message&) const = default;

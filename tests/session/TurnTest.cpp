@@ -1,0 +1,157 @@
+#include "session/Turn.h"
+
+#include "orders/AreaOrder.h"
+#include "session/Session.h"
+#include "state/OrderRevision.h"
+#include "support/FakePort.h"
+#include "support/ReportText.h"
+#include "support/TempFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace qm {
+namespace {
+
+using test::Message;
+using test::ReportText;
+
+class TurnTest : public ::testing::Test {
+protected:
+    TurnTest() { session.recoveryFolder = recovery.path(); }
+
+    QString Report(const ReportText& report = {}) {
+        return reports.Write("plyrdata.3", report.Build());
+    }
+    void EnterOrder() {
+        session.interaction.SelectedArea = 5;
+        SetAreaOrder(session.orders(), "MO", 12, 0);
+    }
+    std::vector<bool> Menus() const {
+        std::vector<bool> shown;
+        for (MenuCommand command :
+             {MenuCommand::Open, MenuCommand::Recent, MenuCommand::Merge, MenuCommand::Save,
+              MenuCommand::ExportMap, MenuCommand::Undo, MenuCommand::VictoryConditions})
+            shown.push_back(port.enabled(command));
+        return shown;
+    }
+
+    test::TempFolder reports, recovery, settings;
+    test::FakePort port;
+    Session session{port};
+    Turn turn{session, settings.path() + "recent.ini"};
+};
+
+TEST_F(TurnTest, MenusFollowOpenTheCommandLineMergeAndTheFirstTurn) {
+    turn.Start();
+    // Open, recent, merge, save, export, undo, victory conditions.
+    EXPECT_EQ(Menus(), (std::vector<bool>{true, true, false, false, false, false, false}));
+    ASSERT_TRUE(turn.Open(Report(), OpenedFrom::CommandLine));
+    EXPECT_EQ(Menus(), (std::vector<bool>{true, true, true, true, false, false, false}));
+    EXPECT_EQ(port.turnChanges, std::vector<TurnChange>{TurnChange::OpenedWithoutMap});
+    EnterOrder();
+    session.history.Record(session.game, [&] { SetAreaOrder(session.orders(), "MO", 13, 0); });
+    EXPECT_TRUE(port.enabled(MenuCommand::Undo));
+
+    ReportText first;
+    first.year = "1880", first.turn = "1";
+    const QString firstTurn = Report(first);
+    port.replies = {Answer::Discard};
+    ASSERT_TRUE(turn.Open(firstTurn, OpenedFrom::Dialog));
+    EXPECT_EQ(Menus(), (std::vector<bool>{false, false, true, true, false, false, true}));
+    EXPECT_FALSE(turn.OpenRecent(0));  // recent reports follow Open
+    EXPECT_EQ(port.recent, std::vector<QString>{firstTurn});
+
+    Turn again{session, settings.path() + "recent.ini"};
+    ASSERT_TRUE(again.Open(firstTurn, OpenedFrom::CommandLine));
+    ASSERT_TRUE(again.Merge(reports.Write("plyrdata.2", ReportText{}.Build())));
+    EXPECT_FALSE(port.enabled(MenuCommand::Open));
+    EXPECT_FALSE(port.enabled(MenuCommand::Recent));
+    EXPECT_EQ(port.turnChanges.back(), TurnChange::Merged);
+}
+
+TEST_F(TurnTest, LeavingAsksOnlyAboutChangedOrdersAndEachAnswerDoesWhatItSays) {
+    ASSERT_TRUE(turn.Open(Report(), OpenedFrom::CommandLine));
+    EXPECT_TRUE(turn.Leave());
+    EXPECT_TRUE(port.asked.empty());
+    EXPECT_EQ(port.orderWindowsClosed, 2);  // before the open and before leaving
+    EnterOrder();
+    turn.KeepRecoveryCopy();
+    const Question question{"Save the orders of this turn?",
+                            {Answer::Save, Answer::Discard, Answer::Cancel},
+                            Answer::Save};
+    port.replies = {Answer::Cancel, Answer::Discard};
+    EXPECT_FALSE(turn.Leave());
+    EXPECT_TRUE(recovery.Exists("QM012-3-1881-2.tmp"));
+    EXPECT_TRUE(turn.Leave());
+    EXPECT_FALSE(recovery.Exists("QM012-3-1881-2.tmp"));
+    EXPECT_FALSE(reports.Exists("commands.dat"));
+    EXPECT_EQ(port.asked, (std::vector<Question>{question, question}));
+    port.replies = {Answer::Save};
+    EXPECT_TRUE(turn.Leave());
+    EXPECT_TRUE(reports.Read("commands.dat").contains("MO  5 "));
+}
+
+TEST_F(TurnTest, UndoWaitsForTheWindowsThatKeepOrdersOfTheirOwn) {
+    ASSERT_TRUE(turn.Open(Report(), OpenedFrom::CommandLine));
+    session.history.Record(session.game, [&] { EnterOrder(); });
+    port.orderWindowsOpen = true;
+    port.messages.clear();
+    EXPECT_FALSE(turn.Undo());
+    EXPECT_EQ(port.messages,
+              (std::vector<Message>{{QString::fromUtf16(kUndoRefusal), MessageIcon::Information}}));
+    EXPECT_EQ(session.game.area(5).Command, "MO");
+    port.orderWindowsOpen = false;
+    EXPECT_TRUE(turn.Undo());
+    EXPECT_EQ(session.game.area(5).Command, "");
+    EXPECT_TRUE(turn.Redo());
+}
+
+TEST_F(TurnTest, AnotherPlayersOrdersAreNotReadInAndNotReplacedUnasked) {
+    const QByteArray theirs = "KVOSTART\r\nQM012\r\nPlayer two, Rome\r\n\r\nKVOEND\r\n";
+    reports.Write("commands.dat", theirs);
+    reports.Write("orders.tmp", "QM012 ,1881 ,2\r\nAA\r\n 5\r\nEND\r\n");
+    ASSERT_TRUE(turn.Open(Report(), OpenedFrom::Dialog));
+    EXPECT_EQ(session.game.area(5).Command, "");
+    port.messages.resize(2);  // the map data's absence follows
+    EXPECT_EQ(port.messages,
+              (std::vector<Message>{
+                  {"No old orders to read in", MessageIcon::None},
+                  {"The orders in this folder are another player's (Player two, Rome); they were "
+                   "not read in",
+                   MessageIcon::Information}}));
+    EnterOrder();
+    port.replies = {Answer::No};
+    EXPECT_FALSE(turn.Save());
+    EXPECT_EQ(reports.Read("commands.dat"), theirs);
+    ASSERT_EQ(port.asked.size(), 1u);
+    EXPECT_EQ(port.asked[0].defaultAnswer, Answer::No);
+    port.replies = {Answer::Yes};
+    EXPECT_TRUE(turn.Save());
+    EXPECT_TRUE(reports.Read("commands.dat").contains("Player three"));
+}
+
+TEST_F(TurnTest, FailuresToKeepTheRecoveryCopyOrTheSettingsAreTold) {
+    const QString blocked = settings.Write("file", "not a folder") + "/";
+    session.recoveryFolder = blocked;
+    ASSERT_TRUE(turn.Open(Report(), OpenedFrom::CommandLine));
+    EnterOrder();
+    port.messages.clear();
+    turn.KeepRecoveryCopy();
+    MarkOrdersChanged(session.game);
+    turn.KeepRecoveryCopy();  // told once
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0],
+              (Message{"The recovery copy could not be written to " + blocked +
+                           "QM012-3-1881-2.tmp; the orders entered since the last Save are kept "
+                           "only until the program ends",
+                       MessageIcon::Exclamation}));
+    port.replies = {Answer::Discard};
+    EXPECT_TRUE(turn.Exit(blocked + "win-qm.ini"));
+    EXPECT_EQ(port.messages.back(),
+              (Message{"Could not write " + blocked +
+                           "win-qm.ini; the map settings of this run are not kept",
+                       MessageIcon::Exclamation}));
+}
+
+}  // namespace
+}  // namespace qm
