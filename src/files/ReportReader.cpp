@@ -5,6 +5,7 @@
 #include "io/ItemReader.h"
 #include "io/NumberText.h"
 #include "state/GameState.h"
+#include "state/TurnRules.h"
 #include "state/WindowPort.h"
 
 #include <cstdint>
@@ -117,8 +118,7 @@ bool TakeReport(GameState& game, WindowPort& port, const QByteArray& data) {
             break;
     }
     game = std::move(next);
-    port.EnableMenu(MenuCommand::VictoryConditions,
-                    game.TurnYear == kFirstYear && game.TurnOfYear == 1);
+    port.EnableMenu(MenuCommand::VictoryConditions, IsFirstTurn(game));
     game.CommandCount = 2;
     return true;
 }

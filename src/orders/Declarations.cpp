@@ -4,6 +4,7 @@
 #include "orders/Diplomacy.h"
 #include "state/GameState.h"
 #include "state/OrderCodes.h"
+#include "state/TurnRules.h"
 #include "state/WindowPort.h"
 
 namespace qm {
@@ -29,9 +30,7 @@ DeclarationLists DeclarationCandidates(const GameState& game) {
     return lists;
 }
 
-bool WarAllowed(const GameState& game) {
-    return !(game.TurnYear == kFirstYear && game.TurnOfYear <= 1);
-}
+bool WarAllowed(const GameState& game) { return !IsFirstTurn(game); }
 
 QString DeclarationText(const GameState& game, const QString& code, std::int16_t player) {
     return code + QLatin1Char(' ') + PlayerNameOf(game, player);

@@ -117,7 +117,7 @@ std::vector<TurnFinding> CheckTurn(const GameState& game) {
         findings.push_back(
             {Kind::NegativeSupply, 0,
              QStringLiteral("The free supply is ") + SignPlace(game.totals.FreeSupply)});
-    if (game.TurnNumber() == 1 && !HasListOrder(game, kVictoryConditions))
+    if (IsFirstTurn(game) && !HasListOrder(game, kVictoryConditions))
         findings.push_back({Kind::NoVictoryConditions, 0,
                             QStringLiteral("First turn: no victory conditions are proposed")});
     return findings;

@@ -6,6 +6,11 @@
 
 namespace qm {
 
+/// The game's first turn: the one for victory conditions, and no war yet.
+inline bool IsFirstTurn(const GameState& game) {
+    return game.TurnYear == kFirstYear && game.TurnOfYear == 1;
+}
+
 /// No war and no call to arms during the first three turns of a game.
 inline bool IsFirstThreeTurns(const GameState& game) {
     return game.TurnYear == kFirstYear && game.TurnOfYear < 4;
