@@ -1,12 +1,12 @@
 #include "files/OrdersText.h"
 
 #include "io/NumberText.h"
+#include "state/CommandSlots.h"
 #include "state/GameState.h"
 #include "state/OrderCodes.h"
 
 #include <QStringList>
 
-#include <algorithm>
 #include <initializer_list>
 
 namespace qm {
@@ -44,14 +44,6 @@ QByteArray Lines(const QStringList& lines) {
 
 bool IsListed(const QString& code) { return IsDeclaration(code) || IsPairOrder(code); }
 
-int LastListSlot(const GameState& game) {
-    return std::min<int>(game.CommandCount, kLastCommandSlot);
-}
-
-const CommandRecord& Slot(const GameState& game, int index) {
-    return game.CommandList[static_cast<std::size_t>(index)];
-}
-
 }  // namespace
 
 QByteArray CommandsFileText(const GameState& game) {
@@ -73,11 +65,11 @@ QByteArray CommandsFileText(const GameState& game) {
     for (int slot : kSpySlots) {
         const int spiesInSlot = slot == 1 ? 4 : 2;
         for (int p = 1; p <= spiesInSlot; ++p)
-            spies += QLatin1Char(' ') + Num(Slot(game, slot).P[static_cast<std::size_t>(p)]);
+            spies += QLatin1Char(' ') + Num(CommandAt(game, slot).P[static_cast<std::size_t>(p)]);
     }
     lines << spies;
-    for (int i = kFirstListSlot; i <= LastListSlot(game); ++i) {
-        const CommandRecord& order = Slot(game, i);
+    for (const int i : ListOrderSlots(game)) {
+        const CommandRecord& order = CommandAt(game, i);
         if (!IsListed(order.Code)) continue;
         QString line = order.Code + QLatin1Char(' ') + Num(order.P[1]);
         if (order.Code == kGrantAccess && order.P[2] == -1)
@@ -105,11 +97,11 @@ QByteArray WorkingCopyText(const GameState& game) {
         }
     }
     for (int slot : kSpySlots) {
-        const auto& p = Slot(game, slot).P;
+        const auto& p = CommandAt(game, slot).P;
         lines << kSpy << Zoned({Num(p[1]), Num(p[2]), Num(p[3]), Num(p[4])});
     }
-    for (int i = kFirstListSlot; i <= LastListSlot(game); ++i) {
-        const CommandRecord& order = Slot(game, i);
+    for (const int i : ListOrderSlots(game)) {
+        const CommandRecord& order = CommandAt(game, i);
         if (!IsListed(order.Code)) continue;
         lines << order.Code;
         if (IsDeclaration(order.Code))

@@ -1,6 +1,7 @@
 #include "orders/TurnCheck.h"
 
 #include "io/NumberText.h"
+#include "state/CommandSlots.h"
 #include "state/GameState.h"
 #include "state/OrderCodes.h"
 #include "state/TurnRules.h"
@@ -51,9 +52,8 @@ ConvoyEnd FollowConvoy(const GameState& game, std::int16_t start) {
 }
 
 bool HasListOrder(const GameState& game, QLatin1String code) {
-    for (int i = kFirstListSlot; i <= game.CommandCount && i <= kLastCommandSlot; ++i) {
-        if (game.CommandList[static_cast<std::size_t>(i)].Code == code) return true;
-    }
+    for (const int i : ListOrderSlots(game))
+        if (CommandAt(game, i).Code == code) return true;
     return false;
 }
 
