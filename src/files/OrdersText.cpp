@@ -4,6 +4,7 @@
 #include "state/CommandSlots.h"
 #include "state/GameState.h"
 #include "state/OrderCodes.h"
+#include "state/SpySlots.h"
 
 #include <QStringList>
 
@@ -14,7 +15,6 @@ namespace qm {
 namespace {
 
 constexpr int kPrintZone = 14;
-constexpr int kSpySlots[] = {1, 2};
 
 // Every number of both files carries its sign place and one trailing blank.
 QString Num(std::int16_t value) { return SignPlace(value) + QLatin1Char(' '); }
@@ -62,11 +62,7 @@ QByteArray CommandsFileText(const GameState& game) {
         }
     }
     QString spies = kSpy;
-    for (int slot : kSpySlots) {
-        const int spiesInSlot = slot == 1 ? 4 : 2;
-        for (int p = 1; p <= spiesInSlot; ++p)
-            spies += QLatin1Char(' ') + Num(CommandAt(game, slot).P[static_cast<std::size_t>(p)]);
-    }
+    for (int k = 0; k < kSpyTargetCount; ++k) spies += QLatin1Char(' ') + Num(SpyTargetOf(game, k));
     lines << spies;
     for (const int i : ListOrderSlots(game)) {
         const CommandRecord& order = CommandAt(game, i);
