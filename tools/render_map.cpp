@@ -25,6 +25,7 @@
 #include "map/Raster.h"
 #include "session/Session.h"
 #include "state/ConsolePort.h"
+#include "state/UnitTypes.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -117,7 +118,7 @@ void AddPlayerOrders(Session& session, int count) {
     int given = 0;
     for (int number = 1; number <= kLastArea && given < count; ++number) {
         AreaRecord& area = session.game.area(number);
-        if (area.UnitOwner != session.game.CurrentPlayer || area.UnitType == kNoUnit) continue;
+        if (!IsOwnUnit(area, session.game.CurrentPlayer)) continue;
         const int neighbour = area.Neighbours[static_cast<std::size_t>(1 + given % 3)];
         if (!IsAreaNumber(neighbour)) continue;
         area.Command = QString::fromLatin1(kCodes[given % 5]);

@@ -6,6 +6,7 @@
 #include "state/OrderCodes.h"
 #include "state/TurnRules.h"
 #include "state/TypeNames.h"
+#include "state/UnitTypes.h"
 
 #include <map>
 
@@ -23,11 +24,6 @@ QString AreaLabel(const GameState& game, std::int16_t area) {
 QString UnitName(std::int16_t unitType) {
     const QString name = UnitTypeName(unitType);
     return name.isEmpty() ? QStringLiteral("unit") : name;
-}
-
-bool IsOwnUnit(const GameState& game, const AreaRecord& area) {
-    return area.UnitOwner == game.CurrentPlayer && area.UnitType >= kArmy &&
-           area.UnitType <= kSquadron;
 }
 
 struct ConvoyEnd {
@@ -64,7 +60,7 @@ std::vector<TurnFinding> CheckTurn(const GameState& game) {
     std::map<std::int16_t, std::vector<std::int16_t>> movesInto;
     for (std::int16_t i = 1; i <= kLastArea; ++i) {
         const AreaRecord& area = game.area(i);
-        if (!IsOwnUnit(game, area)) continue;
+        if (!IsOwnUnit(area, game.CurrentPlayer)) continue;
         const QString label = AreaLabel(game, i);
         if (AwaitsOrder(game, i)) {
             findings.push_back({Kind::UnitWithoutOrder, i,
