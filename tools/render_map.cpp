@@ -25,6 +25,7 @@
 #include "map/Raster.h"
 #include "session/Session.h"
 #include "state/ConsolePort.h"
+#include "state/OrderCodes.h"
 #include "state/UnitTypes.h"
 
 #include <QCommandLineParser>
@@ -101,12 +102,12 @@ void FillDemoOwners(Session& session) {
 
 // Made-up orders of units to their neighbouring blocks, some across the wrap.
 void AddDemoOrders(Session& session, int count) {
-    static const char* const kCodes[] = {"MO", "SA", "SD", "CO"};
     for (int i = 0; i < count; ++i) {
         const int from = 1 + (i * 37) % kLastArea;
         const int to = i % 5 == 0 ? (from + 242) % kLastArea + 1 : std::min(from + 11, kLastArea);
         AreaRecord& area = session.game.area(from);
-        area.Command = QString::fromLatin1(kCodes[i % 4]);
+        // MO, SA, SD and CO in turn.
+        area.Command = kArrowOrders[static_cast<std::size_t>(i + 1) % kArrowOrders.size()];
         area.Parm1 = static_cast<std::int16_t>(to);
     }
 }

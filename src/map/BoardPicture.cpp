@@ -113,7 +113,7 @@ void RefreshView(const GameState& game, MapState& map, WindowPort& port) {
     }
     for (int area = 1; area <= kLastArea; ++area) {
         const AreaRecord& record = game.area(area);
-        if (ArrowOrderIndex(record.Command) >= 0) {
+        if (IsArrowOrder(record.Command)) {
             PaintOrderArrow(game, map, static_cast<std::int16_t>(area), record.Parm1,
                             record.Command);
         }

@@ -33,7 +33,8 @@ inline constexpr QLatin1String kCallToArms{"CA"};
 inline constexpr QLatin1String kGrantAccess{"GA"};
 inline constexpr QLatin1String kVictoryConditions{"VC"};
 
-/// The orders drawn as arrows, in the order of their colours.
+/// The target orders, which name the area they go to: they wait for a click on
+/// it and are drawn as arrows, here in the order of the arrows' colours.
 inline constexpr std::array<QLatin1String, 4> kArrowOrders{kConvoy, kMove, kSupportAttack,
                                                            kSupportDefend};
 
@@ -44,6 +45,9 @@ inline int ArrowOrderIndex(const QString& code) {
     }
     return -1;
 }
+
+/// One of the target orders of kArrowOrders.
+inline bool IsArrowOrder(const QString& code) { return ArrowOrderIndex(code) >= 0; }
 
 /// The unit type a build code builds; kNoUnit for any other code.
 inline std::int16_t BuiltUnitType(const QString& code) {
