@@ -182,8 +182,8 @@ int main(int argc, char* argv[]) {
     ConsolePort port;
     Session session(port);
     session.map.display.HexDisplay = parser.isSet("hex") ? -1 : 0;
-    session.map.display.HexSize = static_cast<std::int16_t>(
-        std::clamp(parser.value("size").toInt(), 6, parser.isSet("hex") ? 30 : 36));
+    session.map.display.HexSize =
+        LimitHexSize(parser.value("size").toInt(), session.map.display.HexDisplay);
     session.map.picture.UnitDisplay = parser.isSet("symbols") ? 4 : 0;
     if (parser.isSet("demo")) {
         session.game.PlayerCount = 13;
