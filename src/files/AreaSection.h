@@ -14,6 +14,9 @@ class ItemReader;
 /// The item before the area count.
 inline constexpr char16_t kAreasLabel[] = u"Number of Areas =";
 
+/// The message for a section of more areas than the map has.
+inline constexpr char16_t kTooManyAreas[] = u"Area array too small info KVO";
+
 /// One line of the area section.
 struct AreaLine {
     std::int16_t area = 0;

@@ -9,6 +9,16 @@
 
 namespace qm {
 
+namespace {
+
+// A refused merge, naming the file and why.
+QString NothingMerged(const QString& fileName, const QString& reason) {
+    return QStringLiteral("Nothing was merged from ") + fileName + QStringLiteral(": ") + reason +
+           QLatin1Char('.');
+}
+
+}  // namespace
+
 AreaSection ParseMergeAreas(const QByteArray& data) {
     ItemReader in(data);
     for (;;) {
@@ -39,18 +49,18 @@ void ApplyMergeAreas(GameState& game, WindowPort& port, const std::vector<AreaLi
         }
         const QString number = SignPlace(record.area);
         const auto differ = [&](MergeDifference::Field field, std::int16_t kept, std::int16_t seen,
-                                const char* before, const char* after) {
+                                const char* what) {
             if (kept == seen) return;
             merged.differences.push_back({record.area, field, kept, seen});
-            port.ShowMessage(QLatin1String(before) + number + QLatin1String(after),
+            port.ShowMessage(QLatin1String(what) + number +
+                                 QStringLiteral(" does not match previous data"),
                              MessageIcon::None);
         };
-        differ(MergeDifference::Field::Owner, area.Owner, record.owner, "Owner for area ",
-               " does not match previous data");
+        differ(MergeDifference::Field::Owner, area.Owner, record.owner, "Owner for area ");
         differ(MergeDifference::Field::UnitOwner, area.UnitOwner, record.unitOwner,
-               "Unit owner in area ", " does not match previous data");
+               "Unit owner in area ");
         differ(MergeDifference::Field::UnitType, area.UnitType, record.unitType,
-               "Unit type in area ", " does not match previous data");
+               "Unit type in area ");
     }
     game.Merges.reports.push_back(std::move(merged));
 }
@@ -61,7 +71,7 @@ QString MergeProblemText(const AreaSection& areas, const QString& fileName) {
         case AreaSection::Problem::None:
             return {};
         case AreaSection::Problem::TooManyAreas:
-            return QStringLiteral("Area array too small info KVO");
+            return QString::fromUtf16(kTooManyAreas);
         case AreaSection::Problem::NoLabel:
             problem = QStringLiteral("it has no line \"Number of Areas =\"");
             break;
@@ -82,8 +92,7 @@ QString MergeProblemText(const AreaSection& areas, const QString& fileName) {
             break;
     }
     if (areas.line > 0) problem += QStringLiteral(" (line %1)").arg(areas.line);
-    return QStringLiteral("Nothing was merged from ") + fileName + QStringLiteral(": ") + problem +
-           QLatin1Char('.');
+    return NothingMerged(fileName, problem);
 }
 
 bool MergeReportData(GameState& game, WindowPort& port, const QByteArray& data,
@@ -103,8 +112,7 @@ bool MergeReport(GameState& game, WindowPort& port, const QString& directory,
                  const QString& fileName) {
     const std::optional<QByteArray> data = ReadWholeFile(FindFileNoCase(directory, fileName));
     if (!data) {
-        port.ShowMessage(QStringLiteral("Nothing was merged from ") + fileName +
-                             QStringLiteral(": the file cannot be read."),
+        port.ShowMessage(NothingMerged(fileName, QStringLiteral("the file cannot be read")),
                          MessageIcon::Stop);
         return false;
     }

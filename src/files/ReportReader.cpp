@@ -16,6 +16,7 @@ namespace qm {
 namespace {
 
 constexpr int kGameCodeSearchItems = 100;
+constexpr char16_t kInvalidFile[] = u"Invalid File";
 
 enum class ReadResult { Ok, Invalid, TooManyAreas };
 
@@ -102,10 +103,10 @@ bool TakeReport(GameState& game, WindowPort& port, const QByteArray& data) {
     GameState next = game;
     switch (ParseReport(in, next)) {
         case ReadResult::Invalid:
-            port.ShowMessage(QStringLiteral("Invalid File"), MessageIcon::None);
+            port.ShowMessage(QString::fromUtf16(kInvalidFile), MessageIcon::None);
             return false;
         case ReadResult::TooManyAreas:
-            port.ShowMessage(QStringLiteral("Area array too small info KVO"), MessageIcon::None);
+            port.ShowMessage(QString::fromUtf16(kTooManyAreas), MessageIcon::None);
             return false;
         case ReadResult::Ok:
             break;
@@ -120,7 +121,7 @@ bool ReadReport(GameState& game, WindowPort& port, const QString& directory,
                 const QString& fileName) {
     const std::optional<QByteArray> data = ReadWholeFile(FindFileNoCase(directory, fileName));
     if (!data) {
-        port.ShowMessage(QStringLiteral("Invalid File"), MessageIcon::None);
+        port.ShowMessage(QString::fromUtf16(kInvalidFile), MessageIcon::None);
         return false;
     }
     if (!TakeReport(game, port, *data)) return false;

@@ -102,7 +102,7 @@ void ConvoyOrder(const OrderContext& context, std::int16_t t) {
     if (target.AreaType != kWater) {
         if (!IsKnownOwner(game, target.Owner)) {
             context.port.ShowMessage(
-                QStringLiteral("Warning, not allied or at war with owner of area ") + SignPlace(t),
+                QString::fromUtf16(kUnknownOwnerWarning) + SignPlace(t),
                 MessageIcon::None);
         }
     } else {
