@@ -52,9 +52,9 @@ void ApplyMergeAreas(GameState& game, WindowPort& port, const std::vector<AreaLi
                                 const char* what) {
             if (kept == seen) return;
             merged.differences.push_back({record.area, field, kept, seen});
-            port.ShowMessage(QLatin1String(what) + number +
-                                 QStringLiteral(" does not match previous data"),
-                             MessageIcon::None);
+            port.ShowMessage(
+                QLatin1String(what) + number + QStringLiteral(" does not match previous data"),
+                MessageIcon::None);
         };
         differ(MergeDifference::Field::Owner, area.Owner, record.owner, "Owner for area ");
         differ(MergeDifference::Field::UnitOwner, area.UnitOwner, record.unitOwner,

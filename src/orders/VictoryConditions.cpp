@@ -19,8 +19,7 @@ constexpr std::int16_t kDefaultTurns = 10;
 constexpr std::int16_t kDefaultPoints = 300;
 
 bool HoldsProposal(const GameState& game, const VictoryProposal& proposal) {
-    return proposal.slot &&
-           CommandAt(game, *proposal.slot).Code == kVictoryConditions;
+    return proposal.slot && CommandAt(game, *proposal.slot).Code == kVictoryConditions;
 }
 
 // Writes the values into the proposal's order, placing it anew if its slot was emptied.

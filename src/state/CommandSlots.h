@@ -26,9 +26,7 @@ inline auto CommandSlotsFrom(const GameState& game, int first) {
 inline auto UsedCommandSlots(const GameState& game) { return CommandSlotsFrom(game, 1); }
 
 /// The slots of the list orders: 3..CommandCount.
-inline auto ListOrderSlots(const GameState& game) {
-    return CommandSlotsFrom(game, kFirstListSlot);
-}
+inline auto ListOrderSlots(const GameState& game) { return CommandSlotsFrom(game, kFirstListSlot); }
 
 /// The order in slot `index` (0..100).
 inline const CommandRecord& CommandAt(const GameState& game, int index) {

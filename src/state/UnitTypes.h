@@ -37,8 +37,7 @@ inline bool IsUnitType(int unitType) { return unitType >= kArmy && unitType <= k
 
 /// The row of a unit type 1..4; nullptr for no unit or an unknown type.
 inline const UnitKind* UnitKindOf(int unitType) {
-    return IsUnitType(unitType) ? &kUnitKinds[static_cast<std::size_t>(unitType - kArmy)]
-                                : nullptr;
+    return IsUnitType(unitType) ? &kUnitKinds[static_cast<std::size_t>(unitType - kArmy)] : nullptr;
 }
 
 /// A unit of `player` stands in the area.

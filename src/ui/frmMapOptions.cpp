@@ -31,9 +31,9 @@ frmMapOptions::frmMapOptions(DisplaySettings& display, const GameState& game, QW
 
     for (int k = 0; k < static_cast<int>(kArrowOrders.size()); ++k) {
         const auto index = static_cast<std::size_t>(k);
-        picArrow_[index] =
-            AddPair(QStringLiteral("Arrow%1").arg(k), kArrowOrders[index] + QStringLiteral(" Arrow"),
-                    QPoint(k, 0), display.ArrowColours[index]);
+        picArrow_[index] = AddPair(QStringLiteral("Arrow%1").arg(k),
+                                   kArrowOrders[index] + QStringLiteral(" Arrow"), QPoint(k, 0),
+                                   display.ArrowColours[index]);
     }
     picWater_ = AddPair(QStringLiteral("Water"), QStringLiteral("Water"), QPoint(1, 1),
                         display.WaterColour);
