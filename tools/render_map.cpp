@@ -25,6 +25,8 @@
 #include "map/Raster.h"
 #include "session/Session.h"
 #include "state/ConsolePort.h"
+#include "state/OrderCodes.h"
+#include "state/UnitTypes.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -100,12 +102,12 @@ void FillDemoOwners(Session& session) {
 
 // Made-up orders of units to their neighbouring blocks, some across the wrap.
 void AddDemoOrders(Session& session, int count) {
-    static const char* const kCodes[] = {"MO", "SA", "SD", "CO"};
     for (int i = 0; i < count; ++i) {
         const int from = 1 + (i * 37) % kLastArea;
         const int to = i % 5 == 0 ? (from + 242) % kLastArea + 1 : std::min(from + 11, kLastArea);
         AreaRecord& area = session.game.area(from);
-        area.Command = QString::fromLatin1(kCodes[i % 4]);
+        // MO, SA, SD and CO in turn.
+        area.Command = kArrowOrders[static_cast<std::size_t>(i + 1) % kArrowOrders.size()];
         area.Parm1 = static_cast<std::int16_t>(to);
     }
 }
@@ -117,7 +119,7 @@ void AddPlayerOrders(Session& session, int count) {
     int given = 0;
     for (int number = 1; number <= kLastArea && given < count; ++number) {
         AreaRecord& area = session.game.area(number);
-        if (area.UnitOwner != session.game.CurrentPlayer || area.UnitType == kNoUnit) continue;
+        if (!IsOwnUnit(area, session.game.CurrentPlayer)) continue;
         const int neighbour = area.Neighbours[static_cast<std::size_t>(1 + given % 3)];
         if (!IsAreaNumber(neighbour)) continue;
         area.Command = QString::fromLatin1(kCodes[given % 5]);
@@ -180,8 +182,8 @@ int main(int argc, char* argv[]) {
     ConsolePort port;
     Session session(port);
     session.map.display.HexDisplay = parser.isSet("hex") ? -1 : 0;
-    session.map.display.HexSize = static_cast<std::int16_t>(
-        std::clamp(parser.value("size").toInt(), 6, parser.isSet("hex") ? 30 : 36));
+    session.map.display.HexSize =
+        LimitHexSize(parser.value("size").toInt(), session.map.display.HexDisplay);
     session.map.picture.UnitDisplay = parser.isSet("symbols") ? 4 : 0;
     if (parser.isSet("demo")) {
         session.game.PlayerCount = 13;

@@ -1,12 +1,13 @@
 #include "files/OrdersText.h"
 
 #include "io/NumberText.h"
+#include "state/CommandSlots.h"
 #include "state/GameState.h"
 #include "state/OrderCodes.h"
+#include "state/SpySlots.h"
 
 #include <QStringList>
 
-#include <algorithm>
 #include <initializer_list>
 
 namespace qm {
@@ -14,7 +15,6 @@ namespace qm {
 namespace {
 
 constexpr int kPrintZone = 14;
-constexpr int kSpySlots[] = {1, 2};
 
 // Every number of both files carries its sign place and one trailing blank.
 QString Num(std::int16_t value) { return SignPlace(value) + QLatin1Char(' '); }
@@ -44,14 +44,6 @@ QByteArray Lines(const QStringList& lines) {
 
 bool IsListed(const QString& code) { return IsDeclaration(code) || IsPairOrder(code); }
 
-int LastListSlot(const GameState& game) {
-    return std::min<int>(game.CommandCount, kLastCommandSlot);
-}
-
-const CommandRecord& Slot(const GameState& game, int index) {
-    return game.CommandList[static_cast<std::size_t>(index)];
-}
-
 }  // namespace
 
 QByteArray CommandsFileText(const GameState& game) {
@@ -70,14 +62,10 @@ QByteArray CommandsFileText(const GameState& game) {
         }
     }
     QString spies = kSpy;
-    for (int slot : kSpySlots) {
-        const int spiesInSlot = slot == 1 ? 4 : 2;
-        for (int p = 1; p <= spiesInSlot; ++p)
-            spies += QLatin1Char(' ') + Num(Slot(game, slot).P[static_cast<std::size_t>(p)]);
-    }
+    for (int k = 0; k < kSpyTargetCount; ++k) spies += QLatin1Char(' ') + Num(SpyTargetOf(game, k));
     lines << spies;
-    for (int i = kFirstListSlot; i <= LastListSlot(game); ++i) {
-        const CommandRecord& order = Slot(game, i);
+    for (const int i : ListOrderSlots(game)) {
+        const CommandRecord& order = CommandAt(game, i);
         if (!IsListed(order.Code)) continue;
         QString line = order.Code + QLatin1Char(' ') + Num(order.P[1]);
         if (order.Code == kGrantAccess && order.P[2] == -1)
@@ -105,11 +93,11 @@ QByteArray WorkingCopyText(const GameState& game) {
         }
     }
     for (int slot : kSpySlots) {
-        const auto& p = Slot(game, slot).P;
+        const auto& p = CommandAt(game, slot).P;
         lines << kSpy << Zoned({Num(p[1]), Num(p[2]), Num(p[3]), Num(p[4])});
     }
-    for (int i = kFirstListSlot; i <= LastListSlot(game); ++i) {
-        const CommandRecord& order = Slot(game, i);
+    for (const int i : ListOrderSlots(game)) {
+        const CommandRecord& order = CommandAt(game, i);
         if (!IsListed(order.Code)) continue;
         lines << order.Code;
         if (IsDeclaration(order.Code))

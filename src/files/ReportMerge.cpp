@@ -11,59 +11,33 @@ namespace qm {
 
 namespace {
 
-constexpr char16_t kAreasLabel[] = u"Number of Areas =";
-
-MergeAreas Fail(MergeAreas::Problem problem, int line, QString detail = {}) {
-    MergeAreas failed;
-    failed.problem = problem;
-    failed.line = line;
-    failed.detail = std::move(detail);
-    return failed;
+// A refused merge, naming the file and why.
+QString NothingMerged(const QString& fileName, const QString& reason) {
+    return QStringLiteral("Nothing was merged from ") + fileName + QStringLiteral(": ") + reason +
+           QLatin1Char('.');
 }
 
 }  // namespace
 
-MergeAreas ParseMergeAreas(const QByteArray& data) {
+AreaSection ParseMergeAreas(const QByteArray& data) {
     ItemReader in(data);
     for (;;) {
         const std::optional<QString> item = in.Text();
-        if (!item) return Fail(MergeAreas::Problem::NoLabel, 0);
+        if (!item) {
+            AreaSection missing;
+            missing.problem = AreaSection::Problem::NoLabel;
+            return missing;
+        }
         if (*item == QStringView(kAreasLabel)) break;
     }
-    const std::optional<std::int16_t> count = in.Number();
-    if (!count || *count < 0) return Fail(MergeAreas::Problem::BadCount, in.line());
-    if (*count > kLastArea) return Fail(MergeAreas::Problem::TooManyAreas, in.line());
-
-    MergeAreas areas;
-    areas.records.reserve(static_cast<std::size_t>(*count));
-    for (int k = 1; k <= *count; ++k) {
-        MergeRecord record;
-        for (std::int16_t* field :
-             {&record.area, &record.owner, &record.unitOwner, &record.unitType}) {
-            const std::optional<std::int16_t> value = in.Number();
-            if (!value) {
-                // The end of the file has no line worth naming.
-                const bool ended = in.error() == ItemReader::Error::EndOfData;
-                return Fail(MergeAreas::Problem::BadItem, ended ? 0 : in.line(),
-                            DescribeItemError(in.error()));
-            }
-            *field = *value;
-        }
-        if (!IsAreaNumber(record.area)) return Fail(MergeAreas::Problem::AreaOutOfRange, in.line());
-        if (!IsPlayerNumber(record.owner) || !IsPlayerNumber(record.unitOwner))
-            return Fail(MergeAreas::Problem::OwnerOutOfRange, in.line());
-        if (record.unitType < kNoUnit || record.unitType > kSquadron)
-            return Fail(MergeAreas::Problem::UnitOutOfRange, in.line());
-        areas.records.push_back(record);
-    }
-    return areas;
+    return ReadAreaSection(in);
 }
 
-void ApplyMergeAreas(GameState& game, WindowPort& port, const std::vector<MergeRecord>& records,
+void ApplyMergeAreas(GameState& game, WindowPort& port, const std::vector<AreaLine>& records,
                      const QString& fileName) {
     MergedReport merged{fileName, 0, {}};
     const int source = static_cast<int>(game.Merges.reports.size()) + 1;
-    for (const MergeRecord& record : records) {
+    for (const AreaLine& record : records) {
         AreaRecord& area = game.area(record.area);
         if (area.Owner == kUnseenOwner) {
             area.Owner = record.owner;
@@ -75,58 +49,57 @@ void ApplyMergeAreas(GameState& game, WindowPort& port, const std::vector<MergeR
         }
         const QString number = SignPlace(record.area);
         const auto differ = [&](MergeDifference::Field field, std::int16_t kept, std::int16_t seen,
-                                const char* before, const char* after) {
+                                const char* what) {
             if (kept == seen) return;
             merged.differences.push_back({record.area, field, kept, seen});
-            port.ShowMessage(QLatin1String(before) + number + QLatin1String(after),
-                             MessageIcon::None);
+            port.ShowMessage(
+                QLatin1String(what) + number + QStringLiteral(" does not match previous data"),
+                MessageIcon::None);
         };
-        differ(MergeDifference::Field::Owner, area.Owner, record.owner, "Owner for area ",
-               " does not match previous data");
+        differ(MergeDifference::Field::Owner, area.Owner, record.owner, "Owner for area ");
         differ(MergeDifference::Field::UnitOwner, area.UnitOwner, record.unitOwner,
-               "Unit owner in area ", " does not match previous data");
+               "Unit owner in area ");
         differ(MergeDifference::Field::UnitType, area.UnitType, record.unitType,
-               "Unit type in area ", " does not match previous data");
+               "Unit type in area ");
     }
     game.Merges.reports.push_back(std::move(merged));
 }
 
-QString MergeProblemText(const MergeAreas& areas, const QString& fileName) {
+QString MergeProblemText(const AreaSection& areas, const QString& fileName) {
     QString problem;
     switch (areas.problem) {
-        case MergeAreas::Problem::None:
+        case AreaSection::Problem::None:
             return {};
-        case MergeAreas::Problem::TooManyAreas:
-            return QStringLiteral("Area array too small info KVO");
-        case MergeAreas::Problem::NoLabel:
+        case AreaSection::Problem::TooManyAreas:
+            return QString::fromUtf16(kTooManyAreas);
+        case AreaSection::Problem::NoLabel:
             problem = QStringLiteral("it has no line \"Number of Areas =\"");
             break;
-        case MergeAreas::Problem::BadCount:
+        case AreaSection::Problem::BadCount:
             problem = QStringLiteral("its number of areas is not a number from 0 to 273");
             break;
-        case MergeAreas::Problem::BadItem:
+        case AreaSection::Problem::BadItem:
             problem = areas.detail;
             break;
-        case MergeAreas::Problem::AreaOutOfRange:
+        case AreaSection::Problem::AreaOutOfRange:
             problem = QStringLiteral("an area number is not from 1 to 273");
             break;
-        case MergeAreas::Problem::OwnerOutOfRange:
+        case AreaSection::Problem::OwnerOutOfRange:
             problem = QStringLiteral("an owner is not a player from 0 to 12");
             break;
-        case MergeAreas::Problem::UnitOutOfRange:
+        case AreaSection::Problem::UnitOutOfRange:
             problem = QStringLiteral("a unit type is not from 0 to 4");
             break;
     }
     if (areas.line > 0) problem += QStringLiteral(" (line %1)").arg(areas.line);
-    return QStringLiteral("Nothing was merged from ") + fileName + QStringLiteral(": ") + problem +
-           QLatin1Char('.');
+    return NothingMerged(fileName, problem);
 }
 
 bool MergeReportData(GameState& game, WindowPort& port, const QByteArray& data,
                      const QString& fileName) {
-    const MergeAreas areas = ParseMergeAreas(data);
-    if (areas.problem != MergeAreas::Problem::None) {
-        const bool tooMany = areas.problem == MergeAreas::Problem::TooManyAreas;
+    const AreaSection areas = ParseMergeAreas(data);
+    if (areas.problem != AreaSection::Problem::None) {
+        const bool tooMany = areas.problem == AreaSection::Problem::TooManyAreas;
         port.ShowMessage(MergeProblemText(areas, fileName),
                          tooMany ? MessageIcon::None : MessageIcon::Stop);
         return false;
@@ -139,8 +112,7 @@ bool MergeReport(GameState& game, WindowPort& port, const QString& directory,
                  const QString& fileName) {
     const std::optional<QByteArray> data = ReadWholeFile(FindFileNoCase(directory, fileName));
     if (!data) {
-        port.ShowMessage(QStringLiteral("Nothing was merged from ") + fileName +
-                             QStringLiteral(": the file cannot be read."),
+        port.ShowMessage(NothingMerged(fileName, QStringLiteral("the file cannot be read")),
                          MessageIcon::Stop);
         return false;
     }

@@ -1,5 +1,6 @@
 #include "files/ReportReader.h"
 
+#include "files/AreaSection.h"
 #include "files/WorkingCopy.h"
 #include "io/FileNames.h"
 #include "io/ItemReader.h"
@@ -14,6 +15,7 @@ namespace qm {
 namespace {
 
 constexpr int kGameCodeSearchItems = 100;
+constexpr char16_t kInvalidFile[] = u"Invalid File";
 
 enum class ReadResult { Ok, Invalid, TooManyAreas };
 
@@ -62,25 +64,17 @@ ReadResult ParseReport(ItemReader& in, GameState& game) {
     }
 
     in.Text();  // "Number of Areas ="
-    const auto areaCount = in.Number();
-    if (!areaCount || *areaCount < 0) return ReadResult::Invalid;
-    if (*areaCount > kLastArea) return ReadResult::TooManyAreas;
+    const AreaSection areas = ReadAreaSection(in);
+    if (areas.problem == AreaSection::Problem::TooManyAreas) return ReadResult::TooManyAreas;
+    if (areas.problem != AreaSection::Problem::None) return ReadResult::Invalid;
 
     for (int i = 1; i <= kLastArea; ++i) game.area(i).Owner = kUnseenOwner;
     game.area(kNeutralArea).Owner = 0;
-
-    for (int k = 1; k <= *areaCount; ++k) {
-        const auto number = in.Number();
-        const auto owner = in.Number();
-        const auto unitOwner = in.Number();
-        const auto unitType = in.Number();
-        if (!unitType || !IsAreaNumber(*number) || !IsPlayerNumber(*owner) ||
-            !IsPlayerNumber(*unitOwner) || !InRange(*unitType, kNoUnit, kSquadron))
-            return ReadResult::Invalid;
-        AreaRecord& area = game.area(*number);
-        area.Owner = *owner;
-        area.UnitOwner = *unitOwner;
-        area.UnitType = *unitType;
+    for (const AreaLine& line : areas.records) {
+        AreaRecord& area = game.area(line.area);
+        area.Owner = line.owner;
+        area.UnitOwner = line.unitOwner;
+        area.UnitType = line.unitType;
     }
     return ReadResult::Ok;
 }
@@ -108,10 +102,10 @@ bool TakeReport(GameState& game, WindowPort& port, const QByteArray& data) {
     GameState next = game;
     switch (ParseReport(in, next)) {
         case ReadResult::Invalid:
-            port.ShowMessage(QStringLiteral("Invalid File"), MessageIcon::None);
+            port.ShowMessage(QString::fromUtf16(kInvalidFile), MessageIcon::None);
             return false;
         case ReadResult::TooManyAreas:
-            port.ShowMessage(QStringLiteral("Area array too small info KVO"), MessageIcon::None);
+            port.ShowMessage(QString::fromUtf16(kTooManyAreas), MessageIcon::None);
             return false;
         case ReadResult::Ok:
             break;
@@ -125,7 +119,7 @@ bool ReadReport(GameState& game, WindowPort& port, const QString& directory,
                 const QString& fileName) {
     const std::optional<QByteArray> data = ReadWholeFile(FindFileNoCase(directory, fileName));
     if (!data) {
-        port.ShowMessage(QStringLiteral("Invalid File"), MessageIcon::None);
+        port.ShowMessage(QString::fromUtf16(kInvalidFile), MessageIcon::None);
         return false;
     }
     if (!TakeReport(game, port, *data)) return false;

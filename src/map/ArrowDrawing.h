@@ -13,7 +13,7 @@ struct MapState;
 class WindowPort;
 
 /// Draws the arrow of one order on picView, head at `to`, and tells the
-/// windows the view changed. Codes other than "CO", "MO", "SA", "SD" draw nothing.
+/// windows the view changed. Codes other than the arrow orders draw nothing.
 void DrawOrderArrow(const GameState& game, MapState& map, WindowPort& port, std::int16_t from,
                     std::int16_t to, const QString& code);
 

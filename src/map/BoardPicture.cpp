@@ -19,10 +19,8 @@ namespace qm {
 namespace {
 
 void SizeBoard(MapState& map) {
-    // Sizes beyond the limits would overflow the 16-bit cell coordinates.
     DisplaySettings& display = map.display;
-    display.HexSize = std::clamp(display.HexSize, kMinHexSize,
-                                 display.HexDisplay != 0 ? kMaxHexSizeHex : kMaxHexSizeSquare);
+    display.HexSize = LimitHexSize(display.HexSize, display.HexDisplay);
     BuildGeometryTables(map.geometry, display.HexSize, display.HexDisplay);
     const QSize size(map.geometry.MapWidth(), map.geometry.MapPixelHeight());
     if (map.picture.picMap.size() != size) {
@@ -113,7 +111,7 @@ void RefreshView(const GameState& game, MapState& map, WindowPort& port) {
     }
     for (int area = 1; area <= kLastArea; ++area) {
         const AreaRecord& record = game.area(area);
-        if (ArrowOrderIndex(record.Command) >= 0) {
+        if (IsArrowOrder(record.Command)) {
             PaintOrderArrow(game, map, static_cast<std::int16_t>(area), record.Parm1,
                             record.Command);
         }

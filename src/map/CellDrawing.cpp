@@ -8,6 +8,7 @@
 #include "map/Raster.h"
 #include "state/GameState.h"
 #include "state/OrderCodes.h"
+#include "state/UnitTypes.h"
 #include "state/WindowPort.h"
 
 #include <algorithm>
@@ -37,8 +38,6 @@ std::int32_t FillColour(const DisplaySettings& display, const AreaRecord& area) 
     if (area.AreaType == kNoEntry) return display.NoGoColour;
     return CountryColour(display, area.Owner);
 }
-
-bool IsUnitType(int type) { return type >= kArmy && type <= kSquadron; }
 
 const QImage& UnitImage(const MapPicture& picture, int type) {
     const int style = picture.UnitDisplay == 4 ? 4 : 0;

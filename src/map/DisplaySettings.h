@@ -2,6 +2,7 @@
 // The values that shape the map and survive from one run to the next.
 // Colours are 32-bit values with red in the lowest byte.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -22,10 +23,21 @@ constexpr std::array<std::int32_t, 13> DefaultCountryColours() {
     return colours;
 }
 
-// The cell size's limits: hexagons up to 30 pixels, squares up to 36.
-inline constexpr std::int16_t kSmallestCellSize = 6;
-inline constexpr std::int16_t kLargestHexSize = 30;
-inline constexpr std::int16_t kLargestSquareSize = 36;
+// The cell size's limits: hexagons up to 30 pixels, squares up to 36; larger
+// sizes would overflow the 16-bit cell coordinates.
+inline constexpr std::int16_t kMinHexSize = 6;
+inline constexpr std::int16_t kMaxHexSizeHex = 30;
+inline constexpr std::int16_t kMaxHexSizeSquare = 36;
+
+/// The largest cell size of the mode (HexDisplay: -1 hexagons, 0 squares).
+constexpr std::int16_t MaxHexSize(std::int16_t hexDisplay) {
+    return hexDisplay != 0 ? kMaxHexSizeHex : kMaxHexSizeSquare;
+}
+
+/// A cell size brought into the mode's range.
+constexpr std::int16_t LimitHexSize(int size, std::int16_t hexDisplay) {
+    return static_cast<std::int16_t>(std::clamp<int>(size, kMinHexSize, MaxHexSize(hexDisplay)));
+}
 
 struct DisplaySettings {
     std::int32_t BorderColour = 0x808080;

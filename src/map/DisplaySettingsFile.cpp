@@ -98,9 +98,8 @@ void ReadDisplaySettings(DisplaySettings& settings, const IniFile& file) {
     // Limited before it becomes an integer, so any stored number is safe.
     const double size =
         std::nearbyint(2 * ReadNumber(file, kPositions, QStringLiteral("HexSize"), 13));
-    const double largest = settings.HexDisplay != 0 ? kLargestHexSize : kLargestSquareSize;
-    settings.HexSize =
-        static_cast<std::int16_t>(std::clamp<double>(size, kSmallestCellSize, largest));
+    settings.HexSize = static_cast<std::int16_t>(
+        std::clamp<double>(size, kMinHexSize, MaxHexSize(settings.HexDisplay)));
 }
 
 bool SaveDisplaySettings(const DisplaySettings& settings, const QString& path) {

@@ -18,8 +18,7 @@ QString DefaultSettingsPath();
 /// Replaces every value by the file's; without a file, by the starter look
 /// (StarterDisplaySettings); by a key's default where the key is missing or
 /// holds a number that does not fit. HexSize is twice the stored value, limited
-/// to kSmallestCellSize..kLargestHexSize in hex mode and to
-/// kSmallestCellSize..kLargestSquareSize in square mode.
+/// to kMinHexSize..MaxHexSize(HexDisplay).
 void LoadDisplaySettings(DisplaySettings& settings, const QString& path);
 
 /// The same from the content of a settings file.

@@ -29,10 +29,6 @@ struct RowCoords {
     std::int16_t ShiftedBottom = 0;
 };
 
-inline constexpr std::int16_t kMinHexSize = 6;
-inline constexpr std::int16_t kMaxHexSizeHex = 30;
-inline constexpr std::int16_t kMaxHexSizeSquare = 36;
-
 struct Geometry {
     std::int16_t HexSize = 0;                          // the cell size the tables were built for
     std::int16_t CellHeight = 0;                       // vertical distance between two rows

@@ -157,6 +157,10 @@ void Complain(WindowPort& port, const QString& text) {
     port.ShowMessage(text + QStringLiteral(" The map cannot be shown."), MessageIcon::Stop);
 }
 
+QString Damaged(const QString& fileName, const QString& error) {
+    return QStringLiteral("The map file %1 is damaged at %2.").arg(fileName, error);
+}
+
 // Opens one map file; complains and answers nothing when it cannot be read.
 std::optional<QByteArray> OpenMapFile(WindowPort& port, const QStringList& folders,
                                       const QString& name) {
@@ -200,7 +204,7 @@ bool LoadMapData(GameState& game, MapState& map, WindowPort& port, const QString
     AreaTableCopy areas = game.AreaTable;
     QString error = ParseAreaData(*areaData, game.PlayerCount, areas);
     if (!error.isEmpty()) {
-        Complain(port, QStringLiteral("The map file %1 is damaged at %2.").arg(areaName, error));
+        Complain(port, Damaged(areaName, error));
         return false;
     }
 
@@ -209,7 +213,7 @@ bool LoadMapData(GameState& game, MapState& map, WindowPort& port, const QString
     HexGrid grid;
     error = ParseHexData(*hexData, grid, areas);
     if (!error.isEmpty()) {
-        Complain(port, QStringLiteral("The map file %1 is damaged at %2.").arg(hexName, error));
+        Complain(port, Damaged(hexName, error));
         return false;
     }
 

@@ -2,6 +2,7 @@
 
 #include "map/Artwork.h"
 #include "map/Raster.h"
+#include "state/OrderCodes.h"
 #include "state/TypeNames.h"
 
 namespace qm {
@@ -69,11 +70,13 @@ std::vector<LegendEntry> MapLegend(const DisplaySettings& display) {
     for (int i = 0; i < 3; ++i)
         legend.push_back(
             {image(art.picSupplyWide[static_cast<std::size_t>(i)]), QLatin1String(supply[i])});
-    const char* arrows[] = {"CO convoy", "MO move", "SA support attack", "SD support defence"};
-    for (int i = 0; i < 4; ++i)
-        legend.push_back({Arrow(display, i), QStringLiteral("%1 arrow: the head points at the "
+    // In the order of kArrowOrders.
+    const char* arrows[] = {"convoy", "move", "support attack", "support defence"};
+    for (int i = 0; i < static_cast<int>(kArrowOrders.size()); ++i)
+        legend.push_back({Arrow(display, i), QStringLiteral("%1 %2 arrow: the head points at the "
                                                             "target area")
-                                                 .arg(QLatin1String(arrows[i]))});
+                                                 .arg(kArrowOrders[static_cast<std::size_t>(i)],
+                                                      QLatin1String(arrows[i]))});
     return legend;
 }
 

@@ -11,7 +11,6 @@ namespace qm {
 
 struct ArrowEnd {
     std::int16_t Area = 0;
-    std::int16_t EndFlag = 0;
     float TipX = 0, TipY = 0;
     float Barb1X = 0, Barb1Y = 0;
     float Barb2X = 0, Barb2Y = 0;
@@ -21,8 +20,6 @@ struct ArrowEnd {
 struct ArrowRecord {
     ArrowEnd EndA;  // the lower-numbered area
     ArrowEnd EndB;  // the higher-numbered area
-    std::int16_t Flash = 0;
-    std::int16_t Shown = -1;
 };
 
 struct MapPicture {

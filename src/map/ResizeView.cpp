@@ -15,14 +15,10 @@ namespace {
 std::int16_t EvenSize(double size, std::int16_t hexDisplay) {
     int even = static_cast<int>(std::floor(size));
     if (even % 2 != 0) ++even;
-    return static_cast<std::int16_t>(std::clamp<int>(even, kMinHexSize, MaxHexSize(hexDisplay)));
+    return LimitHexSize(even, hexDisplay);
 }
 
 }  // namespace
-
-std::int16_t MaxHexSize(std::int16_t hexDisplay) {
-    return hexDisplay != 0 ? kMaxHexSizeHex : kMaxHexSizeSquare;
-}
 
 std::vector<std::int16_t> ZoomSizes(std::int16_t hexDisplay) {
     std::vector<std::int16_t> sizes;
@@ -78,8 +74,7 @@ void ResizeView(const GameState& game, MapState& map, WindowPort& port, BoardPoi
 bool ZoomKeepingPoint(const GameState& game, MapState& map, WindowPort& port, int size,
                       QPointF viewPoint, QSize room) {
     DisplaySettings& display = map.display;
-    const auto limited = static_cast<std::int16_t>(
-        std::clamp<int>(size, kMinHexSize, MaxHexSize(display.HexDisplay)));
+    const std::int16_t limited = LimitHexSize(size, display.HexDisplay);
     if (limited == display.HexSize) return false;
     const BoardPoint anchor = MeasureBoardPoint(map, viewPoint);
     display.HexSize = limited;
@@ -90,8 +85,7 @@ bool ZoomKeepingPoint(const GameState& game, MapState& map, WindowPort& port, in
 bool ApplyZoom(const GameState& game, MapState& map, WindowPort& port, int position, QSize room) {
     if (position == map.display.HexSize) return false;
     const BoardPoint anchor = MeasureBoardPoint(map, ViewCentre(map));
-    map.display.HexSize = static_cast<std::int16_t>(
-        std::clamp<int>(position, kMinHexSize, MaxHexSize(map.display.HexDisplay)));
+    map.display.HexSize = LimitHexSize(position, map.display.HexDisplay);
     ResizeView(game, map, port, anchor, std::nullopt, room);
     return true;
 }

@@ -35,9 +35,6 @@ std::vector<std::int16_t> ZoomSizes(std::int16_t hexDisplay);
 /// The zoom size after `current`, one step larger or smaller, held at the ends.
 std::int16_t NextZoomSize(std::int16_t hexDisplay, std::int16_t current, bool larger);
 
-/// The largest cell size of the mode: 30 for hexagons, 36 for squares.
-std::int16_t MaxHexSize(std::int16_t hexDisplay);
-
 /// Rebuilds for the display's current size and shape: picMap sized and redrawn,
 /// the view fitted to `room` (the window's space for it) but never larger than
 /// the board, the origin placed so that `anchor` lies under `at` (the resized

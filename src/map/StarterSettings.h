@@ -25,7 +25,7 @@ constexpr DisplaySettings StarterDisplaySettings() {
                                // itself can never be told apart from them: a pale neutral tone.
                                FromRgb(0xEEEDE6)};
     settings.HexDisplay = -1;
-    settings.HexSize = kLargestHexSize;
+    settings.HexSize = kMaxHexSizeHex;
     return settings;
 }
 

@@ -2,10 +2,10 @@
 
 #include "orders/CommandList.h"
 #include "orders/Diplomacy.h"
+#include "orders/ListedOrders.h"
+#include "state/CommandSlots.h"
 #include "state/GameState.h"
 #include "state/OrderCodes.h"
-
-#include <algorithm>
 
 namespace qm {
 
@@ -19,19 +19,11 @@ bool IsEnemy(const GameState& game, std::int16_t player) {
     return IsAtWar(game, game.CurrentPlayer, player) || HasWarOrder(game, player);
 }
 
-// The players taking part, never more than the table holds.
-int LastPlayer(const GameState& game) { return std::min<int>(game.PlayerCount - 1, kLastPlayer); }
-
-QString ShortNameOf(const GameState& game, std::int16_t player) {
-    return IsPlayerNumber(player) ? game.player(player).ShortName : QString::number(player);
-}
-
 }  // namespace
 
 CallToArmsLists CallToArmsCandidates(const GameState& game) {
     CallToArmsLists lists;
-    for (std::int16_t i = 1; i <= LastPlayer(game); ++i) {
-        if (i == game.CurrentPlayer) continue;
+    for (const std::int16_t i : OtherPlayers(game)) {
         if (IsAlly(game, i))
             lists.allies.push_back(i);
         else if (IsEnemy(game, i))
@@ -42,8 +34,8 @@ CallToArmsLists CallToArmsCandidates(const GameState& game) {
 
 std::vector<std::int16_t> SupportAttackCandidates(const GameState& game) {
     std::vector<std::int16_t> allies;
-    for (std::int16_t i = 1; i <= LastPlayer(game); ++i)
-        if (i != game.CurrentPlayer && IsAlly(game, i)) allies.push_back(i);
+    for (const std::int16_t i : OtherPlayers(game))
+        if (IsAlly(game, i)) allies.push_back(i);
     return allies;
 }
 
@@ -54,10 +46,8 @@ QString CallToArmsText(const GameState& game, std::int16_t ally, std::int16_t en
 
 std::vector<CallToArmsEntry> CallToArmsOrders(const GameState& game) {
     std::vector<CallToArmsEntry> entries;
-    const int last = std::clamp<int>(game.CommandCount, 0, kLastCommandSlot);
-    for (std::int16_t j = 1; j <= last; ++j) {
-        const CommandRecord& slot = game.CommandList[static_cast<std::size_t>(j)];
-        if (slot.Code != kCallToArms) continue;
+    for (const std::int16_t j : SlotsOf(game, {kCallToArms})) {
+        const CommandRecord& slot = CommandAt(game, j);
         entries.push_back({CallToArmsText(game, slot.P[1], slot.P[2]), j});
     }
     return entries;

@@ -6,6 +6,7 @@
 #include "state/OrderCodes.h"
 #include "state/OrderRevision.h"
 #include "state/RefreshDisplay.h"
+#include "state/SummaryRows.h"
 
 #include <algorithm>
 #include <limits>
@@ -13,9 +14,6 @@
 namespace qm {
 
 namespace {
-
-constexpr int kFreeSupplyRow = 7;
-constexpr int kTotalsColumn = 1;
 
 QString CellNumber(std::int16_t value) { return value < 1 ? QString() : QString::number(value); }
 
@@ -29,7 +27,7 @@ void AdjustFreeSupply(GameState& game, WindowPort& port, std::int16_t delta) {
     next = std::clamp(next, int{std::numeric_limits<std::int16_t>::min()},
                       int{std::numeric_limits<std::int16_t>::max()});
     free = static_cast<std::int16_t>(next);
-    port.SetGridCell(GridId::Summary, kFreeSupplyRow, kTotalsColumn, QString::number(free));
+    port.SetGridCell(GridId::Summary, kFreeSupplyRow, kSummaryValueColumn, QString::number(free));
 }
 
 void ShowAreaOrderCells(WindowPort& port, std::int16_t areaNumber, const AreaRecord& area) {

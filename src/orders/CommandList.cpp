@@ -1,5 +1,6 @@
 #include "orders/CommandList.h"
 
+#include "state/CommandSlots.h"
 #include "state/GameState.h"
 #include "state/OrderCodes.h"
 #include "state/OrderRevision.h"
@@ -11,14 +12,9 @@ namespace qm {
 
 namespace {
 
-// CommandCount comes from outside data at times; never let it reach past the table.
-int LastUsedSlot(const GameState& game) {
-    return std::clamp<int>(game.CommandCount, 0, kLastCommandSlot);
-}
-
 bool HasDeclaration(const GameState& game, QLatin1String code, std::int16_t player) {
-    for (int i = 1; i <= LastUsedSlot(game); ++i) {
-        const CommandRecord& slot = game.CommandList[static_cast<std::size_t>(i)];
+    for (const int i : UsedCommandSlots(game)) {
+        const CommandRecord& slot = CommandAt(game, i);
         if (slot.Code == code && slot.P[1] == player) return true;
     }
     return false;
@@ -29,15 +25,15 @@ bool HasDeclaration(const GameState& game, QLatin1String code, std::int16_t play
 std::optional<std::int16_t> PlaceCommand(GameState& game, const QString& code, std::int16_t p1,
                                          std::int16_t p2, std::int16_t p3, std::int16_t p4) {
     int index = 0;
-    for (int i = kFirstListSlot; i <= LastUsedSlot(game); ++i) {
-        if (game.CommandList[static_cast<std::size_t>(i)].IsEmpty()) {
+    for (const int i : ListOrderSlots(game)) {
+        if (CommandAt(game, i).IsEmpty()) {
             index = i;
             break;
         }
     }
     if (index == 0) {
         // Before a report sets CommandCount to 2 the spy slots must still stay reserved.
-        index = std::max(LastUsedSlot(game) + 1, kFirstListSlot);
+        index = std::max(LastUsedCommandSlot(game) + 1, kFirstListSlot);
         if (index > kLastCommandSlot) return std::nullopt;
         game.CommandCount = static_cast<std::int16_t>(index);
     }

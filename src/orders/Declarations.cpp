@@ -2,8 +2,10 @@
 
 #include "orders/CommandList.h"
 #include "orders/Diplomacy.h"
+#include "state/CommandSlots.h"
 #include "state/GameState.h"
 #include "state/OrderCodes.h"
+#include "state/TurnRules.h"
 #include "state/WindowPort.h"
 
 namespace qm {
@@ -29,9 +31,7 @@ DeclarationLists DeclarationCandidates(const GameState& game) {
     return lists;
 }
 
-bool WarAllowed(const GameState& game) {
-    return !(game.TurnYear == kFirstYear && game.TurnOfYear <= 1);
-}
+bool WarAllowed(const GameState& game) { return !IsFirstTurn(game); }
 
 QString DeclarationText(const GameState& game, const QString& code, std::int16_t player) {
     return code + QLatin1Char(' ') + PlayerNameOf(game, player);
@@ -40,7 +40,7 @@ QString DeclarationText(const GameState& game, const QString& code, std::int16_t
 std::vector<OrderEntry> DeclarationOrders(const GameState& game) {
     std::vector<OrderEntry> entries;
     for (const std::int16_t j : DeclarationSlots(game)) {
-        const CommandRecord& slot = game.CommandList[static_cast<std::size_t>(j)];
+        const CommandRecord& slot = CommandAt(game, j);
         entries.push_back({DeclarationText(game, slot.Code, slot.P[1]), j});
     }
     return entries;
@@ -48,7 +48,7 @@ std::vector<OrderEntry> DeclarationOrders(const GameState& game) {
 
 bool AnwAlreadyIssued(const GameState& game, WindowPort& port, std::int16_t player) {
     for (const std::int16_t j : DeclarationSlots(game)) {
-        if (game.CommandList[static_cast<std::size_t>(j)].P[1] != player) continue;
+        if (CommandAt(game, j).P[1] != player) continue;
         port.ShowMessage(
             QStringLiteral("ANW command has already been issued for ") + PlayerNameOf(game, player),
             MessageIcon::None);

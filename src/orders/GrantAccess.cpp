@@ -4,6 +4,7 @@
 #include "orders/CommandList.h"
 #include "orders/Diplomacy.h"
 #include "orders/TypedNumber.h"
+#include "state/CommandSlots.h"
 #include "state/GameState.h"
 #include "state/Interaction.h"
 #include "state/OrderCodes.h"
@@ -42,7 +43,7 @@ QString GrantOrderText(const GameState& game, std::int16_t player, std::int16_t 
 std::vector<OrderEntry> GrantOrders(const GameState& game) {
     std::vector<OrderEntry> entries;
     for (const std::int16_t j : SlotsOf(game, {kGrantAccess})) {
-        const CommandRecord& slot = game.CommandList[static_cast<std::size_t>(j)];
+        const CommandRecord& slot = CommandAt(game, j);
         entries.push_back({GrantOrderText(game, slot.P[1], slot.P[2]), j});
     }
     return entries;

@@ -1,5 +1,6 @@
 #include "orders/ListedOrders.h"
 
+#include "state/CommandSlots.h"
 #include "state/GameState.h"
 
 #include <algorithm>
@@ -9,9 +10,8 @@ namespace qm {
 std::vector<std::int16_t> SlotsOf(const GameState& game,
                                   std::initializer_list<QLatin1String> codes) {
     std::vector<std::int16_t> found;
-    const int last = std::clamp<int>(game.CommandCount, 0, kLastCommandSlot);
-    for (std::int16_t j = 1; j <= last; ++j) {
-        const QString& code = game.CommandList[static_cast<std::size_t>(j)].Code;
+    for (const std::int16_t j : UsedCommandSlots(game)) {
+        const QString& code = CommandAt(game, j).Code;
         if (std::find(codes.begin(), codes.end(), code) != codes.end()) found.push_back(j);
     }
     return found;

@@ -29,7 +29,7 @@ void MapDoubleClick(const OrderContext& context, std::int16_t area, const QStrin
     context.interaction.SelectedArea = area;
     // Beside every area there is nothing to give an order to.
     if (!IsAreaNumber(area)) return;
-    const QString notYours = QStringLiteral("No unit there owned by you");
+    const QString notYours = QString::fromUtf16(kNoOwnUnitThere);
     if (option == kMove || option == kSupportAttack || option == kSupportDefend)
         return Arm(context, option, notYours);
     if (option == kConvoy) {

@@ -78,9 +78,8 @@ bool CheckMove(const GameState& game, WindowPort& port, std::int16_t a, std::int
     }
     const AreaRecord& target = game.area(b);
     if (target.AreaType != kWater && !IsKnownOwner(game, target.Owner)) {
-        port.ShowMessage(
-            QStringLiteral("Warning, not allied or at war with owner of area ") + SignPlace(b),
-            MessageIcon::Exclamation);
+        port.ShowMessage(QString::fromUtf16(kUnknownOwnerWarning) + SignPlace(b),
+                         MessageIcon::Exclamation);
     }
     return true;
 }

@@ -29,4 +29,8 @@ std::int16_t FindConvoyStart(const GameState& game, WindowPort& port, std::int16
 /// warning: himself, an ally or an enemy, counting this turn's declarations.
 bool IsKnownOwner(const GameState& game, std::int16_t owner);
 
+/// The warning for an area of any other owner; the area follows with its sign place.
+inline constexpr char16_t kUnknownOwnerWarning[] =
+    u"Warning, not allied or at war with owner of area ";
+
 }  // namespace qm

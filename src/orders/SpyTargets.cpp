@@ -7,30 +7,12 @@
 #include "state/Interaction.h"
 #include "state/OrderCodes.h"
 #include "state/OrderRevision.h"
+#include "state/SpySlots.h"
 #include "state/WindowPort.h"
 
 #include <algorithm>
 
 namespace qm {
-
-namespace {
-
-constexpr int kFirstSpySlot = 1;
-constexpr int kSecondSpySlot = 2;
-
-// Which slot and parameter each cell is kept in.
-struct CellPlace {
-    int slot;
-    int parameter;
-};
-constexpr std::array<CellPlace, SpyTargets::kCells> kCellPlaces = {{{kFirstSpySlot, 1},
-                                                                    {kFirstSpySlot, 2},
-                                                                    {kFirstSpySlot, 3},
-                                                                    {kFirstSpySlot, 4},
-                                                                    {kSecondSpySlot, 1},
-                                                                    {kSecondSpySlot, 2}}};
-
-}  // namespace
 
 std::int16_t SpyCellNumber(const QString& text) { return TypedNumber(text).value_or(0); }
 
@@ -49,9 +31,7 @@ void SetSpyCommand(GameState& game, int slot, const QString& code, std::int16_t 
 void OpenSpyTargets(const GameState& game, Interaction& interaction, SpyTargets& spies) {
     interaction.MapMode = kSpy;
     for (int k = 0; k < SpyTargets::kCells; ++k) {
-        const CellPlace place = kCellPlaces[static_cast<std::size_t>(k)];
-        const std::int16_t value = game.CommandList[static_cast<std::size_t>(place.slot)]
-                                       .P[static_cast<std::size_t>(place.parameter)];
+        const std::int16_t value = SpyTargetOf(game, k);
         spies.cells[static_cast<std::size_t>(k)] = value > 0 ? SignPlace(value) : QString();
     }
 }
@@ -73,11 +53,17 @@ void DeleteSpyTargets(SpyTargets& spies, int first, int last) {
 
 void CloseSpyTargets(GameState& game, Interaction& interaction, const SpyTargets& spies) {
     if (interaction.MapMode == kSpy) interaction.MapMode.clear();
-    std::array<std::int16_t, SpyTargets::kCells> c{};
-    for (int k = 0; k < SpyTargets::kCells; ++k)
-        c[static_cast<std::size_t>(k)] = SpyCellNumber(spies.cells[static_cast<std::size_t>(k)]);
-    SetSpyCommand(game, kFirstSpySlot, kSpy, c[0], c[1], c[2], c[3]);
-    SetSpyCommand(game, kSecondSpySlot, kSpy, c[4], c[5], 0, 0);
+    // The parameters of each slot by slot number; what no target fills stays 0.
+    std::array<std::array<std::int16_t, 5>, kSpySlots.back() + 1> p{};
+    for (int k = 0; k < SpyTargets::kCells; ++k) {
+        const SpyPlace place = kSpyPlaces[static_cast<std::size_t>(k)];
+        p[static_cast<std::size_t>(place.slot)][static_cast<std::size_t>(place.parameter)] =
+            SpyCellNumber(spies.cells[static_cast<std::size_t>(k)]);
+    }
+    for (const int slot : kSpySlots) {
+        const auto& q = p[static_cast<std::size_t>(slot)];
+        SetSpyCommand(game, slot, kSpy, q[1], q[2], q[3], q[4]);
+    }
 }
 
 bool SpyOrder(SpyTargets& spies, WindowPort& port, std::int16_t t) {

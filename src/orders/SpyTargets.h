@@ -3,6 +3,8 @@
 // text each, filled by map clicks and written into command slots 1 and 2
 // when the window closes.
 
+#include "state/SpySlots.h"
+
 #include <QString>
 
 #include <array>
@@ -15,7 +17,7 @@ struct Interaction;
 class WindowPort;
 
 struct SpyTargets {
-    static constexpr int kCells = 6;
+    static constexpr int kCells = kSpyTargetCount;
     std::array<QString, kCells> cells;  // an area with its sign place, or empty
 };
 

@@ -101,9 +101,8 @@ void ConvoyOrder(const OrderContext& context, std::int16_t t) {
     // A convoy link is not tested for adjacency.
     if (target.AreaType != kWater) {
         if (!IsKnownOwner(game, target.Owner)) {
-            context.port.ShowMessage(
-                QStringLiteral("Warning, not allied or at war with owner of area ") + SignPlace(t),
-                MessageIcon::None);
+            context.port.ShowMessage(QString::fromUtf16(kUnknownOwnerWarning) + SignPlace(t),
+                                     MessageIcon::None);
         }
     } else {
         if (target.UnitType == kNoUnit)

@@ -1,10 +1,12 @@
 #include "orders/TurnCheck.h"
 
 #include "io/NumberText.h"
+#include "state/CommandSlots.h"
 #include "state/GameState.h"
 #include "state/OrderCodes.h"
 #include "state/TurnRules.h"
 #include "state/TypeNames.h"
+#include "state/UnitTypes.h"
 
 #include <map>
 
@@ -22,11 +24,6 @@ QString AreaLabel(const GameState& game, std::int16_t area) {
 QString UnitName(std::int16_t unitType) {
     const QString name = UnitTypeName(unitType);
     return name.isEmpty() ? QStringLiteral("unit") : name;
-}
-
-bool IsOwnUnit(const GameState& game, const AreaRecord& area) {
-    return area.UnitOwner == game.CurrentPlayer && area.UnitType >= kArmy &&
-           area.UnitType <= kSquadron;
 }
 
 struct ConvoyEnd {
@@ -51,9 +48,8 @@ ConvoyEnd FollowConvoy(const GameState& game, std::int16_t start) {
 }
 
 bool HasListOrder(const GameState& game, QLatin1String code) {
-    for (int i = kFirstListSlot; i <= game.CommandCount && i <= kLastCommandSlot; ++i) {
-        if (game.CommandList[static_cast<std::size_t>(i)].Code == code) return true;
-    }
+    for (const int i : ListOrderSlots(game))
+        if (CommandAt(game, i).Code == code) return true;
     return false;
 }
 
@@ -64,7 +60,7 @@ std::vector<TurnFinding> CheckTurn(const GameState& game) {
     std::map<std::int16_t, std::vector<std::int16_t>> movesInto;
     for (std::int16_t i = 1; i <= kLastArea; ++i) {
         const AreaRecord& area = game.area(i);
-        if (!IsOwnUnit(game, area)) continue;
+        if (!IsOwnUnit(area, game.CurrentPlayer)) continue;
         const QString label = AreaLabel(game, i);
         if (AwaitsOrder(game, i)) {
             findings.push_back({Kind::UnitWithoutOrder, i,
@@ -117,7 +113,7 @@ std::vector<TurnFinding> CheckTurn(const GameState& game) {
         findings.push_back(
             {Kind::NegativeSupply, 0,
              QStringLiteral("The free supply is ") + SignPlace(game.totals.FreeSupply)});
-    if (game.TurnNumber() == 1 && !HasListOrder(game, kVictoryConditions))
+    if (IsFirstTurn(game) && !HasListOrder(game, kVictoryConditions))
         findings.push_back({Kind::NoVictoryConditions, 0,
                             QStringLiteral("First turn: no victory conditions are proposed")});
     return findings;

@@ -59,7 +59,7 @@ void UpgradeUnit(const OrderContext& context) {
     if (context.game.totals.FreeSupply <= 0)
         return Refuse(context, QStringLiteral("No supply available to upgrade any units"));
     if (area->UnitOwner != context.game.CurrentPlayer)
-        return Refuse(context, QStringLiteral("No unit there owned by you"));
+        return Refuse(context, QString::fromUtf16(kNoOwnUnitThere));
     if (area->Supply == 0) return Refuse(context, AreaText(s, " not a supply center"));
     if (area->UnitType != kCorps && area->UnitType != kSquadron)
         return Refuse(context, QStringLiteral("Can only upgrade a corps or squadron"));
@@ -76,7 +76,7 @@ void DowngradeUnit(const OrderContext& context) {
     if (context.game.totals.FreeSupply >= 0)
         return Refuse(context, QStringLiteral("Not allowed to downgrade any units"));
     if (area->UnitOwner != context.game.CurrentPlayer)
-        return Refuse(context, QStringLiteral("No unit there owned by you"));
+        return Refuse(context, QString::fromUtf16(kNoOwnUnitThere));
     if (area->UnitType == kCorps || area->UnitType == kSquadron)
         return Refuse(context, QStringLiteral("Can't downgrade corps or squadrons"));
     // Credited before the old order is taken back: a negative balance rises at most to 0 per step.
@@ -93,7 +93,7 @@ void RemoveUnit(const OrderContext& context) {
     if (context.game.totals.FreeSupply >= 0)
         return Refuse(context, QStringLiteral("Not allowed to remove any units"));
     if (area->UnitOwner != context.game.CurrentPlayer)
-        return Refuse(context, QStringLiteral("No unit there owned by you"));
+        return Refuse(context, QString::fromUtf16(kNoOwnUnitThere));
     SetAreaOrder(context, kRemove, 0, 0);
     if (const auto gain = static_cast<std::int16_t>(-SupplyCostOf(kRemove, area->UnitType));
         gain > 0)

@@ -9,6 +9,9 @@ namespace qm {
 
 struct OrderContext;
 
+/// The refusal of an order for a unit the player does not have in the area.
+inline constexpr char16_t kNoOwnUnitThere[] = u"No unit there owned by you";
+
 /// unitType 1..4 builds an army, corps, fleet or squadron ("AA", "AC", "AF", "AS").
 void BuildUnit(const OrderContext& context, std::int16_t unitType);
 void UpgradeUnit(const OrderContext& context);

@@ -4,6 +4,7 @@
 #include "orders/CommandList.h"
 #include "orders/ListedOrders.h"
 #include "orders/TypedNumber.h"
+#include "state/CommandSlots.h"
 #include "state/GameState.h"
 #include "state/Interaction.h"
 #include "state/OrderCodes.h"
@@ -18,8 +19,7 @@ constexpr std::int16_t kDefaultTurns = 10;
 constexpr std::int16_t kDefaultPoints = 300;
 
 bool HoldsProposal(const GameState& game, const VictoryProposal& proposal) {
-    return proposal.slot &&
-           game.CommandList[static_cast<std::size_t>(*proposal.slot)].Code == kVictoryConditions;
+    return proposal.slot && CommandAt(game, *proposal.slot).Code == kVictoryConditions;
 }
 
 // Writes the values into the proposal's order, placing it anew if its slot was emptied.
@@ -44,7 +44,7 @@ VictoryProposal OpenVictoryConditions(GameState& game, Interaction& interaction)
     const std::vector<std::int16_t> found = SlotsOf(game, {kVictoryConditions});
     if (!found.empty()) {
         proposal.slot = found.front();
-        const CommandRecord& order = game.CommandList[static_cast<std::size_t>(found.front())];
+        const CommandRecord& order = CommandAt(game, found.front());
         proposal.values = {order.P[1], order.P[2]};
     }
     Keep(game, proposal);

@@ -4,6 +4,7 @@
 
 #include "state/AreaRecord.h"
 #include "state/Limits.h"
+#include "state/UnitTypes.h"
 
 #include <QLatin1String>
 #include <QString>
@@ -13,11 +14,8 @@
 
 namespace qm {
 
-// Area orders, stored in the area whose unit (or supply centre) receives them.
-inline constexpr QLatin1String kBuildArmy{"AA"};
-inline constexpr QLatin1String kBuildCorps{"AC"};
-inline constexpr QLatin1String kBuildFleet{"AF"};
-inline constexpr QLatin1String kBuildSquadron{"AS"};
+// Area orders, stored in the area whose unit (or supply centre) receives them;
+// the builds kBuildArmy..kBuildSquadron stand with their units in UnitTypes.h.
 inline constexpr QLatin1String kUpgrade{"UU"};
 inline constexpr QLatin1String kDowngrade{"DU"};
 inline constexpr QLatin1String kRemove{"RU"};
@@ -35,7 +33,8 @@ inline constexpr QLatin1String kCallToArms{"CA"};
 inline constexpr QLatin1String kGrantAccess{"GA"};
 inline constexpr QLatin1String kVictoryConditions{"VC"};
 
-/// The orders drawn as arrows, in the order of their colours.
+/// The target orders, which name the area they go to: they wait for a click on
+/// it and are drawn as arrows, here in the order of the arrows' colours.
 inline constexpr std::array<QLatin1String, 4> kArrowOrders{kConvoy, kMove, kSupportAttack,
                                                            kSupportDefend};
 
@@ -47,21 +46,20 @@ inline int ArrowOrderIndex(const QString& code) {
     return -1;
 }
 
+/// One of the target orders of kArrowOrders.
+inline bool IsArrowOrder(const QString& code) { return ArrowOrderIndex(code) >= 0; }
+
 /// The unit type a build code builds; kNoUnit for any other code.
 inline std::int16_t BuiltUnitType(const QString& code) {
-    if (code == kBuildArmy) return kArmy;
-    if (code == kBuildCorps) return kCorps;
-    if (code == kBuildFleet) return kFleet;
-    if (code == kBuildSquadron) return kSquadron;
+    for (const UnitKind& kind : kUnitKinds)
+        if (code == kind.buildCode) return kind.type;
     return kNoUnit;
 }
 
 /// The build code of a unit type 1..4; empty for anything else.
 inline QString BuildCode(std::int16_t unitType) {
-    for (const QLatin1String code : {kBuildArmy, kBuildCorps, kBuildFleet, kBuildSquadron}) {
-        if (BuiltUnitType(code) == unitType) return code;
-    }
-    return {};
+    const UnitKind* kind = UnitKindOf(unitType);
+    return kind ? QString(kind->buildCode) : QString();
 }
 
 /// Orders of a unit or supply centre that name no other area: the builds,
@@ -90,16 +88,8 @@ inline bool IsPairOrder(const QString& code) {
 /// Supply points of a unit type: 2 for an army or fleet, 1 for a corps or
 /// squadron, else 0. A unit costs this much upkeep each turn.
 inline std::int16_t UnitTypeSize(std::int16_t unitType) {
-    switch (unitType) {
-        case kArmy:
-        case kFleet:
-            return 2;
-        case kCorps:
-        case kSquadron:
-            return 1;
-        default:
-            return 0;
-    }
+    const UnitKind* kind = UnitKindOf(unitType);
+    return kind ? kind->size : std::int16_t{0};
 }
 
 /// What an area order charges to the free supply (negative: what it gains):

@@ -1,6 +1,7 @@
 #include "state/RefreshDisplay.h"
 
 #include "state/GameState.h"
+#include "state/SummaryRows.h"
 #include "state/TypeNames.h"
 #include "state/WindowPort.h"
 
@@ -34,12 +35,10 @@ void ShowAreaRow(const GameState& game, WindowPort& port, int areaNumber, int ro
 }
 
 void ShowTotals(const GameState& game, WindowPort& port) {
-    const Totals& t = game.totals;
-    const std::int16_t values[] = {t.ArmyCount,     t.CorpsCount,     t.FleetCount, t.SquadronCount,
-                                   t.LandAreaCount, t.WaterAreaCount, t.MaxSupply,  t.FreeSupply};
     int row = 0;
-    for (std::int16_t value : values)
-        port.SetGridCell(GridId::Summary, row++, 1, QString::number(value));
+    for (const SummaryRow& summary : kSummaryRows)
+        port.SetGridCell(GridId::Summary, row++, kSummaryValueColumn,
+                         QString::number(game.totals.*summary.value));
 }
 
 void RefreshDisplay(GameState& game, WindowPort& port) {

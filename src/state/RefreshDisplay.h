@@ -1,6 +1,8 @@
 #pragma once
 // Fills the area grid and the summary from the game state.
 
+#include "state/Limits.h"
+
 #include <cstdint>
 
 namespace qm {
@@ -23,9 +25,13 @@ enum AreaColumn : int {
     kAreaColumnCount
 };
 
+/// The areas the area grid shows at once, below its heading row.
+inline constexpr int kGridPageRows = 7;
+
 /// The last area grid row that may be scrolled to the top: the grid shows its
-/// last rows from this one on and never scrolls further.
-inline constexpr std::int16_t kLastTopRow = 267;
+/// last page from this one on and never scrolls further.
+inline constexpr std::int16_t kLastTopRow = kLastArea - kGridPageRows + 1;
+static_assert(kLastTopRow == 267);
 
 /// Writes area `area` into grid row `row`; cells with nothing to show are left as they were.
 void ShowAreaRow(const GameState& game, WindowPort& port, int area, int row);

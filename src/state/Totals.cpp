@@ -2,6 +2,7 @@
 
 #include "state/GameState.h"
 #include "state/OrderCodes.h"
+#include "state/UnitTypes.h"
 
 #include <algorithm>
 #include <limits>
@@ -32,8 +33,7 @@ Totals ComputeTotals(const GameState& game) {
             (area.AreaType == kWater ? water : land) += 1;
             if (build) freeSupply -= SupplyCostOf(area.Command, area.UnitType);
         }
-        if (area.UnitOwner == game.CurrentPlayer && area.UnitType >= kArmy &&
-            area.UnitType <= kSquadron) {
+        if (IsOwnUnit(area, game.CurrentPlayer)) {
             counts[area.UnitType] += 1;
             freeSupply -= UnitTypeSize(area.UnitType);
             if (!build) freeSupply -= SupplyCostOf(area.Command, area.UnitType);

@@ -2,11 +2,12 @@
 // Rules that depend only on the turn of the loaded report.
 
 #include "state/GameState.h"
+#include "state/UnitTypes.h"
 #include "state/WindowPort.h"
 
 namespace qm {
 
-/// The game's first turn, the only one that takes victory conditions.
+/// The game's first turn: the one for victory conditions, and no war yet.
 inline bool IsFirstTurn(const GameState& game) {
     return game.TurnYear == kFirstYear && game.TurnOfYear == 1;
 }
@@ -19,8 +20,7 @@ inline bool IsFirstThreeTurns(const GameState& game) {
 /// An own unit stands in the area and has no order yet.
 inline bool AwaitsOrder(const GameState& game, int area) {
     const AreaRecord& record = game.area(area);
-    return record.UnitOwner == game.CurrentPlayer && record.UnitType >= kArmy &&
-           record.UnitType <= kSquadron && record.Command.isEmpty();
+    return IsOwnUnit(record, game.CurrentPlayer) && record.Command.isEmpty();
 }
 
 inline constexpr char16_t kFirstTurnsRefusal[] =

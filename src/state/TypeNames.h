@@ -3,6 +3,7 @@
 // terrain and unit types.
 
 #include "state/Limits.h"
+#include "state/UnitTypes.h"
 
 #include <QString>
 
@@ -26,18 +27,8 @@ inline QString TerrainName(std::int16_t areaType) {
 
 /// "army", "corps", "fleet", "squadron"; empty for no unit or an unknown type.
 inline QString UnitTypeName(std::int16_t unitType) {
-    switch (unitType) {
-        case kArmy:
-            return QStringLiteral("army");
-        case kCorps:
-            return QStringLiteral("corps");
-        case kFleet:
-            return QStringLiteral("fleet");
-        case kSquadron:
-            return QStringLiteral("squadron");
-        default:
-            return {};
-    }
+    const UnitKind* kind = UnitKindOf(unitType);
+    return kind ? QString(kind->name) : QString();
 }
 
 }  // namespace qm

@@ -1,6 +1,7 @@
 #include "state/YourAreas.h"
 
 #include "state/GameState.h"
+#include "state/UnitTypes.h"
 
 namespace qm {
 
@@ -10,18 +11,8 @@ namespace {
 QString Right(const QString& text, int width) { return text.rightJustified(width, u' ', false); }
 
 QString UnitLetter(std::int16_t unitType) {
-    switch (unitType) {
-        case kArmy:
-            return QStringLiteral("A ");
-        case kCorps:
-            return QStringLiteral("C ");
-        case kFleet:
-            return QStringLiteral("F ");
-        case kSquadron:
-            return QStringLiteral("S ");
-        default:
-            return {};
-    }
+    const UnitKind* kind = UnitKindOf(unitType);
+    return kind ? QString(QLatin1Char(kind->letter)) + QLatin1Char(' ') : QString();
 }
 
 }  // namespace

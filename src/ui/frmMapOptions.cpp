@@ -3,6 +3,7 @@
 #include "map/DisplaySettings.h"
 #include "map/StarterSettings.h"
 #include "state/GameState.h"
+#include "state/OrderCodes.h"
 #include "ui/ColourSwatch.h"
 #include "ui/WindowMetrics.h"
 
@@ -28,11 +29,11 @@ frmMapOptions::frmMapOptions(DisplaySettings& display, const GameState& game, QW
     setObjectName(QStringLiteral("frmMapOptions"));
     setWindowTitle(QStringLiteral("Map Options"));
 
-    const char* arrows[] = {"CO Arrow", "MO Arrow", "SA Arrow", "SD Arrow"};
-    for (int k = 0; k < 4; ++k) {
-        picArrow_[static_cast<std::size_t>(k)] =
-            AddPair(QStringLiteral("Arrow%1").arg(k), QString::fromLatin1(arrows[k]), QPoint(k, 0),
-                    display.ArrowColours[static_cast<std::size_t>(k)]);
+    for (int k = 0; k < static_cast<int>(kArrowOrders.size()); ++k) {
+        const auto index = static_cast<std::size_t>(k);
+        picArrow_[index] = AddPair(QStringLiteral("Arrow%1").arg(k),
+                                   kArrowOrders[index] + QStringLiteral(" Arrow"), QPoint(k, 0),
+                                   display.ArrowColours[index]);
     }
     picWater_ = AddPair(QStringLiteral("Water"), QStringLiteral("Water"), QPoint(1, 1),
                         display.WaterColour);

@@ -1,5 +1,6 @@
 #include "ui/frmSummary.h"
 
+#include "state/SummaryRows.h"
 #include "ui/WindowMetrics.h"
 
 #include <QHeaderView>
@@ -21,17 +22,16 @@ frmSummary::frmSummary(QWidget* parent) : QWidget(parent, Qt::Window) {
     const int valueWidth = metrics.horizontalAdvance(QStringLiteral(" 222 ")) + 4;
     const int rowHeight = metrics.boundingRect(QStringLiteral("222")).height() + 4;
     grdSummary_->setColumnWidth(0, labelWidth);
-    grdSummary_->setColumnWidth(1, valueWidth);
+    grdSummary_->setColumnWidth(kSummaryValueColumn, valueWidth);
 
-    const char* labels[kRows] = {"Armies", "Corps", "Fleets",   "Squadrons",
-                                 "Land",   "Water", "Max Sply", "Free Sply"};
     for (int row = 0; row < kRows; ++row) {
+        const char* label = kSummaryRows[static_cast<std::size_t>(row)].label;
         grdSummary_->setRowHeight(row, rowHeight);
-        grdSummary_->setItem(row, 0, FixedCell(*grdSummary_, QString::fromLatin1(labels[row])));
+        grdSummary_->setItem(row, 0, FixedCell(*grdSummary_, QString::fromLatin1(label)));
         auto* value = new QTableWidgetItem;
         value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setFlags(Qt::ItemIsEnabled);
-        grdSummary_->setItem(row, 1, value);
+        grdSummary_->setItem(row, kSummaryValueColumn, value);
     }
     FitGrid(*grdSummary_);
 
@@ -47,7 +47,7 @@ void frmSummary::PlaceBeside(const QWidget& mainWindow) {
 }
 
 void frmSummary::SetCell(int row, int column, const QString& text) {
-    if (row < 0 || row >= kRows || column != 1) return;
+    if (row < 0 || row >= kRows || column != kSummaryValueColumn) return;
     grdSummary_->item(row, column)->setText(text);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The Summary window: the current player's eight running totals.
 
+#include "state/SummaryRows.h"
+
 #include <QWidget>
 
 class QTableWidget;
@@ -10,7 +12,7 @@ namespace qm {
 class frmSummary : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kRows = 8;
+    static constexpr int kRows = static_cast<int>(kSummaryRows.size());
     explicit frmSummary(QWidget* parent = nullptr);
 
     /// Places the window at the top of the screen, just right of `mainWindow`.

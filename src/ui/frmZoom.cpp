@@ -1,6 +1,6 @@
 #include "ui/frmZoom.h"
 
-#include "map/Geometry.h"
+#include "map/DisplaySettings.h"
 #include "map/ResizeView.h"
 
 #include <QScrollBar>

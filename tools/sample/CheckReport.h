@@ -11,6 +11,7 @@
 #include "session/Session.h"
 #include "state/ConsolePort.h"
 #include "state/Totals.h"
+#include "state/TurnRules.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -87,7 +88,7 @@ inline QString CheckReport(const MasterState& master, const QByteArray& text, in
         homes += master.owner[a] == player && game.area(a).HomeFlag != 0;
     }
     if (listed != expected) return QStringLiteral("it lists other areas than its player sees");
-    if (master.TurnOfYear > 1) return {};
+    if (!IsFirstTurn(game)) return {};
     // The first turn: no treaties, and every power in its one home area.
     for (int q = 1; q <= kPowers; ++q)
         if (game.player(player).Relation[q] != QChar(q == player ? 'A' : 'N'))
