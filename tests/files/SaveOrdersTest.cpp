@@ -50,5 +50,33 @@ TEST(SaveOrders, ReplacesBothFilesOrOnFailureKeepsTheOtherAsItWas) {
     }
 }
 
+TEST(SaveOrders, AnOldOrdersFileThatCannotBePutBackIsKeptAndNamed) {
+    test::FakePort port;
+    Session session{port};
+    session.game.GameCode = "QM012";
+    test::TempFolder folder;
+    session.game.ReportDir = folder.path();
+    folder.Write("commands.dat", "old orders");
+    ASSERT_TRUE(QDir(folder.path()).mkdir("orders.tmp"));
+    // The copy of the old file is taken away just before it would go back.
+    const QString old = folder.path() + "commands.dat.old";
+    EXPECT_FALSE(SaveOrders(session.game, session.port, [&] {
+        QFile::rename(old, folder.path() + "kept.old");
+        QDir(folder.path()).mkdir("commands.dat.old");
+    }));
+    const auto native = [&](const char* name) {
+        return QDir::toNativeSeparators(folder.path() + name);
+    };
+    EXPECT_EQ(port.messages,
+              (std::vector<test::Message>{
+                  {"Could not write " + native("orders.tmp") +
+                       ", and the old orders file could not be put back: " +
+                       native("commands.dat") + " holds the new orders, the old one is kept as " +
+                       native("commands.dat.old") + ". Save again before mailing it",
+                   MessageIcon::Stop}}));
+    EXPECT_EQ(folder.Read("commands.dat"), CommandsFileText(session.game));
+    EXPECT_EQ(folder.Read("kept.old"), "old orders");
+}
+
 }  // namespace
 }  // namespace qm

@@ -1,0 +1,149 @@
+#include "session/Turn.h"
+
+#include "files/OrdersText.h"
+#include "files/ReadBack.h"
+#include "orders/CommandList.h"
+#include "orders/MapClicks.h"
+#include "session/Session.h"
+#include "state/RefreshDisplay.h"
+#include "state/Totals.h"
+#include "support/FakePort.h"
+#include "support/TempFiles.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+
+namespace qm {
+namespace {
+
+// A run of the program without windows: its own port, session and turn.
+struct Run {
+    Run(const QString& recovery, const QString& settings) {
+        session.recoveryFolder = recovery;
+        session.game.ProgramDir = QStringLiteral(ZEZ_DATA_DIR "/");
+    }
+    test::FakePort port;
+    Session session{port};
+    Turn turn{session, settings + "recent.ini"};
+};
+
+// Random sequences of every turn command, checking after each step that the
+// orders, the grid, the totals and every file the orders go to agree. The
+// seed and the number of steps come from ZEZ_SEQUENCE_SEED and
+// ZEZ_SEQUENCE_STEPS for long runs.
+class TurnSequenceTest : public ::testing::Test {
+protected:
+    TurnSequenceTest() {
+        for (const char* name : {"plyrdata.2", "plyrdata.3"})
+            QFile::copy(QStringLiteral(ZEZ_DATA_DIR "/sample/1882-3/") + name,
+                        current.path() + name);
+        QFile::copy(QStringLiteral(ZEZ_DATA_DIR "/sample/1880-1/plyrdata.2"),
+                    earlier.path() + "plyrdata.2");
+        NewRun();
+    }
+
+    void NewRun() { run = std::make_unique<Run>(recovery.path(), settings.path()); }
+    Session& session() { return run->session; }
+    GameState& game() { return run->session.game; }
+
+    void ExpectAgreement(int step) {
+        SCOPED_TRACE(testing::Message() << "step " << step << " of seed " << seed);
+        EXPECT_EQ(game().totals, ComputeTotals(game()));
+        for (int area = 1; area <= kLastArea; ++area) {
+            QString shown = run->port.cell(GridId::Area, area, kColCommand);
+            if (shown == "<unset>") shown.clear();
+            ASSERT_EQ(shown, game().area(area).Command) << "grid row " << area;
+        }
+        const QString recoveryCopy = RecoveryPath();
+        if (QFile::exists(recoveryCopy) && !OrdersChanged(game())) return;
+        if (QFile::exists(recoveryCopy)) {
+            QFile file(recoveryCopy);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_TRUE(file.readAll().endsWith(WorkingCopyText(game())));
+        }
+    }
+    QString RecoveryPath() {
+        return recovery.path() + QStringLiteral("%1-%2-%3-%4.tmp")
+                                     .arg(game().GameCode)
+                                     .arg(game().CurrentPlayer)
+                                     .arg(game().TurnYear)
+                                     .arg(game().TurnOfYear);
+    }
+
+    void Step(std::mt19937& random) {
+        auto pick = [&](int count) { return static_cast<int>(random() % count); };
+        const auto area = static_cast<std::int16_t>(1 + pick(kLastArea));
+        const int what = pick(100);
+        Session& s = session();
+        if (what < 55) {
+            // A double-click with an option, and for the orders with a target its click.
+            s.history.Record(s.game, [&] {
+                MapDoubleClick(s.orders(), area,
+                               kMapOptions[static_cast<std::size_t>(pick(kMapOptions.size()))]);
+                if (!s.interaction.MapMode.isEmpty()) {
+                    const auto target = s.game.area(area).Neighbours[1 + pick(6)];
+                    MapClick(s.orders(), s.spies, target);
+                }
+            });
+        } else if (what < 62) {
+            const char* codes[] = {"DA", "DN", "DW", "GA"};
+            s.history.Record(s.game, [&] {
+                AddCommand(s.game, s.port, codes[pick(4)], std::int16_t(1 + pick(6)),
+                           std::int16_t(pick(2) ? -1 : area), 0, 0);
+            });
+        } else if (what < 74) {
+            run->turn.Undo();
+        } else if (what < 82) {
+            run->turn.Redo();
+        } else if (what < 88) {
+            run->turn.KeepRecoveryCopy();
+        } else if (what < 93) {
+            if (run->turn.Save()) {
+                EXPECT_TRUE(CompareCommandsFile(game()).empty());
+                EXPECT_FALSE(QFile::exists(RecoveryPath()));
+            }
+        } else if (what < 95) {
+            run->turn.Merge(current.path() + "plyrdata.3");
+        } else if (what < 97) {
+            run->port.replies = {Answer::Discard};
+            ASSERT_TRUE(run->turn.Open((pick(2) ? earlier : current).path() + "plyrdata.2",
+                                       OpenedFrom::Dialog));
+        } else {
+            // The run is killed; the next one restores what the recovery copy kept.
+            run->turn.KeepRecoveryCopy();
+            const QByteArray kept = WorkingCopyText(game());
+            const QString report = game().ReportDir + "plyrdata.2";
+            const bool unsaved = OrdersChanged(game());
+            NewRun();
+            run->port.replies = {Answer::Yes};
+            ASSERT_TRUE(run->turn.Open(report, OpenedFrom::Dialog));
+            if (unsaved) EXPECT_EQ(WorkingCopyText(game()), kept);
+        }
+    }
+
+    std::unique_ptr<Run> run;
+    unsigned seed = qEnvironmentVariableIsSet("ZEZ_SEQUENCE_SEED")
+                        ? qEnvironmentVariableIntValue("ZEZ_SEQUENCE_SEED")
+                        : 20261207;
+    test::TempFolder current, earlier, recovery, settings;
+};
+
+TEST_F(TurnSequenceTest, OrdersGridTotalsAndFilesAgreeAfterEveryStep) {
+    const int steps = qEnvironmentVariableIsSet("ZEZ_SEQUENCE_STEPS")
+                          ? qEnvironmentVariableIntValue("ZEZ_SEQUENCE_STEPS")
+                          : 2000;
+    std::mt19937 random(seed);
+    ASSERT_TRUE(run->turn.Open(current.path() + "plyrdata.2", OpenedFrom::CommandLine));
+    for (int step = 0; step < steps && !HasFatalFailure() && !HasFailure(); ++step) {
+        Step(random);
+        ExpectAgreement(step);
+    }
+}
+
+}  // namespace
+}  // namespace qm
