@@ -27,7 +27,7 @@ enum AreaColumn : int {
 /// last rows from this one on and never scrolls further.
 inline constexpr std::int16_t kLastTopRow = 267;
 
-/// Writes area `area` into grid row `row`; cells with nothing to show are left as they were.
+/// Writes area `area` into grid row `row`; cells with nothing to show are emptied.
 void ShowAreaRow(const GameState& game, WindowPort& port, int area, int row);
 
 /// Refills the area grid, recomputes the totals and shows them in the summary.
