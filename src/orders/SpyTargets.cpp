@@ -48,6 +48,7 @@ void SetSpyCommand(GameState& game, int slot, const QString& code, std::int16_t 
 
 void OpenSpyTargets(const GameState& game, Interaction& interaction, SpyTargets& spies) {
     interaction.MapMode = kSpy;
+    spies.open = true;
     for (int k = 0; k < SpyTargets::kCells; ++k) {
         const CellPlace place = kCellPlaces[static_cast<std::size_t>(k)];
         const std::int16_t value = game.CommandList[static_cast<std::size_t>(place.slot)]
@@ -71,13 +72,22 @@ void DeleteSpyTargets(SpyTargets& spies, int first, int last) {
     }
 }
 
-void CloseSpyTargets(GameState& game, Interaction& interaction, const SpyTargets& spies) {
+void CloseSpyTargets(GameState& game, Interaction& interaction, SpyTargets& spies) {
+    spies.open = false;
     if (interaction.MapMode == kSpy) interaction.MapMode.clear();
     std::array<std::int16_t, SpyTargets::kCells> c{};
     for (int k = 0; k < SpyTargets::kCells; ++k)
         c[static_cast<std::size_t>(k)] = SpyCellNumber(spies.cells[static_cast<std::size_t>(k)]);
     SetSpyCommand(game, kFirstSpySlot, kSpy, c[0], c[1], c[2], c[3]);
     SetSpyCommand(game, kSecondSpySlot, kSpy, c[4], c[5], 0, 0);
+}
+
+void EndWindowMode(Interaction& interaction, const SpyTargets& spies, QLatin1String mode) {
+    if (interaction.MapMode != mode) return;
+    if (spies.open)
+        interaction.MapMode = kSpy;
+    else
+        interaction.MapMode.clear();
 }
 
 bool SpyOrder(SpyTargets& spies, WindowPort& port, std::int16_t t) {
