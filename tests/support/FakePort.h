@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <tuple>
 #include <vector>
@@ -22,6 +23,7 @@ class FakePort : public WindowPort {
 public:
     void ShowMessage(const QString& text, MessageIcon icon) override {
         messages.push_back({text, icon});
+        if (onMessage) onMessage();
     }
     void SetTitle(const QString& text) override { title = text; }
     void EnableMenu(MenuCommand command, bool enabled) override { menus[command] = enabled; }
@@ -54,6 +56,7 @@ public:
     int viewChanges = 0;
     int questions = 0;
     std::deque<SupportAnswer> answers;  // answers of AskSupportedPlayer, in order; then none
+    std::function<void()> onMessage;    // runs while each message is shown
 };
 
 }  // namespace qm::test
