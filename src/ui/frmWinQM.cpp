@@ -656,6 +656,7 @@ void frmWinQM::OnMapColors() {
     frmMapOptions dialog(session_.map.display, session_.game, this);
     dialog.exec();
     RedrawChangedColours(session_.game, session_.map, session_.port, before);
+    if (legend_) legend_->ShowPictures();
 }
 
 void frmWinQM::OnHex() {
