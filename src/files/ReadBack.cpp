@@ -6,6 +6,7 @@
 #include "state/OrderCodes.h"
 #include "state/WindowPort.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
@@ -70,6 +71,10 @@ std::optional<std::vector<QString>> OrdersInFile(const QString& path) {
         lines.push_back(QString::fromLatin1(line).simplified());
     }
     return lines;
+}
+
+bool CommandsFileExists(const GameState& game) {
+    return QFileInfo(FindFileNoCase(game.ReportDir, kCommandsFile)).isFile();
 }
 
 std::vector<OrderMismatch> CompareCommandsFile(const GameState& game) {

@@ -28,6 +28,9 @@ std::vector<QString> OrdersInMemory(const GameState& game);
 /// The same from the file's text; nothing when the file cannot be read.
 std::optional<std::vector<QString>> OrdersInFile(const QString& path);
 
+/// ReportDir holds a commands.dat: the orders of the turn were saved at some time.
+bool CommandsFileExists(const GameState& game);
+
 /// Compares ReportDir's commands.dat with memory; a missing file is one
 /// mismatch with an empty file side.
 std::vector<OrderMismatch> CompareCommandsFile(const GameState& game);

@@ -34,8 +34,8 @@ AreaSection ParseMergeAreas(const QByteArray& data) {
 }
 
 void ApplyMergeAreas(GameState& game, WindowPort& port, const std::vector<AreaLine>& records,
-                     const QString& fileName) {
-    MergedReport merged{fileName, 0, {}};
+                     const QString& fileName, const QString& folder) {
+    MergedReport merged{fileName, 0, {}, folder};
     const int source = static_cast<int>(game.Merges.reports.size()) + 1;
     for (const AreaLine& record : records) {
         AreaRecord& area = game.area(record.area);
@@ -43,8 +43,11 @@ void ApplyMergeAreas(GameState& game, WindowPort& port, const std::vector<AreaLi
             area.Owner = record.owner;
             area.UnitOwner = record.unitOwner;
             area.UnitType = record.unitType;
-            game.Merges.filledBy[static_cast<std::size_t>(record.area)] = source;
-            ++merged.filled;
+            // A report that does not show the area either has shown nothing of it.
+            if (record.owner != kUnseenOwner) {
+                game.Merges.filledBy[static_cast<std::size_t>(record.area)] = source;
+                ++merged.filled;
+            }
             continue;
         }
         const QString number = SignPlace(record.area);
@@ -96,7 +99,7 @@ QString MergeProblemText(const AreaSection& areas, const QString& fileName) {
 }
 
 bool MergeReportData(GameState& game, WindowPort& port, const QByteArray& data,
-                     const QString& fileName) {
+                     const QString& fileName, const QString& folder) {
     const AreaSection areas = ParseMergeAreas(data);
     if (areas.problem != AreaSection::Problem::None) {
         const bool tooMany = areas.problem == AreaSection::Problem::TooManyAreas;
@@ -104,7 +107,7 @@ bool MergeReportData(GameState& game, WindowPort& port, const QByteArray& data,
                          tooMany ? MessageIcon::None : MessageIcon::Stop);
         return false;
     }
-    ApplyMergeAreas(game, port, areas.records, fileName);
+    ApplyMergeAreas(game, port, areas.records, fileName, folder);
     return true;
 }
 
@@ -116,7 +119,7 @@ bool MergeReport(GameState& game, WindowPort& port, const QString& directory,
                          MessageIcon::Stop);
         return false;
     }
-    return MergeReportData(game, port, *data, fileName);
+    return MergeReportData(game, port, *data, fileName, directory);
 }
 
 bool MergeReportFile(GameState& game, WindowPort& port, const QString& fullPath) {

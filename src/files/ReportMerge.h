@@ -21,9 +21,10 @@ AreaSection ParseMergeAreas(const QByteArray& data);
 
 /// Fills the unseen areas (owner 12) from the records and tells, owner first,
 /// every field that disagrees with an area the loaded report shows; both go
-/// into the turn's merge log under fileName.
+/// into the turn's merge log under fileName and folder. A record that does not
+/// show its area either (owner 12) is not named as the area's source.
 void ApplyMergeAreas(GameState& game, WindowPort& port, const std::vector<AreaLine>& records,
-                     const QString& fileName);
+                     const QString& fileName, const QString& folder = {});
 
 /// The message for an unusable file, naming it.
 QString MergeProblemText(const AreaSection& areas, const QString& fileName);
@@ -31,7 +32,7 @@ QString MergeProblemText(const AreaSection& areas, const QString& fileName);
 /// Parses the bytes and, when they are usable, merges them; an unusable text
 /// gets one message naming fileName and changes nothing. Answers whether it merged.
 bool MergeReportData(GameState& game, WindowPort& port, const QByteArray& data,
-                     const QString& fileName);
+                     const QString& fileName, const QString& folder = {});
 
 /// Reads directory + fileName (the name matched without regard to case) and
 /// merges it as MergeReportData does; a file that cannot be read gets a message.

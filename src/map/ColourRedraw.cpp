@@ -10,14 +10,24 @@ namespace qm {
 
 namespace {
 
-bool FillChanged(const GameState& game, const MapState& map, const DisplaySettings& before,
+bool ColourChanged(const DisplaySettings& now, const DisplaySettings& before, int player) {
+    if (!IsPlayerNumber(player)) return false;
+    const auto index = static_cast<std::size_t>(player);
+    return now.CountryColours[index] != before.CountryColours[index];
+}
+
+// The cell's fill, or the box of the unit standing in it, may have a new colour.
+bool LookChanged(const GameState& game, const MapState& map, const DisplaySettings& before,
                  int column, int row) {
-    const std::int16_t number = map.hexes.at(column, row).Area;
-    const AreaRecord& area = game.area(IsAreaNumber(number) ? number : 0);
-    if (area.AreaType == kWater) return map.display.WaterColour != before.WaterColour;
-    if (area.AreaType == kNoEntry || !IsPlayerNumber(area.Owner)) return false;
-    const auto owner = static_cast<std::size_t>(area.Owner);
-    return map.display.CountryColours[owner] != before.CountryColours[owner];
+    const HexCell& cell = map.hexes.at(column, row);
+    const AreaRecord& area = game.area(IsAreaNumber(cell.Area) ? cell.Area : 0);
+    const DisplaySettings& now = map.display;
+    const bool unitShown =
+        cell.ShowUnit != 0 && area.UnitType >= kArmy && area.UnitType <= kSquadron;
+    if (unitShown && ColourChanged(now, before, area.UnitOwner)) return true;
+    if (area.AreaType == kWater) return now.WaterColour != before.WaterColour;
+    if (area.AreaType == kNoEntry) return now.NoGoColour != before.NoGoColour;
+    return ColourChanged(now, before, area.Owner);
 }
 
 }  // namespace
@@ -30,13 +40,13 @@ void RedrawChangedColours(const GameState& game, MapState& map, WindowPort& port
     } else {
         for (int row = 1; row <= kRows; ++row) {
             for (int column = 1; column <= kColumns; ++column) {
-                if (FillChanged(game, map, before, column, row))
+                if (LookChanged(game, map, before, column, row))
                     DrawCell(game, map, column, row, 0, 0);
             }
         }
         const int width = map.geometry.MapWidth();
         for (int row = 1; row <= kRows; ++row) {
-            if (FillChanged(game, map, before, 1, row)) DrawCell(game, map, 1, row, width, 0);
+            if (LookChanged(game, map, before, 1, row)) DrawCell(game, map, 1, row, width, 0);
         }
     }
     RefreshView(game, map, port);

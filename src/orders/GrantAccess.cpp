@@ -3,6 +3,7 @@
 #include "io/NumberText.h"
 #include "orders/CommandList.h"
 #include "orders/Diplomacy.h"
+#include "orders/SpyTargets.h"
 #include "orders/TypedNumber.h"
 #include "state/CommandSlots.h"
 #include "state/GameState.h"
@@ -57,11 +58,12 @@ std::optional<OrderEntry> GrantArea(GameState& game, WindowPort& port,
                                     std::optional<std::int16_t> player, const QString& areaText) {
     if (!HasPlayer(port, player)) return std::nullopt;
     const std::optional<std::int16_t> area = TypedNumber(areaText);
-    if (!area || !IsAreaNumber(*area)) {
+    if (!area || *area < 0 || *area > kLastArea) {
         port.ShowMessage(QStringLiteral("Area numbers run from 1 to 273"), MessageIcon::Stop);
         return std::nullopt;
     }
-    if (game.area(*area).Owner != game.CurrentPlayer) {
+    // Area 0, beside every area, is in the table but nobody's to grant.
+    if (*area == 0 || game.area(*area).Owner != game.CurrentPlayer) {
         port.ShowMessage(QStringLiteral("Must own the area to grant access"), MessageIcon::Stop);
         return std::nullopt;
     }
@@ -78,8 +80,8 @@ std::optional<OrderEntry> GrantAll(GameState& game, WindowPort& port,
     return OrderEntry{Prefix(game, *player) + QStringLiteral(" all "), *index};
 }
 
-void CloseGrantAccess(Interaction& interaction) {
-    if (interaction.MapMode == kGrantAccess) interaction.MapMode.clear();
+void CloseGrantAccess(Interaction& interaction, const SpyTargets& spies) {
+    EndWindowMode(interaction, spies, kGrantAccess);
 }
 
 }  // namespace qm

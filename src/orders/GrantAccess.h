@@ -14,6 +14,7 @@ namespace qm {
 
 struct GameState;
 struct Interaction;
+struct SpyTargets;
 class WindowPort;
 
 /// The players a grant can go to: mutual allies by the report only.
@@ -30,9 +31,9 @@ std::vector<OrderEntry> GrantOrders(const GameState& game);
 void ArmGrant(Interaction& interaction, WindowPort& port, std::optional<std::int16_t> player);
 
 /// An area entered in the dialog's field (typed, or a map click's number):
-/// refused with a stop message without a player, for a text that is no area
-/// 1..273, or for an area not owned. Answers the entry to list, its text
-/// ending in the field's text as entered.
+/// refused with a stop message without a player, for a text that is no number
+/// of the area table 0..273, or for an area not owned (area 0 among them).
+/// Answers the entry to list, its text ending in the field's text as entered.
 std::optional<OrderEntry> GrantArea(GameState& game, WindowPort& port,
                                     std::optional<std::int16_t> player, const QString& areaText);
 
@@ -40,8 +41,8 @@ std::optional<OrderEntry> GrantArea(GameState& game, WindowPort& port,
 std::optional<OrderEntry> GrantAll(GameState& game, WindowPort& port,
                                    std::optional<std::int16_t> player);
 
-/// Closing the window: map clicks stop feeding the field. A mode that another
-/// window armed meanwhile stays.
-void CloseGrantAccess(Interaction& interaction);
+/// Closing the window: map clicks stop feeding the field (and spy again while
+/// the spy window is open). A mode that another window armed meanwhile stays.
+void CloseGrantAccess(Interaction& interaction, const SpyTargets& spies);
 
 }  // namespace qm

@@ -30,6 +30,7 @@ void SetSpyCommand(GameState& game, int slot, const QString& code, std::int16_t 
 
 void OpenSpyTargets(const GameState& game, Interaction& interaction, SpyTargets& spies) {
     interaction.MapMode = kSpy;
+    spies.open = true;
     for (int k = 0; k < SpyTargets::kCells; ++k) {
         const std::int16_t value = SpyTargetOf(game, k);
         spies.cells[static_cast<std::size_t>(k)] = value > 0 ? SignPlace(value) : QString();
@@ -51,7 +52,8 @@ void DeleteSpyTargets(SpyTargets& spies, int first, int last) {
     }
 }
 
-void CloseSpyTargets(GameState& game, Interaction& interaction, const SpyTargets& spies) {
+void CloseSpyTargets(GameState& game, Interaction& interaction, SpyTargets& spies) {
+    spies.open = false;
     if (interaction.MapMode == kSpy) interaction.MapMode.clear();
     // The parameters of each slot by slot number; what no target fills stays 0.
     std::array<std::array<std::int16_t, 5>, kSpySlots.back() + 1> p{};
@@ -64,6 +66,14 @@ void CloseSpyTargets(GameState& game, Interaction& interaction, const SpyTargets
         const auto& q = p[static_cast<std::size_t>(slot)];
         SetSpyCommand(game, slot, kSpy, q[1], q[2], q[3], q[4]);
     }
+}
+
+void EndWindowMode(Interaction& interaction, const SpyTargets& spies, QLatin1String mode) {
+    if (interaction.MapMode != mode) return;
+    if (spies.open)
+        interaction.MapMode = kSpy;
+    else
+        interaction.MapMode.clear();
 }
 
 bool SpyOrder(SpyTargets& spies, WindowPort& port, std::int16_t t) {

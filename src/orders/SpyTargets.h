@@ -19,6 +19,7 @@ class WindowPort;
 struct SpyTargets {
     static constexpr int kCells = kSpyTargetCount;
     std::array<QString, kCells> cells;  // an area with its sign place, or empty
+    bool open = false;                  // the spy window is open
 };
 
 /// The number a spy cell stands for: its leading number, rounded half to
@@ -38,7 +39,12 @@ void DeleteSpyTargets(SpyTargets& spies, int first, int last);
 
 /// Closing the spy window: map clicks stop spying (a mode another window armed
 /// stays) and both slots are rewritten from the cells, also when nothing changed.
-void CloseSpyTargets(GameState& game, Interaction& interaction, const SpyTargets& spies);
+void CloseSpyTargets(GameState& game, Interaction& interaction, SpyTargets& spies);
+
+/// Another window's map mode `mode` ends as that window closes: while the spy
+/// window is open map clicks spy again, else they only select. A mode that yet
+/// another window armed meanwhile stays.
+void EndWindowMode(Interaction& interaction, const SpyTargets& spies, QLatin1String mode);
 
 /// A map click in spy mode: the area goes into the first empty cell; a
 /// seventh is refused. A click beside every area is refused and spy mode stays.

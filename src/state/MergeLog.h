@@ -30,6 +30,7 @@ struct MergedReport {
     QString name;
     int filled = 0;  // unseen areas it filled in
     std::vector<MergeDifference> differences;
+    QString folder;  // where it was read, ending in a separator; empty when not from a file
 };
 
 struct MergeLog {
@@ -38,6 +39,10 @@ struct MergeLog {
     /// of the merged report they came from.
     std::array<int, kAreaSlots> filledBy{};
 };
+
+/// How the log names merged report `index`: its file name, followed by its
+/// folder in brackets when another merged report of that name came from elsewhere.
+QString MergedReportName(const MergeLog& log, std::size_t index);
 
 /// The name of the report an area's owner and unit came from; empty when they
 /// are the loaded report's own.

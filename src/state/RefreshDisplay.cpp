@@ -17,21 +17,23 @@ QString OwnerText(const GameState& game, std::int16_t player) {
 
 void ShowAreaRow(const GameState& game, WindowPort& port, int areaNumber, int row) {
     const AreaRecord& area = game.area(areaNumber);
-    auto cell = [&](int column, const QString& text) {
-        port.SetGridCell(GridId::Area, row, column, text);
+    // Every cell is written, the empty ones too: the row may still show an
+    // earlier report's area.
+    auto cell = [&](int column, bool shown, const QString& text) {
+        port.SetGridCell(GridId::Area, row, column, shown ? text : QString());
     };
-    cell(kColId, QString::number(areaNumber));
-    cell(kColName, area.Name);
-    if (area.Owner == game.CurrentPlayer || area.Owner != game.PlayerCount)
-        cell(kColOwner, OwnerText(game, area.Owner));
-    cell(kColType, TerrainName(area.AreaType));
-    if (area.Supply > 0) cell(kColSupply, QString::number(area.Supply));
-    if (area.UnitOwner == game.CurrentPlayer || area.UnitType > 0)
-        cell(kColUnitOwner, OwnerText(game, area.UnitOwner));
-    if (const QString unit = UnitTypeName(area.UnitType); !unit.isEmpty()) cell(kColUnitType, unit);
-    if (!area.Command.isEmpty()) cell(kColCommand, area.Command);
-    if (area.Parm1 != 0) cell(kColParm1, QString::number(area.Parm1));
-    if (area.Parm2 != 0) cell(kColParm2, QString::number(area.Parm2));
+    cell(kColId, true, QString::number(areaNumber));
+    cell(kColName, true, area.Name);
+    cell(kColOwner, area.Owner == game.CurrentPlayer || area.Owner != game.PlayerCount,
+         OwnerText(game, area.Owner));
+    cell(kColType, true, TerrainName(area.AreaType));
+    cell(kColSupply, area.Supply > 0, QString::number(area.Supply));
+    cell(kColUnitOwner, area.UnitOwner == game.CurrentPlayer || area.UnitType > 0,
+         OwnerText(game, area.UnitOwner));
+    cell(kColUnitType, true, UnitTypeName(area.UnitType));
+    cell(kColCommand, true, area.Command);
+    cell(kColParm1, area.Parm1 != 0, QString::number(area.Parm1));
+    cell(kColParm2, area.Parm2 != 0, QString::number(area.Parm2));
 }
 
 void ShowTotals(const GameState& game, WindowPort& port) {

@@ -33,7 +33,7 @@ inline constexpr int kGridPageRows = 7;
 inline constexpr std::int16_t kLastTopRow = kLastArea - kGridPageRows + 1;
 static_assert(kLastTopRow == 267);
 
-/// Writes area `area` into grid row `row`; cells with nothing to show are left as they were.
+/// Writes area `area` into grid row `row`; cells with nothing to show are emptied.
 void ShowAreaRow(const GameState& game, WindowPort& port, int area, int row);
 
 /// Refills the area grid, recomputes the totals and shows them in the summary.

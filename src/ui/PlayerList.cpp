@@ -19,4 +19,12 @@ std::optional<std::int16_t> SelectedEntryData(const QListWidget& list) {
     return static_cast<std::int16_t>(selected.front()->data(Qt::UserRole).toInt());
 }
 
+void RemoveSelectedEntry(QListWidget& list) {
+    const QList<QListWidgetItem*> selected = list.selectedItems();
+    if (selected.isEmpty()) return;
+    delete selected.front();
+    list.clearSelection();
+    list.setCurrentItem(nullptr);
+}
+
 }  // namespace qm

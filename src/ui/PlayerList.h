@@ -19,4 +19,8 @@ void AddPlayerEntry(QListWidget& list, const GameState& game, std::int16_t playe
 /// The number kept with the selected entry, if one is selected.
 std::optional<std::int16_t> SelectedEntryData(const QListWidget& list);
 
+/// Removes the selected entry and leaves no entry selected: the list would
+/// otherwise select the next one, which a second Delete would remove unpicked.
+void RemoveSelectedEntry(QListWidget& list);
+
 }  // namespace qm

@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -57,6 +59,23 @@ void FitGrid(QTableWidget& grid) {
     int height = 2 * grid.frameWidth();
     for (int row = 0; row < grid.rowCount(); ++row) height += grid.rowHeight(row);
     grid.setFixedSize(width, height);
+}
+
+int NamesColumnWidth(const QTableWidget& grid, const QStringList& texts) {
+    QStyleOptionViewItem option;
+    option.initFrom(&grid);
+    option.font = grid.font();
+    option.fontMetrics = QFontMetrics(option.font);
+    option.features = QStyleOptionViewItem::HasDisplay;
+    option.displayAlignment = Qt::AlignCenter;
+    int width = 0;
+    for (const QString& text : texts) {
+        option.text = text;
+        const QSize size =
+            grid.style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), &grid);
+        width = std::max(width, size.width());
+    }
+    return width + (grid.showGrid() ? 1 : 0);
 }
 
 }  // namespace qm

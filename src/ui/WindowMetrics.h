@@ -4,6 +4,7 @@
 #include <QMargins>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 class QPushButton;
 class QWidget;
@@ -35,5 +36,10 @@ QTableWidgetItem* FixedCell(const QTableWidget& grid, const QString& text);
 
 /// Sizes the grid to show every cell exactly.
 void FitGrid(QTableWidget& grid);
+
+/// A column width that shows each of the texts whole in the grid's font: the
+/// widest text with the padding the style puts around a cell's text, and the
+/// grid line.
+int NamesColumnWidth(const QTableWidget& grid, const QStringList& texts);
 
 }  // namespace qm

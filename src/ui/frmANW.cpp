@@ -108,7 +108,7 @@ void frmANW::OnDeclare(const QListWidget& source, QLatin1String code) {
 void frmANW::OnDelete() {
     const auto index = SelectedEntryData(*lstCommands_);
     if (!index) return;
-    delete lstCommands_->selectedItems().front();
+    RemoveSelectedEntry(*lstCommands_);
     DeleteCommand(session_.game, *index);
 }
 

@@ -71,11 +71,10 @@ void frmCallToArms::OnCallToArms() {
 }
 
 void frmCallToArms::OnDelete() {
-    const QList<QListWidgetItem*> selected = lstCommands_->selectedItems();
-    if (selected.isEmpty()) return;
-    DeleteCommand(session_.game,
-                  static_cast<std::int16_t>(selected.front()->data(Qt::UserRole).toInt()));
-    delete selected.front();
+    const auto index = SelectedEntryData(*lstCommands_);
+    if (!index) return;
+    DeleteCommand(session_.game, *index);
+    RemoveSelectedEntry(*lstCommands_);
 }
 
 }  // namespace qm

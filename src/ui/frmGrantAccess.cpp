@@ -109,11 +109,15 @@ void frmGrantAccess::OnDelete() {
     const auto index = SelectedEntryData(*lstCommands_);
     if (!index) return;
     session_.history.Record(session_.game, [&] { DeleteCommand(session_.game, *index); });
-    delete lstCommands_->selectedItems().front();
+    RemoveSelectedEntry(*lstCommands_);
 }
 
 void frmGrantAccess::closeEvent(QCloseEvent* event) {
-    CloseGrantAccess(session_.interaction);
+    // A number typed but not taken yet is taken now, as Enter would, while the
+    // window still shows its list and a refusal still has the window behind it;
+    // the field's leaving once the window has gone then finds nothing to take.
+    if (typed_) GrantTypedArea();
+    CloseGrantAccess(session_.interaction, session_.spies);
     QWidget::closeEvent(event);
 }
 

@@ -11,7 +11,8 @@
 
 namespace qm {
 
-frmMapLegend::frmMapLegend(const DisplaySettings& display, QWidget* parent) : QDialog(parent) {
+frmMapLegend::frmMapLegend(const DisplaySettings& display, QWidget* parent)
+    : QDialog(parent), display_(display) {
     setObjectName(QStringLiteral("frmMapLegend"));
     setWindowTitle(QStringLiteral("Map Legend"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -20,17 +21,27 @@ frmMapLegend::frmMapLegend(const DisplaySettings& display, QWidget* parent) : QD
     int row = 0;
     for (const LegendEntry& entry : MapLegend(display)) {
         auto* picture = new QLabel(this);
-        // Twice the board's size, pixel for pixel, so the small pictures read.
-        picture->setPixmap(QPixmap::fromImage(entry.picture.scaled(entry.picture.size() * 2)));
+        picture->setObjectName(QStringLiteral("picLegend%1").arg(row));
         auto* meaning = new QLabel(entry.meaning, this);
         meaning->setObjectName(QStringLiteral("lblLegend%1").arg(row));
         grid->addWidget(picture, row, 0);
         grid->addWidget(meaning, row, 1);
+        pictures_.push_back(picture);
         ++row;
     }
+    ShowPictures();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(MakeCloseButton(*this), 0, Qt::AlignRight);
+}
+
+void frmMapLegend::ShowPictures() {
+    const std::vector<LegendEntry> legend = MapLegend(display_);
+    for (std::size_t i = 0; i < legend.size() && i < pictures_.size(); ++i) {
+        const QImage& picture = legend[i].picture;
+        // Twice the board's size, pixel for pixel, so the small pictures read.
+        pictures_[i]->setPixmap(QPixmap::fromImage(picture.scaled(picture.size() * 2)));
+    }
 }
 
 }  // namespace qm

@@ -5,6 +5,7 @@
 #include "ui/WindowMetrics.h"
 
 #include <QPushButton>
+#include <QStringList>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -23,7 +24,9 @@ frmRelations::frmRelations(const GameState& game, QWidget* parent) : QDialog(par
     ConfigureFixedGrid(*grdRelations_);
 
     const QFontMetrics metrics(grdRelations_->font());
-    const int columnWidth = metrics.horizontalAdvance(QStringLiteral("GRMN")) + 4;
+    QStringList names = {QStringLiteral("GRMN")};
+    for (int i = 1; i < players; ++i) names.append(game.player(i).ShortName);
+    const int columnWidth = NamesColumnWidth(*grdRelations_, names);
     const int rowHeight = metrics.height() + 4;
     for (int i = 0; i < players; ++i) {
         grdRelations_->setColumnWidth(i, columnWidth);

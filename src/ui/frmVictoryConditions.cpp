@@ -54,8 +54,10 @@ frmVictoryConditions::frmVictoryConditions(Session& session, QWidget* parent)
             EnterVictoryValue(session_.game, proposal_, i, value);
         });
         connect(text, &QLineEdit::editingFinished, this, [this, i] { CheckFits(i); });
-        connect(bar, &QScrollBar::valueChanged, text,
-                [text](int value) { text->setText(QString::number(value)); });
+        connect(bar, &QScrollBar::valueChanged, text, [this, text, i](int value) {
+            text->setText(QString::number(value));
+            SettleVictoryValue(proposal_, i);
+        });
     }
     layout->addWidget(MakeCloseButton(*this), 0, Qt::AlignBottom);
 }
@@ -63,17 +65,20 @@ frmVictoryConditions::frmVictoryConditions(Session& session, QWidget* parent)
 void frmVictoryConditions::CheckFits(int index) {
     const QString text = txtVC(index)->text();
     QString& refused = refused_[static_cast<std::size_t>(index)];
-    if (TypedNumber(text)) refused.clear();
-    if (TypedNumber(text) || text == refused) return;
+    if (TypedNumber(text)) {
+        refused.clear();
+        SettleVictoryValue(proposal_, index);
+        return;
+    }
+    if (text == refused) return;
     refused = text;
     RefuseVictoryValue(session_.port, proposal_, index);
 }
 
 void frmVictoryConditions::closeEvent(QCloseEvent* event) {
     for (int i = 0; i < 2; ++i) CheckFits(i);
-    session_.history.Record(session_.game, [&] {
-        CloseVictoryConditions(session_.game, session_.interaction, session_.port, proposal_);
-    });
+    CloseVictoryConditions(session_.game, session_.interaction, session_.port, session_.spies,
+                           session_.history, proposal_);
     QWidget::closeEvent(event);
 }
 

@@ -27,7 +27,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    /// Tells once per text that a field's number does not fit.
+    /// Tells once per text that a field's number does not fit; a fitting one is settled.
     void CheckFits(int index);
 
     Session& session_;

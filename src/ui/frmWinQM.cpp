@@ -18,6 +18,7 @@
 #include "ui/frmCallToArms.h"
 #include "ui/frmEditHex.h"
 #include "ui/frmMap.h"
+#include "ui/frmMapLegend.h"
 #include "ui/frmMapOptions.h"
 #include "ui/frmRelations.h"
 #include "ui/frmSummary.h"
@@ -293,6 +294,7 @@ void frmWinQM::OnMapColors() {
     frmMapOptions dialog(session_.map.display, session_.game, this);
     dialog.exec();
     RedrawChangedColours(session_.game, session_.map, session_.port, before);
+    if (frmMapLegend* legend = windows_->mapLegend()) legend->ShowPictures();
 }
 
 void frmWinQM::OnHex() {

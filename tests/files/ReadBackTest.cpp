@@ -35,5 +35,28 @@ TEST(ReadBack, ASavedFileAgreesAndAnEditBehindTheProgramsBackIsShownWithBothText
                                            MessageIcon::Stop}}));
 }
 
+TEST(ReadBack, EveryListOrderIsReadBackAsMemoryHasIt) {
+    test::FakePort port;
+    test::TempFolder folder;
+    GameState game;
+    game.GameCode = "QM012";
+    game.PlayerIdent = "Player  three";
+    game.ReportDir = folder.path();
+    game.CommandList[1] = {"SP", {0, 10, 20, 30, 40}};
+    game.CommandList[2] = {"SP", {0, 50, 0, 0, 0}};
+    const CommandRecord orders[] = {{"DA", {0, 2, 0, 0, 0}},   {"DN", {0, 4, 0, 0, 0}},
+                                    {"DW", {0, 5, 0, 0, 0}},   {"CA", {0, 2, 5, 0, 0}},
+                                    {"GA", {0, 2, 17, 0, 0}},  {"GA", {0, 4, -1, 0, 0}},
+                                    {"VC", {0, 25, 450, 0, 0}}};
+    game.CommandCount = 2;
+    for (const CommandRecord& order : orders) game.CommandList[++game.CommandCount] = order;
+    EXPECT_EQ(OrdersInMemory(game),
+              (std::vector<QString>{"KVOSTART", "QM012", "Player three", "", "SP 10 20 30 40 50 0",
+                                    "DA 2", "DN 4", "DW 5", "CA 2 5", "GA 2 17", "GA 4 ALL",
+                                    "VC 25 450", "KVOEND"}));
+    ASSERT_TRUE(SaveOrders(game, port));
+    EXPECT_EQ(CompareCommandsFile(game), std::vector<OrderMismatch>{});
+}
+
 }  // namespace
 }  // namespace qm

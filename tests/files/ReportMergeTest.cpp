@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 namespace qm {
 namespace {
 
@@ -71,6 +73,39 @@ TEST_F(ReportMergeTest, FillsUnseenAreasAndTellsEveryDisagreementOwnerFirst) {
     EXPECT_TRUE(AreaHoverText(game, 9).contains(
         "; owner and unit from plyrdata.4; plyrdata.4 saw otherwise (View > Merge Log); order"));
     EXPECT_FALSE(AreaHoverText(game, 5).contains("from plyrdata"));
+}
+
+TEST_F(ReportMergeTest, EachFieldIsFilledAndComparedOnItsOwn) {
+    ASSERT_TRUE(Merge({{9, 2, 3, 4}, {5, 2, 3, 1}, {5, 3, 2, 1}, {5, 3, 3, 4}}));
+    EXPECT_EQ(Merged(game)[9], std::tuple(2, 3, 4));
+    EXPECT_EQ(port.messages,
+              Messages({{"Owner for area  5 does not match previous data", MessageIcon::None},
+                        {"Unit owner in area  5 does not match previous data", MessageIcon::None},
+                        {"Unit type in area  5 does not match previous data", MessageIcon::None}}));
+}
+
+TEST_F(ReportMergeTest, OnlyAReportThatShowsAnAreaIsItsSourceAndFoldersTellLikeNamesApart) {
+    const test::TempFolder first, second;
+    test::ReportText report;
+    report.areas = {{9, 12, 0, 0}, {10, 2, 2, 3}};  // 9 unseen here too
+    first.Write("plyrdata.4", report.Build());
+    report.areas = {{9, 1, 1, 1}, {5, 2, 3, 1}};
+    second.Write("PLYRDATA.4", report.Build());
+    ASSERT_TRUE(MergeReport(game, port, first.path(), "plyrdata.4"));
+    EXPECT_EQ(FilledByReport(game.Merges, 9), "");
+    ASSERT_TRUE(MergeReport(game, port, second.path(), "PLYRDATA.4"));
+    const auto named = [](const QString& name, const test::TempFolder& folder) {
+        return name + " (" + QDir::toNativeSeparators(folder.path().chopped(1)) + ")";
+    };
+    EXPECT_EQ(FilledByReport(game.Merges, 9), named("PLYRDATA.4", second));
+    EXPECT_EQ(FilledByReport(game.Merges, 10), named("plyrdata.4", first));
+    std::vector<QString> log;
+    for (const MergeLogLine& line : MergeLogLines(game)) log.push_back(line.text);
+    EXPECT_EQ(log, (std::vector<QString>{
+                       named("plyrdata.4", first) + ": 1 area filled in, 0 values seen otherwise",
+                       named("PLYRDATA.4", second) + ": 1 area filled in, 1 value seen otherwise",
+                       "  5: owner player 3; " + named("PLYRDATA.4", second) + " says player 2"}));
+    EXPECT_TRUE(AreaHoverText(game, 5).contains("; " + named("PLYRDATA.4", second) + " saw"));
 }
 
 TEST_F(ReportMergeTest, SkipsEverythingBeforeTheExactLabel) {

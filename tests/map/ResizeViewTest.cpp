@@ -1,5 +1,6 @@
 #include "map/ResizeView.h"
 
+#include "map/CellDrawing.h"
 #include "map/ColourRedraw.h"
 #include "map/UnitDisplay.h"
 
@@ -98,6 +99,43 @@ TEST_F(ResizeView, AColourChangeRedrawsOnlyTheCellsItFillsABorderChangeAll) {
     session.map.display.BorderColour = 0x0000FF;
     RedrawChangedColours(session.game, session.map, port, before);
     EXPECT_EQ(At(Centre(9, 5)), Country(3));
+}
+
+TEST_F(ResizeView, ANewColourRedrawsThePlayersUnitsAtSeaAndAsGuestsANewNoGoItsCells) {
+    AreaRecord& guest = Place(1, 5, 5, true, 3);
+    guest.UnitType = kArmy, guest.UnitOwner = 2;
+    AreaRecord& sea = Place(2, 9, 5, true, 0, kWater);
+    sea.UnitType = kFleet, sea.UnitOwner = 2;
+    Place(3, 13, 5, false, 0, kNoEntry);
+    Load(26, true);
+    const DisplaySettings before = session.map.display;
+    session.map.display.CountryColours[2] = 0x00AA00;
+    session.map.display.NoGoColour = 0x0000AA;
+    RedrawChangedColours(session.game, session.map, port, before);
+    const QImage boxes[] = {Box(5, 5), Box(9, 5)};
+    EXPECT_EQ(At(Centre(13, 5)), ToRgb(0x0000AA));
+    RedrawWholeMap(session.game, session.map, port);
+    EXPECT_EQ(boxes[0], Box(5, 5));
+    EXPECT_EQ(boxes[1], Box(9, 5));
+}
+
+TEST_F(ResizeView, PartialRedrawsReachEveryRowDownToTheLast) {
+    for (int row = 1; row <= kRows; ++row) Place(1, 1, row, false, 2), Place(1, 5, row, false, 2);
+    Load(20, true);
+    const int width = session.map.geometry.MapWidth();
+    const auto expectEveryRow = [&](int player) {
+        for (int row = 1; row <= kRows; ++row) {
+            EXPECT_EQ(At(Centre(5, row)), Country(player)) << row;
+            EXPECT_EQ(At(Outline(1, row)[5] + QPoint(width, 0)), Country(player)) << row;
+        }
+    };
+    const DisplaySettings before = session.map.display;
+    session.map.display.CountryColours[2] = 0x00AA00;
+    RedrawChangedColours(session.game, session.map, port, before);
+    expectEveryRow(2);
+    session.game.area(1).Owner = 4;
+    RedrawArea(session.game, session.map, 1);
+    expectEveryRow(4);
 }
 
 TEST_F(ResizeView, UnitDisplaySwitchesTheDrawnUnitOnlyOnAChange) {

@@ -57,9 +57,11 @@ TEST_F(ListOrdersTest, GrantsGoToMutualAlliesForOwnAreasOnly) {
     const std::tuple<std::optional<std::int16_t>, const char*, const char*> refusals[] = {
         {std::nullopt, " 12", "Select a player to grant access to"},
         {2, "274", "Area numbers run from 1 to 273"},
-        {2, "abc", "Area numbers run from 1 to 273"},
+        {2, "abc", "Must own the area to grant access"},  // reads as 0
         {2, "99999", "Area numbers run from 1 to 273"},
-        {2, " 13", "Must own the area to grant access"}};
+        {2, " 13", "Must own the area to grant access"},
+        {2, " 0", "Must own the area to grant access"},  // a click beside every area
+        {2, "", "Must own the area to grant access"}};
     for (const auto& [player, text, message] : refusals) {
         port.messages.clear();
         EXPECT_EQ(GrantArea(game(), port, player, text), std::nullopt) << text;
@@ -73,7 +75,7 @@ TEST_F(ListOrdersTest, GrantsGoToMutualAlliesForOwnAreasOnly) {
 
     ArmGrant(session.interaction, port, 2);
     EXPECT_EQ(mapMode(), "GA");
-    CloseGrantAccess(session.interaction);
+    CloseGrantAccess(session.interaction, session.spies);
     EXPECT_EQ(mapMode(), "");
 }
 
@@ -82,12 +84,17 @@ TEST_F(ListOrdersTest, VictoryProposalStaysInTheListWhileEdited) {
     EXPECT_EQ(mapMode(), "VC");
     EXPECT_EQ(std::tuple(Slot(3).Code, Slot(3).P), std::tuple("VC", Params{0, 10, 300, 0, 0}));
     EXPECT_TRUE(EnterVictoryValue(game(), proposal, kVictoryTurns, "25"));
-    EXPECT_FALSE(EnterVictoryValue(game(), proposal, kVictoryPoints, "40000"));
+    // Typing 999 behind the 300: the text fits until the last digit, and then
+    // the value from before the typing is kept, not what the typing left.
+    for (const char* typed : {"3009", "30099"})
+        EXPECT_TRUE(EnterVictoryValue(game(), proposal, kVictoryPoints, typed));
+    EXPECT_FALSE(EnterVictoryValue(game(), proposal, kVictoryPoints, "300999"));
     EXPECT_EQ(Slot(3).P, (Params{0, 25, 300, 0, 0}));
     RefuseVictoryValue(port, proposal, kVictoryPoints);
     ExpectOnly("The number of points must lie between -32768 and 32767; the proposal keeps  300",
                MessageIcon::Stop);
-    CloseVictoryConditions(game(), session.interaction, port, proposal);
+    CloseVictoryConditions(game(), session.interaction, port, session.spies, session.history,
+                           proposal);
     EXPECT_EQ(std::pair(mapMode(), game().CommandCount), std::pair(QString(), std::int16_t{3}));
 
     // With two proposals the one in the lowest slot is edited; the other stays.

@@ -1,6 +1,8 @@
 #include "orders/TurnCheck.h"
 
+#include "orders/Declarations.h"
 #include "orders/OrderWorld.h"
+#include "state/TurnRules.h"
 
 namespace qm {
 namespace {
@@ -65,6 +67,34 @@ TEST_F(TurnCheckTest, EveryKindOfFindingOnACraftedTurn) {
               "Area  8 Paris: the convoy breaks off at area  23 before it reaches land");
     EXPECT_EQ(findings[6].text, "Area  5 Paris: units from areas  2 and  3 are ordered into it");
 }
+
+// Turn 1 of 1880 alone is the first turn; the first three turns are 1880's.
+struct TurnCase {
+    int year, turn;
+    bool first, firstThree;
+};
+
+class FirstTurnRules : public TurnCheckTest, public ::testing::WithParamInterface<TurnCase> {};
+
+TEST_P(FirstTurnRules, HoldOnlyAtTheStartOfTheGame) {
+    const TurnCase& c = GetParam();
+    game().TurnYear = static_cast<std::int16_t>(c.year);
+    game().TurnOfYear = static_cast<std::int16_t>(c.turn);
+    EXPECT_EQ(WarAllowed(game()), !c.first);
+    EXPECT_EQ(IsFirstThreeTurns(game()), c.firstThree);
+    const bool askedForProposal =
+        Found() == std::vector<std::pair<Kind, int>>{{Kind::NoVictoryConditions, 0}};
+    EXPECT_EQ(askedForProposal, c.first);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Turns, FirstTurnRules,
+    ::testing::Values(TurnCase{1880, 1, true, true}, TurnCase{1880, 3, false, true},
+                      TurnCase{1880, 4, false, false}, TurnCase{1881, 1, false, false},
+                      TurnCase{1881, 3, false, false}, TurnCase{1884, 1, false, false}),
+    [](const auto& info) {
+        return std::to_string(info.param.year) + '_' + std::to_string(info.param.turn);
+    });
 
 }  // namespace
 }  // namespace qm

@@ -27,6 +27,10 @@ TEST(RefreshDisplayTest, AreaRowsShowOwnersTerrainUnitsAndOrders) {
     game.area(10).Owner = 0;
     game.area(10).UnitOwner = 1;  // own unit owner without a unit
     game.area(11).AreaType = 9;
+    // What an earlier report left in the grid.
+    for (int row = 1; row <= kLastArea; ++row)
+        for (int column = 0; column < kAreaColumnCount; ++column)
+            port.SetGridCell(GridId::Area, row, column, "old");
 
     RefreshDisplay(session.game, session.port);
     EXPECT_EQ(port.gridRows.at(GridId::Area), 274);
@@ -38,11 +42,14 @@ TEST(RefreshDisplayTest, AreaRowsShowOwnersTerrainUnitsAndOrders) {
     EXPECT_EQ(cell(1, kColOwner), "") << "unseen areas show the empty short name of player 12";
     EXPECT_EQ(cell(10, kColUnitOwner), "****");
     EXPECT_EQ(cell(11, kColType), "no-entry");
-    // Cells with nothing to show are left alone.
-    const std::pair<int, int> untouched[] = {
+    // Cells with nothing to show are emptied: every row shows this report alone.
+    const std::pair<int, int> empty[] = {
         {9, kColOwner}, {10, kColUnitType}, {8, kColSupply}, {8, kColCommand}, {8, kColParm1}};
-    for (const auto& [row, column] : untouched)
-        EXPECT_EQ(cell(row, column), "<unset>") << row << ' ' << column;
+    for (const auto& [row, column] : empty)
+        EXPECT_EQ(cell(row, column), "") << row << ' ' << column;
+    for (int row = 1; row <= kLastArea; ++row)
+        for (int column = 0; column < kAreaColumnCount; ++column)
+            ASSERT_NE(cell(row, column), "old") << row << ' ' << column;
 }
 
 }  // namespace

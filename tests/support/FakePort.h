@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <ostream>
 #include <tuple>
@@ -24,6 +25,7 @@ class FakePort : public WindowPort {
 public:
     void ShowMessage(const QString& text, MessageIcon icon) override {
         messages.push_back({text, icon});
+        if (onMessage) onMessage();
     }
     void SetTitle(const QString& text) override { title = text; }
     void EnableMenu(MenuCommand command, bool enabled) override { menus[command] = enabled; }
@@ -85,6 +87,7 @@ public:
     int orderWindowsClosed = 0;
     bool orderWindowsOpen = false;
     int turnChecksShown = 0;
+    std::function<void()> onMessage;    // runs while each message is shown
 };
 
 }  // namespace qm::test

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QProcess>
 
 namespace qm {
@@ -16,7 +17,7 @@ namespace {
 
 struct Outcome {
     int status;
-    QString output;
+    QString output, errors;
 };
 
 Outcome Check(const QString& report, const QString& program = QStringLiteral(ZEZ_BIN_DIR "/zez-qm"),
@@ -26,7 +27,8 @@ Outcome Check(const QString& report, const QString& program = QStringLiteral(ZEZ
     process.start(program, {QStringLiteral("--check"), report});
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardOutput())};
+            QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
 TEST(CommandLine, CheckFindsMissingAndChangedOrdersAndExitsWithZeroOnlyWhenClean) {
@@ -34,8 +36,14 @@ TEST(CommandLine, CheckFindsMissingAndChangedOrdersAndExitsWithZeroOnlyWhenClean
     test::ReportText report;
     report.areas = {{7, 3, 0, 0}, {8, 1, 1, 1}};  // no units of our own: nothing to order
     const QString path = folder.Write("plyrdata.3", report.Build());
-    EXPECT_EQ(Check(path).output, "screen: KVOSTART ... KVOEND   file: (nothing)\n");
-    EXPECT_EQ(Check(folder.path() + "nothing.3").status, 2);
+    const Outcome unsaved = Check(path);
+    EXPECT_EQ(unsaved.output,
+              "There is no commands.dat yet: the orders of this turn were never saved.\n");
+    EXPECT_EQ(unsaved.status, 1);
+    const Outcome missing = Check(folder.path() + "nothing.3");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.errors,
+              "zez-qm: The report " + folder.path() + "nothing.3 cannot be read.\n");
 
     ConsolePort port({}, true);
     Session session(port);
@@ -49,6 +57,19 @@ TEST(CommandLine, CheckFindsMissingAndChangedOrdersAndExitsWithZeroOnlyWhenClean
     const Outcome changed = Check(path);
     EXPECT_EQ(changed.status, 1);
     EXPECT_EQ(changed.output, "screen: KVOEND   file: DW 2\nscreen: (nothing)   file: KVOEND\n");
+}
+
+TEST(CommandLine, CheckOfAnUnusableTurnSaysOnlyWhy) {
+    test::TempFolder folder, program;
+    const QString path = folder.Write("plyrdata.3", test::ReportText{}.Build());
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ZEZ_BIN_DIR "/zez-qm"), program.path() + "zez-qm"));
+    program.Write("map-area.dat", "not a map\r\n");  // found first, and damaged
+    const Outcome run = Check(path, program.path() + "zez-qm");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.output, "");
+    EXPECT_EQ(run.errors.count('\n'), 1) << run.errors.toStdString();
+    EXPECT_TRUE(run.errors.startsWith("zez-qm: ")) << run.errors.toStdString();
+    EXPECT_TRUE(run.errors.contains("map-area.dat")) << run.errors.toStdString();
 }
 
 TEST(CommandLine, InstalledProgramFindsItsDataFromAnyFolder) {

@@ -2,16 +2,22 @@
 #include "session/Session.h"
 #include "support/FakePort.h"
 #include "support/MakeArea.h"
+#include "ui/frmANW.h"
 #include "ui/frmCallToArms.h"
+#include "ui/frmGrantAccess.h"
 #include "ui/frmRelations.h"
 #include "ui/frmSupportAttack.h"
 #include "ui/frmYourAreas.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTest>
 
@@ -62,6 +68,32 @@ TEST_F(DialogsTest, RelationsGridIsSymmetricWithEmptyDiagonal) {
             EXPECT_EQ(grid->item(i, j)->text(), marks[i].mid(j - 1, 1).trimmed()) << i << j;
 }
 
+TEST_F(DialogsTest, RelationsShowEveryShortNameWholeAtAnyFont) {
+    const char* wide[] = {"ORMA", "GAMM", "WWWW", "MMMM", "OO"};
+    for (int p = 1; p <= 5; ++p) session.game.player(p).ShortName = wide[p - 1];
+    const QFont normal = QApplication::font();
+    for (const int pointSize : {normal.pointSize(), 23}) {
+        QFont font = normal;
+        font.setPointSize(pointSize);
+        font.setBold(pointSize != normal.pointSize());
+        QApplication::setFont(font);
+        frmRelations dialog(session.game);
+        QTableWidget* grid = dialog.grdRelations();
+        // The style draws a cell's text inside this margin on either side.
+        const int margin =
+            grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
+        const QFontMetrics metrics(grid->font());
+        for (int p = 1; p <= 5; ++p) {
+            for (QTableWidgetItem* item : {grid->item(0, p), grid->item(p, 0)}) {
+                const int room = grid->visualItemRect(item).width() - 2 * margin;
+                EXPECT_EQ(metrics.elidedText(item->text(), Qt::ElideRight, room), wide[p - 1])
+                    << pointSize;
+            }
+        }
+    }
+    QApplication::setFont(normal);
+}
+
 TEST_F(DialogsTest, YourAreasShowsASnapshotUntilRefreshed) {
     GameState& game = session.game;
     game.area(7) = test::MakeArea(1, kLand, 0, kArmy, 1, "MO", 12);
@@ -99,10 +131,74 @@ TEST_F(DialogsTest, CallToArmsListsDeclarationsAndRecordsOrders) {
     QTest::mouseClick(dialog.cmdDelete(), Qt::LeftButton);
     EXPECT_TRUE(session.game.CommandList[6].IsEmpty());
     EXPECT_EQ(dialog.lstCommands()->count(), 1);
+    EXPECT_TRUE(dialog.lstCommands()->selectedItems().isEmpty());
     EXPECT_EQ(Texts(*frmCallToArms(session).lstCommands()), (QStringList{"CA FR ITLY"}));
     dialog.show();
     QTest::mouseClick(dialog.findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
+}
+
+// Deletes the first of two listed orders, then presses Delete once more: only the
+// picked order goes, since nothing is left selected.
+void DeleteTwiceAfterPickingTheFirst(Session& session, QListWidget& list, QPushButton& del) {
+    ASSERT_EQ(list.count(), 2);
+    list.setCurrentRow(0);
+    QTest::mouseClick(&del, Qt::LeftButton);
+    EXPECT_TRUE(list.selectedItems().isEmpty());
+    QTest::mouseClick(&del, Qt::LeftButton);
+    EXPECT_EQ(list.count(), 1);
+    EXPECT_TRUE(session.game.CommandList[3].IsEmpty());
+    EXPECT_FALSE(session.game.CommandList[4].IsEmpty());
+}
+
+TEST_F(DialogsTest, DeleteLeavesNothingSelected) {
+    ASSERT_TRUE(AddCommand(session.game, session.port, "DN", 2, 0, 0, 0));
+    ASSERT_TRUE(AddCommand(session.game, session.port, "DW", 4, 0, 0, 0));
+    frmANW anw(session);
+    DeleteTwiceAfterPickingTheFirst(session, *anw.lstCommands(), *anw.cmdDelete());
+
+    session.game.CommandList[3] = {"GA", {0, 2, 7, 0, 0}};
+    session.game.CommandList[4] = {"GA", {0, 2, -1, 0, 0}};
+    frmGrantAccess grant(session);
+    DeleteTwiceAfterPickingTheFirst(session, *grant.lstCommands(), *grant.cmdDelete());
+}
+
+TEST_F(DialogsTest, GrantAccessTakesATypedNumberWhileItStillShowsOnClosing) {
+    session.game.area(7).Owner = 1;
+    session.history.Reset(session.game);
+    for (const char* typed : {"8", "7"}) {
+        port.messages.clear();
+        QPointer<frmGrantAccess> window = new frmGrantAccess(session);
+        // Not activated: the field's leaving, which takes the number too, comes
+        // from the window system in its own time, often after the window went.
+        window->show();
+        window->lstPlayers()->setCurrentRow(0);  // France
+        window->txtArea()->selectAll();
+        QTest::keyClicks(window->txtArea(), typed);  // no Enter
+        std::vector<bool> shownWithWindow;
+        port.onMessage = [&] { shownWithWindow.push_back(window && window->isVisible()); };
+        window->close();
+        // Taken as the window closes, not when the field's leaving comes later.
+        const QString taken = session.game.CommandList[3].Code;
+        const int told = static_cast<int>(port.messages.size());
+        QApplication::processEvents();
+        port.onMessage = nullptr;
+        if (typed == std::string("8")) {
+            EXPECT_EQ(port.messages,
+                      std::vector<test::Message>(
+                          {{"Must own the area to grant access", MessageIcon::Stop}}));
+            EXPECT_EQ(shownWithWindow, std::vector<bool>{true});
+            EXPECT_FALSE(session.history.CanUndo());
+        }
+        EXPECT_EQ(std::pair(taken, told), typed == std::string("8") ? std::pair(QString(), 1)
+                                                                    : std::pair(QString("GA"), 0));
+    }
+    const CommandRecord& order = session.game.CommandList[3];
+    EXPECT_EQ(std::tuple(order.Code, order.P[1], order.P[2]), std::tuple("GA", 2, 7));
+    // One step, which takes the grant back.
+    ASSERT_TRUE(session.history.Undo(session.orders()));
+    EXPECT_TRUE(session.game.CommandList[3].IsEmpty());
+    EXPECT_FALSE(session.history.CanUndo());
 }
 
 TEST_F(DialogsTest, SupportAttackAnswersTheDoubleClickedAllyOrElseTheOwnAttack) {

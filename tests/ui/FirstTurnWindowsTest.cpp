@@ -1,6 +1,10 @@
 #include "ui/WindowsFixture.h"
 
+#include "orders/CommandList.h"
+
 #include "ui/frmANW.h"
+#include "ui/frmGrantAccess.h"
+#include "ui/frmSpy.h"
 #include "ui/frmVictoryConditions.h"
 
 #include <QLineEdit>
@@ -62,16 +66,52 @@ TEST_F(FirstTurnWindowsTest, DeclarationsAndProposalGoFromTheMenusToTheOrdersFil
     QTest::keyClicks(vc->txtVC(1), "99999");
     QTest::keyClick(vc->txtVC(1), Qt::Key_Return);
     EXPECT_EQ(messages.back().text,
-              "The number of points must lie between -32768 and 32767; the proposal keeps  9999");
+              "The number of points must lie between -32768 and 32767; the proposal keeps  300");
     vc->close();
     Menu("mnuSave")->trigger();
     EXPECT_TRUE(reportFolder.Read("commands.dat")
-                    .endsWith("DA  1 \r\nDN  2 \r\nVC  40   9999 \r\nKVOEND\r\n"));
+                    .endsWith("DA  1 \r\nDN  2 \r\nVC  40   300 \r\nKVOEND\r\n"));
 
     NewProgram();
     Start(reportPath, programFolder.path());
     Menu("mnuVictoryConditions")->trigger();
-    EXPECT_EQ(mainWindow().victoryConditionsWindow()->txtVC(1)->text(), "9999");
+    EXPECT_EQ(mainWindow().victoryConditionsWindow()->txtVC(1)->text(), "300");
+}
+
+TEST_F(FirstTurnWindowsTest, TheProposalIsAnUndoStepOfItsOwn) {
+    const auto proposals = [this] {
+        int count = 0;
+        for (const CommandRecord& order : session().game.CommandList) count += order.Code == "VC";
+        return count;
+    };
+    GameState& game = session().game;
+    session().history.Record(game, [&] { AddCommand(game, session().port, "DA", 1, 0, 0, 0); });
+    Menu("mnuVictoryConditions")->trigger();
+    mainWindow().victoryConditionsWindow()->txtVC(0)->setText("25");
+    mainWindow().victoryConditionsWindow()->close();
+    ASSERT_EQ(proposals(), 1);
+    ASSERT_TRUE(session().history.Undo(session().orders()));
+    EXPECT_EQ(std::pair(proposals(), game.CommandList[3].Code), std::pair(0, QString("DA")));
+    ASSERT_TRUE(session().history.Undo(session().orders()));
+    EXPECT_TRUE(game.CommandList[3].IsEmpty());
+    EXPECT_FALSE(session().history.CanUndo());
+}
+
+TEST_F(FirstTurnWindowsTest, AnOpenSpyWindowGetsItsMapClicksBackWhenAnotherWindowCloses) {
+    Menu("mnuSpy")->trigger();
+    Menu("mnuVictoryConditions")->trigger();
+    EXPECT_EQ(session().interaction.MapMode, "VC");
+    mainWindow().victoryConditionsWindow()->close();
+    EXPECT_EQ(session().interaction.MapMode, "SP");
+    Menu("mnuGrantAccess")->trigger();
+    frmGrantAccess* grant = mainWindow().grantAccessWindow();
+    grant->lstPlayers()->setCurrentRow(0);
+    QTest::mouseClick(grant->cmdGrant(), Qt::LeftButton);
+    EXPECT_EQ(session().interaction.MapMode, "GA");
+    grant->close();
+    EXPECT_EQ(session().interaction.MapMode, "SP");
+    mainWindow().spyWindow()->close();
+    EXPECT_EQ(session().interaction.MapMode, "");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "ui/WindowsFixture.h"
 
+#include "map/HexGrid.h"
 #include "map/HexSearch.h"
 #include "map/LoadMapData.h"
 #include "map/Raster.h"
@@ -74,6 +75,29 @@ TEST_F(HexEditorTest, EditsTheCellUnderThePointerAndSavesTheBoard) {
     ConsolePort port;
     ASSERT_TRUE(LoadMapData(game, reread, port, {saved.path()}));
     EXPECT_EQ(reread.hexes, session().map.hexes);
+}
+
+TEST(HexEditorBoxes, EachCheckBoxStoresItsOwnFieldAndShowsItBack) {
+    GameState game;
+    HexGrid hexes;
+    frmEditHex editor(game, hexes);
+    const auto box = [&](int k) {
+        return k < 6 ? editor.chkBorder(k + 1) : editor.chkDisplay(k - 6);
+    };
+    for (int k = 0; k < 9; ++k) {
+        hexes.at(4, 6) = HexCell{9};
+        editor.ShowCell(4, 6);
+        box(k)->setChecked(true);
+        QTest::mouseClick(editor.cmdOK(), Qt::LeftButton);
+        HexCell expected{9};
+        std::int16_t* fields[] = {&expected.Border[1],  &expected.Border[2], &expected.Border[3],
+                                  &expected.Border[4],  &expected.Border[5], &expected.Border[6],
+                                  &expected.ShowNumber, &expected.ShowUnit,  &expected.ShowSupply};
+        *fields[k] = k < 6 ? 1 : -1;
+        EXPECT_EQ(hexes.at(4, 6), expected) << k;
+        editor.ShowCell(4, 6);
+        for (int j = 0; j < 9; ++j) EXPECT_EQ(box(j)->isChecked(), j == k) << k << ' ' << j;
+    }
 }
 
 }  // namespace

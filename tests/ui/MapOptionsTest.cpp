@@ -3,6 +3,7 @@
 #include "ui/WindowsFixture.h"
 
 #include "map/DisplaySettingsFile.h"
+#include "map/MapLegend.h"
 #include "map/Raster.h"
 #include "map/StarterSettings.h"
 #include "ui/ColourSwatch.h"
@@ -79,6 +80,30 @@ TEST_F(MapOptionsTest, StarterPaletteButtonPutsTheStarterColoursBackAndKeepsTheS
     Menu("mnuMapColors")->trigger();
     EXPECT_EQ(display().CountryColours, StarterDisplaySettings().CountryColours);
     EXPECT_EQ(std::pair(display().HexDisplay, display().HexSize), size);
+}
+
+TEST_F(MapOptionsTest, TheMapLegendFollowsTheColours) {
+    display().CountryColours[0] = 0x123456;
+    Menu("mnuMapLegend")->trigger();
+    QWidget* legend = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == "frmMapLegend") legend = window;
+    ASSERT_NE(legend, nullptr);
+    const auto firstPicture = [legend] {
+        for (QLabel* label : legend->findChildren<QLabel*>())
+            if (!label->pixmap().isNull()) return label->pixmap().toImage();
+        return QImage();
+    };
+    const QImage before = firstPicture();
+    WhenModal([](QWidget* window) {
+        QTest::mouseClick(window->findChild<QPushButton*>("cmdStarterPalette"), Qt::LeftButton);
+        window->close();
+    });
+    Menu("mnuMapColors")->trigger();
+    const QImage after = firstPicture();
+    EXPECT_NE(after, before);
+    const QImage drawn = MapLegend(display()).front().picture;
+    EXPECT_EQ(after, drawn.scaled(drawn.size() * 2).convertToFormat(after.format()));
 }
 
 TEST_F(MapOptionsTest, ZoomAndHexMapRebuildTheMapAndItsView) {
