@@ -74,7 +74,7 @@ std::optional<std::vector<QString>> OrdersInFile(const QString& path) {
 }
 
 bool CommandsFileExists(const GameState& game) {
-    return QFileInfo(FindFileNoCase(game.ReportDir, kCommandsFile)).isFile();
+    return QFileInfo(CommandsFilePath(game.ReportDir)).isFile();
 }
 
 std::vector<OrderMismatch> CompareCommandsFile(const GameState& game) {

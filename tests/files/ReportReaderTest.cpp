@@ -2,6 +2,7 @@
 
 #include "io/FileNames.h"
 #include "session/Session.h"
+#include "state/TurnRules.h"
 #include "support/CaseName.h"
 #include "support/FakePort.h"
 #include "support/ReportText.h"
@@ -59,10 +60,10 @@ TEST_F(ReportReaderTest, ReadsHeaderPlayersAreasAndTitle) {
     next.turn = "4";  // a year has four turns
     ASSERT_TRUE(Read(next.Build(), "plyrdata.4"));
     EXPECT_TRUE(port.title.endsWith("Date: 1880.4(4)"));
-    EXPECT_FALSE(port.menus.at(MenuCommand::VictoryConditions));
+    EXPECT_FALSE(IsFirstTurn(game));
     next.year = "1881", next.turn = "1";  // the first turn of a later year is no first turn
     ASSERT_TRUE(Read(next.Build(), "plyrdata.4"));
-    EXPECT_FALSE(port.menus.at(MenuCommand::VictoryConditions));
+    EXPECT_FALSE(IsFirstTurn(game));
 }
 
 TEST_F(ReportReaderTest, GameCodeIsSearchedInTheFirstHundredItems) {

@@ -5,6 +5,7 @@
 #include "orders/CommandList.h"
 #include "orders/MapClicks.h"
 #include "session/Session.h"
+#include "state/OrderRevision.h"
 #include "state/RefreshDisplay.h"
 #include "state/Totals.h"
 #include "support/FakePort.h"
@@ -22,14 +23,15 @@ namespace qm {
 namespace {
 
 // A run of the program without windows: its own port, session and turn.
-struct Run {
-    Run(const QString& recovery, const QString& settings) {
+struct ProgramRun {
+    ProgramRun(const QString& recovery, const QString& settings)
+        : turn{session, settings + "recent.ini"} {
         session.recoveryFolder = recovery;
         session.game.ProgramDir = QStringLiteral(ZEZ_DATA_DIR "/");
     }
     test::FakePort port;
     Session session{port};
-    Turn turn{session, settings + "recent.ini"};
+    Turn turn;
 };
 
 // Random sequences of every turn command, checking after each step that the
@@ -47,7 +49,7 @@ protected:
         NewRun();
     }
 
-    void NewRun() { run = std::make_unique<Run>(recovery.path(), settings.path()); }
+    void NewRun() { run = std::make_unique<ProgramRun>(recovery.path(), settings.path()); }
     Session& session() { return run->session; }
     GameState& game() { return run->session.game; }
 
@@ -58,13 +60,6 @@ protected:
             QString shown = run->port.cell(GridId::Area, area, kColCommand);
             if (shown == "<unset>") shown.clear();
             ASSERT_EQ(shown, game().area(area).Command) << "grid row " << area;
-        }
-        const QString recoveryCopy = RecoveryPath();
-        if (QFile::exists(recoveryCopy) && !OrdersChanged(game())) return;
-        if (QFile::exists(recoveryCopy)) {
-            QFile file(recoveryCopy);
-            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-            EXPECT_TRUE(file.readAll().endsWith(WorkingCopyText(game())));
         }
     }
     QString RecoveryPath() {
@@ -102,6 +97,10 @@ protected:
             run->turn.Redo();
         } else if (what < 88) {
             run->turn.KeepRecoveryCopy();
+            QFile copy(RecoveryPath());
+            if (OrdersChanged(game()) && copy.open(QIODevice::ReadOnly)) {
+                EXPECT_TRUE(copy.readAll().endsWith(WorkingCopyText(game())));
+            }
         } else if (what < 93) {
             if (run->turn.Save()) {
                 EXPECT_TRUE(CompareCommandsFile(game()).empty());
@@ -122,11 +121,13 @@ protected:
             NewRun();
             run->port.replies = {Answer::Yes};
             ASSERT_TRUE(run->turn.Open(report, OpenedFrom::Dialog));
-            if (unsaved) EXPECT_EQ(WorkingCopyText(game()), kept);
+            if (unsaved) {
+                EXPECT_EQ(WorkingCopyText(game()), kept);
+            }
         }
     }
 
-    std::unique_ptr<Run> run;
+    std::unique_ptr<ProgramRun> run;
     unsigned seed = qEnvironmentVariableIsSet("ZEZ_SEQUENCE_SEED")
                         ? qEnvironmentVariableIntValue("ZEZ_SEQUENCE_SEED")
                         : 20261207;

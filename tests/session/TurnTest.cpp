@@ -106,6 +106,19 @@ TEST_F(TurnTest, UndoWaitsForTheWindowsThatKeepOrdersOfTheirOwn) {
     EXPECT_TRUE(turn.Redo());
 }
 
+TEST_F(TurnTest, CallsToArmsWaitForTheFourthTurn) {
+    ReportText third;
+    third.year = "1880", third.turn = "3";
+    ASSERT_TRUE(turn.Open(Report(third), OpenedFrom::CommandLine));
+    port.messages.clear();
+    EXPECT_FALSE(turn.MayCallToArms());
+    EXPECT_EQ(port.messages,
+              (std::vector<Message>{{"Can't declare war or call to arms on the first three turns",
+                                     MessageIcon::Information}}));
+    session.game.TurnOfYear = 4;
+    EXPECT_TRUE(turn.MayCallToArms());
+}
+
 TEST_F(TurnTest, AnotherPlayersOrdersAreNotReadInAndNotReplacedUnasked) {
     const QByteArray theirs = "KVOSTART\r\nQM012\r\nPlayer two, Rome\r\n\r\nKVOEND\r\n";
     reports.Write("commands.dat", theirs);

@@ -165,7 +165,7 @@ TEST_F(DialogsTest, DeleteLeavesNothingSelected) {
 
 TEST_F(DialogsTest, GrantAccessTakesATypedNumberWhileItStillShowsOnClosing) {
     session.game.area(7).Owner = 1;
-    session.history.Reset(session.game);
+    session.history.Reset();
     for (const char* typed : {"8", "7"}) {
         port.messages.clear();
         QPointer<frmGrantAccess> window = new frmGrantAccess(session);

@@ -101,61 +101,19 @@ TEST_F(MainWindowTest, GridSelectionSetsSelectedAreaDoubleClickOnlyWhenIdle) {
     EXPECT_EQ(session().interaction.SelectedArea, 21);
 }
 
-class CallToArmsTurnTest : public MainWindowTest,
-                           public ::testing::WithParamInterface<std::tuple<int, int, bool>> {};
-
-TEST_P(CallToArmsTurnTest, FirstThreeTurnsOf1880RefuseTheDialog) {
-    const auto [year, turn, refused] = GetParam();
-    session().game.TurnYear = static_cast<std::int16_t>(year);
-    session().game.TurnOfYear = static_cast<std::int16_t>(turn);
-    QString opened;
-    QTimer::singleShot(0, [&] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            opened = dialog->objectName();
-            dialog->close();
-        }
-    });
-    Menu("mnuCallToArms")->trigger();
-    QApplication::processEvents();  // a refusal leaves the timer to run here
-    EXPECT_EQ(opened, refused ? "" : "frmCallToArms");
-    const Message refusal = {"Can't declare war or call to arms on the first three turns",
-                             MessageIcon::Information};
-    EXPECT_EQ(messages, refused ? std::vector<Message>{refusal} : std::vector<Message>{});
-}
-
-INSTANTIATE_TEST_SUITE_P(Turns, CallToArmsTurnTest,
-                         ::testing::Values(std::tuple{1880, 3, true}, std::tuple{1880, 4, false},
-                                           std::tuple{1881, 1, false}),
-                         [](const auto& i) {
-                             return std::to_string(std::get<0>(i.param)) + '_' +
-                                    std::to_string(std::get<1>(i.param));
-                         });
-
-TEST_F(MainWindowTest, UnsavedOrdersAreAskedForAndEachAnswerDoesWhatItSays) {
-    const QString report = WriteReport();
-    Start(report, HandMapDir());
-    mainWindow().close();  // nothing changed: no question
-    EXPECT_TRUE(questions.isEmpty());
-    EXPECT_FALSE(mainWindow().isVisible());
-
-    for (const Answer answer : {Answer::Cancel, Answer::Discard, Answer::Save}) {
-        NewProgram();
-        Start(report, HandMapDir());
-        session().interaction.SelectedArea = 5;
-        SetAreaOrder(session().orders(), "AA", 0, 0);
-        // The next release of a key or button brings the recovery copy up to date.
-        QTest::mouseClick(mainWindow().grdArea()->viewport(), Qt::LeftButton);
-        QCoreApplication::processEvents();
-        EXPECT_TRUE(recoveryFolder.Exists("QM012-3-1881-2.tmp"));
-        questions.clear();
-        answers = {answer};
-        Menu("mnuExit")->trigger();
-        EXPECT_EQ(questions, QStringList{"Save the orders of this turn?"});
-        EXPECT_EQ(mainWindow().isVisible(), answer == Answer::Cancel);
-        EXPECT_EQ(reportFolder.Exists("commands.dat"), answer == Answer::Save);
-        EXPECT_EQ(recoveryFolder.Exists("QM012-3-1881-2.tmp"), answer == Answer::Cancel);
-    }
-    EXPECT_TRUE(reportFolder.Read("commands.dat").contains("AA"));
+// What each answer does is the turn's (TurnTest); here the wiring: a release
+// keeps the recovery copy, Exit asks and Cancel keeps the window.
+TEST_F(MainWindowTest, ARecoveryCopyFollowsEachReleaseAndExitAsksAboutUnsavedOrders) {
+    Start(WriteReport(), HandMapDir());
+    session().interaction.SelectedArea = 5;
+    SetAreaOrder(session().orders(), "AA", 0, 0);
+    QTest::mouseClick(mainWindow().grdArea()->viewport(), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(recoveryFolder.Exists("QM012-3-1881-2.tmp"));
+    answers = {Answer::Cancel};
+    Menu("mnuExit")->trigger();
+    EXPECT_EQ(questions, QStringList{"Save the orders of this turn?"});
+    EXPECT_TRUE(mainWindow().isVisible());
 }
 
 }  // namespace
