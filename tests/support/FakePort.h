@@ -87,7 +87,7 @@ public:
     int orderWindowsClosed = 0;
     bool orderWindowsOpen = false;
     int turnChecksShown = 0;
-    std::function<void()> onMessage;    // runs while each message is shown
+    std::function<void()> onMessage;  // runs while each message is shown
 };
 
 }  // namespace qm::test
