@@ -112,6 +112,7 @@ protected:
             run->port.replies = {Answer::Discard};
             ASSERT_TRUE(run->turn.Open((pick(2) ? earlier : current).path() + "plyrdata.2",
                                        OpenedFrom::Dialog));
+            run->port.replies.clear();
         } else {
             // The run is killed; the next one restores what the recovery copy kept.
             run->turn.KeepRecoveryCopy();
@@ -122,7 +123,7 @@ protected:
             run->port.replies = {Answer::Yes};
             ASSERT_TRUE(run->turn.Open(report, OpenedFrom::Dialog));
             if (unsaved) {
-                EXPECT_EQ(WorkingCopyText(game()), kept);
+                EXPECT_EQ(WorkingCopyText(game()).toStdString(), kept.toStdString());
             }
         }
     }
