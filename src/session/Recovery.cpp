@@ -51,6 +51,18 @@ RecoveryContent SplitRecovery(const QByteArray& content) {
     return {content.mid(head, end - head), content.mid(end + 2)};
 }
 
+GameState WithoutOrders(const GameState& game) {
+    GameState bare = game;
+    for (AreaRecord& area : bare.AreaTable) {
+        area.Command.clear();
+        area.Parm1 = 0;
+        area.Parm2 = 0;
+    }
+    bare.CommandList = {};
+    bare.CommandCount = 2;
+    return bare;
+}
+
 }  // namespace
 
 QString DefaultRecoveryFolder() {
@@ -92,7 +104,9 @@ std::optional<QByteArray> RecoveryToOffer(const GameState& game, const QString& 
     if (!content) return std::nullopt;
     const RecoveryContent recovery = SplitRecovery(*content);
     if (recovery.orders == WorkingCopyText(game)) return std::nullopt;
-    GameState check = game;
+    // Checked on a turn without orders, as it would be restored: on top of the
+    // loaded orders a full list of orders would overflow the table.
+    GameState check = WithoutOrders(game);
     if (!RestoreOrders(check, recovery.orders)) return std::nullopt;
 
     const QString saved = WorkingCopyPath(game.ReportDir);
@@ -118,14 +132,7 @@ bool SaveTurn(Session& session) {
 }
 
 bool RestoreRecoveryCopy(Session& session, const QByteArray& content) {
-    GameState restored = session.game;
-    for (AreaRecord& area : restored.AreaTable) {
-        area.Command.clear();
-        area.Parm1 = 0;
-        area.Parm2 = 0;
-    }
-    restored.CommandList = {};
-    restored.CommandCount = 2;
+    GameState restored = WithoutOrders(session.game);
     if (!RestoreOrders(restored, content)) return false;
     restored.Revision = session.game.Revision;
     MarkOrdersChanged(restored);
