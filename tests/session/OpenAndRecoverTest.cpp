@@ -109,5 +109,20 @@ TEST_F(OpenAndRecoverTest, AKilledRunsOrdersAreOfferedAndRestoredUntilSaved) {
     EXPECT_FALSE(RecoveryToOffer(third.session.game, recovery.path()));
 }
 
+TEST_F(OpenAndRecoverTest, ALongListOfOrdersIsOfferedOverItsOwnWorkingCopy) {
+    const QString path = Report();
+    {
+        Run killed(recovery.path());
+        ASSERT_EQ(OpenReportFile(killed.session, path), OpenResult::NoMap);
+        for (int i = 0; i < 60; ++i) AddCommand(killed.session.game, killed.port, "DN", 1, 0, 0, 0);
+        ASSERT_TRUE(SaveTurn(killed.session));
+        AddCommand(killed.session.game, killed.port, "DA", 2, 0, 0, 0);
+        ASSERT_EQ(KeepRecoveryCopy(killed.session.game, recovery.path()), RecoveryWrite::Written);
+    }
+    Run next(recovery.path());
+    ASSERT_EQ(OpenReportFile(next.session, path), OpenResult::NoMap);
+    EXPECT_TRUE(RecoveryToOffer(next.session.game, recovery.path()));
+}
+
 }  // namespace
 }  // namespace qm
