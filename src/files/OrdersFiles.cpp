@@ -15,7 +15,8 @@ QString WorkingCopyPath(const QString& directory) {
     return FindNewestNoCase(directory, kWorkingCopyFileName);
 }
 
-std::optional<QString> OrdersFileIdent(const QString& directory, const QString& gameCode) {
+std::optional<QString> AnotherPlayersOrders(const QString& directory, const QString& gameCode,
+                                            const QString& ident) {
     const std::optional<QByteArray> text = ReadWholeFile(CommandsFilePath(directory));
     if (!text) return std::nullopt;
     // KVOSTART, the game code, the identification: as the orders file begins.
@@ -23,13 +24,9 @@ std::optional<QString> OrdersFileIdent(const QString& directory, const QString& 
     if (lines.size() < 4 || lines[0].trimmed() != "KVOSTART" ||
         QString::fromLatin1(lines[1].trimmed()) != gameCode.trimmed())
         return std::nullopt;
-    return QString::fromLatin1(lines[2]).simplified();
-}
-
-bool HoldsAnotherPlayersOrders(const QString& directory, const QString& gameCode,
-                               const QString& ident) {
-    const std::optional<QString> owner = OrdersFileIdent(directory, gameCode);
-    return owner && *owner != ident.simplified();
+    const QString owner = QString::fromLatin1(lines[2]).simplified();
+    if (owner == ident.simplified()) return std::nullopt;
+    return owner;
 }
 
 }  // namespace qm

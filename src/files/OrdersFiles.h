@@ -17,13 +17,9 @@ QString CommandsFilePath(const QString& directory);
 /// The folder's orders.tmp.
 QString WorkingCopyPath(const QString& directory);
 
-/// The identification line of the folder's commands.dat when that file holds
-/// orders of game `gameCode`; nothing when there is no such file.
-std::optional<QString> OrdersFileIdent(const QString& directory, const QString& gameCode);
-
-/// The folder's commands.dat holds the orders of game `gameCode` under
-/// another identification than `ident`: another player's.
-bool HoldsAnotherPlayersOrders(const QString& directory, const QString& gameCode,
-                               const QString& ident);
+/// The identification of another player (other than `ident`) whose orders of
+/// game `gameCode` the folder's commands.dat holds; nothing when it holds none.
+std::optional<QString> AnotherPlayersOrders(const QString& directory, const QString& gameCode,
+                                            const QString& ident);
 
 }  // namespace qm

@@ -131,11 +131,10 @@ QString FileName(const QString& path) { return QFileInfo(path).fileName(); }
 }  // namespace
 
 bool ReadWorkingCopy(GameState& game, WindowPort& port, const QString& directory) {
-    if (HoldsAnotherPlayersOrders(directory, game.GameCode, game.PlayerIdent)) {
+    if (const auto owner = AnotherPlayersOrders(directory, game.GameCode, game.PlayerIdent)) {
         port.ShowMessage(QString::fromUtf16(kNoOldOrders), MessageIcon::None);
         port.ShowMessage(QStringLiteral("The orders in this folder are another player's (") +
-                             *OrdersFileIdent(directory, game.GameCode) +
-                             QStringLiteral("); they were not read in"),
+                             *owner + QStringLiteral("); they were not read in"),
                          MessageIcon::Information);
         return false;
     }

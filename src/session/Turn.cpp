@@ -25,7 +25,7 @@ QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
 }  // namespace
 
 Turn::Turn(Session& session, const QString& recentPath) : session_(session), recent_(recentPath) {
-    session_.history.onChanged = [this] { ShowMenus(); };
+    session_.history.onChanged = [this] { ShowUndoMenus(); };
 }
 
 Turn::~Turn() { session_.history.onChanged = nullptr; }
@@ -40,12 +40,16 @@ void Turn::ShowMenus() {
     port.EnableMenu(MenuCommand::Merge, loaded_);
     port.EnableMenu(MenuCommand::Save, loaded_);
     port.EnableMenu(MenuCommand::ExportMap, mapLoaded_);
-    port.EnableMenu(MenuCommand::Undo, session_.history.CanUndo());
-    port.EnableMenu(MenuCommand::Redo, session_.history.CanRedo());
     // Only the first turn of a game takes proposals.
     port.EnableMenu(MenuCommand::VictoryConditions, loaded_ && IsFirstTurn(game));
     const QStringList& reports = recent_.reports();
     port.ShowRecentReports(std::vector<QString>(reports.begin(), reports.end()));
+    ShowUndoMenus();
+}
+
+void Turn::ShowUndoMenus() {
+    session_.port.EnableMenu(MenuCommand::Undo, session_.history.CanUndo());
+    session_.port.EnableMenu(MenuCommand::Redo, session_.history.CanRedo());
 }
 
 bool Turn::Open(const QString& path, OpenedFrom from) {
@@ -64,7 +68,8 @@ bool Turn::Open(const QString& path, OpenedFrom from) {
         if (from != OpenedFrom::CommandLine) openEnabled_ = false;
         recent_.Add(path);
         port.TurnChanged(mapLoaded_ ? TurnChange::Opened : TurnChange::OpenedWithoutMap);
-        session_.history.Reset();  // tells the menus
+        session_.history.Reset();
+        ShowMenus();
     }
     port.SetBusy(false);
     return result != OpenResult::Rejected;
@@ -92,11 +97,10 @@ bool Turn::Merge(const QString& path) {
 
 bool Turn::SaveFiles() {
     const GameState& game = session_.game;
-    if (HoldsAnotherPlayersOrders(game.ReportDir, game.GameCode, game.PlayerIdent)) {
+    if (const auto owner = AnotherPlayersOrders(game.ReportDir, game.GameCode, game.PlayerIdent)) {
         const QString question =
             QStringLiteral("The orders file in this folder holds the orders of another player (") +
-            *OrdersFileIdent(game.ReportDir, game.GameCode) +
-            QStringLiteral("). Replace them with yours?");
+            *owner + QStringLiteral("). Replace them with yours?");
         if (session_.port.Ask({question, {Answer::Yes, Answer::No}, Answer::No}) != Answer::Yes)
             return false;
     }

@@ -63,6 +63,8 @@ public:
 
 private:
     void ShowMenus();
+    /// Undo and Redo alone, after every change of the orders.
+    void ShowUndoMenus();
     bool SaveFiles();
     bool UndoAllowed();
 
