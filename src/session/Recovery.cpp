@@ -32,8 +32,7 @@ QString Safe(const QString& text) {
 // grain (a millisecond, two seconds on a memory stick) a Save can fall within.
 constexpr char kStampHead[] = "RECOVERY OVER ";
 
-QByteArray SavedOrdersStamp(const QString& reportDir) {
-    const std::optional<QByteArray> saved = ReadWholeFile(WorkingCopyPath(reportDir));
+QByteArray Stamp(const std::optional<QByteArray>& saved) {
     if (!saved) return QByteArrayLiteral("none");
     return QCryptographicHash::hash(*saved, QCryptographicHash::Sha256).toHex();
 }
@@ -84,8 +83,8 @@ RecoveryWrite KeepRecoveryCopy(GameState& game, const QString& folder) {
     const QString path = RecoveryCopyPath(game, folder);
     if (path.isEmpty()) return RecoveryWrite::Unchanged;
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) return RecoveryWrite::Failed;
-    const QByteArray content =
-        kStampHead + SavedOrdersStamp(game.ReportDir) + "\r\n" + WorkingCopyText(game);
+    const QByteArray content = kStampHead + Stamp(ReadWholeFile(WorkingCopyPath(game.ReportDir))) +
+                               "\r\n" + WorkingCopyText(game);
     if (!WriteFileAtomically(path, content)) return RecoveryWrite::Failed;
     game.Revision.recovered = game.Revision.current;
     return RecoveryWrite::Written;
@@ -110,10 +109,11 @@ std::optional<QByteArray> RecoveryToOffer(const GameState& game, const QString& 
     if (!RestoreOrders(check, recovery.orders)) return std::nullopt;
 
     const QString saved = WorkingCopyPath(game.ReportDir);
-    if (ReadWholeFile(saved) == recovery.orders) return std::nullopt;
+    const std::optional<QByteArray> savedText = ReadWholeFile(saved);
+    if (savedText == recovery.orders) return std::nullopt;
     if (!recovery.stamp.isEmpty()) {
         // Written over another working copy: a Save came after it.
-        if (recovery.stamp != SavedOrdersStamp(game.ReportDir)) return std::nullopt;
+        if (recovery.stamp != Stamp(savedText)) return std::nullopt;
     } else if (QFileInfo(saved).isFile() &&
                QFileInfo(saved).lastModified() >= QFileInfo(path).lastModified()) {
         // A copy of an earlier version, which wrote no stamp.
