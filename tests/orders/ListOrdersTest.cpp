@@ -43,7 +43,6 @@ TEST_F(ListOrdersTest, OneDeclarationPerPlayerUntilDeleted) {
 
     // No war on the first turn of a game, from the second on.
     game().TurnOfYear = 1;
-    EXPECT_FALSE(WarAllowed(game()));
     EXPECT_EQ(Declare(game(), port, kDeclareWar, 5), std::nullopt);
     EXPECT_EQ(game().CommandCount, 3);
 }

@@ -4,6 +4,7 @@
 #include "files/ReadBack.h"
 #include "orders/CommandList.h"
 #include "orders/MapClicks.h"
+#include "session/Recovery.h"
 #include "session/Session.h"
 #include "state/OrderRevision.h"
 #include "state/RefreshDisplay.h"
@@ -11,7 +12,6 @@
 #include "support/FakePort.h"
 #include "support/TempFiles.h"
 
-#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -62,13 +62,7 @@ protected:
             ASSERT_EQ(shown, game().area(area).Command) << "grid row " << area;
         }
     }
-    QString RecoveryPath() {
-        return recovery.path() + QStringLiteral("%1-%2-%3-%4.tmp")
-                                     .arg(game().GameCode)
-                                     .arg(game().CurrentPlayer)
-                                     .arg(game().TurnYear)
-                                     .arg(game().TurnOfYear);
-    }
+    QString RecoveryPath() { return RecoveryCopyPath(game(), recovery.path()); }
 
     void Step(std::mt19937& random) {
         auto pick = [&](int count) { return static_cast<int>(random() % count); };
