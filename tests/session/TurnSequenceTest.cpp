@@ -50,7 +50,6 @@ protected:
     }
 
     void NewRun() { run = std::make_unique<ProgramRun>(recovery.path(), settings.path()); }
-    Session& session() { return run->session; }
     GameState& game() { return run->session.game; }
 
     void ExpectAgreement(int step) {
@@ -68,7 +67,7 @@ protected:
         auto pick = [&](int count) { return static_cast<int>(random() % count); };
         const auto area = static_cast<std::int16_t>(1 + pick(kLastArea));
         const int what = pick(100);
-        Session& s = session();
+        Session& s = run->session;
         if (what < 55) {
             // A double-click with an option, and for the orders with a target its click.
             s.history.Record(s.game, [&] {
