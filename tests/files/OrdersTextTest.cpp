@@ -18,8 +18,7 @@ protected:
         GameState game;
         game.GameCode = "QM012";
         game.PlayerIdent = "Player three, 12 Rue de Paris";
-        game.TurnYear = 1881;
-        game.TurnOfYear = 2;
+        game.TurnYear = 1881, game.TurnOfYear = 2;
         game.CommandCount = 2;
         return game;
     }

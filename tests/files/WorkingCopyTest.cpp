@@ -21,10 +21,8 @@ using test::Message;
 class WorkingCopyTest : public ::testing::Test {
 protected:
     WorkingCopyTest() {
-        session.game.GameCode = "QM012";
-        session.game.TurnYear = 1881;
-        session.game.TurnOfYear = 2;
-        session.game.CommandCount = 2;
+        session.game.GameCode = "QM012", session.game.CommandCount = 2;
+        session.game.TurnYear = 1881, session.game.TurnOfYear = 2;
     }
     bool ReadText(const QByteArray& text) {
         if (!text.isEmpty()) folder.Write("ORDERS.TMP", text);
