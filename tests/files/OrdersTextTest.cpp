@@ -1,5 +1,6 @@
 #include "files/OrdersText.h"
 
+#include "files/WorkingCopy.h"
 #include "state/GameState.h"
 
 #include <gtest/gtest.h>
@@ -12,14 +13,16 @@ QByteArray Crlf(const char* text) { return QByteArray(text).replace("|", "\r\n")
 
 class OrdersTextTest : public ::testing::Test {
 protected:
-    OrdersTextTest() {
+    // Turn QM012, 1881 turn 2, with no orders.
+    static GameState Turn() {
+        GameState game;
         game.GameCode = "QM012";
         game.PlayerIdent = "Player three, 12 Rue de Paris";
-        game.TurnYear = 1881;
-        game.TurnOfYear = 2;
+        game.TurnYear = 1881, game.TurnOfYear = 2;
         game.CommandCount = 2;
+        return game;
     }
-    GameState game;
+    GameState game = Turn();
 };
 
 TEST_F(OrdersTextTest, TurnWithoutOrders) {
@@ -32,7 +35,7 @@ TEST_F(OrdersTextTest, TurnWithoutOrders) {
                                           "END|"));
 }
 
-TEST_F(OrdersTextTest, EveryOrderCode) {
+TEST_F(OrdersTextTest, EveryOrderCodeIsWrittenAndReadBack) {
     // clang-format off
     const std::tuple<int, const char*, std::int16_t, std::int16_t> orders[] = {
         {1, "AA", 0, 0}, {2, "AC", 0, 0}, {3, "AF", 0, 0}, {4, "AS", 0, 0}, {5, "UU", 0, 0},
@@ -73,6 +76,17 @@ TEST_F(OrdersTextTest, EveryOrderCode) {
                    "SP| 50            60            0             0 |"
                    "DA| 1 |DN| 2 |DW| 4 |CA| 1             4 |GA| 1            -1 |"
                    "GA| 1             120 |VC| 15            300 |END|"));
+
+    // Read back (where a target is an area), old parameters are replaced and
+    // the list is packed into slots 3, 4, ...
+    game.area(273).Parm1 = 14;
+    GameState back = Turn();
+    back.area(1).Parm1 = 9;
+    ASSERT_TRUE(RestoreOrders(back, WorkingCopyText(game)));
+    EXPECT_EQ(WorkingCopyText(back), WorkingCopyText(game));
+    EXPECT_EQ(back.area(1).Parm1, 0);
+    EXPECT_EQ(back.CommandCount, 9);
+    EXPECT_EQ(back.CommandList[5].Code, "DW");
 }
 
 }  // namespace

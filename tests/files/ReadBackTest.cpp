@@ -10,12 +10,15 @@
 namespace qm {
 namespace {
 
-TEST(ReadBack, ASavedFileAgreesAndAnEditBehindTheProgramsBackIsShownWithBothTexts) {
+class ReadBack : public ::testing::Test {
+protected:
+    ReadBack() { game.GameCode = "QM012", game.ReportDir = folder.path(); }
     test::FakePort port;
     test::TempFolder folder;
     GameState game;
-    game.GameCode = "QM012";
-    game.ReportDir = folder.path();
+};
+
+TEST_F(ReadBack, ASavedFileAgreesAndAnEditBehindTheProgramsBackIsShownWithBothTexts) {
     game.area(5).Command = "MO", game.area(5).Parm1 = 12;
     game.CommandList[3] = {"GA", {0, 3, -1, 0, 0}}, game.CommandCount = 3;
     EXPECT_EQ(CompareCommandsFile(game), (std::vector<OrderMismatch>{{"KVOSTART ... KVOEND", ""}}));
@@ -35,13 +38,8 @@ TEST(ReadBack, ASavedFileAgreesAndAnEditBehindTheProgramsBackIsShownWithBothText
                                            MessageIcon::Stop}}));
 }
 
-TEST(ReadBack, EveryListOrderIsReadBackAsMemoryHasIt) {
-    test::FakePort port;
-    test::TempFolder folder;
-    GameState game;
-    game.GameCode = "QM012";
+TEST_F(ReadBack, EveryListOrderIsReadBackAsMemoryHasIt) {
     game.PlayerIdent = "Player  three";
-    game.ReportDir = folder.path();
     game.CommandList[1] = {"SP", {0, 10, 20, 30, 40}};
     game.CommandList[2] = {"SP", {0, 50, 0, 0, 0}};
     const CommandRecord orders[] = {{"DA", {0, 2, 0, 0, 0}},   {"DN", {0, 4, 0, 0, 0}},

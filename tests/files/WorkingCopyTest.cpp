@@ -1,12 +1,10 @@
 #include "files/WorkingCopy.h"
 
 #include "files/OrdersText.h"
-#include "files/ReportReader.h"
 #include "files/SaveOrders.h"
 #include "session/Session.h"
 #include "support/CaseName.h"
 #include "support/FakePort.h"
-#include "support/ReportText.h"
 #include "support/TempFiles.h"
 
 #include <QDateTime>
@@ -23,10 +21,8 @@ using test::Message;
 class WorkingCopyTest : public ::testing::Test {
 protected:
     WorkingCopyTest() {
-        session.game.GameCode = "QM012";
-        session.game.TurnYear = 1881;
-        session.game.TurnOfYear = 2;
-        session.game.CommandCount = 2;
+        session.game.GameCode = "QM012", session.game.CommandCount = 2;
+        session.game.TurnYear = 1881, session.game.TurnOfYear = 2;
     }
     bool ReadText(const QByteArray& text) {
         if (!text.isEmpty()) folder.Write("ORDERS.TMP", text);
@@ -47,43 +43,6 @@ protected:
     test::FakePort port;
     Session session{port};
 };
-
-TEST_F(WorkingCopyTest, SaveThenReopenRestoresEverything) {
-    folder.Write("plyrdata.3", test::ReportText{}.Build());
-    ASSERT_TRUE(ReadReport(session.game, session.port, folder.path(), "plyrdata.3"));
-    GameState& game = session.game;
-    game.ReportDir = folder.path();  // the Open command's part
-    const std::tuple<int, const char*, std::int16_t, std::int16_t> orders[] = {
-        {1, "AA", 0, 0},  {2, "AC", 0, 0},   {3, "AF", 0, 0},   {4, "AS", 0, 0},
-        {5, "UU", 0, 0},  {6, "DU", 0, 0},   {7, "RU", 0, 0},   {8, "MO", 12, 0},
-        {9, "SA", 13, 2}, {10, "SA", 14, 0}, {11, "SD", 15, 0}, {273, "CO", 50, 0}};
-    for (auto [n, code, p1, p2] : orders) {
-        game.area(n).Command = code;
-        game.area(n).Parm1 = p1;
-        game.area(n).Parm2 = p2;
-    }
-    game.CommandList[1] = {"SP", {0, 10, 20, 30, 40}};
-    game.CommandList[2] = {"SP", {0, 50, 0, 0, 0}};
-    // Spread over the list with gaps, as deletions leave it.
-    const CommandRecord list[] = {
-        {"DA", {0, 1}}, {"GA", {0, 2, -1}}, {"CA", {0, 2, 1}}, {"VC", {0, 25, 450}}, {"DN", {}}};
-    const int at[] = {4, 6, 9, 11, 12};
-    for (int k = 0; k < 5; ++k) game.CommandList[at[k]] = list[k];
-    game.CommandCount = 12;
-    ASSERT_TRUE(SaveOrders(session.game, session.port));
-
-    test::FakePort port2;
-    Session reopened(port2);
-    reopened.game.area(1).Parm1 = 9;  // old parameters are replaced too
-    ASSERT_TRUE(ReadReport(reopened.game, reopened.port, folder.path(), "plyrdata.3"));
-    EXPECT_TRUE(port2.messages.empty());
-    // Every area order and both spy slots are as they were saved.
-    EXPECT_EQ(WorkingCopyText(reopened.game), WorkingCopyText(game));
-    EXPECT_EQ(reopened.game.area(1).Parm1, 0);
-    // Packed into slots 3, 4, ... in the order they were written.
-    EXPECT_EQ(reopened.game.CommandCount, 7);
-    for (int k = 0; k < 5; ++k) EXPECT_EQ(reopened.game.CommandList[k + 3].P, list[k].P) << k;
-}
 
 TEST_F(WorkingCopyTest, ARefusedCopySurvivesTheNextSaveAndTheNewestOfOneNameIsRead) {
     const QByteArray damaged = "QM012,1881,2\r\nMO\r\n 5 ,6\r\n";  // no END

@@ -7,11 +7,7 @@ namespace {
 
 class SetAreaOrderTest : public test::OrderWorld {
 protected:
-    SetAreaOrderTest() {
-        Area(5, kLand);
-        Area(12, kLand);
-        Area(60, kWater);
-    }
+    SetAreaOrderTest() { Area(5, kLand), Area(12, kLand), Area(60, kWater); }
 };
 
 TEST_F(SetAreaOrderTest, NegativeBalanceRisesAtMostToZero) {

@@ -15,13 +15,10 @@ using Params = std::array<std::int16_t, 5>;
 class ListOrdersTest : public test::OrderWorld {
 protected:
     ListOrdersTest() {
-        Relation(1, kMe, 'A');
-        Relation(2, kMe, 'a');
-        Relation(kMe, 2, 'A');
-        Relation(4, kMe, 'W');
+        Relation(1, kMe, 'A'), Relation(4, kMe, 'W');
+        Relation(2, kMe, 'a'), Relation(kMe, 2, 'A');
         game().player(1).PlayerName = "Germany";
-        game().TurnYear = 1880;
-        game().TurnOfYear = 2;
+        game().TurnYear = 1880, game().TurnOfYear = 2;
     }
     const CommandRecord& Slot(int i) { return game().CommandList[static_cast<std::size_t>(i)]; }
 };
@@ -43,7 +40,6 @@ TEST_F(ListOrdersTest, OneDeclarationPerPlayerUntilDeleted) {
 
     // No war on the first turn of a game, from the second on.
     game().TurnOfYear = 1;
-    EXPECT_FALSE(WarAllowed(game()));
     EXPECT_EQ(Declare(game(), port, kDeclareWar, 5), std::nullopt);
     EXPECT_EQ(game().CommandCount, 3);
 }

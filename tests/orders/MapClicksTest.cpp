@@ -14,17 +14,10 @@ using Action = MapClickAnswer::Action;
 class MapClicksTest : public test::OrderWorld {
 protected:
     MapClicksTest() {
-        Area(4, kLand, kMe, 2);
-        Area(5, kLand);
-        Area(9, kLand);
-        Area(20, kCoast, kMe, 2);
-        Area(21, kCoast, kMe, 1);
-        Area(50, kWater, 0);
-        Link(4, 5);
-        Link(20, 50);
-        Unit(5, kArmy);
-        Unit(20, kArmy);
-        Unit(50, kFleet);
+        Area(4, kLand, kMe, 2), Area(5, kLand), Area(9, kLand);
+        Area(20, kCoast, kMe, 2), Area(21, kCoast, kMe, 1), Area(50, kWater, 0);
+        Link(4, 5), Link(20, 50);
+        Unit(5, kArmy), Unit(20, kArmy), Unit(50, kFleet);
         Order(9, "AA");
         freeSupply() = 4;
     }

@@ -41,10 +41,7 @@ TEST_F(MoveRulesTest, LegalityByUnitAndTerrain) {
 // A fleet at coast 10 moves to neutral coast 11 (yet no owner warning); both touch
 // sea 50 in the given slot of their lists (0: only land 30 between them).
 TEST_F(MoveRulesTest, CoastToCoastSharedSeaCountsOnlyInTheFirstTen) {
-    Area(10, kCoast);
-    Area(11, kCoast, 0);
-    Area(50, kWater, 0);
-    Area(30, kLand);
+    Area(10, kCoast), Area(11, kCoast, 0), Area(50, kWater, 0), Area(30, kLand);
     Unit(10, kFleet);
     for (auto [slot10, slot11, legal] :
          {std::tuple{10, 10, true}, {1, 1, true}, {11, 3, false}, {1, 11, false}, {0, 0, false}}) {

@@ -33,8 +33,7 @@ TEST_F(OrderHistoryTest, RefusalsRecordNothingNestedChangesOneStepAndTotalsFollo
     history.CommitChange(game());
     ASSERT_TRUE(history.Undo(session.orders()));
     EXPECT_FALSE(history.CanUndo());
-    EXPECT_EQ(freeSupply(), 4);
-    EXPECT_EQ(port.cell(GridId::Area, 8, kColCommand), "");
+    EXPECT_EQ(area(8).Command, "");
 
     // A new change forgets what could have been redone; the totals recounted
     // after a step (as a merge does) are what undo and redo start from.

@@ -93,7 +93,6 @@ constexpr const char* kNoArmy = "Can't conovy an army";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rules, RefusedTable, ::testing::Values(
-    TargetCase{MoveOrder, 4, 9, "Areas  4 and  9 are not adjacent"},
     // A far water area never reaches the terrain test; support asks nothing.
     TargetCase{SupportAttackOrder, 4, 51, "Areas  4 and  51 are not adjacent"},
     TargetCase{MoveOrder, 4, 60, "Invalid move between  4 and  60 for unit"},

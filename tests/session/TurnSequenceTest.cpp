@@ -4,6 +4,7 @@
 #include "files/ReadBack.h"
 #include "orders/CommandList.h"
 #include "orders/MapClicks.h"
+#include "session/Recovery.h"
 #include "session/Session.h"
 #include "state/OrderRevision.h"
 #include "state/RefreshDisplay.h"
@@ -11,7 +12,6 @@
 #include "support/FakePort.h"
 #include "support/TempFiles.h"
 
-#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -50,7 +50,6 @@ protected:
     }
 
     void NewRun() { run = std::make_unique<ProgramRun>(recovery.path(), settings.path()); }
-    Session& session() { return run->session; }
     GameState& game() { return run->session.game; }
 
     void ExpectAgreement(int step) {
@@ -62,19 +61,13 @@ protected:
             ASSERT_EQ(shown, game().area(area).Command) << "grid row " << area;
         }
     }
-    QString RecoveryPath() {
-        return recovery.path() + QStringLiteral("%1-%2-%3-%4.tmp")
-                                     .arg(game().GameCode)
-                                     .arg(game().CurrentPlayer)
-                                     .arg(game().TurnYear)
-                                     .arg(game().TurnOfYear);
-    }
+    QString RecoveryPath() { return RecoveryCopyPath(game(), recovery.path()); }
 
     void Step(std::mt19937& random) {
         auto pick = [&](int count) { return static_cast<int>(random() % count); };
         const auto area = static_cast<std::int16_t>(1 + pick(kLastArea));
         const int what = pick(100);
-        Session& s = session();
+        Session& s = run->session;
         if (what < 55) {
             // A double-click with an option, and for the orders with a target its click.
             s.history.Record(s.game, [&] {

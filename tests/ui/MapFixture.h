@@ -5,7 +5,6 @@
 #include "ui/WindowsFixture.h"
 
 #include "map/BoardPicture.h"
-#include "map/DisplaySettingsFile.h"
 #include "map/Geometry.h"
 #include "map/HexSearch.h"
 #include "orders/MapClicks.h"
@@ -26,12 +25,7 @@ class MapFixture : public WindowsFixture {
 protected:
     /// Starts on the report with the map as hexagons large enough to show units.
     void StartOnMap(const ReportText& report) {
-        DisplaySettings settings;
-        settings.HexDisplay = -1;
-        settings.HexSize = 26;
-        SaveDisplaySettings(settings, DefaultSettingsPath());
-        reportPath = WriteReport(report);
-        Start(reportPath, HandMapDir());
+        reportPath = StartOnHexMap(report);
         messages.clear();  // the missing working copy
         ASSERT_NE(map(), nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(map()));

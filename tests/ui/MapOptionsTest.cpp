@@ -45,9 +45,7 @@ TEST_F(MapOptionsTest, AChosenColourReachesTheMapAndTheSettingsFileAtExit) {
     WhenModal([&](QWidget* window) {
         auto* options = qobject_cast<frmMapOptions*>(window);
         ASSERT_NE(options, nullptr);
-        seen =
-            options->windowTitle() + "|" + options->lblColour(3)->text() + "|" +
-            QString::number(options->height() - 4 * frmMapOptions::kDown);  // 4 players: 1 row more
+        seen = options->windowTitle() + "|" + options->lblColour(3)->text();
         WhenModal([](QWidget* chooser) {
             static_cast<QColorDialog*>(chooser)->setCurrentColor(QColor(0x12, 0x34, 0x56));
             static_cast<QColorDialog*>(chooser)->accept();
@@ -58,7 +56,7 @@ TEST_F(MapOptionsTest, AChosenColourReachesTheMapAndTheSettingsFileAtExit) {
         options->close();
     });
     Menu("mnuMapColors")->trigger();
-    EXPECT_EQ(seen, "Map Options|ENGL|16");
+    EXPECT_EQ(seen, "Map Options|ENGL");
     EXPECT_EQ(display().CountryColours[3], 0x563412);
     EXPECT_EQ(display().WaterColour, DisplaySettings{}.WaterColour);  // cancelled
     // Cell (2, 3) belongs to England's area 5 on the hand-made map.
@@ -70,20 +68,9 @@ TEST_F(MapOptionsTest, AChosenColourReachesTheMapAndTheSettingsFileAtExit) {
     EXPECT_TRUE(file.readAll().contains("CountryC=&H563412&"));
 }
 
-TEST_F(MapOptionsTest, StarterPaletteButtonPutsTheStarterColoursBackAndKeepsTheSize) {
-    display().CountryColours[3] = 0x123456;
-    const auto size = std::pair(display().HexDisplay, display().HexSize);
-    WhenModal([](QWidget* window) {
-        QTest::mouseClick(window->findChild<QPushButton*>("cmdStarterPalette"), Qt::LeftButton);
-        window->close();
-    });
-    Menu("mnuMapColors")->trigger();
-    EXPECT_EQ(display().CountryColours, StarterDisplaySettings().CountryColours);
-    EXPECT_EQ(std::pair(display().HexDisplay, display().HexSize), size);
-}
-
-TEST_F(MapOptionsTest, TheMapLegendFollowsTheColours) {
+TEST_F(MapOptionsTest, TheStarterPaletteKeepsTheSizeAndTheMapLegendFollows) {
     display().CountryColours[0] = 0x123456;
+    const auto size = std::pair(display().HexDisplay, display().HexSize);
     Menu("mnuMapLegend")->trigger();
     QWidget* legend = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets())
@@ -100,6 +87,8 @@ TEST_F(MapOptionsTest, TheMapLegendFollowsTheColours) {
         window->close();
     });
     Menu("mnuMapColors")->trigger();
+    EXPECT_EQ(display().CountryColours, StarterDisplaySettings().CountryColours);
+    EXPECT_EQ(std::pair(display().HexDisplay, display().HexSize), size);
     const QImage after = firstPicture();
     EXPECT_NE(after, before);
     const QImage drawn = MapLegend(display()).front().picture;

@@ -88,11 +88,6 @@ TEST_F(TurnToolsTest, SaveOffersTheTurnCheckWhoseEntriesLeadToTheirAreas) {
     EXPECT_EQ(session().interaction.SelectedArea, 5);
     EXPECT_EQ(mainWindow().grdArea()->currentIndex().row(), 4);
     EXPECT_NE(session().map.display.MapX, -1000);
-
-    // With the army ordered there is nothing left to find.
-    DoubleClick(5, kMove);
-    Click(6);
-    EXPECT_EQ(check->Refill(), 0);
 }
 
 TEST_F(TurnToolsTest, GrantsAreTakenBackOnceTheirWindowIsClosed) {

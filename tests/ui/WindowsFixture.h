@@ -83,13 +83,16 @@ protected:
         return programFolder.path();
     }
 
-    /// Starts on the hand-made map drawn as hexagons of 26, which show units.
-    void StartOnHexMap() {
+    /// Starts on the report and the hand-made map drawn as hexagons of 26, which
+    /// show units; returns the report's path.
+    QString StartOnHexMap(const ReportText& report = {}) {
         DisplaySettings settings;
         settings.HexDisplay = -1;
         settings.HexSize = 26;
         SaveDisplaySettings(settings, DefaultSettingsPath());
-        Start(WriteReport(), HandMapDir());
+        const QString path = WriteReport(report);
+        Start(path, HandMapDir());
+        return path;
     }
 
     /// Answers the next file dialog with `path`, as its Open or Save button does.
