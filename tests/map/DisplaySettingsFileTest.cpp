@@ -21,6 +21,11 @@ DisplaySettings Scrambled() {
     return s;
 }
 
+auto Fields(const DisplaySettings& s) {
+    return std::tie(s.CountryColours, s.ArrowColours, s.BorderColour, s.WaterColour, s.NoGoColour,
+                    s.MapX, s.MapY, s.HexDisplay, s.HexSize);
+}
+
 DisplaySettings LoadText(const QByteArray& content) {
     TempFolder folder;
     DisplaySettings settings = Scrambled();
@@ -39,26 +44,18 @@ TEST(DisplaySettingsFile, NoFileGivesTheStarterLookAnEmptyFileEveryKeysDefault) 
     EXPECT_EQ(fills.size(), 14u);
     for (int shift : {0, 8, 16}) EXPECT_GE((starter.CountryColours[12] >> shift) & 0xFF, 0xE0);
 
-    const DisplaySettings s = LoadText("");
-    EXPECT_EQ(s.CountryColours,
-              (std::array<std::int32_t, 13>{0xC0C0C0, 0, 0xFF, 0xFF00, 0xFFFF, 0xFF0000, 0xFF00FF,
-                                            0xFFFF00, 0xFFFFFF, 0, 0xFF, 0xFF00, 0xFFFF}));
-    EXPECT_EQ(s.ArrowColours, (std::array<std::int32_t, 4>{0xFF0000, 0xFF00, 0xFF, 0xFFFF}));
-    EXPECT_EQ(std::tie(s.BorderColour, s.WaterColour, s.NoGoColour, s.MapX, s.MapY, s.HexDisplay,
-                       s.HexSize),
-              std::make_tuple(0x808080, 0xFFFF80, 0, 0, 0, 0, 26));
+    // An empty file: the defaults a fresh save writes.
+    EXPECT_EQ(Fields(LoadText("")), Fields(DisplaySettings{}));
 }
 
-TEST(DisplaySettingsFile, ConvertsHexadecimalAndFallsBackWhereANumberDoesNotFit) {
+TEST(DisplaySettingsFile, NumbersThatDoNotFitAndMissingKeysTakeTheirDefaults) {
     const DisplaySettings s = LoadText(
-        "[colours]\r\nborders=&HFFFF\r\nWater=&HFFFF&\r\nCO=255\r\nMO=12junk\r\n"
-        "Neutral=4294967296\r\nSA=&H123456789\r\n[Positions]\r\nMapX=40000\r\nMapY=-32768\r\n");
-    // Four digits without "&": 16 bits, sign-extended.
-    EXPECT_EQ(std::tie(s.BorderColour, s.WaterColour), std::make_tuple(-1, 65535));
-    // Numbers that do not fit, and keys missing from the file, take their defaults.
+        "[colours]\r\nCO=255\r\nMO=12junk\r\nNeutral=4294967296\r\nSA=&H123456789\r\n"
+        "[Positions]\r\nMapX=40000\r\nMapY=-32768\r\n");
     EXPECT_EQ(std::tie(s.ArrowColours[0], s.ArrowColours[1], s.ArrowColours[2]),
               std::make_tuple(255, 12, 0xFF));
-    EXPECT_EQ(s.CountryColours[0], 0xC0C0C0);
+    EXPECT_EQ(std::tie(s.CountryColours[0], s.BorderColour, s.NoGoColour),
+              std::make_tuple(0xC0C0C0, 0x808080, 0));
     EXPECT_EQ(std::tie(s.MapX, s.MapY, s.HexSize, s.HexDisplay), std::make_tuple(0, -32768, 26, 0));
 }
 
@@ -91,26 +88,23 @@ TEST(DisplaySettingsFile, AFreshSaveWritesEveryKeyButNoGo) {
     TempFolder folder;
     DisplaySettings settings;
     settings.MapX = -120, settings.MapY = -4, settings.HexSize = 27;
-    settings.CountryColours[3] = -0x123456;  // written as its absolute value
+    settings.CountryColours[9] = -0x123456;  // written as its absolute value
     settings.CountryColours[0] = -2;         // written as its 32-bit pattern
     // The folder is made as well.
     ASSERT_TRUE(SaveDisplaySettings(settings, folder.path() + "new/win-qm.ini"));
     EXPECT_EQ(folder.Read("new/win-qm.ini"),
               "[Colours]\r\nBorders=&H808080&\r\nWater=&HFFFF80&\r\nNeutral=&HFFFFFFFE&\r\n"
-              "CountryA=&H0&\r\nCountryB=&HFF&\r\nCountryC=&H123456&\r\nCountryD=&HFFFF&\r\n"
+              "CountryA=&H0&\r\nCountryB=&HFF&\r\nCountryC=&HFF00&\r\nCountryD=&HFFFF&\r\n"
               "CountryE=&HFF0000&\r\nCountryF=&HFF00FF&\r\nCountryG=&HFFFF00&\r\n"
-              "CountryH=&HFFFFFF&\r\nCountryI=&H0&\r\nCountryJ=&HFF&\r\nCountryK=&HFF00&\r\n"
+              "CountryH=&HFFFFFF&\r\nCountryI=&H123456&\r\nCountryJ=&HFF&\r\nCountryK=&HFF00&\r\n"
               "CountryL=&HFFFF&\r\nCO=&HFF0000&\r\nMO=&HFF00&\r\nSA=&HFF&\r\nSD=&HFFFF&\r\n"
               "[Positions]\r\nMapX=-120\r\nMapY=-4\r\nHexDisplay=0\r\nHexSize=13\r\n");
     // And it loads back, but for the absolute value and the halved size.
     DisplaySettings loaded = Scrambled();
     LoadDisplaySettings(loaded, folder.path() + "new/win-qm.ini");
-    settings.CountryColours[3] = 0x123456;
+    settings.CountryColours[9] = 0x123456;
     settings.HexSize = 26;
-    EXPECT_EQ(std::tie(loaded.CountryColours, loaded.ArrowColours, loaded.BorderColour,
-                       loaded.WaterColour, loaded.MapX, loaded.HexSize),
-              std::tie(settings.CountryColours, settings.ArrowColours, settings.BorderColour,
-                       settings.WaterColour, settings.MapX, settings.HexSize));
+    EXPECT_EQ(Fields(loaded), Fields(settings));
 }
 
 TEST(DisplaySettingsFile, AHandEditedNoGoAndOtherLinesSurviveRepeatedSaves) {

@@ -51,8 +51,8 @@ TEST(GeometryTest, NeighboursAreMutualAndShareTheirSide) {
         return std::set<std::pair<int, int>>{{p[s - 1].x(), p[s - 1].y()},
                                              {p[s % 6].x(), p[s % 6].y()}};
     };
-    for (int c = 1; c <= kColumns; ++c) {
-        for (int r = 1; r <= kRows; ++r) {
+    for (int c = 1; c <= kColumns; ++c)
+        for (int r = 1; r <= kRows; ++r)
             for (int s = 1; s <= kSides; ++s) {
                 const auto next = NeighbourCell(c, r, s);
                 if (!next) continue;
@@ -68,8 +68,6 @@ TEST(GeometryTest, NeighboursAreMutualAndShareTheirSide) {
                           side(CellOutline(g, next->Column, next->Row, dx), OppositeSide(s)))
                     << c << "," << r << " side " << s;
             }
-        }
-    }
 }
 
 TEST(GeometryTest, NoNeighbourBeyondTheNorthAndSouthEdges) {

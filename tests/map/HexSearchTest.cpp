@@ -12,38 +12,37 @@ struct ViewCase {
     std::int16_t hexDisplay;
 };
 
-class HexAtPointTest : public ::testing::TestWithParam<ViewCase> {
-protected:
-    void SetUp() override {
-        session.map.display.HexSize = GetParam().hexSize;
-        session.map.display.HexDisplay = GetParam().hexDisplay;
-        BuildGeometryTables(session.map.geometry, session.map.display.HexSize,
-                            session.map.display.HexDisplay);
+// The board's geometry at a size and mode; the display carries the scroll origin.
+struct View {
+    View(std::int16_t size, std::int16_t hexDisplay) {
+        BuildGeometryTables(geometry, size, hexDisplay);
     }
-    test::FakePort port;
-    Session session{port};
+    Geometry geometry;
+    DisplaySettings display;
 };
 
+class HexAtPointTest : public ::testing::TestWithParam<ViewCase> {};
+
 TEST_P(HexAtPointTest, CentreOfEveryCellMapsBackToIt) {
-    const int width = session.map.geometry.MapWidth();
+    View view(GetParam().hexSize, GetParam().hexDisplay);
+    const int width = view.geometry.MapWidth();
     // Unscrolled, scrolled a little, and scrolled so far that most of the board
     // is seen through the wrap.
     for (const auto& [mapX, mapY] :
          {std::pair{0, 0}, {-37, -23}, {-width / 2 - 5, 0}, {-(width - 11), -23}}) {
-        session.map.display.MapX = static_cast<std::int16_t>(mapX);
-        session.map.display.MapY = static_cast<std::int16_t>(mapY);
-        for (std::int16_t c = 1; c <= kColumns; ++c) {
+        view.display.MapX = static_cast<std::int16_t>(mapX);
+        view.display.MapY = static_cast<std::int16_t>(mapY);
+        for (std::int16_t c = 1; c <= kColumns; ++c)
             for (std::int16_t r = 1; r <= kRows; ++r) {
-                const auto p = CellOutline(session.map.geometry, c, r);
+                const auto p = CellOutline(view.geometry, c, r);
                 double x = (p[0].x() + p[1].x()) / 2.0 + mapX;
                 if (x < 0) x += width;  // the copy east of the board's end
                 const double y = (p[0].y() + p[4].y()) / 2.0 + mapY;
-                ASSERT_EQ(HexAtPoint(session.map.geometry, session.map.display,
-                                     static_cast<float>(x), static_cast<float>(y)),
+                ASSERT_EQ(HexAtPoint(view.geometry, view.display, static_cast<float>(x),
+                                     static_cast<float>(y)),
                           (HexPosition{c, r}))
                     << "size " << GetParam().hexSize << " MapX " << mapX << " MapY " << mapY;
             }
-        }
     }
 }
 
@@ -54,11 +53,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, HexAtPointTest, ::testing::Values(
 // clang-format on
 
 TEST(HexAtPointCases, AtTheEdgesOfCellsAndOfTheBoard) {
-    test::FakePort port;
-    Session session{port};
-    session.map.display.HexSize = 26, session.map.display.HexDisplay = -1;
-    BuildGeometryTables(session.map.geometry, session.map.display.HexSize,
-                        session.map.display.HexDisplay);
+    View view(26, -1);
     // Column 1 row 1: top edge 0..26, east corner at x 39, y 23; column 2's
     // first row begins half a row down.
     // clang-format off
@@ -76,9 +71,8 @@ TEST(HexAtPointCases, AtTheEdgesOfCellsAndOfTheBoard) {
         {-30, 23, -39, -46, 1, 2}};                      // left of the view: the board's east end
     // clang-format on
     for (const auto& c : cases) {
-        session.map.display.MapX = c.mapX, session.map.display.MapY = c.mapY;
-        EXPECT_EQ(HexAtPoint(session.map.geometry, session.map.display, c.x, c.y),
-                  (HexPosition{c.column, c.row}))
+        view.display.MapX = c.mapX, view.display.MapY = c.mapY;
+        EXPECT_EQ(HexAtPoint(view.geometry, view.display, c.x, c.y), (HexPosition{c.column, c.row}))
             << c.x << "," << c.y;
     }
 }

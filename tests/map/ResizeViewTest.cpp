@@ -54,15 +54,14 @@ TEST_P(ResizeViewTest, NewSizeAndTheBoardPointUnderTheCentreKept) {
     EXPECT_EQ(Board().size(), QSize(g.MapWidth(), g.MapPixelHeight()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Changes, ResizeViewTest,
-                         ::testing::Values(Change{"SquareToHex26", true, false, 26, 20, 36},
-                                           Change{"HexToSquare20", true, true, 20, 26, 26},
-                                           Change{"SquareToHex6", true, false, 6, 6, 12},
-                                           Change{"HexToSquare6", true, true, 6, 8, 8},
-                                           Change{"ZoomHexTo30", false, true, 20, 30, 52},
-                                           Change{"ZoomSquareTo6", false, false, 20, 6, 6},
-                                           Change{"ZoomSquareToOdd27", false, false, 20, 27, 27}),
-                         [](const auto& info) { return std::string(info.param.name); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Changes, ResizeViewTest, ::testing::Values(
+    Change{"SquareToHex26", true, false, 26, 20, 36}, Change{"HexToSquare20", true, true, 20, 26, 26},
+    Change{"SquareToHex6", true, false, 6, 6, 12}, Change{"HexToSquare6", true, true, 6, 8, 8},
+    Change{"ZoomHexTo30", false, true, 20, 30, 52}, Change{"ZoomSquareTo6", false, false, 20, 6, 6},
+    Change{"ZoomSquareToOdd27", false, false, 20, 27, 27}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 using ResizeView = test::BoardFixture;
 
@@ -79,26 +78,6 @@ TEST_F(ResizeView, ZoomToTheSameSizeDoesNothingAndAPointerPointStaysUnderThePoin
     EXPECT_NEAR((after.fy - under.fy) * kRows * session.map.geometry.CellHeight, 0.0, 1.0);
     EXPECT_EQ(ZoomSizes(0), (std::vector<std::int16_t>{6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28,
                                                        30, 32, 34, 36}));
-}
-
-TEST_F(ResizeView, AColourChangeRedrawsOnlyTheCellsItFillsABorderChangeAll) {
-    Place(1, 5, 5, false, 2);
-    Place(2, 9, 5, false, 3);
-    Place(3, 1, 7, false, 2);
-    Load(20, true);
-    DisplaySettings before = session.map.display;
-    session.map.picture.picMap.setPixel(Centre(9, 5), 0xFF123456u);
-    session.map.display.CountryColours[2] = 0x00AA00;
-    RedrawChangedColours(session.game, session.map, port, before);
-    EXPECT_EQ(At(Centre(5, 5)), Country(2));
-    EXPECT_EQ(At(Centre(9, 5)), 0xFF123456u);  // another player's colour: untouched
-    // Column 1's east-edge copy follows its owner's colour too.
-    EXPECT_EQ(At(Outline(1, 7)[5] + QPoint(session.map.geometry.MapWidth(), 0)), Country(2));
-
-    before = session.map.display;
-    session.map.display.BorderColour = 0x0000FF;
-    RedrawChangedColours(session.game, session.map, port, before);
-    EXPECT_EQ(At(Centre(9, 5)), Country(3));
 }
 
 TEST_F(ResizeView, ANewColourRedrawsThePlayersUnitsAtSeaAndAsGuestsANewNoGoItsCells) {
@@ -119,8 +98,11 @@ TEST_F(ResizeView, ANewColourRedrawsThePlayersUnitsAtSeaAndAsGuestsANewNoGoItsCe
     EXPECT_EQ(boxes[1], Box(9, 5));
 }
 
+// A colour change redraws the cells it fills, down to the last row and on the east-edge
+// copy of column 1, but not another player's; a border change redraws all.
 TEST_F(ResizeView, PartialRedrawsReachEveryRowDownToTheLast) {
     for (int row = 1; row <= kRows; ++row) Place(1, 1, row, false, 2), Place(1, 5, row, false, 2);
+    Place(2, 9, 5, false, 3);
     Load(20, true);
     const int width = session.map.geometry.MapWidth();
     const auto expectEveryRow = [&](int player) {
@@ -129,10 +111,16 @@ TEST_F(ResizeView, PartialRedrawsReachEveryRowDownToTheLast) {
             EXPECT_EQ(At(Outline(1, row)[5] + QPoint(width, 0)), Country(player)) << row;
         }
     };
-    const DisplaySettings before = session.map.display;
+    session.map.picture.picMap.setPixel(Centre(9, 5), 0xFF123456u);
+    DisplaySettings before = session.map.display;
     session.map.display.CountryColours[2] = 0x00AA00;
     RedrawChangedColours(session.game, session.map, port, before);
     expectEveryRow(2);
+    EXPECT_EQ(At(Centre(9, 5)), 0xFF123456u);
+    before = session.map.display;
+    session.map.display.BorderColour = 0x0000FF;
+    RedrawChangedColours(session.game, session.map, port, before);
+    EXPECT_EQ(At(Centre(9, 5)), Country(3));
     session.game.area(1).Owner = 4;
     RedrawArea(session.game, session.map, 1);
     expectEveryRow(4);

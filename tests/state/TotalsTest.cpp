@@ -28,16 +28,12 @@ TEST(TotalsTest, CountsAreasSupplyUpkeepAndBuildsInOwnedAreas) {
     game.area(7) = MakeArea(3, kCoast, 5, kNoUnit, 0, "AF");  // lost: the build is not charged
     game.area(50) = MakeArea(3, kLand, 0, kCorps, 2);         // own unit: upkeep, no supply
     game.area(51) = MakeArea(3, kLand, 0, kArmy, 3);
+    // Armies, corps, fleets, squadrons; land (no-entry counts as land), water; supply. Free:
+    // army 2, fleet 2, squadron 1, corps 1, builds 2 and 1 charged; below zero is shown.
     const Totals t = ComputeTotals(game);
-    EXPECT_EQ(t.ArmyCount, 1);
-    EXPECT_EQ(t.CorpsCount, 1);
-    EXPECT_EQ(t.FleetCount, 1);
-    EXPECT_EQ(t.SquadronCount, 1);
-    EXPECT_EQ(t.LandAreaCount, 4);  // no-entry counts as land
-    EXPECT_EQ(t.WaterAreaCount, 1);
-    EXPECT_EQ(t.MaxSupply, 6);
-    // Army 2, fleet 2, squadron 1, corps 1, builds 2 and 1: below zero is shown.
-    EXPECT_EQ(t.FreeSupply, 6 - 2 - 2 - 1 - 1 - 2 - 1);
+    EXPECT_EQ(std::tie(t.ArmyCount, t.CorpsCount, t.FleetCount, t.SquadronCount, t.LandAreaCount,
+                       t.WaterAreaCount, t.MaxSupply, t.FreeSupply),
+              std::make_tuple(1, 1, 1, 1, 4, 1, 6, 6 - 2 - 2 - 1 - 1 - 2 - 1));
 }
 
 class TotalsUnitOrder : public ::testing::TestWithParam<std::tuple<int, const char*, int>> {};
