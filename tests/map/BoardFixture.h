@@ -36,8 +36,7 @@ protected:
         return r;
     }
     void Load(std::int16_t size, bool hexagons) {
-        session.map.display.HexSize = size;
-        session.map.display.HexDisplay = hexagons ? -1 : 0;
+        session.map.display.HexSize = size, session.map.display.HexDisplay = hexagons ? -1 : 0;
         LoadMapPicture(session.game, session.map, session.port);
     }
     const QImage& Board() const { return session.map.picture.picMap; }

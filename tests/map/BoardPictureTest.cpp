@@ -43,8 +43,7 @@ protected:
     // Area n has its unit cell at (column, row); land of player 1.
     void Unit(int area, int column, int row, const char* command = "", std::int16_t to = 0) {
         AreaRecord& record = Place(area, column, row, true, 1);
-        record.Command = command;
-        record.Parm1 = to;
+        record.Command = command, record.Parm1 = to;
     }
     QRgb Colour(int index) const {
         return ToRgb(session.map.display.ArrowColours[static_cast<std::size_t>(index)]);

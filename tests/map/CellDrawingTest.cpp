@@ -46,8 +46,7 @@ TEST_F(CellDrawing, BorderLinesOnlyOnFlaggedSides) {
     EXPECT_EQ(std::tuple(At(middle(0, 1)), At(middle(0, 1) + QPoint(0, -1)), At(middle(1, 2))),
               std::tuple(border, border, border));
     EXPECT_EQ(At(middle(0, 1) + QPoint(0, 1)), Country(2));
-    EXPECT_NE(At(middle(3, 4)), border);
-    EXPECT_NE(At(middle(3, 4) + QPoint(0, -1)), border);
+    for (const QPoint p : {middle(3, 4), middle(3, 4) + QPoint(0, -1)}) EXPECT_NE(At(p), border);
 }
 
 // What the unit line of a cell shows.
@@ -84,7 +83,6 @@ constexpr std::array<int, 4> kWhole(int unit) { return {unit, 0, 0, kUnitWidth};
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, UnitLine, ::testing::Values(
     UnitCase{"Guest", 2, kLand, kArmy, 3, "", 0, 3, 2, {kWhole(0)}},
-    UnitCase{"AtHome", 2, kLand, kCorps, 2, "", 0, 2, 2, {kWhole(1)}},
     UnitCase{"AtSea", 2, kWater, kFleet, 2, "", 0, 2, -1, {kWhole(2)}},
     UnitCase{"AsSymbol", 2, kLand, kCorps, 2, "", 4, 2, 2, {kWhole(5)}},
     UnitCase{"BuildArmy", 2, kLand, 0, 0, "AA", 0, 2, 2, {kWhole(0)}},

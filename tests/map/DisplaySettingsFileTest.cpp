@@ -102,8 +102,7 @@ TEST(DisplaySettingsFile, AFreshSaveWritesEveryKeyButNoGo) {
     // And it loads back, but for the absolute value and the halved size.
     DisplaySettings loaded = Scrambled();
     LoadDisplaySettings(loaded, folder.path() + "new/win-qm.ini");
-    settings.CountryColours[9] = 0x123456;
-    settings.HexSize = 26;
+    settings.CountryColours[9] = 0x123456, settings.HexSize = 26;
     EXPECT_EQ(Fields(loaded), Fields(settings));
 }
 

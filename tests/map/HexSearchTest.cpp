@@ -8,8 +8,7 @@ namespace qm {
 namespace {
 
 struct ViewCase {
-    std::int16_t hexSize;
-    std::int16_t hexDisplay;
+    std::int16_t hexSize, hexDisplay;
 };
 
 // The board's geometry at a size and mode; the display carries the scroll origin.

@@ -21,8 +21,7 @@ TEST_F(SetAreaOrderTest, NegativeBalanceRisesAtMostToZero) {
 }
 
 TEST_F(SetAreaOrderTest, RecordsShowsInTheGridAndEndsTheMapMode) {
-    Unit(5, kArmy);
-    Order(5, "AA");  // the refund also comes with an order that is checked first
+    Unit(5, kArmy), Order(5, "AA");  // the refund also comes with an order that is checked first
     Arm(5, "SA");
     ASSERT_TRUE(SetAreaOrder(session.orders(), "SA", 12, 4));
     EXPECT_EQ(freeSupply(), 2);
@@ -31,16 +30,13 @@ TEST_F(SetAreaOrderTest, RecordsShowsInTheGridAndEndsTheMapMode) {
     EXPECT_EQ(mapMode(), "");
     // Parameters below 1 blank their cells.
     ASSERT_TRUE(SetAreaOrder(session.orders(), "RU", 0, 0));
-    EXPECT_EQ(port.cell(GridId::Area, 5, kColParm1), "");
-    EXPECT_EQ(port.cell(GridId::Area, 5, kColParm2), "");
+    for (int column : {kColParm1, kColParm2}) EXPECT_EQ(port.cell(GridId::Area, 5, column), "");
 }
 
 TEST_F(SetAreaOrderTest, RefusedMoveKeepsTheOldOrderAndItsRefund) {
-    Unit(5, kArmy);
-    Link(5, 60);
+    Unit(5, kArmy), Link(5, 60);
     Order(5, "AA");  // not sensible with a unit there, but it carries a refund
-    freeSupply() = 1;
-    Arm(5, "MO");
+    freeSupply() = 1, Arm(5, "MO");
     ExpectRefused(5, "Invalid move between  5 and  60 for unit",
                   [&] { EXPECT_FALSE(SetAreaOrder(session.orders(), "MO", 60, 0)); });
 }

@@ -37,14 +37,10 @@ TEST_F(CommandListTest, SlotsAreReusedLowestFirstUntilTheListIsFull) {
 
 // Relations and this turn's declarations decide whom we may call or support.
 TEST_F(CommandListTest, AllyAndEnemyListsCountThisTurnsDeclarations) {
-    Relation(kMe, 1, 'A');
-    Relation(1, kMe, 'a');  // letters count in either case
-    Relation(kMe, 2, 'W');
-    Relation(4, kMe, 'w');  // war needs one side only
-    Relation(kMe, 5, 'A');
-    Relation(5, kMe, 'W');  // allied on our side, at war on theirs
-    Relation(kMe, 6, 'A');  // 6 = PlayerCount: not taking part
-    Relation(6, kMe, 'A');
+    Relation(kMe, 1, 'A'), Relation(1, kMe, 'a');  // letters count in either case
+    Relation(kMe, 2, 'W'), Relation(4, kMe, 'w');  // war needs one side only
+    Relation(kMe, 5, 'A'), Relation(5, kMe, 'W');  // allied on our side, at war on theirs
+    Relation(kMe, 6, 'A'), Relation(6, kMe, 'A');  // 6 = PlayerCount: not taking part
     EXPECT_EQ(CallToArmsCandidates(game()).allies, (Players{1}));
     EXPECT_EQ(CallToArmsCandidates(game()).enemies, (Players{2, 4, 5}));
     EXPECT_EQ(SupportAttackCandidates(game()), (Players{1}));
@@ -55,13 +51,11 @@ TEST_F(CommandListTest, AllyAndEnemyListsCountThisTurnsDeclarations) {
     EXPECT_EQ(CallToArmsCandidates(game()).allies, (Players{1, 5}));
     EXPECT_EQ(CallToArmsCandidates(game()).enemies, (Players{2, 4}));
     EXPECT_EQ(SupportAttackCandidates(game()), (Players{1, 5}));
-    EXPECT_TRUE(HasAllyOrder(game(), 5));
-    EXPECT_TRUE(HasWarOrder(game(), 1));
+    EXPECT_TRUE(HasAllyOrder(game(), 5) && HasWarOrder(game(), 1));
     DeleteCommand(game(), 5);
     EXPECT_FALSE(HasWarOrder(game(), 1));
 
-    Add("CA", 1, 2);  // into the freed slot 5
-    Add("CA", 1, 4);
+    Add("CA", 1, 2), Add("CA", 1, 4);  // the first into the freed slot 5
     std::vector<std::pair<QString, int>> entries;
     for (const auto& entry : CallToArmsOrders(game()))
         entries.emplace_back(entry.text, entry.index);

@@ -80,32 +80,28 @@ TEST_F(MapClicksTest, ClickCompletesTheArmedOrderOrScrolls) {
 // The status line: what the armed order waits for, then the area under the pointer.
 TEST_F(MapClicksTest, StatusLineTellsTheWaitingOrderAndTheAreaUnderThePointer) {
     area(5).Name = "Loromark", area(4).Name = "Ardmoor", area(4).HomeFlag = -1;
-    game().player(kMe).PlayerName = "Veskaran";
-    game().player(2).PlayerName = "Tarsia";
-    Unit(4, kCorps, 2);
-    Order(5, "SA", 4, 2);
-    EXPECT_EQ(MapStatusText(game(), session.interaction, 4),
-              "4 Ardmoor: land, supply 2, home; owner Veskaran (you); corps of Tarsia");
-    EXPECT_EQ(MapStatusText(game(), session.interaction, 5),
+    area(6).Owner = kUnseenOwner;
+    game().player(kMe).PlayerName = "Veskaran", game().player(2).PlayerName = "Tarsia";
+    Unit(4, kCorps, 2), Order(5, "SA", 4, 2);
+    auto status = [&](int at) { return MapStatusText(game(), session.interaction, at); };
+    const QString four = "4 Ardmoor: land, supply 2, home; owner Veskaran (you); corps of Tarsia";
+    EXPECT_EQ(status(4), four);
+    EXPECT_EQ(status(5),
               "5 Loromark: land; owner Veskaran (you); army of Veskaran (you); "
               "order SA to 4 Ardmoor for Tarsia");
-    area(6).Owner = kUnseenOwner;
-    EXPECT_EQ(MapStatusText(game(), session.interaction, 6), "6: no-entry; owner not seen");
-    EXPECT_EQ(MapStatusText(game(), session.interaction, 0), "");
+    EXPECT_EQ(status(6), "6: no-entry; owner not seen");
+    EXPECT_EQ(status(0), "");
 
     Arm(5, "MO");
-    EXPECT_EQ(MapStatusText(game(), session.interaction, 0),
-              "MO from 5 Loromark: click the target area, Esc cancels");
-    EXPECT_TRUE(
-        MapStatusText(game(), session.interaction, 4)
-            .startsWith("MO from 5 Loromark: click the target area, Esc cancels  |  4 Ardmoor:"));
+    const QString move = "MO from 5 Loromark: click the target area, Esc cancels";
+    EXPECT_EQ(status(0), move);
+    EXPECT_EQ(status(4), move + "  |  " + four);
     EXPECT_TRUE(CancelPendingOrder(session.interaction));
     EXPECT_EQ(mapMode(), "");
     // Dialog modes end with their windows, not with Escape.
     Arm(0, "SP");
     EXPECT_FALSE(CancelPendingOrder(session.interaction));
-    EXPECT_EQ(MapModeText(game(), session.interaction),
-              "Spy: click an area to spy on; close the Spy window to stop");
+    EXPECT_EQ(status(0), "Spy: click an area to spy on; close the Spy window to stop");
 }
 
 }  // namespace

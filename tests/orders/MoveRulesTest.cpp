@@ -56,9 +56,7 @@ TEST_F(MoveRulesTest, CoastToCoastSharedSeaCountsOnlyInTheFirstTen) {
 }
 
 TEST_F(MoveRulesTest, OwnerWarningUnlessAlliedAtWarOrDeclared) {
-    Area(4, kLand);
-    Area(5, kLand, 1);
-    Unit(4, kArmy);
+    Area(4, kLand), Area(5, kLand, 1), Unit(4, kArmy);
     const auto expectWarning = [&](bool warned) {
         EXPECT_TRUE(CheckMove(session.game, session.port, 4, 5));
         const Message warning{"Warning, not allied or at war with owner of area  5",
@@ -82,9 +80,7 @@ TEST_F(MoveRulesTest, OwnerWarningUnlessAlliedAtWarOrDeclared) {
 // passing on to the next; answers the last water area.
 TEST_F(MoveRulesTest, ConvoyStartFindsTheCarriedUnitsSizeWithinTenPasses) {
     const auto chain = [&](std::int16_t unit, int links) {
-        Area(20, kCoast);
-        Unit(20, unit);
-        Order(20, "CO", 101);
+        Area(20, kCoast), Unit(20, unit), Order(20, "CO", 101);
         for (int i = 1; i <= links; ++i) {
             Unit(100 + i, kFleet);
             if (i < links) Order(100 + i, "CO", static_cast<std::int16_t>(101 + i));
@@ -94,8 +90,7 @@ TEST_F(MoveRulesTest, ConvoyStartFindsTheCarriedUnitsSizeWithinTenPasses) {
     EXPECT_EQ(FindConvoyStart(session.game, session.port, chain(kCorps, 1)), 1);
     EXPECT_EQ(FindConvoyStart(session.game, session.port, chain(kArmy, 10)), 2);
     EXPECT_TRUE(port.messages.empty());
-    Order(60, "CO", 61);
-    Order(61, "CO", 60);
+    Order(60, "CO", 61), Order(61, "CO", 60);
     // Past ten passes, nothing convoying there, and a loop (ended after ten passes).
     for (std::int16_t last : {chain(kArmy, 11), std::int16_t{200}, std::int16_t{60}}) {
         port.messages.clear();

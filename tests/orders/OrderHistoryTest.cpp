@@ -27,8 +27,7 @@ TEST_F(OrderHistoryTest, RefusalsRecordNothingNestedChangesOneStepAndTotalsFollo
     EXPECT_FALSE(history.CanUndo());
 
     history.BeginChange(game());
-    Build(7);
-    Build(8);
+    Build(7), Build(8);
     EXPECT_FALSE(history.Undo(session.orders()));  // never in the middle of a change
     history.CommitChange(game());
     ASSERT_TRUE(history.Undo(session.orders()));

@@ -17,9 +17,7 @@ inline constexpr std::int16_t kMe = 3;
 class OrderWorld : public ::testing::Test {
 protected:
     OrderWorld() {
-        game().CurrentPlayer = kMe;
-        game().PlayerCount = 6;
-        game().CommandCount = 2;
+        game().CurrentPlayer = kMe, game().PlayerCount = 6, game().CommandCount = 2;
         for (int p = 0; p <= 6; ++p) {
             game().player(p).ShortName = QStringLiteral("P%1").arg(p);
             game().player(p).Relation.fill(QLatin1Char('N'));

@@ -9,6 +9,12 @@ namespace {
 using test::kMe;
 using Op = void (*)(const OrderContext&, std::int16_t);
 
+// The map mode that waits for each order's target.
+const char* ModeOf(Op op) {
+    const Op ops[] = {MoveOrder, SupportAttackOrder, SupportDefendOrder, ConvoyOrder};
+    return std::array{"MO", "SA", "SD", "CO"}[std::find(ops, ops + 4, op) - ops];
+}
+
 // Own land 4 (army, ordered to support 5) beside land 5, water 60 and coast 20;
 // water 50 (own fleet) joins coast 20 to water 51 and coast 21; land 9 lies apart.
 class TargetOrdersTest : public test::OrderWorld {
@@ -19,23 +25,18 @@ protected:
         for (int n : {50, 51, 60}) Area(n, kWater, 0);
         for (auto [a, b] : {std::pair{4, 5}, {4, 20}, {4, 60}, {20, 50}, {50, 51}, {51, 21}})
             Link(a, b);
-        Unit(4, kArmy);
-        Order(4, "SD", 5);
+        Unit(4, kArmy), Order(4, "SD", 5);
     }
-    // Arms the order's map mode, as the double-click does, and gives it; answers the mode.
-    QString Give(int from, Op op, std::int16_t t) {
-        const Op ops[] = {MoveOrder, SupportAttackOrder, SupportDefendOrder, ConvoyOrder};
-        Arm(from, std::array{"MO", "SA", "SD", "CO"}[std::find(ops, ops + 4, op) - ops]);
-        const QString mode = mapMode();
+    // Arms the order's map mode, as the double-click does, and gives it.
+    void Give(int from, Op op, std::int16_t t) {
+        Arm(from, ModeOf(op));
         op(session.orders(), t);
-        return mode;
     }
 };
 
 // Only the mover's list counts: 9 lists 4, but 4 does not list 9.
 TEST_F(TargetOrdersTest, AdjacencyIsReadFromTheMoversList) {
-    AddNeighbour(9, 4);
-    Unit(9, kArmy);
+    AddNeighbour(9, 4), Unit(9, kArmy);
     Give(9, MoveOrder, 4);
     EXPECT_EQ(std::pair(area(9).Command, area(9).Parm1), std::pair(QString("MO"), std::int16_t{4}));
     ExpectRefused(4, "Areas  4 and  9 are not adjacent", [&] { Give(4, MoveOrder, 9); });
@@ -61,12 +62,8 @@ class TargetOrderTable : public TargetOrdersTest, public ::testing::WithParamInt
 protected:
     void SetUp() override {
         const TargetCase& c = GetParam();
-        Unit(5, c.unit5);
-        Order(5, c.order5);
-        Unit(20, c.unit20);
-        Unit(50, c.unit50);
-        Unit(51, c.unit51);
-        Order(50, c.order50);
+        Unit(5, c.unit5), Order(5, c.order5), Unit(20, c.unit20);
+        Unit(50, c.unit50), Order(50, c.order50), Unit(51, c.unit51);
         if (c.convoyed) Order(20, "CO", 50);
         if (c.owner >= 0) area(c.to).Owner = c.owner;
         if (c.attacker) Order(200, "MO", 5);
@@ -74,11 +71,8 @@ protected:
     }
 };
 
-QString OpName(Op op) {
-    return op == MoveOrder            ? "Move "
-           : op == SupportAttackOrder ? "SupportAttack "
-           : op == SupportDefendOrder ? "SupportDefend "
-                                      : "Convoy ";
+std::string Named(const ::testing::TestParamInfo<TargetCase>& i) {
+    return test::CaseName(i.index, ModeOf(i.param.op) + QString(' ') + i.param.message);
 }
 
 using RefusedTable = TargetOrderTable;
@@ -110,16 +104,16 @@ INSTANTIATE_TEST_SUITE_P(Rules, RefusedTable, ::testing::Values(
                .unit50 = kSquadron},
     TargetCase{.op = ConvoyOrder, .from = 50, .to = 51, .message = kNoArmy, .unit20 = kArmy,
                .unit51 = kSquadron, .convoyed = true}),
-    [](const auto& i) { return test::CaseName(i.index, OpName(i.param.op) + i.param.message); });
+    Named);
 // clang-format on
 
 using RecordedTable = TargetOrderTable;
 
 TEST_P(RecordedTable, StandsWithOrWithoutAWarning) {
     const TargetCase& c = GetParam();
-    const QString mode = Give(c.from, c.op, c.to);
+    Give(c.from, c.op, c.to);
     EXPECT_EQ(port.messages, c.message ? Messages({{c.message, c.icon}}) : Messages({}));
-    EXPECT_EQ(area(c.from).Command, mode);
+    EXPECT_EQ(area(c.from).Command, ModeOf(c.op));
     EXPECT_EQ(std::pair(area(c.from).Parm1, area(c.from).Parm2), std::pair(c.to, c.parm2));
     EXPECT_EQ(mapMode(), "");
     EXPECT_EQ(port.questions, c.op == SupportAttackOrder ? 1 : 0);
@@ -150,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, RecordedTable, ::testing::Values(
     TargetCase{.op = ConvoyOrder, .from = 50, .to = 21,
                .message = "Warning, not allied or at war with owner of area  21",
                .icon = MessageIcon::None, .unit20 = kArmy, .convoyed = true, .owner = 2}),
-    [](const auto& i) { return test::CaseName(i.index, OpName(i.param.op) + i.param.message); });
+    Named);
 // clang-format on
 
 }  // namespace

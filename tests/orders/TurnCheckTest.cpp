@@ -12,12 +12,9 @@ using Kind = TurnFinding::Kind;
 class TurnCheckTest : public test::OrderWorld {
 protected:
     TurnCheckTest() {
-        game().TurnYear = 1882;
-        game().TurnOfYear = 2;
-        for (int n = 1; n <= 40; ++n) {
-            Area(n, n >= 20 && n < 30 ? kWater : kCoast);
-            area(n).Name = QStringLiteral("Paris");
-        }
+        game().TurnYear = 1882, game().TurnOfYear = 2;
+        for (int n = 1; n <= 40; ++n)
+            Area(n, n >= 20 && n < 30 ? kWater : kCoast), area(n).Name = QStringLiteral("Paris");
     }
     std::vector<std::pair<Kind, int>> Found() {
         std::vector<std::pair<Kind, int>> found;

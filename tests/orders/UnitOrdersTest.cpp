@@ -28,9 +28,7 @@ class UnitOrdersTest : public test::OrderWorld, public ::testing::WithParamInter
 protected:
     void SetUp() override {
         const UnitCase& c = GetParam();
-        Area(7, c.terrain, c.owner, c.centre);
-        Unit(7, c.unit, c.unitOwner);
-        Order(7, c.old);
+        Area(7, c.terrain, c.owner, c.centre), Unit(7, c.unit, c.unitOwner), Order(7, c.old);
         freeSupply() = c.supply;
         Arm(7, "");
     }

@@ -22,6 +22,10 @@
 namespace qm {
 namespace {
 
+int FromEnvironment(const char* name, int usual) {
+    return qEnvironmentVariableIsSet(name) ? qEnvironmentVariableIntValue(name) : usual;
+}
+
 // A run of the program without windows: its own port, session and turn.
 struct ProgramRun {
     ProgramRun(const QString& recovery, const QString& settings)
@@ -122,16 +126,12 @@ protected:
     }
 
     std::unique_ptr<ProgramRun> run;
-    unsigned seed = qEnvironmentVariableIsSet("ZEZ_SEQUENCE_SEED")
-                        ? qEnvironmentVariableIntValue("ZEZ_SEQUENCE_SEED")
-                        : 20261207;
+    unsigned seed = static_cast<unsigned>(FromEnvironment("ZEZ_SEQUENCE_SEED", 20261207));
     test::TempFolder current, earlier, recovery, settings;
 };
 
 TEST_F(TurnSequenceTest, OrdersGridTotalsAndFilesAgreeAfterEveryStep) {
-    const int steps = qEnvironmentVariableIsSet("ZEZ_SEQUENCE_STEPS")
-                          ? qEnvironmentVariableIntValue("ZEZ_SEQUENCE_STEPS")
-                          : 2000;
+    const int steps = FromEnvironment("ZEZ_SEQUENCE_STEPS", 2000);
     std::mt19937 random(seed);
     ASSERT_TRUE(run->turn.Open(current.path() + "plyrdata.2", OpenedFrom::CommandLine));
     for (int step = 0; step < steps && !HasFatalFailure() && !HasFailure(); ++step) {

@@ -13,9 +13,8 @@ inline std::string CaseName(std::size_t index, const QString& text) {
     bool gap = true;
     for (const QChar c : text.left(48)) {
         const bool word = c.isLetterOrNumber() && c.unicode() < 128;
-        if (word)
-            name +=
-                gap ? '_' + std::string(1, char(c.unicode())) : std::string(1, char(c.unicode()));
+        if (word && gap) name += '_';
+        if (word) name += char(c.unicode());
         gap = !word;
     }
     return name;

@@ -57,13 +57,10 @@ public:
         orderWindowsOpen = false;
     }
     bool OrderWindowsOpen() const override { return orderWindowsOpen; }
-    void ShowTurnCheck() override { ++turnChecksShown; }
+    void ShowTurnCheck() override {}
 
     /// Whether a menu command was last enabled; false when never told.
-    bool enabled(MenuCommand command) const {
-        const auto it = menus.find(command);
-        return it != menus.end() && it->second;
-    }
+    bool enabled(MenuCommand command) const { return menus.contains(command) && menus.at(command); }
 
     /// Text of a cell, or "<unset>" for a cell never written.
     QString cell(GridId grid, int row, int column) const {
@@ -77,16 +74,14 @@ public:
     std::map<GridId, int> gridRows;
     std::map<std::tuple<GridId, int, int>, QString> cells;
     std::vector<bool> busyCalls;
-    int viewChanges = 0;
-    int questions = 0;
-    std::deque<SupportAnswer> answers;  // answers of AskSupportedPlayer, in order; then none
+    int viewChanges = 0, questions = 0;  // calls of ViewChanged and AskSupportedPlayer
+    std::deque<SupportAnswer> answers;   // answers of AskSupportedPlayer, in order; then none
     std::vector<Question> asked;
     std::deque<Answer> replies;  // answers of Ask, in order; then each question's default
     std::vector<QString> recent;
     std::vector<TurnChange> turnChanges;
     int orderWindowsClosed = 0;
-    bool orderWindowsOpen = false;
-    int turnChecksShown = 0;
+    bool orderWindowsOpen = false;    // what OrderWindowsOpen answers
     std::function<void()> onMessage;  // runs while each message is shown
 };
 

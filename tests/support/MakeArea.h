@@ -8,15 +8,11 @@ namespace qm::test {
 inline AreaRecord MakeArea(int owner, int type, int supply, int unitType = kNoUnit,
                            int unitOwner = 0, const QString& command = {}, int parm1 = 0,
                            int parm2 = 0) {
+    const auto n = [](int value) { return static_cast<std::int16_t>(value); };
     AreaRecord area;
-    area.Owner = static_cast<std::int16_t>(owner);
-    area.AreaType = static_cast<std::int16_t>(type);
-    area.Supply = static_cast<std::int16_t>(supply);
-    area.UnitType = static_cast<std::int16_t>(unitType);
-    area.UnitOwner = static_cast<std::int16_t>(unitOwner);
-    area.Command = command;
-    area.Parm1 = static_cast<std::int16_t>(parm1);
-    area.Parm2 = static_cast<std::int16_t>(parm2);
+    area.Owner = n(owner), area.AreaType = n(type), area.Supply = n(supply);
+    area.UnitType = n(unitType), area.UnitOwner = n(unitOwner), area.Command = command;
+    area.Parm1 = n(parm1), area.Parm2 = n(parm2);
     return area;
 }
 

@@ -1,9 +1,7 @@
-// The tools in tools/: the generators make exactly the files shipped in data/,
-// and render_map draws the sample game's map into a PNG of the asked size.
+// The generators in tools/ make exactly the files shipped in data/.
 
 #include "support/TempFiles.h"
 
-#include <QImage>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -40,20 +38,6 @@ TEST(GeneratorsTest, MakeWorldAndMakeSampleReproduceTheShippedFiles) {
             EXPECT_TRUE(same(name, "sample/" + name)) << name.toStdString();
         }
     }
-}
-
-TEST(RenderMapTest, DrawsTheSampleGameInEitherShape) {
-    TempFolder out;
-    ASSERT_EQ(
-        RunTool("render_map", {"--hex", "--size", "26", "--arrows", "20", out.path() + "hex.png"}),
-        0);
-    EXPECT_EQ(QImage(out.path() + "hex.png").size(), QSize(70 * 39, 31 * 46 + 23));
-    ASSERT_EQ(RunTool("render_map", {"--size", "30", "--view", "300x200", "--origin", "-40,-10",
-                                     out.path() + "square.png"}),
-              0);
-    const QImage square(out.path() + "square.png");
-    EXPECT_EQ(square.size(), QSize(300, 200));
-    EXPECT_FALSE(square.allGray());  // drawn, not blank
 }
 
 }  // namespace
