@@ -3,7 +3,6 @@
 #include "orders/CommandList.h"
 
 #include "ui/frmANW.h"
-#include "ui/frmGrantAccess.h"
 #include "ui/frmSpy.h"
 #include "ui/frmVictoryConditions.h"
 
@@ -93,13 +92,6 @@ TEST_F(FirstTurnWindowsTest, AnOpenSpyWindowGetsItsMapClicksBackWhenAnotherWindo
     Menu("mnuVictoryConditions")->trigger();
     EXPECT_EQ(session().interaction.MapMode, "VC");
     mainWindow().victoryConditionsWindow()->close();
-    EXPECT_EQ(session().interaction.MapMode, "SP");
-    Menu("mnuGrantAccess")->trigger();
-    frmGrantAccess* grant = mainWindow().grantAccessWindow();
-    grant->lstPlayers()->setCurrentRow(0);
-    QTest::mouseClick(grant->cmdGrant(), Qt::LeftButton);
-    EXPECT_EQ(session().interaction.MapMode, "GA");
-    grant->close();
     EXPECT_EQ(session().interaction.MapMode, "SP");
     mainWindow().spyWindow()->close();
     EXPECT_EQ(session().interaction.MapMode, "");

@@ -108,27 +108,6 @@ TEST_F(MapWindowTest, GrantsAndSpiesArePickedOnTheMap) {
     EXPECT_EQ(session().game.CommandList[1].P[1], 30);  // closing wrote the spies' orders
 }
 
-TEST_F(MapWindowTest, RightDragScrollsAndWrapsEastWest) {
-    QWindow* window = map()->windowHandle();
-    DisplaySettings& display = session().map.display;
-    display.MapX = -10;
-    display.MapY = 0;
-    const QPoint start = InWindow(QPoint(100, 100));
-    QTest::mousePress(window, Qt::RightButton, {}, start);
-    EXPECT_EQ(map()->windowTitle(), "Map - Drag Mode");
-    QTest::mouseMove(window, start + QPoint(150, 40));
-    QTest::mouseRelease(window, Qt::RightButton, {}, start + QPoint(150, 40));
-    EXPECT_EQ(map()->windowTitle(), "Map");
-    // 140 to the right of the west edge wraps; dragging down leaves no gap above.
-    EXPECT_EQ(display.MapX, 140 - session().map.geometry.MapWidth());
-    EXPECT_EQ(display.MapY, 0);
-    // Up by far more than the map: no gap below it.
-    QTest::mousePress(window, Qt::RightButton, {}, start);
-    QTest::mouseRelease(window, Qt::RightButton, {}, start - QPoint(0, 5000));
-    ASSERT_GT(session().map.geometry.MapPixelHeight(), view()->height());
-    EXPECT_EQ(display.MapY, view()->height() - session().map.geometry.MapPixelHeight());
-}
-
 TEST_F(MapWindowTest, ArmedOrderShowsItsStateAndEscapeOrARightClickLeavesNoOrder) {
     session().game.area(5).Name = "Loromark";
     const QString armed = "MO from 5 Loromark: click the target area, Esc cancels";
@@ -165,28 +144,42 @@ TEST_F(MapWindowTest, HoverDescribesTheAreaAndCtrlSSavesFromTheMapWindow) {
     EXPECT_TRUE(reportFolder.Exists("commands.dat"));
 }
 
-TEST_F(MapWindowTest, WheelScrollsShiftWheelAcrossTheWrapKeysToo) {
+TEST_F(MapWindowTest, DragWheelAndKeysScrollAcrossTheWrapAndCtrlWheelZooms) {
+    QWindow* window = map()->windowHandle();
     DisplaySettings& display = session().map.display;
-    display.MapX = -10, display.MapY = -200;
-    const int row = session().map.geometry.CellHeight;
-    const int column = static_cast<int>(session().map.geometry.Pitch());
-    auto wheel = [&](QPoint angle, Qt::KeyboardModifiers keys) {
-        QWheelEvent event(QPointF(50, 50), view()->mapToGlobal(QPointF(50, 50)), {}, angle,
+    const Geometry& geometry = session().map.geometry;
+    display.MapX = -10, display.MapY = 0;
+    const QPoint start = InWindow(QPoint(100, 100));
+    QTest::mousePress(window, Qt::RightButton, {}, start);
+    EXPECT_EQ(map()->windowTitle(), "Map - Drag Mode");
+    QTest::mouseMove(window, start + QPoint(150, 40));
+    QTest::mouseRelease(window, Qt::RightButton, {}, start + QPoint(150, 40));
+    EXPECT_EQ(map()->windowTitle(), "Map");
+    // 140 to the right of the west edge wraps; dragging down leaves no gap above.
+    EXPECT_EQ(std::pair(int(display.MapX), int(display.MapY)),
+              std::pair(140 - geometry.MapWidth(), 0));
+    // Up by far more than the map: no gap below it.
+    QTest::mousePress(window, Qt::RightButton, {}, start);
+    QTest::mouseRelease(window, Qt::RightButton, {}, start - QPoint(0, 5000));
+    ASSERT_GT(geometry.MapPixelHeight(), view()->height());
+    EXPECT_EQ(display.MapY, view()->height() - geometry.MapPixelHeight());
+
+    auto wheel = [&](int angle, Qt::KeyboardModifiers keys) {
+        QWheelEvent event(QPointF(50, 50), view()->mapToGlobal(QPointF(50, 50)), {}, {0, angle},
                           Qt::NoButton, keys, Qt::NoScrollPhase, false);
         QApplication::sendEvent(view(), &event);
     };
-    wheel({0, 120}, {});  // up: two rows further north
-    EXPECT_EQ(std::pair(int(display.MapX), int(display.MapY)), std::pair(-10, -200 + 2 * row));
-    wheel({0, 120}, Qt::ShiftModifier);  // two columns west, across the wrap
-    EXPECT_EQ(display.MapX, -10 + 2 * column - session().map.geometry.MapWidth());
+    display.MapX = -10, display.MapY = -200;
+    wheel(120, {});  // up: two rows further north
+    EXPECT_EQ(display.MapY, -200 + 2 * geometry.CellHeight);
+    wheel(120, Qt::ShiftModifier);  // two columns west, across the wrap
+    EXPECT_EQ(display.MapX, -10 + 2 * static_cast<int>(geometry.Pitch()) - geometry.MapWidth());
     QTest::keyClick(view(), Qt::Key_Down);
     EXPECT_EQ(display.MapY, -200);
-    // Ctrl+wheel steps through the zoom sizes and stops at the largest.
-    wheel({0, 120}, Qt::ControlModifier);
-    EXPECT_EQ(display.HexSize, 28);
-    for (int i = 0; i < 3; ++i) wheel({0, 120}, Qt::ControlModifier);
+    // Ctrl+wheel steps through the zoom sizes by two and stops at the largest.
+    for (int i = 0; i < 4; ++i) wheel(120, Qt::ControlModifier);
     EXPECT_EQ(display.HexSize, 30);
-    wheel({0, -120}, Qt::ControlModifier);
+    wheel(-120, Qt::ControlModifier);
     EXPECT_EQ(display.HexSize, 28);
 }
 

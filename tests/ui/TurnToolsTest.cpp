@@ -33,12 +33,12 @@ protected:
     }
 };
 
+// The grid and the totals after every undo and redo are the core's (TurnSequenceTest).
 TEST_F(TurnToolsTest, UndoAndRedoFollowTheMapAndTheCallToArmsDialog) {
     const QPoint origin(-40, 0);
     // An area redrawn alone differs by a border pixel from the whole board's drawing.
     for (std::int16_t area : {5, 10}) RedrawArea(session().game, session().map, area);
     const QImage before = ViewAt(origin);
-    EXPECT_FALSE(Menu("mnuUndo")->isEnabled());
     DoubleClick(10, kBuildArmy);
     DoubleClick(5, kMove);
     Click(6);
@@ -55,20 +55,15 @@ TEST_F(TurnToolsTest, UndoAndRedoFollowTheMapAndTheCallToArmsDialog) {
     const QImage after = ViewAt(origin);
     ASSERT_NE(after, before);
 
-    Menu("mnuUndo")->trigger();
+    Menu("mnuUndo")->trigger();  // the dialog's visit is one step
     EXPECT_TRUE(session().game.CommandList[3].IsEmpty());
     map()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(map()));
     QTest::keyClick(map(), Qt::Key_Z, Qt::ControlModifier);  // the keys work in the map window
-    EXPECT_EQ(Grid(5, kColCommand), "");
     Menu("mnuUndo")->trigger();
     EXPECT_FALSE(Menu("mnuUndo")->isEnabled());
-    EXPECT_EQ(Summary(7), "2");
     EXPECT_EQ(ViewAt(origin), before);
-
     for (int step = 0; step < 3; ++step) Menu("mnuRedo")->trigger();
-    EXPECT_EQ(Grid(5, kColParm1), "6");
-    EXPECT_EQ(session().game.CommandList[3].Code, "CA");
     EXPECT_EQ(ViewAt(origin), after);
 }
 
