@@ -42,11 +42,8 @@ TEST_F(OrdersTextTest, EveryOrderCodeIsWrittenAndReadBack) {
         {6, "DU", 0, 0}, {7, "RU", 0, 0}, {8, "MO", 12, 0}, {9, "SA", 13, 5}, {10, "SA", 14, 0},
         {11, "SD", 15, 0}, {12, "CO", 50, 0}, {273, "MO", -1, 0}};
     // clang-format on
-    for (auto [n, code, p1, p2] : orders) {
-        game.area(n).Command = code;
-        game.area(n).Parm1 = p1;
-        game.area(n).Parm2 = p2;
-    }
+    for (auto [n, code, p1, p2] : orders)
+        game.area(n).Command = code, game.area(n).Parm1 = p1, game.area(n).Parm2 = p2;
     game.CommandList[1] = {"SP", {0, 10, 20, 30, 40}};
     game.CommandList[2] = {"SP", {0, 50, 60, 0, 0}};
     // Slot 5 was deleted.

@@ -37,18 +37,11 @@ public:
     void ViewChanged() override { ++viewChanges; }
     SupportAnswer AskSupportedPlayer() override {
         ++questions;
-        if (answers.empty()) return std::nullopt;
-        const SupportAnswer answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return Next(answers, SupportAnswer{});
     }
-
     Answer Ask(const Question& question) override {
         asked.push_back(question);
-        if (replies.empty()) return question.defaultAnswer;
-        const Answer reply = replies.front();
-        replies.pop_front();
-        return reply;
+        return Next(replies, question.defaultAnswer);
     }
     void ShowRecentReports(const std::vector<QString>& reports) override { recent = reports; }
     void TurnChanged(TurnChange change) override { turnChanges.push_back(change); }
@@ -58,6 +51,15 @@ public:
     }
     bool OrderWindowsOpen() const override { return orderWindowsOpen; }
     void ShowTurnCheck() override {}
+
+    /// The first of `queue`, taken from it; `otherwise` when it is empty.
+    template <class T>
+    static T Next(std::deque<T>& queue, T otherwise) {
+        if (queue.empty()) return otherwise;
+        T next = queue.front();
+        queue.pop_front();
+        return next;
+    }
 
     /// Whether a menu command was last enabled; false when never told.
     bool enabled(MenuCommand command) const { return menus.contains(command) && menus.at(command); }

@@ -2,7 +2,6 @@
 // Temporary folders and files for tests; nothing is written outside them.
 
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>

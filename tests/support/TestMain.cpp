@@ -6,7 +6,6 @@
 
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QtGlobal>
 
 #ifdef ZEZ_WIDGETS_TESTS
 #include <QApplication>

@@ -1,4 +1,4 @@
-// `zez-qm --check REPORT` and the installed program, run as a player runs them.
+// `zez-qm --check REPORT`, run as a player runs it.
 
 #include "files/SaveOrders.h"
 #include "session/OpenReport.h"
@@ -20,10 +20,9 @@ struct Outcome {
     QString output, errors;
 };
 
-Outcome Check(const QString& report, const QString& program = QStringLiteral(ZEZ_BIN_DIR "/zez-qm"),
-              const QString& workingDir = {}) {
+Outcome Check(const QString& report,
+              const QString& program = QStringLiteral(ZEZ_BIN_DIR "/zez-qm")) {
     QProcess process;
-    process.setWorkingDirectory(workingDir);
     process.start(program, {QStringLiteral("--check"), report});
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -70,24 +69,6 @@ TEST(CommandLine, CheckOfAnUnusableTurnSaysOnlyWhy) {
     EXPECT_EQ(run.errors.count('\n'), 1) << run.errors.toStdString();
     EXPECT_TRUE(run.errors.startsWith("zez-qm: ")) << run.errors.toStdString();
     EXPECT_TRUE(run.errors.contains("map-area.dat")) << run.errors.toStdString();
-}
-
-TEST(CommandLine, InstalledProgramFindsItsDataFromAnyFolder) {
-    test::TempFolder prefix, elsewhere;
-    QProcess install;
-    install.start(QStringLiteral("cmake"),
-                  {QStringLiteral("--install"), QStringLiteral(ZEZ_BIN_DIR "/.."),
-                   QStringLiteral("--prefix"), prefix.path()});
-    ASSERT_TRUE(install.waitForFinished(120000));
-    ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().toStdString();
-    for (const char* file :
-         {"bin/zez-qm", "share/zez-qm/map-area.dat", "share/zez-qm/map-hex.dat",
-          "share/applications/zez-qm.desktop", "share/icons/hicolor/scalable/apps/zez-qm.svg"})
-        EXPECT_TRUE(prefix.Exists(file)) << file;
-    const QString report = prefix.path() + "share/zez-qm/sample/1882-3/plyrdata.2";
-    const Outcome run = Check(report, prefix.path() + "bin/zez-qm", elsewhere.path());
-    EXPECT_EQ(run.status, 1);  // the sample's units await their orders
-    EXPECT_TRUE(run.output.contains("has no order")) << run.output.toStdString();
 }
 
 }  // namespace

@@ -16,7 +16,6 @@
 namespace qm {
 namespace {
 
-using test::Message;
 
 // England (3) in the first turn of a game: allied with France, neutral to Germany.
 class FirstTurnWindowsTest : public test::WindowsFixture {
@@ -39,15 +38,12 @@ TEST_F(FirstTurnWindowsTest, DeclarationsAndProposalGoFromTheMenusToTheOrdersFil
         EXPECT_FALSE(anw->cmdWar()->isEnabled());
         anw->lstNeutrals()->setCurrentRow(0);
         QTest::mouseClick(anw->cmdAlly(), Qt::LeftButton);
-        QTest::mouseClick(anw->cmdAlly(), Qt::LeftButton);
         anw->lstAllies()->setCurrentRow(0);
         QTest::mouseClick(anw->cmdNeutral(0), Qt::LeftButton);
         EXPECT_EQ(anw->lstCommands()->item(1)->text(), "DN France");
         anw->close();
     });
-    Menu("mnuANW")->trigger();
-    EXPECT_EQ(messages, (std::vector<Message>{{"ANW command has already been issued for Germany",
-                                               MessageIcon::None}}));
+    Menu("mnuANW")->trigger();  // the refusals are the core's (ListOrdersTest)
 
     ASSERT_TRUE(Menu("mnuVictoryConditions")->isEnabled());
     Menu("mnuVictoryConditions")->trigger();

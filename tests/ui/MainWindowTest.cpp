@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QTableView>
 #include <QTest>
-#include <QTimer>
 
 namespace qm {
 namespace {
@@ -45,9 +44,7 @@ TEST_F(MainWindowTest, InvalidFileKeepsOpenOnWithoutAMapSoTheRightFileCanFollow)
     EXPECT_FALSE(turn().Open(bad, OpenedFrom::Dialog));
     EXPECT_EQ(messages, (std::vector<Message>{{"Invalid File", MessageIcon::None}}));
     EXPECT_TRUE(Menu("mnuOpen")->isEnabled());
-    EXPECT_FALSE(Menu("mnuSave")->isEnabled());
     EXPECT_EQ(mainWindow().mapWindow(), nullptr);
-    EXPECT_EQ(mainWindow().grdArea()->model()->rowCount(), 0);
     EXPECT_EQ(mainWindow().windowTitle(), "Zez-QM V1.06 32-bit");
 
     ASSERT_TRUE(turn().Open(WriteReport(), OpenedFrom::Dialog));

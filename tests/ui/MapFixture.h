@@ -25,7 +25,7 @@ class MapFixture : public WindowsFixture {
 protected:
     /// Starts on the report with the map as hexagons large enough to show units.
     void StartOnMap(const ReportText& report) {
-        reportPath = StartOnHexMap(report);
+        StartOnHexMap(report);
         messages.clear();  // the missing working copy
         ASSERT_NE(map(), nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(map()));
@@ -72,8 +72,6 @@ protected:
         map()->optCommand(static_cast<int>(option - kMapOptions.begin()))->setChecked(true);
         QTest::mouseDClick(map()->windowHandle(), Qt::LeftButton, {}, InWindow(PointOf(area)));
     }
-
-    QString reportPath;
 };
 
 }  // namespace qm::test

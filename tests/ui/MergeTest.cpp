@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QListWidget>
 #include <QTest>
-#include <QTimer>
 
 namespace qm {
 namespace {
@@ -20,12 +19,6 @@ QByteArray Sample(const char* name) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-int Unseen(const GameState& game) {
-    int unseen = 0;
-    for (int area = 1; area <= kLastArea; ++area) unseen += game.area(area).Owner == kUnseenOwner;
-    return unseen;
-}
-
 class MergeTest : public test::WindowsFixture {};
 
 // What a merge fills in and tells is the core's (ReportMergeTest); here the menu,
@@ -33,10 +26,8 @@ class MergeTest : public test::WindowsFixture {};
 TEST_F(MergeTest, AnAllysReportFillsTheMapAndEveryDisagreementIsTold) {
     const QString own = reportFolder.Write("plyrdata.2", Sample("plyrdata.2"));
     Start(own, QStringLiteral(ZEZ_BIN_DIR));
-    ASSERT_TRUE(Menu("mnuMerge")->isEnabled());
     messages.clear();
     GameState& game = session().game;
-    const int unseen = Unseen(game);
 
     // The ally's report, from another folder, seeing area 129 otherwise than we do.
     session().map.display.HexSize = 30;  // this run's choice, not saved
@@ -51,7 +42,6 @@ TEST_F(MergeTest, AnAllysReportFillsTheMapAndEveryDisagreementIsTold) {
                   {"Owner for area  129 does not match previous data", MessageIcon::None},
                   {"Unit owner in area  129 does not match previous data", MessageIcon::None},
                   {"Unit type in area  129 does not match previous data", MessageIcon::None}}));
-    EXPECT_EQ(Unseen(game), unseen - 21);  // 22 new areas, but 273 is always shown
     EXPECT_EQ(game.area(129).Owner, 0);
     EXPECT_EQ(session().map.display.HexSize, 30);
     EXPECT_TRUE(mainWindow().mapWindow()->isVisible());

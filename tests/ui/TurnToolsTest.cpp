@@ -107,15 +107,5 @@ TEST_F(TurnToolsTest, TheExportedBoardHasTheBoardsSize) {
     EXPECT_EQ(messages.size(), 1u);
 }
 
-TEST_F(TurnToolsTest, RecentReportsAreOfferedInTheNextRun) {
-    NewProgram();
-    QAction* first = Menu("mnuRecent1");
-    EXPECT_TRUE(first->isVisible());
-    EXPECT_TRUE(first->text().endsWith(QDir::toNativeSeparators(reportPath)));
-    first->trigger();
-    EXPECT_EQ(session().game.GameCode, "QM012");
-    EXPECT_FALSE(first->isEnabled());  // like Open, once per run
-}
-
 }  // namespace
 }  // namespace qm

@@ -46,10 +46,8 @@ protected:
                 answers.erase(answers.begin());
                 return answer;
             }
-            const auto& offered = question.answers;
-            return std::find(offered.begin(), offered.end(), Answer::Discard) != offered.end()
-                       ? Answer::Discard
-                       : Answer::No;
+            return std::ranges::count(question.answers, Answer::Discard) ? Answer::Discard
+                                                                         : Answer::No;
         });
         session().recoveryFolder = recoveryFolder.path();
     }
