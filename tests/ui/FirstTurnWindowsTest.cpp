@@ -16,7 +16,6 @@
 namespace qm {
 namespace {
 
-
 // England (3) in the first turn of a game: allied with France, neutral to Germany.
 class FirstTurnWindowsTest : public test::WindowsFixture {
 protected:
