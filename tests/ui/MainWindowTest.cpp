@@ -6,6 +6,7 @@
 
 #include "ui/AreaGridModel.h"
 #include "ui/frmMap.h"
+#include "ui/frmMergeLog.h"
 #include "ui/frmSummary.h"
 
 #include <QFile>
@@ -50,16 +51,18 @@ TEST_F(MainWindowTest, InvalidFileKeepsOpenOnWithoutAMapSoTheRightFileCanFollow)
     ASSERT_TRUE(turn().Open(WriteReport(), OpenedFrom::Dialog));
     EXPECT_FALSE(Menu("mnuOpen")->isEnabled());
     ASSERT_NE(mainWindow().mapWindow(), nullptr);
-    EXPECT_TRUE(mainWindow().mapWindow()->isVisible());
 
-    // Minimised, all three hide; maximised, the map stays hidden.
+    // Minimised, the others hide, the merge log too; maximised, the map stays hidden.
+    Menu("mnuMergeLog")->trigger();
     mainWindow().setWindowState(Qt::WindowMinimized);
-    EXPECT_FALSE(mainWindow().summaryWindow()->isVisible());
+    EXPECT_FALSE(mainWindow().summaryWindow()->isVisible() ||
+                 mainWindow().mergeLogWindow()->isVisible());
     mainWindow().setWindowState(Qt::WindowMaximized);
     EXPECT_FALSE(mainWindow().mapWindow()->isVisible());
     mainWindow().setWindowState(Qt::WindowNoState);
     EXPECT_TRUE(mainWindow().mapWindow()->isVisible());
-    EXPECT_TRUE(mainWindow().summaryWindow()->isVisible());
+    EXPECT_TRUE(mainWindow().summaryWindow()->isVisible() &&
+                mainWindow().mergeLogWindow()->isVisible());
 }
 
 TEST_F(MainWindowTest, GridSelectionSetsSelectedAreaDoubleClickOnlyWhenIdle) {
