@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <ranges>
 
 namespace qm {
 
@@ -15,11 +14,39 @@ inline int LastUsedCommandSlot(const GameState& game) {
     return std::clamp<int>(game.CommandCount, 0, kLastCommandSlot);
 }
 
+/// Slot numbers as a range for `for`; its own type because clang 14 cannot
+/// use the standard library's iota view.
+class SlotRange {
+public:
+    class iterator {
+    public:
+        explicit iterator(std::int16_t slot) : slot_(slot) {}
+        std::int16_t operator*() const { return slot_; }
+        iterator& operator++() {
+            ++slot_;
+            return *this;
+        }
+        bool operator==(const iterator&) const = default;
+
+    private:
+        std::int16_t slot_;
+    };
+
+    SlotRange(int first, int pastLast)
+        : first_(static_cast<std::int16_t>(first)),
+          pastLast_(static_cast<std::int16_t>(std::max(first, pastLast))) {}
+    iterator begin() const { return iterator(first_); }
+    iterator end() const { return iterator(pastLast_); }
+    bool empty() const { return first_ == pastLast_; }
+
+private:
+    std::int16_t first_;
+    std::int16_t pastLast_;
+};
+
 /// Slot numbers `first`..LastUsedCommandSlot.
-inline auto CommandSlotsFrom(const GameState& game, int first) {
-    const int last = LastUsedCommandSlot(game);
-    return std::views::iota(static_cast<std::int16_t>(first),
-                            static_cast<std::int16_t>(std::max(first, last + 1)));
+inline SlotRange CommandSlotsFrom(const GameState& game, int first) {
+    return SlotRange(first, LastUsedCommandSlot(game) + 1);
 }
 
 /// Every slot in use, the spy slots 1 and 2 included.

@@ -7,7 +7,11 @@
 namespace qm {
 namespace {
 
-std::vector<int> Slots(auto range) { return std::vector<int>(range.begin(), range.end()); }
+std::vector<int> Slots(SlotRange range) {
+    std::vector<int> found;
+    for (const int slot : range) found.push_back(slot);
+    return found;
+}
 
 TEST(CommandSlotsTest, WalksTheSlotsInUseNeverPastTheTable) {
     GameState game;
