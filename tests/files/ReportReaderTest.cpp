@@ -1,9 +1,9 @@
 #include "files/ReportReader.h"
 
 #include "io/FileNames.h"
-#include "session/Session.h"
 #include "support/CaseName.h"
 #include "support/FakePort.h"
+#include "support/GameAndPort.h"
 #include "support/ReportText.h"
 #include "support/TempFiles.h"
 
@@ -29,7 +29,7 @@ protected:
 
     test::TempFolder folder;
     test::FakePort port;
-    Session session{port};
+    test::GameAndPort session{port};
     const GameState& game = session.game;
 };
 

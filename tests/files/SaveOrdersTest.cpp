@@ -1,8 +1,8 @@
 #include "files/SaveOrders.h"
 
 #include "files/OrdersText.h"
-#include "session/Session.h"
 #include "support/FakePort.h"
+#include "support/GameAndPort.h"
 #include "support/TempFiles.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +19,7 @@ class SaveOrdersTest : public ::testing::Test {
 protected:
     SaveOrdersTest() { session.game.GameCode = "QM012", session.game.ReportDir = folder.path(); }
     test::FakePort port;
-    Session session{port};
+    test::GameAndPort session{port};
     test::TempFolder folder;
 };
 

@@ -2,9 +2,9 @@
 
 #include "files/OrdersText.h"
 #include "files/SaveOrders.h"
-#include "session/Session.h"
 #include "support/CaseName.h"
 #include "support/FakePort.h"
+#include "support/GameAndPort.h"
 #include "support/TempFiles.h"
 
 #include <QDateTime>
@@ -41,7 +41,7 @@ protected:
 
     test::TempFolder folder;
     test::FakePort port;
-    Session session{port};
+    test::GameAndPort session{port};
 };
 
 TEST_F(WorkingCopyTest, ARefusedCopySurvivesTheNextSaveAndTheNewestOfOneNameIsRead) {

@@ -5,8 +5,9 @@
 #include "map/BoardPicture.h"
 #include "map/Geometry.h"
 #include "map/Raster.h"
-#include "session/Session.h"
 #include "support/FakePort.h"
+
+#include "MapParts.h"
 
 #include <gtest/gtest.h>
 
@@ -63,7 +64,7 @@ protected:
     }
 
     FakePort port;
-    Session session{port};
+    MapParts session{port};
 };
 
 }  // namespace qm::test

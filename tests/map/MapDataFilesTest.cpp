@@ -1,10 +1,11 @@
 #include "map/LoadMapData.h"
 #include "map/SaveHexData.h"
 
-#include "session/Session.h"
 #include "support/CaseName.h"
 #include "support/FakePort.h"
 #include "support/TempFiles.h"
+
+#include "MapParts.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +52,7 @@ protected:
 
     TempFolder folder;
     test::FakePort port;
-    Session session{port};
+    test::MapParts session{port};
 };
 
 TEST_F(MapDataFilesTest, LoadsAreasHomesAndBoardFromAnyFolderInAnyCase) {

@@ -2,9 +2,14 @@
 // A small hand-made world for the order rule tests: player 3 to move among six,
 // every relation neutral; each test sets up the areas it needs.
 
-#include "session/Session.h"
+#include "map/MapState.h"
+#include "orders/OrderContext.h"
+#include "orders/OrderHistory.h"
+#include "orders/SpyTargets.h"
+#include "state/Interaction.h"
 #include "state/RefreshDisplay.h"
 #include "support/FakePort.h"
+#include "support/GameAndPort.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +18,17 @@
 namespace qm::test {
 
 inline constexpr std::int16_t kMe = 3;
+
+// The parts of a run the order rules work on, named as in Session.
+struct OrderParts : GameAndPort {
+    using GameAndPort::GameAndPort;
+    OrderContext orders() { return {game, interaction, map, port}; }
+
+    Interaction interaction;
+    SpyTargets spies;
+    OrderHistory history;
+    MapState map;
+};
 
 class OrderWorld : public ::testing::Test {
 protected:
@@ -73,7 +89,7 @@ protected:
     }
 
     FakePort port;
-    Session session{port};
+    OrderParts session{port};
 };
 
 }  // namespace qm::test

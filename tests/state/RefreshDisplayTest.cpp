@@ -1,7 +1,7 @@
 #include "state/RefreshDisplay.h"
 
-#include "session/Session.h"
 #include "support/FakePort.h"
+#include "support/GameAndPort.h"
 #include "support/MakeArea.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@ namespace {
 
 TEST(RefreshDisplayTest, AreaRowsShowOwnersTerrainUnitsAndOrders) {
     test::FakePort port;
-    Session session{port};
+    test::GameAndPort session{port};
     GameState& game = session.game;
     game.CurrentPlayer = 1;
     game.PlayerCount = 4;
