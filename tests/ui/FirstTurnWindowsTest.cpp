@@ -31,7 +31,7 @@ protected:
 };
 
 TEST_F(FirstTurnWindowsTest, DeclarationsAndProposalGoFromTheMenusToTheOrdersFile) {
-    QTimer::singleShot(0, [this] {
+    QTimer::singleShot(0, [] {
         auto* anw = qobject_cast<frmANW*>(QApplication::activeModalWidget());
         ASSERT_NE(anw, nullptr);
         EXPECT_FALSE(anw->cmdWar()->isEnabled());
