@@ -9,14 +9,14 @@ namespace qm {
 
 namespace {
 
-QImage Blank(std::int32_t colour) {
+QImage BlankLegend(std::int32_t colour) {
     QImage picture(kUnitWidth, kImageHeight, QImage::Format_RGB32);
     picture.fill(ToRgb(colour));
     return picture;
 }
 
 QImage Arrow(const DisplaySettings& display, int index) {
-    QImage picture = Blank(display.CountryColours[0]);
+    QImage picture = BlankLegend(display.CountryColours[0]);
     const QPointF tail(3, 8), tip(28, 8), barb1(22, 4), barb2(22, 12);
     // Black first and wide, then the colour: the outline the map's arrows have.
     for (const auto& [width, colour] :
@@ -35,7 +35,7 @@ std::vector<LegendEntry> MapLegend(const DisplaySettings& display) {
     const Artwork& art = StandardArtwork();
     const std::int32_t land = display.CountryColours[0];
     auto image = [&](const QImage& mask, std::int32_t colour = -1) {
-        QImage picture = Blank(colour < 0 ? land : colour);
+        QImage picture = BlankLegend(colour < 0 ? land : colour);
         XorImage(picture, (kUnitWidth - mask.width()) / 2, 0, mask);
         return picture;
     };
@@ -51,7 +51,7 @@ std::vector<LegendEntry> MapLegend(const DisplaySettings& display) {
     legend.push_back({image(art.picUnit[0], display.CountryColours[2]),
                       QStringLiteral("a unit on a box in its owner's colour: another player's "
                                      "unit in the area, or any unit at sea")});
-    QImage half = Blank(land);
+    QImage half = BlankLegend(land);
     XorImage(half, 0, 0, art.picUnit[0], 0, kUnitWidth / 2);
     XorImage(half, kUnitWidth / 2, 0, art.picUnit[1], kUnitWidth / 2, kUnitWidth / 2);
     legend.push_back({half, QStringLiteral("half one unit, half the next: an upgrade (UU) or "
@@ -59,7 +59,7 @@ std::vector<LegendEntry> MapLegend(const DisplaySettings& display) {
     legend.push_back({image(art.picUnit[2]),
                       QStringLiteral("a unit in an area without one: a build (AA, AC, AF, AS) "
                                      "is ordered there")});
-    QImage number = Blank(land);
+    QImage number = BlankLegend(land);
     XorImage(number, 4, 0, art.picDigit[4]);
     XorImage(number, 12, 0, art.picDigit[2]);
     XorImage(number, 24, 0, art.picSupplyNarrow[1]);

@@ -12,7 +12,7 @@ namespace qm {
 
 namespace {
 
-void Refuse(const OrderContext& context, const QString& text) {
+void RefuseAndEndTargeting(const OrderContext& context, const QString& text) {
     context.port.ShowMessage(text, MessageIcon::Stop);
     context.interaction.MapMode.clear();
 }
@@ -25,14 +25,14 @@ bool RefusedTarget(const OrderContext& context, std::int16_t t) {
         return true;
     }
     if (IsAreaNumber(t)) return false;
-    Refuse(context, QString::fromUtf16(kNoAreaThere));
+    RefuseAndEndTargeting(context, QString::fromUtf16(kNoAreaThere));
     return true;
 }
 
 bool RefusedNotAdjacent(const OrderContext& context, std::int16_t t) {
     const std::int16_t s = context.interaction.SelectedArea;
     if (IsAdjacent(context.game, s, t)) return false;
-    Refuse(context, QStringLiteral("Areas ") + SignPlace(s) + QStringLiteral(" and ") +
+    RefuseAndEndTargeting(context, QStringLiteral("Areas ") + SignPlace(s) + QStringLiteral(" and ") +
                         SignPlace(t) + QStringLiteral(" are not adjacent"));
     return true;
 }
@@ -106,26 +106,26 @@ void ConvoyOrder(const OrderContext& context, std::int16_t t) {
         }
     } else {
         if (target.UnitType == kNoUnit)
-            return Refuse(context, QStringLiteral("No unit in area ") + SignPlace(t) +
+            return RefuseAndEndTargeting(context, QStringLiteral("No unit in area ") + SignPlace(t) +
                                        QStringLiteral(" to convoy to"));
         if (!target.Command.isEmpty() && target.Command != kConvoy)
-            return Refuse(context, QStringLiteral("Unit in area ") + SignPlace(t) +
+            return RefuseAndEndTargeting(context, QStringLiteral("Unit in area ") + SignPlace(t) +
                                        QStringLiteral(" already issued command"));
     }
     if (from.AreaType == kLand && target.AreaType == kLand)
-        return Refuse(context,
+        return RefuseAndEndTargeting(context,
                       QStringLiteral("Can't convoy from one land area to another land area"));
     std::int16_t size = 0;
     if (from.AreaType == kCoast) {
         if (from.UnitType == kFleet || from.UnitType == kSquadron)
-            return Refuse(context, QStringLiteral("Can't convoy a naval unit"));
+            return RefuseAndEndTargeting(context, QStringLiteral("Can't convoy a naval unit"));
         size = UnitSize(game, s);
     } else {
         size = FindConvoyStart(context.game, context.port, s);
     }
     // A squadron carries only a corps.
     if (target.AreaType == kWater && target.UnitType == kSquadron && size == 2)
-        return Refuse(context, QStringLiteral("Can't conovy an army"));
+        return RefuseAndEndTargeting(context, QStringLiteral("Can't conovy an army"));
     Record(context, kConvoy, t, 0);
 }
 

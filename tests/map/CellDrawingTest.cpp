@@ -130,13 +130,13 @@ TEST_F(CellDrawing, NumbersAndSupplyMarkersTakeTheirPlaces) {
     EXPECT_EQ(Box(17, 5), Expected(fill, {{&art.picUnit[0], 0}}));
 }
 
-struct SizeCase {
+struct SizeClassCase {
     std::int16_t size;
     bool hexagons;
     int shown;  // 0: nothing; 1: the unit on the middle line; 2: unit and label lines
 };
 
-class SizeClasses : public BoardFixture, public ::testing::WithParamInterface<SizeCase> {};
+class SizeClasses : public BoardFixture, public ::testing::WithParamInterface<SizeClassCase> {};
 
 TEST_P(SizeClasses, DecideWhatACellShows) {
     // The cells around belong to the same area, so only what is drawn stands out.
@@ -161,8 +161,8 @@ TEST_P(SizeClasses, DecideWhatACellShows) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Sizes, SizeClasses, ::testing::Values(
-    SizeCase{21, true, 0}, SizeCase{22, true, 1}, SizeCase{25, true, 1}, SizeCase{26, true, 2},
-    SizeCase{33, false, 0}, SizeCase{34, false, 2}),
+    SizeClassCase{21, true, 0}, SizeClassCase{22, true, 1}, SizeClassCase{25, true, 1}, SizeClassCase{26, true, 2},
+    SizeClassCase{33, false, 0}, SizeClassCase{34, false, 2}),
     [](const auto& i) { return std::string(i.param.hexagons ? "Hexagons" : "Squares") + std::to_string(i.param.size); });
 // clang-format on
 

@@ -11,7 +11,7 @@ namespace {
 
 using test::MakeArea;
 
-GameState Game() {
+GameState TotalsGame() {
     GameState game;
     game.CurrentPlayer = 2;
     for (int i = 1; i <= kLastArea; ++i) game.area(i).Owner = kUnseenOwner;
@@ -19,7 +19,7 @@ GameState Game() {
 }
 
 TEST(TotalsTest, CountsAreasSupplyUpkeepAndBuildsInOwnedAreas) {
-    GameState game = Game();
+    GameState game = TotalsGame();
     game.area(1) = MakeArea(2, kLand, 2, kArmy, 2);
     game.area(2) = MakeArea(2, kCoast, 3, kFleet, 2);
     game.area(3) = MakeArea(2, kWater, 0, kSquadron, 2);
@@ -39,7 +39,7 @@ TEST(TotalsTest, CountsAreasSupplyUpkeepAndBuildsInOwnedAreas) {
 class TotalsUnitOrder : public ::testing::TestWithParam<std::tuple<int, const char*, int>> {};
 
 TEST_P(TotalsUnitOrder, ChargesTheOrderOnTheUnit) {
-    GameState game = Game();
+    GameState game = TotalsGame();
     const auto [unitType, command, freeSupply] = GetParam();
     game.area(1) = MakeArea(2, kLand, 10, unitType, 2, command);
     EXPECT_EQ(ComputeTotals(game).FreeSupply, freeSupply);

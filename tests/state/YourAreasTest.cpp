@@ -11,7 +11,7 @@ namespace {
 
 using test::MakeArea;
 
-GameState Game() {
+GameState AreasGame() {
     GameState game;
     game.CurrentPlayer = 1;
     game.PlayerCount = 4;
@@ -26,7 +26,7 @@ using LineCase = std::tuple<int, AreaRecord, const char*>;
 class YourAreaLineTest : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(YourAreaLineTest, FormatsTheLine) {
-    GameState game = Game();
+    GameState game = AreasGame();
     const auto& [area, record, line] = GetParam();
     game.area(area) = record;
     EXPECT_EQ(YourAreaLine(game, area), line);
@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, YourAreaLineTest, ::testing::Values(
 // clang-format on
 
 TEST(YourAreasTest, ListsOwnedAreasAndOwnUnitsInAscendingOrder) {
-    GameState game = Game();
+    GameState game = AreasGame();
     game.area(200).Owner = 1;
     game.area(4) = MakeArea(2, kLand, 0, kSquadron, 1);
     game.area(50) = MakeArea(2, kLand, 0, kArmy, 2);  // nothing of ours
