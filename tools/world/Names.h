@@ -16,13 +16,17 @@ public:
 
     /// A land area: "Varnholm", "Ostrevia".
     QString Land() {
-        return Unique([&] { return Stem() + Pick(kLandEndings); });
+        return Unique([&] {
+            const char* ending = Pick(kLandEndings);
+            return Stem() + ending;
+        });
     }
 
     /// A sea area: "Gulf of Tessar", "Morvane Deep".
     QString Water(bool small) {
         return Unique([&] {
-            const QString stem = Stem() + Pick(kSeaLinks);
+            const char* link = Pick(kSeaLinks);
+            const QString stem = Stem() + link;
             const auto& forms = small ? kSmallSeaForms : kSeaForms;
             return QString(Pick(forms)).arg(stem);
         });
@@ -30,7 +34,11 @@ public:
 
     /// An impassable area: "Kaldor Peaks".
     QString Impassable() {
-        return Unique([&] { return QString(Pick(kWildForms)).arg(Stem() + Pick(kSeaLinks)); });
+        return Unique([&] {
+            const QString form = Pick(kWildForms);
+            const char* link = Pick(kSeaLinks);
+            return form.arg(Stem() + link);
+        });
     }
 
 private:
@@ -43,8 +51,12 @@ private:
     }
 
     QString Stem() {
-        QString stem = QString(Pick(kOnsets)) + Pick(kVowels);
-        if (rng_.Below(5) == 0) stem += QString(Pick(kMiddles)) + Pick(kVowels);
+        const char* vowel = Pick(kVowels);
+        QString stem = QString(Pick(kOnsets)) + vowel;
+        if (rng_.Below(5) == 0) {
+            const char* secondVowel = Pick(kVowels);
+            stem += QString(Pick(kMiddles)) + secondVowel;
+        }
         return stem;
     }
 
