@@ -32,8 +32,9 @@ bool RefusedTarget(const OrderContext& context, std::int16_t t) {
 bool RefusedNotAdjacent(const OrderContext& context, std::int16_t t) {
     const std::int16_t s = context.interaction.SelectedArea;
     if (IsAdjacent(context.game, s, t)) return false;
-    RefuseAndEndTargeting(context, QStringLiteral("Areas ") + SignPlace(s) + QStringLiteral(" and ") +
-                        SignPlace(t) + QStringLiteral(" are not adjacent"));
+    RefuseAndEndTargeting(context, QStringLiteral("Areas ") + SignPlace(s) +
+                                       QStringLiteral(" and ") + SignPlace(t) +
+                                       QStringLiteral(" are not adjacent"));
     return true;
 }
 
@@ -106,15 +107,16 @@ void ConvoyOrder(const OrderContext& context, std::int16_t t) {
         }
     } else {
         if (target.UnitType == kNoUnit)
-            return RefuseAndEndTargeting(context, QStringLiteral("No unit in area ") + SignPlace(t) +
-                                       QStringLiteral(" to convoy to"));
+            return RefuseAndEndTargeting(context, QStringLiteral("No unit in area ") +
+                                                      SignPlace(t) +
+                                                      QStringLiteral(" to convoy to"));
         if (!target.Command.isEmpty() && target.Command != kConvoy)
             return RefuseAndEndTargeting(context, QStringLiteral("Unit in area ") + SignPlace(t) +
-                                       QStringLiteral(" already issued command"));
+                                                      QStringLiteral(" already issued command"));
     }
     if (from.AreaType == kLand && target.AreaType == kLand)
-        return RefuseAndEndTargeting(context,
-                      QStringLiteral("Can't convoy from one land area to another land area"));
+        return RefuseAndEndTargeting(
+            context, QStringLiteral("Can't convoy from one land area to another land area"));
     std::int16_t size = 0;
     if (from.AreaType == kCoast) {
         if (from.UnitType == kFleet || from.UnitType == kSquadron)
