@@ -5,7 +5,9 @@
 #include "state/Limits.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 
 namespace qm {
 
@@ -20,6 +22,12 @@ class SlotRange {
 public:
     class iterator {
     public:
+        using iterator_category = std::input_iterator_tag;
+        using value_type = std::int16_t;
+        using difference_type = std::ptrdiff_t;
+        using pointer = void;
+        using reference = std::int16_t;
+
         explicit iterator(std::int16_t slot) : slot_(slot) {}
         std::int16_t operator*() const { return slot_; }
         iterator& operator++() {

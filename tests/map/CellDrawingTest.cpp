@@ -49,7 +49,6 @@ TEST_F(CellDrawing, BorderLinesOnlyOnFlaggedSides) {
     for (const QPoint p : {middle(3, 4), middle(3, 4) + QPoint(0, -1)}) EXPECT_NE(At(p), border);
 }
 
-// What the unit line of a cell shows.
 struct UnitCase {
     const char* name;
     std::int16_t areaOwner, areaType, unitType, unitOwner;
@@ -93,19 +92,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, UnitLine, ::testing::Values(
     UnitCase{"NoDowngrade", 99, kLand, kSquadron, 2, "DU", 4, 2, 0, {kWhole(7)}}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
-
-TEST_F(CellDrawing, TheSameImageTwiceRestoresTheBoard) {
-    Place(10, 5, 5, false, 2);
-    Load(26, true);
-    const QImage before = Board();
-    QImage& board = session.map.picture.picMap;
-    for (const QPoint at : {QPoint(100, 40), QPoint(-5, -3)}) {  // the second clipped
-        XorImage(board, at.x(), at.y(), StandardArtwork().picUnit[6]);
-        EXPECT_NE(Board(), before);
-        XorImage(board, at.x(), at.y(), StandardArtwork().picUnit[6]);
-        EXPECT_EQ(Board(), before);
-    }
-}
 
 TEST_F(CellDrawing, NumbersAndSupplyMarkersTakeTheirPlaces) {
     // No unit: the wide marker in the unit line, 2 for a home. Unit and number: the narrow

@@ -7,11 +7,7 @@
 namespace qm {
 namespace {
 
-std::vector<int> Slots(SlotRange range) {
-    std::vector<int> found;
-    for (const int slot : range) found.push_back(slot);
-    return found;
-}
+std::vector<int> Slots(SlotRange range) { return std::vector<int>(range.begin(), range.end()); }
 
 TEST(CommandSlotsTest, WalksTheSlotsInUseNeverPastTheTable) {
     GameState game;

@@ -57,9 +57,8 @@ protected:
         mainWindow().Startup(programDir, commandLine);
     }
 
-    /// A hand-made map: area k is a run of eight cells down the columns, its first
-    /// cell carrying the marks, and touches k - 1 and k + 1 only. Supply 2 on
-    /// every fifth area, coasts on every third, water on every seventh.
+    /// A hand-made map: area k is eight cells down the columns, marks on the first, touching
+    /// k - 1 and k + 1 only; supply 2 every fifth area, coast every third, water every seventh.
     QString HandMapDir() {
         QStringList areas, hexes;
         for (int area = 1; area <= 273; ++area) {
@@ -85,8 +84,7 @@ protected:
     /// show units; returns the report's path.
     QString StartOnHexMap(const ReportText& report = {}) {
         DisplaySettings settings;
-        settings.HexDisplay = -1;
-        settings.HexSize = 26;
+        settings.HexDisplay = -1, settings.HexSize = 26;
         SaveDisplaySettings(settings, DefaultSettingsPath());
         const QString path = WriteReport(report);
         Start(path, HandMapDir());
