@@ -47,7 +47,7 @@ bool SetAreaOrder(const OrderContext& context, const QString& code, std::int16_t
     }
     AreaRecord& area = context.game.area(s);
     // The refund is worked out from the old order before it is overwritten.
-    if (const std::int16_t back = TakeBackOf(area); back != 0)
+    if (const std::int16_t back = ChargeOf(area, context.game.CurrentPlayer); back != 0)
         AdjustFreeSupply(context.game, context.port, back);
     area.Command = code;
     area.Parm1 = p1;

@@ -104,10 +104,15 @@ inline std::int16_t SupplyCostOf(const QString& code, std::int16_t unitType) {
     return 0;
 }
 
-/// What taking back the area's present order gives back to the free supply
-/// (the opposite of what recording it charged).
-inline std::int16_t TakeBackOf(const AreaRecord& area) {
-    return SupplyCostOf(area.Command, area.UnitType);
+/// What the area's present order charges to the player's free supply: a
+/// build to the area's owner, the other unit orders to the unit's. An order
+/// that a reopened report no longer backs (restored onto an area or unit that
+/// report does not show as the player's) charges nothing, so taking it back
+/// gives nothing back either.
+inline std::int16_t ChargeOf(const AreaRecord& area, std::int16_t player) {
+    const bool charged =
+        BuiltUnitType(area.Command) != kNoUnit ? area.Owner == player : IsOwnUnit(area, player);
+    return charged ? SupplyCostOf(area.Command, area.UnitType) : 0;
 }
 
 }  // namespace qm

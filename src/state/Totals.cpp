@@ -25,19 +25,16 @@ Totals ComputeTotals(const GameState& game) {
     int land = 0, water = 0, maxSupply = 0, freeSupply = 0;
     for (int i = 1; i <= kLastArea; ++i) {
         const AreaRecord& area = game.area(i);
-        // A build is charged to the area's owner, the other unit orders to the unit's.
-        const bool build = BuiltUnitType(area.Command) != kNoUnit;
         if (area.Owner == game.CurrentPlayer) {
             maxSupply += area.Supply;
             freeSupply += area.Supply;
             (area.AreaType == kWater ? water : land) += 1;
-            if (build) freeSupply -= SupplyCostOf(area.Command, area.UnitType);
         }
         if (IsOwnUnit(area, game.CurrentPlayer)) {
             counts[area.UnitType] += 1;
             freeSupply -= UnitTypeSize(area.UnitType);
-            if (!build) freeSupply -= SupplyCostOf(area.Command, area.UnitType);
         }
+        freeSupply -= ChargeOf(area, game.CurrentPlayer);
     }
     Totals totals;
     totals.ArmyCount = To16(counts[kArmy]);

@@ -31,6 +31,11 @@ TEST_F(SetAreaOrderTest, RecordsShowsInTheGridAndEndsTheMapMode) {
     // Parameters below 1 blank their cells.
     ASSERT_TRUE(SetAreaOrder(session.orders(), "RU", 0, 0));
     for (int column : {kColParm1, kColParm2}) EXPECT_EQ(port.cell(GridId::Area, 5, column), "");
+    // An order that the report no longer backs (restored onto an area the player does
+    // not hold) was never charged, so taking it back gives nothing (seed 7, step 21577).
+    area(12).Owner = 12, area(12).Command = "AA", freeSupply() = 3, Arm(12, "MO");
+    ASSERT_TRUE(SetAreaOrder(session.orders(), "", 0, 0));
+    EXPECT_EQ(freeSupply(), 3);
 }
 
 TEST_F(SetAreaOrderTest, RefusedMoveKeepsTheOldOrderAndItsRefund) {
