@@ -3,6 +3,7 @@
 // the interaction state and the link to the windows. Created by main and
 // handed to the windows; the rules below it take only the parts they use.
 
+#include "files/TurnArchive.h"
 #include "map/MapState.h"
 #include "orders/OrderContext.h"
 #include "orders/OrderHistory.h"
@@ -29,6 +30,7 @@ struct Session {
     MapState map;
     WindowPort& port;
     QString recoveryFolder = DefaultRecoveryFolder();  // ends in a separator
+    QString archiveFolder = DefaultArchiveFolder();    // the game's history; ends in one too
 };
 
 }  // namespace qm

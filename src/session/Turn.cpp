@@ -67,6 +67,7 @@ bool Turn::Open(const QString& path, OpenedFrom from) {
         mapLoaded_ = result == OpenResult::Opened;
         if (from != OpenedFrom::CommandLine) openEnabled_ = false;
         recent_.Add(path);
+        Archived(ArchiveReport(session_.archiveFolder, session_.game, path));
         port.TurnChanged(mapLoaded_ ? TurnChange::Opened : TurnChange::OpenedWithoutMap);
         session_.history.Reset();
         ShowMenus();
@@ -88,6 +89,7 @@ bool Turn::Merge(const QString& path) {
     const bool merged = MergeReportFile(session_.game, port, path);
     if (merged) {
         openEnabled_ = false;  // as after Open: the merged turn is the run's
+        Archived(ArchiveReport(session_.archiveFolder, session_.game, path));
         port.TurnChanged(TurnChange::Merged);
         ShowMenus();
     }
@@ -104,7 +106,9 @@ bool Turn::SaveFiles() {
         if (session_.port.Ask({question, {Answer::Yes, Answer::No}, Answer::No}) != Answer::Yes)
             return false;
     }
-    return SaveTurn(session_);
+    if (!SaveTurn(session_)) return false;
+    Archived(ArchiveOrders(session_.archiveFolder, game));
+    return true;
 }
 
 bool Turn::Save() {
@@ -185,6 +189,18 @@ void Turn::KeepRecoveryCopy() {
                 MessageIcon::Exclamation);
             return;
     }
+}
+
+void Turn::Archived(ArchiveWrite result) {
+    if (result != ArchiveWrite::Failed) {
+        archiveFailureTold_ = false;
+        return;
+    }
+    if (archiveFailureTold_) return;
+    archiveFailureTold_ = true;
+    session_.port.ShowMessage(
+        QString::fromUtf16(kArchiveFailure).arg(Native(session_.archiveFolder)),
+        MessageIcon::Exclamation);
 }
 
 QString Turn::OpenFolder() const {

@@ -1,9 +1,10 @@
 #pragma once
 // What the menu commands do to the loaded turn, and when each may be used:
 // open, merge, save, leaving, undo and redo, the map picture, the recent
-// reports and the recovery copy. The windows pick files and forward the
+// reports, the recovery copy and the game's history. The windows pick files and forward the
 // commands; every decision is taken here and told through the window port.
 
+#include "files/TurnArchive.h"
 #include "session/RecentReports.h"
 
 #include <QString>
@@ -67,6 +68,8 @@ private:
     void ShowUndoMenus();
     bool SaveFiles();
     bool UndoAllowed();
+    /// Tells a failure to keep the game's history once, until a write succeeds again.
+    void Archived(ArchiveWrite result);
 
     Session& session_;
     RecentReports recent_;
@@ -74,6 +77,7 @@ private:
     bool loaded_ = false;
     bool mapLoaded_ = false;
     bool recoveryFailureTold_ = false;
+    bool archiveFailureTold_ = false;
 };
 
 /// The texts of the turn's questions and notices.
@@ -82,6 +86,8 @@ inline constexpr char16_t kRecoveryQuestion[] =
     u"Orders of this turn were found that were never saved (the program ended without "
     u"Save). Restore them?";
 inline constexpr char16_t kExportQuestion[] = u"Export the whole board, or only the part in view?";
+inline constexpr char16_t kArchiveFailure[] =
+    u"The game's history could not be kept in %1; the turn is opened and saved as always";
 inline constexpr char16_t kUndoRefusal[] =
     u"Close the Grant Access, Spy and Victory Conditions windows before taking orders back "
     u"or giving them again";

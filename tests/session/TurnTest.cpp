@@ -18,7 +18,7 @@ using test::ReportText;
 
 class TurnTest : public ::testing::Test {
 protected:
-    TurnTest() { session.recoveryFolder = recovery.path(); }
+    TurnTest() { session.recoveryFolder = recovery.path(), session.archiveFolder = archive.path(); }
 
     QString Report(const ReportText& report = {}) {
         return reports.Write("plyrdata.3", report.Build());
@@ -44,7 +44,7 @@ protected:
         return shown;
     }
 
-    test::TempFolder reports, others, recovery, settings;
+    test::TempFolder reports, others, recovery, settings, archive;
     test::FakePort port;
     Session session{port};
     GameState& game = session.game;
@@ -173,6 +173,31 @@ TEST_F(TurnTest, FailuresToKeepTheRecoveryCopyOrTheSettingsAreTold) {
               (Message{"Could not write " + blocked +
                            "win-qm.ini; the map settings of this run are not kept",
                        MessageIcon::Exclamation}));
+}
+
+TEST_F(TurnTest, TheHistoryKeepsEveryReportAndSavedPairOnceAndItsFailureStopsNothing) {
+    Open();
+    const QString kept = "QM012/3/1881-2/";
+    EXPECT_EQ(archive.Read(kept + "plyrdata.3"), reports.Read("plyrdata.3"));
+    const QByteArray ally = ReportText{}.Build().replace("QM012,3,", "QM012,2,");
+    ASSERT_TRUE(turn.Merge(others.Write("plyrdata.2", ally)));
+    EXPECT_EQ(archive.Read(kept + "merged/plyrdata.2"), ally);
+    EnterOrder();
+    ASSERT_TRUE(turn.Save());
+    for (const char* name : {"commands.dat", "orders.tmp"}) {
+        EXPECT_EQ(archive.Read(kept + name), reports.Read(name)) << name;
+        EXPECT_EQ(KeepInArchive(archive.path() + kept, name, reports.Read(name)),
+                  ArchiveWrite::AlreadyKept);
+    }
+    EXPECT_EQ(ReportTurnOf("QM012,3\r\n"), std::nullopt);
+
+    session.archiveFolder = settings.Write("file", "not a folder") + "/";
+    port.messages.clear();
+    EXPECT_TRUE(turn.Save());
+    EXPECT_TRUE(turn.Save());  // told once
+    ExpectOnly("The game's history could not be kept in " + session.archiveFolder +
+                   "; the turn is opened and saved as always",
+               MessageIcon::Exclamation);
 }
 
 }  // namespace

@@ -1,0 +1,50 @@
+#pragma once
+// The game's history: every report the program opens or merges and every
+// orders pair it saves, kept per game, player and turn in the user's data
+// folder, so that earlier turns can be looked at again.
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace qm {
+
+struct GameState;
+
+/// The turn a report was written for.
+struct ReportTurn {
+    QString gameCode;
+    std::int16_t player = 0;
+    std::int16_t year = 0;
+    std::int16_t turnOfYear = 0;
+
+    bool operator==(const ReportTurn&) const = default;
+};
+
+/// The turn of a report's text; nothing when the text is not a usable report.
+std::optional<ReportTurn> ReportTurnOf(const QByteArray& report);
+/// The turn of the loaded report.
+ReportTurn TurnOf(const GameState& game);
+
+/// The archive under the user's data folder (ends in a separator).
+QString DefaultArchiveFolder();
+/// archive/<game>/<player>/<year>-<turn>/: everything kept of one player's turn.
+QString ArchivedTurnFolder(const QString& archive, const ReportTurn& turn);
+
+enum class ArchiveWrite { Written, AlreadyKept, Failed };
+
+/// Keeps the content as folder + name, written then renamed. A copy the same
+/// as the one kept is not written again.
+ArchiveWrite KeepInArchive(const QString& folder, const QString& name, const QByteArray& content);
+
+/// Keeps the report at `path` under the loaded turn: the player's own report
+/// as the turn, another player's report of the game as merged into it
+/// (merged/plyrdata.N). A report of another game is not kept.
+ArchiveWrite ArchiveReport(const QString& archive, const GameState& game, const QString& path);
+
+/// Keeps the orders pair just saved in the report's folder.
+ArchiveWrite ArchiveOrders(const QString& archive, const GameState& game);
+
+}  // namespace qm
