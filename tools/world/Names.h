@@ -10,6 +10,9 @@
 
 namespace world {
 
+// Each syllable is drawn in a statement of its own: the operands of + may be
+// evaluated in either order, and the shipped map was made with the later
+// syllable drawn first.
 class Namer {
 public:
     explicit Namer(std::uint64_t seed) : rng_(seed) {}
