@@ -2,7 +2,6 @@
 
 #include "files/OrdersFiles.h"
 #include "files/ReportReader.h"
-#include "io/AtomicWrite.h"
 #include "io/FileNames.h"
 #include "state/ConsolePort.h"
 #include "state/GameState.h"
@@ -10,6 +9,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <initializer_list>
 #include <memory>
 
@@ -17,10 +17,10 @@ namespace qm {
 
 namespace {
 
-ArchiveWrite Worse(ArchiveWrite a, ArchiveWrite b) {
-    if (a == ArchiveWrite::Failed || b == ArchiveWrite::Failed) return ArchiveWrite::Failed;
-    return a == ArchiveWrite::Written || b == ArchiveWrite::Written ? ArchiveWrite::Written
-                                                                    : ArchiveWrite::AlreadyKept;
+// The file the readers took: its name is matched without regard to case there too.
+std::optional<QByteArray> ReadReportAt(const QString& path) {
+    const SplitPath split = SplitFilePath(path);
+    return ReadWholeFile(FindFileNoCase(split.directory, split.name));
 }
 
 }  // namespace
@@ -51,31 +51,37 @@ QString ArchivedTurnFolder(const QString& archive, const ReportTurn& turn) {
                          .arg(turn.turnOfYear);
 }
 
-ArchiveWrite KeepInArchive(const QString& folder, const QString& name, const QByteArray& content) {
+CopyWrite KeepInArchive(const QString& folder, const QString& name, const QByteArray& content) {
     const QString path = folder + name;
     if (const auto kept = ReadWholeFile(path); kept && *kept == content)
-        return ArchiveWrite::AlreadyKept;
-    if (!QDir().mkpath(folder) || !WriteFileAtomically(path, content)) return ArchiveWrite::Failed;
-    return ArchiveWrite::Written;
+        return CopyWrite::Unchanged;
+    if (!QDir().mkpath(folder) || !WriteFileAtomically(path, content)) return CopyWrite::Failed;
+    return CopyWrite::Written;
 }
 
-ArchiveWrite ArchiveReport(const QString& archive, const GameState& game, const QString& path) {
-    const std::optional<QByteArray> data = ReadWholeFile(path);
+CopyWrite ArchiveOpenedReport(const QString& archive, const GameState& game, const QString& path) {
+    const std::optional<QByteArray> data = ReadReportAt(path);
+    if (!data) return CopyWrite::Failed;
+    return KeepInArchive(ArchivedTurnFolder(archive, TurnOf(game)),
+                         QStringLiteral("plyrdata.%1").arg(game.CurrentPlayer), *data);
+}
+
+CopyWrite ArchiveMergedReport(const QString& archive, const GameState& game, const QString& path) {
+    // The merge reads only the areas, so whose report it was is read here.
+    const std::optional<QByteArray> data = ReadReportAt(path);
     const std::optional<ReportTurn> turn = data ? ReportTurnOf(*data) : std::nullopt;
-    if (!turn || turn->gameCode != game.GameCode) return ArchiveWrite::AlreadyKept;
-    const QString folder = ArchivedTurnFolder(archive, TurnOf(game));
-    const QString name = QStringLiteral("plyrdata.%1").arg(turn->player);
-    if (*turn == TurnOf(game)) return KeepInArchive(folder, name, *data);
-    return KeepInArchive(folder + QStringLiteral("merged/"), name, *data);
+    if (!turn || turn->gameCode != game.GameCode) return CopyWrite::Unchanged;
+    return KeepInArchive(ArchivedTurnFolder(archive, TurnOf(game)) + QStringLiteral("merged/"),
+                         QStringLiteral("plyrdata.%1").arg(turn->player), *data);
 }
 
-ArchiveWrite ArchiveOrders(const QString& archive, const GameState& game) {
+CopyWrite ArchiveOrders(const QString& archive, const GameState& game) {
     const QString folder = ArchivedTurnFolder(archive, TurnOf(game));
-    ArchiveWrite result = ArchiveWrite::AlreadyKept;
+    CopyWrite result = CopyWrite::Unchanged;
     for (const auto& [path, name] : {std::pair{CommandsFilePath(game.ReportDir), kCommandsFileName},
                                      {WorkingCopyPath(game.ReportDir), kWorkingCopyFileName}}) {
         const std::optional<QByteArray> saved = ReadWholeFile(path);
-        result = Worse(result, saved ? KeepInArchive(folder, name, *saved) : ArchiveWrite::Failed);
+        result = std::max(result, saved ? KeepInArchive(folder, name, *saved) : CopyWrite::Failed);
     }
     return result;
 }

@@ -3,6 +3,8 @@
 // orders pair it saves, kept per game, player and turn in the user's data
 // folder, so that earlier turns can be looked at again.
 
+#include "io/AtomicWrite.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -33,18 +35,17 @@ QString DefaultArchiveFolder();
 /// archive/<game>/<player>/<year>-<turn>/: everything kept of one player's turn.
 QString ArchivedTurnFolder(const QString& archive, const ReportTurn& turn);
 
-enum class ArchiveWrite { Written, AlreadyKept, Failed };
-
 /// Keeps the content as folder + name, written then renamed. A copy the same
 /// as the one kept is not written again.
-ArchiveWrite KeepInArchive(const QString& folder, const QString& name, const QByteArray& content);
+CopyWrite KeepInArchive(const QString& folder, const QString& name, const QByteArray& content);
 
-/// Keeps the report at `path` under the loaded turn: the player's own report
-/// as the turn, another player's report of the game as merged into it
-/// (merged/plyrdata.N). A report of another game is not kept.
-ArchiveWrite ArchiveReport(const QString& archive, const GameState& game, const QString& path);
+/// Keeps the report just opened from `path` as the loaded turn.
+CopyWrite ArchiveOpenedReport(const QString& archive, const GameState& game, const QString& path);
+/// Keeps the report just merged from `path` as merged into the loaded turn
+/// (merged/plyrdata.N); a report of another game is not kept.
+CopyWrite ArchiveMergedReport(const QString& archive, const GameState& game, const QString& path);
 
 /// Keeps the orders pair just saved in the report's folder.
-ArchiveWrite ArchiveOrders(const QString& archive, const GameState& game);
+CopyWrite ArchiveOrders(const QString& archive, const GameState& game);
 
 }  // namespace qm

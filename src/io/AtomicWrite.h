@@ -33,6 +33,9 @@ private:
 /// Renames from over to, replacing to; false leaves both as they were.
 bool ReplaceFile(const QString& from, const QString& to);
 
+/// What keeping a copy of something came to; the later, the more a caller must hear of it.
+enum class CopyWrite { Unchanged, Written, Failed };
+
 /// Writes text to path through a temporary file beside it. A failure leaves
 /// the old file whole and answers false.
 bool WriteFileAtomically(const QString& path, const QByteArray& text);

@@ -78,16 +78,16 @@ QString RecoveryCopyPath(const GameState& game, const QString& folder) {
                         .arg(game.TurnOfYear);
 }
 
-RecoveryWrite KeepRecoveryCopy(GameState& game, const QString& folder) {
-    if (game.Revision.recovered == game.Revision.current) return RecoveryWrite::Unchanged;
+CopyWrite KeepRecoveryCopy(GameState& game, const QString& folder) {
+    if (game.Revision.recovered == game.Revision.current) return CopyWrite::Unchanged;
     const QString path = RecoveryCopyPath(game, folder);
-    if (path.isEmpty()) return RecoveryWrite::Unchanged;
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) return RecoveryWrite::Failed;
+    if (path.isEmpty()) return CopyWrite::Unchanged;
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) return CopyWrite::Failed;
     const QByteArray content = kStampHead + Stamp(ReadWholeFile(WorkingCopyPath(game.ReportDir))) +
                                "\r\n" + WorkingCopyText(game);
-    if (!WriteFileAtomically(path, content)) return RecoveryWrite::Failed;
+    if (!WriteFileAtomically(path, content)) return CopyWrite::Failed;
     game.Revision.recovered = game.Revision.current;
-    return RecoveryWrite::Written;
+    return CopyWrite::Written;
 }
 
 void DropRecoveryCopy(GameState& game, const QString& folder) {

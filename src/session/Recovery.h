@@ -5,6 +5,8 @@
 // game, player and turn, in the working copy's format; commands.dat and
 // orders.tmp are still written by Save alone.
 
+#include "io/AtomicWrite.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -22,10 +24,8 @@ QString DefaultRecoveryFolder();
 /// report is read.
 QString RecoveryCopyPath(const GameState& game, const QString& folder);
 
-enum class RecoveryWrite { Unchanged, Written, Failed };
-
 /// Writes the recovery copy when the orders changed since it was last written.
-RecoveryWrite KeepRecoveryCopy(GameState& game, const QString& folder);
+CopyWrite KeepRecoveryCopy(GameState& game, const QString& folder);
 
 /// Removes the recovery copy (its orders were saved or thrown away); it is
 /// written again at the next change.

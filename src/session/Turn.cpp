@@ -67,7 +67,7 @@ bool Turn::Open(const QString& path, OpenedFrom from) {
         mapLoaded_ = result == OpenResult::Opened;
         if (from != OpenedFrom::CommandLine) openEnabled_ = false;
         recent_.Add(path);
-        Archived(ArchiveReport(session_.archiveFolder, session_.game, path));
+        KeepInHistory(ArchiveOpenedReport(session_.archiveFolder, session_.game, path));
         port.TurnChanged(mapLoaded_ ? TurnChange::Opened : TurnChange::OpenedWithoutMap);
         session_.history.Reset();
         ShowMenus();
@@ -89,7 +89,7 @@ bool Turn::Merge(const QString& path) {
     const bool merged = MergeReportFile(session_.game, port, path);
     if (merged) {
         openEnabled_ = false;  // as after Open: the merged turn is the run's
-        Archived(ArchiveReport(session_.archiveFolder, session_.game, path));
+        KeepInHistory(ArchiveMergedReport(session_.archiveFolder, session_.game, path));
         port.TurnChanged(TurnChange::Merged);
         ShowMenus();
     }
@@ -107,7 +107,7 @@ bool Turn::SaveFiles() {
             return false;
     }
     if (!SaveTurn(session_)) return false;
-    Archived(ArchiveOrders(session_.archiveFolder, game));
+    KeepInHistory(ArchiveOrders(session_.archiveFolder, game));
     return true;
 }
 
@@ -172,35 +172,25 @@ bool Turn::ExportMap(const QString& path) {
 bool Turn::MayCallToArms() { return !RefusedInFirstTurns(session_.game, session_.port); }
 
 void Turn::KeepRecoveryCopy() {
-    switch (qm::KeepRecoveryCopy(session_.game, session_.recoveryFolder)) {
-        case RecoveryWrite::Unchanged:
-            return;
-        case RecoveryWrite::Written:
-            recoveryFailureTold_ = false;
-            return;
-        case RecoveryWrite::Failed:
-            if (recoveryFailureTold_) return;
-            recoveryFailureTold_ = true;
-            session_.port.ShowMessage(
-                QStringLiteral("The recovery copy could not be written to ") +
-                    Native(RecoveryCopyPath(session_.game, session_.recoveryFolder)) +
-                    QStringLiteral("; the orders entered since the last Save are kept only until "
-                                   "the program ends"),
-                MessageIcon::Exclamation);
-            return;
-    }
+    TellFailureOnce(
+        qm::KeepRecoveryCopy(session_.game, session_.recoveryFolder), recoveryFailureTold_,
+        QStringLiteral("The recovery copy could not be written to ") +
+            Native(RecoveryCopyPath(session_.game, session_.recoveryFolder)) +
+            QStringLiteral("; the orders entered since the last Save are kept only until the "
+                           "program ends"));
 }
 
-void Turn::Archived(ArchiveWrite result) {
-    if (result != ArchiveWrite::Failed) {
-        archiveFailureTold_ = false;
-        return;
-    }
-    if (archiveFailureTold_) return;
-    archiveFailureTold_ = true;
-    session_.port.ShowMessage(
-        QString::fromUtf16(kArchiveFailure).arg(Native(session_.archiveFolder)),
-        MessageIcon::Exclamation);
+void Turn::KeepInHistory(CopyWrite result) {
+    TellFailureOnce(result, archiveFailureTold_,
+                    QString::fromUtf16(kArchiveFailure).arg(Native(session_.archiveFolder)));
+}
+
+void Turn::TellFailureOnce(CopyWrite result, bool& told, const QString& text) {
+    // Unchanged says nothing of whether the folder works again, so it leaves `told` be.
+    if (result == CopyWrite::Written) told = false;
+    if (result != CopyWrite::Failed || told) return;
+    told = true;
+    session_.port.ShowMessage(text, MessageIcon::Exclamation);
 }
 
 QString Turn::OpenFolder() const {

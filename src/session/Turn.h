@@ -1,8 +1,9 @@
 #pragma once
 // What the menu commands do to the loaded turn, and when each may be used:
 // open, merge, save, leaving, undo and redo, the map picture, the recent
-// reports, the recovery copy and the game's history. The windows pick files and forward the
-// commands; every decision is taken here and told through the window port.
+// reports, the recovery copy and the game's history. The windows pick files
+// and forward the commands; every decision is taken here and told through the
+// window port.
 
 #include "files/TurnArchive.h"
 #include "session/RecentReports.h"
@@ -68,8 +69,9 @@ private:
     void ShowUndoMenus();
     bool SaveFiles();
     bool UndoAllowed();
-    /// Tells a failure to keep the game's history once, until a write succeeds again.
-    void Archived(ArchiveWrite result);
+    void KeepInHistory(CopyWrite result);
+    /// Tells a copy that could not be written once, until one is written again.
+    void TellFailureOnce(CopyWrite result, bool& told, const QString& text);
 
     Session& session_;
     RecentReports recent_;

@@ -42,11 +42,11 @@ TEST_F(OpenAndRecoverTest, AKilledRunsOrdersAreOfferedAndRestoredUntilSaved) {
     {
         Run killed(recovery.path());
         ASSERT_EQ(OpenReportFile(killed.session, path), OpenResult::NoMap);
-        EXPECT_EQ(KeepRecoveryCopy(killed.session.game, recovery.path()), RecoveryWrite::Unchanged);
+        EXPECT_EQ(KeepRecoveryCopy(killed.session.game, recovery.path()), CopyWrite::Unchanged);
         EnterOrders(killed.session);
         EXPECT_TRUE(OrdersChanged(killed.session.game));
-        EXPECT_EQ(KeepRecoveryCopy(killed.session.game, recovery.path()), RecoveryWrite::Written);
-        EXPECT_EQ(KeepRecoveryCopy(killed.session.game, recovery.path()), RecoveryWrite::Unchanged);
+        EXPECT_EQ(KeepRecoveryCopy(killed.session.game, recovery.path()), CopyWrite::Written);
+        EXPECT_EQ(KeepRecoveryCopy(killed.session.game, recovery.path()), CopyWrite::Unchanged);
     }  // ends without Save
 
     Run next(recovery.path());
@@ -60,7 +60,7 @@ TEST_F(OpenAndRecoverTest, AKilledRunsOrdersAreOfferedAndRestoredUntilSaved) {
     // Orders entered within the same clock tick as the save are offered again,
     // until another Save replaces the working copy they were entered over.
     EnterOrders(next.session);
-    ASSERT_EQ(KeepRecoveryCopy(next.session.game, recovery.path()), RecoveryWrite::Written);
+    ASSERT_EQ(KeepRecoveryCopy(next.session.game, recovery.path()), CopyWrite::Written);
     const QByteArray savedText = reports.Read("orders.tmp");
     QFile saved(reports.path() + "orders.tmp");
     ASSERT_TRUE(saved.open(QIODevice::ReadWrite));
@@ -83,7 +83,7 @@ TEST_F(OpenAndRecoverTest, ALongListOfOrdersIsOfferedOverItsOwnWorkingCopy) {
         for (int i = 0; i < 60; ++i) AddCommand(killed.session.game, killed.port, "DN", 1, 0, 0, 0);
         ASSERT_TRUE(SaveTurn(killed.session));
         AddCommand(killed.session.game, killed.port, "DA", 2, 0, 0, 0);
-        ASSERT_EQ(KeepRecoveryCopy(killed.session.game, recovery.path()), RecoveryWrite::Written);
+        ASSERT_EQ(KeepRecoveryCopy(killed.session.game, recovery.path()), CopyWrite::Written);
     }
     Run next(recovery.path());
     ASSERT_EQ(OpenReportFile(next.session, path), OpenResult::NoMap);

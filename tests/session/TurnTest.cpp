@@ -187,7 +187,7 @@ TEST_F(TurnTest, TheHistoryKeepsEveryReportAndSavedPairOnceAndItsFailureStopsNot
     for (const char* name : {"commands.dat", "orders.tmp"}) {
         EXPECT_EQ(archive.Read(kept + name), reports.Read(name)) << name;
         EXPECT_EQ(KeepInArchive(archive.path() + kept, name, reports.Read(name)),
-                  ArchiveWrite::AlreadyKept);
+                  CopyWrite::Unchanged);
     }
     EXPECT_EQ(ReportTurnOf("QM012,3\r\n"), std::nullopt);
 
