@@ -42,13 +42,15 @@ QString DefaultArchiveFolder() {
            QStringLiteral("/archive/");
 }
 
-QString ArchivedTurnFolder(const QString& archive, const ReportTurn& turn) {
+QString ArchivedPlayerFolder(const QString& archive, const QString& gameCode,
+                            std::int16_t player) {
     // Game codes are letters and digits (IsGameCode), so they make plain folder names.
-    return archive + QStringLiteral("%1/%2/%3-%4/")
-                         .arg(turn.gameCode)
-                         .arg(turn.player)
-                         .arg(turn.year)
-                         .arg(turn.turnOfYear);
+    return archive + QStringLiteral("%1/%2/").arg(gameCode).arg(player);
+}
+
+QString ArchivedTurnFolder(const QString& archive, const ReportTurn& turn) {
+    return ArchivedPlayerFolder(archive, turn.gameCode, turn.player) +
+           QStringLiteral("%1-%2/").arg(turn.year).arg(turn.turnOfYear);
 }
 
 CopyWrite KeepInArchive(const QString& folder, const QString& name, const QByteArray& content) {

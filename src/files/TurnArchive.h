@@ -32,6 +32,8 @@ ReportTurn TurnOf(const GameState& game);
 
 /// The archive under the user's data folder (ends in a separator).
 QString DefaultArchiveFolder();
+/// archive/<game>/<player>/: every kept turn of one player of a game.
+QString ArchivedPlayerFolder(const QString& archive, const QString& gameCode, std::int16_t player);
 /// archive/<game>/<player>/<year>-<turn>/: everything kept of one player's turn.
 QString ArchivedTurnFolder(const QString& archive, const ReportTurn& turn);
 

@@ -117,6 +117,7 @@ void RefreshView(const GameState& game, MapState& map, WindowPort& port) {
         }
     }
     if (picture.MarkUnordered) PaintUnorderedMarks(game, map);
+    if (picture.MarkChanges) PaintChangeMarks(game, map);
     port.ViewChanged();
 }
 

@@ -98,7 +98,15 @@ void DrawCell(const GameState& game, MapState& map, int column, int row, int dx,
 
     const HexCell& cell = map.hexes.at(column, row);
     const AreaRecord& area = game.area(IsAreaNumber(cell.Area) ? cell.Area : 0);
-    FillCell(board, outline, ToRgb(FillColour(display, area)));
+    QRgb fill = ToRgb(FillColour(display, area));
+    // An area not shown now, in its last seen owner's colour halfway to white.
+    const Sighting& seen = map.lastSeen[static_cast<std::size_t>(IsAreaNumber(cell.Area) ? cell.Area : 0)];
+    if (map.picture.ShowLastSeen && area.Owner == kUnseenOwner && seen.Seen() &&
+        area.AreaType != kWater && area.AreaType != kNoEntry) {
+        const QRgb owner = ToRgb(CountryColour(display, seen.owner));
+        fill = qRgb((qRed(owner) + 255) / 2, (qGreen(owner) + 255) / 2, (qBlue(owner) + 255) / 2);
+    }
+    FillCell(board, outline, fill);
     const QRgb border = ToRgb(display.BorderColour);
     for (int side = 1; side <= 6; ++side) {
         if (cell.Border[static_cast<std::size_t>(side)] != 0) {

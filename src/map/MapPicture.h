@@ -28,6 +28,9 @@ struct MapPicture {
     std::vector<ArrowRecord> ArrowTable;
     std::int16_t UnitDisplay = 0;  // 0 pictures, 4 symbols
     bool MarkUnordered = false;    // the view marks own units still without an order
+    bool ShowLastSeen = false;     // areas not shown now wear their last seen owner's colour, faded
+    bool MarkChanges = false;      // the view marks ChangedAreas
+    std::vector<std::int16_t> ChangedAreas;
 
     bool IsLoaded() const { return !picMap.isNull(); }
 };

@@ -6,6 +6,7 @@
 #include "map/Geometry.h"
 #include "map/HexGrid.h"
 #include "map/MapPicture.h"
+#include "state/LastSeen.h"
 
 namespace qm {
 
@@ -15,6 +16,7 @@ struct MapState {
     DisplaySettings display;
     Geometry geometry;  // follows display.HexSize and HexDisplay
     MapPicture picture;
+    LastSeen lastSeen{};  // what kept reports last showed of the areas not shown now
 };
 
 }  // namespace qm

@@ -6,13 +6,18 @@
 #include "map/Raster.h"
 #include "state/TurnRules.h"
 
+#include <algorithm>
+
 namespace qm {
 
-void PaintUnorderedMarks(const GameState& game, MapState& map) {
+namespace {
+
+template <class Marked>
+void PaintMarks(const GameState& game, MapState& map, Marked marked, QRgb colour) {
     QImage& view = map.picture.picView;
     const int mapWidth = map.geometry.MapWidth();
     for (int area = 1; area <= kLastArea; ++area) {
-        if (!AwaitsOrder(game, area)) continue;
+        if (!marked(area)) continue;
         const auto cell = FindHexOfArea(game, map.hexes, area);
         if (!cell) continue;
         const auto outline = CellOutline(map.geometry, cell->Column, cell->Row);
@@ -21,10 +26,24 @@ void PaintUnorderedMarks(const GameState& game, MapState& map) {
             const QPointF offset(map.display.MapX + shift, map.display.MapY);
             for (std::size_t i = 0; i < outline.size(); ++i) {
                 DrawLine(view, outline[i] + offset, outline[(i + 1) % outline.size()] + offset, 3,
-                         qRgb(255, 0, 255));
+                         colour);
             }
         }
     }
+}
+
+}  // namespace
+
+void PaintUnorderedMarks(const GameState& game, MapState& map) {
+    PaintMarks(game, map, [&](int area) { return AwaitsOrder(game, area); }, qRgb(255, 0, 255));
+}
+
+void PaintChangeMarks(const GameState& game, MapState& map) {
+    const auto& changed = map.picture.ChangedAreas;
+    PaintMarks(
+        game, map,
+        [&](int area) { return std::find(changed.begin(), changed.end(), area) != changed.end(); },
+        qRgb(0, 200, 255));
 }
 
 }  // namespace qm

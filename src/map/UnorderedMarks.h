@@ -9,5 +9,7 @@ struct MapState;
 
 /// Draws the marks on picView (called by RefreshView after the arrows).
 void PaintUnorderedMarks(const GameState& game, MapState& map);
+/// Marks the areas the change list names, while MapPicture::MarkChanges is set.
+void PaintChangeMarks(const GameState& game, MapState& map);
 
 }  // namespace qm

@@ -27,6 +27,7 @@ void Arm(const OrderContext& context, const QString& mode, const QString& refusa
 void MapDoubleClick(const OrderContext& context, std::int16_t area, const QString& option) {
     if (!context.interaction.MapMode.isEmpty()) return;
     context.interaction.SelectedArea = area;
+    if (context.interaction.ReadOnly) return;
     // Beside every area there is nothing to give an order to.
     if (!IsAreaNumber(area)) return;
     const QString notYours = QString::fromUtf16(kNoOwnUnitThere);

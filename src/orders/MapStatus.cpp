@@ -3,6 +3,7 @@
 #include "state/AreaDescription.h"
 #include "state/GameState.h"
 #include "state/Interaction.h"
+#include "state/LastSeen.h"
 #include "state/OrderCodes.h"
 
 namespace qm {
@@ -46,12 +47,22 @@ QString MapModeText(const GameState& game, const Interaction& interaction) {
             "stop");
     if (mode == kVictoryConditions)
         return QStringLiteral("Victory conditions: close their window to enter orders on the map");
+    if (interaction.ReadOnly)
+        return QStringLiteral("Turn %1.%2 as it was: Alt+Left and Alt+Right step, "
+                              "View > Turn History returns")
+            .arg(game.TurnYear)
+            .arg(game.TurnOfYear);
     return mode.isEmpty() ? QString() : mode;
 }
 
-QString MapStatusText(const GameState& game, const Interaction& interaction, int hoverArea) {
+QString MapStatusText(const GameState& game, const Interaction& interaction, int hoverArea,
+                      const LastSeen& lastSeen) {
     const QString mode = MapModeText(game, interaction);
-    const QString area = AreaHoverText(game, hoverArea);
+    QString area = AreaHoverText(game, hoverArea);
+    if (IsAreaNumber(hoverArea) && game.area(hoverArea).Owner == kUnseenOwner)
+        if (const QString seen = SightingText(game, lastSeen[static_cast<std::size_t>(hoverArea)]);
+            !seen.isEmpty())
+            area += QStringLiteral("; ") + seen;
     if (mode.isEmpty()) return area;
     if (area.isEmpty()) return mode;
     return mode + QStringLiteral("  |  ") + area;

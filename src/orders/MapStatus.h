@@ -2,6 +2,8 @@
 // What the map window's status line says: the order or dialog mode that waits
 // for a click, else what the area under the pointer is.
 
+#include "state/LastSeen.h"
+
 #include <QString>
 
 namespace qm {
@@ -16,7 +18,8 @@ QString MapModeText(const GameState& game, const Interaction& interaction);
 
 /// The status line: the mode's text, followed by the area under the pointer
 /// (0 for none) when there is one.
-QString MapStatusText(const GameState& game, const Interaction& interaction, int hoverArea);
+QString MapStatusText(const GameState& game, const Interaction& interaction, int hoverArea,
+                      const LastSeen& lastSeen);
 
 /// True when a move, support or convoy waits for its target; Escape and a right
 /// click cancel it. The dialog modes (spy, grant access, victory conditions)

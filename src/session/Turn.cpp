@@ -1,8 +1,11 @@
 #include "session/Turn.h"
 
+#include "files/ArchivedTurns.h"
 #include "files/OrdersFiles.h"
 #include "files/ReadBack.h"
 #include "files/ReportMerge.h"
+#include "files/ReportReader.h"
+#include "files/TurnImport.h"
 #include "map/DisplaySettingsFile.h"
 #include "map/ExportPicture.h"
 #include "orders/TurnCheck.h"
@@ -10,10 +13,13 @@
 #include "session/Recovery.h"
 #include "session/Session.h"
 #include "state/OrderRevision.h"
+#include "state/RefreshDisplay.h"
 #include "state/TurnRules.h"
 
 #include <QDir>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace qm {
@@ -21,6 +27,10 @@ namespace qm {
 namespace {
 
 QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+QString TurnName(const ReportTurn& turn) {
+    return QStringLiteral("%1.%2").arg(turn.year).arg(turn.turnOfYear);
+}
 
 }  // namespace
 
@@ -35,21 +45,25 @@ void Turn::Start() { ShowMenus(); }
 void Turn::ShowMenus() {
     WindowPort& port = session_.port;
     const GameState& game = session_.game;
+    // A kept turn is only looked at: nothing may change it or the loaded one under it.
+    const bool current = loaded_ && !HistoryShown();
     port.EnableMenu(MenuCommand::Open, openEnabled_);
     port.EnableMenu(MenuCommand::Recent, openEnabled_);
-    port.EnableMenu(MenuCommand::Merge, loaded_);
-    port.EnableMenu(MenuCommand::Save, loaded_);
+    port.EnableMenu(MenuCommand::Merge, current);
+    port.EnableMenu(MenuCommand::Save, current);
     port.EnableMenu(MenuCommand::ExportMap, mapLoaded_);
+    port.EnableMenu(MenuCommand::Orders, current);
+    port.EnableMenu(MenuCommand::History, loaded_);
     // Only the first turn of a game takes proposals.
-    port.EnableMenu(MenuCommand::VictoryConditions, loaded_ && IsFirstTurn(game));
+    port.EnableMenu(MenuCommand::VictoryConditions, current && IsFirstTurn(game));
     const QStringList& reports = recent_.reports();
     port.ShowRecentReports(std::vector<QString>(reports.begin(), reports.end()));
     ShowUndoMenus();
 }
 
 void Turn::ShowUndoMenus() {
-    session_.port.EnableMenu(MenuCommand::Undo, session_.history.CanUndo());
-    session_.port.EnableMenu(MenuCommand::Redo, session_.history.CanRedo());
+    session_.port.EnableMenu(MenuCommand::Undo, !HistoryShown() && session_.history.CanUndo());
+    session_.port.EnableMenu(MenuCommand::Redo, !HistoryShown() && session_.history.CanRedo());
 }
 
 bool Turn::Open(const QString& path, OpenedFrom from) {
@@ -68,6 +82,7 @@ bool Turn::Open(const QString& path, OpenedFrom from) {
         if (from != OpenedFrom::CommandLine) openEnabled_ = false;
         recent_.Add(path);
         KeepInHistory(ArchiveOpenedReport(session_.archiveFolder, session_.game, path));
+        GatherHistory();
         port.TurnChanged(mapLoaded_ ? TurnChange::Opened : TurnChange::OpenedWithoutMap);
         session_.history.Reset();
         ShowMenus();
@@ -83,7 +98,7 @@ bool Turn::OpenRecent(int index) {
 }
 
 bool Turn::Merge(const QString& path) {
-    if (!loaded_) return false;
+    if (!loaded_ || HistoryShown()) return false;
     WindowPort& port = session_.port;
     port.SetBusy(true);
     const bool merged = MergeReportFile(session_.game, port, path);
@@ -112,7 +127,7 @@ bool Turn::SaveFiles() {
 }
 
 bool Turn::Save() {
-    if (!loaded_ || !SaveFiles()) return false;
+    if (!loaded_ || HistoryShown() || !SaveFiles()) return false;
     // A file that differs from the screen is the first thing to hear of;
     // what the turn check finds is offered after it.
     if (VerifySavedOrders(session_.game, session_.port) && !CheckTurn(session_.game).empty())
@@ -124,6 +139,7 @@ bool Turn::Leave() {
     // Their closing writes what they show into the orders, so they close
     // before anything asks about unsaved orders.
     session_.port.CloseOrderWindows();
+    if (HistoryShown()) ShowLoadedTurn();
     if (!OrdersChanged(session_.game)) return true;
     switch (session_.port.Ask({QString::fromUtf16(kSaveQuestion),
                                {Answer::Save, Answer::Discard, Answer::Cancel},
@@ -155,9 +171,9 @@ bool Turn::UndoAllowed() {
     return false;
 }
 
-bool Turn::Undo() { return UndoAllowed() && session_.history.Undo(session_.orders()); }
+bool Turn::Undo() { return !HistoryShown() && UndoAllowed() && session_.history.Undo(session_.orders()); }
 
-bool Turn::Redo() { return UndoAllowed() && session_.history.Redo(session_.orders()); }
+bool Turn::Redo() { return !HistoryShown() && UndoAllowed() && session_.history.Redo(session_.orders()); }
 
 bool Turn::ExportMap(const QString& path) {
     if (!mapLoaded_) return false;
@@ -169,9 +185,10 @@ bool Turn::ExportMap(const QString& path) {
                             answer == Answer::WholeBoard);
 }
 
-bool Turn::MayCallToArms() { return !RefusedInFirstTurns(session_.game, session_.port); }
+bool Turn::MayCallToArms() { return !HistoryShown() && !RefusedInFirstTurns(session_.game, session_.port); }
 
 void Turn::KeepRecoveryCopy() {
+    if (HistoryShown()) return;  // the loaded turn's orders cannot change meanwhile
     TellFailureOnce(
         qm::KeepRecoveryCopy(session_.game, session_.recoveryFolder), recoveryFailureTold_,
         QStringLiteral("The recovery copy could not be written to ") +
@@ -191,6 +208,113 @@ void Turn::TellFailureOnce(CopyWrite result, bool& told, const QString& text) {
     if (result != CopyWrite::Failed || told) return;
     told = true;
     session_.port.ShowMessage(text, MessageIcon::Exclamation);
+}
+
+void Turn::GatherHistory() {
+    const ImportReport nearby = ImportNearbyTurns(session_.archiveFolder, session_.game);
+    if (nearby.failed) KeepInHistory(CopyWrite::Failed);
+    if (const QString text = NearbyImportText(nearby); !text.isEmpty())
+        session_.port.ShowStatus(text);
+    session_.map.lastSeen = LastSeenOf(session_.archiveFolder, session_.game);
+}
+
+bool Turn::ImportTurns(const QString& folder) {
+    if (!loaded_) return false;
+    session_.port.SetBusy(true);
+    const ImportReport report = qm::ImportTurns(session_.archiveFolder, LoadedGame(), folder);
+    session_.map.lastSeen = LastSeenOf(session_.archiveFolder, LoadedGame());
+    session_.port.SetBusy(false);
+    if (report.failed) KeepInHistory(CopyWrite::Failed);
+    session_.port.ShowMessage(ImportReportText(report), MessageIcon::Information);
+    return true;
+}
+
+const GameState& Turn::LoadedGame() const { return shelved_ ? shelved_->game : session_.game; }
+
+std::vector<ReportTurn> Turn::HistoryTurns() const {
+    const GameState& loaded = LoadedGame();
+    return ArchivedTurns(session_.archiveFolder, loaded.GameCode, loaded.CurrentPlayer);
+}
+
+bool Turn::ShowHistory(const ReportTurn& turn) {
+    if (!loaded_) return false;
+    if (turn == TurnOf(LoadedGame())) {
+        ShowLoadedTurn();
+        return true;
+    }
+    auto kept = LoadArchivedTurn(session_.archiveFolder, LoadedGame(), turn);
+    if (!kept) {
+        session_.port.ShowMessage(QString::fromUtf16(kUnreadableTurn).arg(TurnName(turn)),
+                                  MessageIcon::Exclamation);
+        return false;
+    }
+    // Their closing writes into the loaded turn, so they close while it is in place.
+    session_.port.CloseOrderWindows();
+    if (!shelved_)
+        shelved_ = std::make_unique<Shelf>(
+            Shelf{std::move(session_.game), std::exchange(session_.interaction, {})});
+    session_.game = std::move(*kept);
+    session_.interaction = Interaction();
+    session_.interaction.ReadOnly = true;
+    ShowTurn();
+    return true;
+}
+
+bool Turn::StepHistory(int step) {
+    if (!loaded_ || step == 0) return false;
+    std::vector<ReportTurn> turns;
+    const ReportTurn loaded = TurnOf(LoadedGame());
+    for (const ReportTurn& turn : HistoryTurns())
+        if (EarlierTurn(turn, loaded)) turns.push_back(turn);
+    turns.push_back(loaded);
+    const ReportTurn shown = ShownTurn();
+    const auto at = std::find(turns.begin(), turns.end(), shown) - turns.begin();
+    const auto to = std::clamp<std::ptrdiff_t>(at + step, 0, std::ssize(turns) - 1);
+    if (to == at) return false;
+    return ShowHistory(turns[static_cast<std::size_t>(to)]);
+}
+
+void Turn::ShowLoadedTurn() {
+    if (!shelved_) return;
+    session_.game = std::move(shelved_->game);
+    session_.interaction = std::move(shelved_->interaction);
+    shelved_.reset();
+    ShowTurn();
+}
+
+void Turn::ShowTurn() {
+    WindowPort& port = session_.port;
+    RefreshDisplay(session_.game, port);
+    QString title = TurnTitle(session_.game);
+    if (HistoryShown())
+        title += QStringLiteral(" - turn %1 as it was").arg(TurnName(ShownTurn()));
+    port.SetTitle(title);
+    port.TurnChanged(TurnChange::Shown);
+    port.ShowStatus(HistoryShown() ? QStringLiteral("Turn %1 as it was: no orders are taken; "
+                                                    "View > Turn History returns to turn %2")
+                                         .arg(TurnName(ShownTurn()), TurnName(TurnOf(LoadedGame())))
+                                   : QString());
+    ShowMenus();
+}
+
+std::optional<ReportTurn> Turn::PreviousTurn() const {
+    const ReportTurn loaded = TurnOf(LoadedGame());
+    std::optional<ReportTurn> previous;
+    for (const ReportTurn& turn : HistoryTurns())
+        if (EarlierTurn(turn, loaded)) previous = turn;
+    return previous;
+}
+
+std::optional<std::vector<ChangeLine>> Turn::Changes(const ReportTurn& before,
+                                                     const ReportTurn& after) const {
+    const GameState& loaded = LoadedGame();
+    auto read = [&](const ReportTurn& turn) -> std::unique_ptr<GameState> {
+        if (turn == TurnOf(loaded)) return std::make_unique<GameState>(loaded);
+        return LoadArchivedTurn(session_.archiveFolder, loaded, turn);
+    };
+    const auto then = read(before), now = read(after);
+    if (!then || !now) return std::nullopt;
+    return ListChanges(*then, *now);
 }
 
 QString Turn::OpenFolder() const {

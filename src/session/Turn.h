@@ -7,8 +7,15 @@
 
 #include "files/TurnArchive.h"
 #include "session/RecentReports.h"
+#include "state/GameState.h"
+#include "state/Interaction.h"
+#include "state/TurnChanges.h"
 
 #include <QString>
+
+#include <memory>
+#include <optional>
+#include <vector>
 
 namespace qm {
 
@@ -59,6 +66,33 @@ public:
     /// copy that cannot be written is told once, until one can again.
     void KeepRecoveryCopy();
 
+    /// File > Import Turns: the reports and orders of a folder and its
+    /// subfolders go into the loaded game's history; the import's report says
+    /// what was taken and what was not, and why.
+    bool ImportTurns(const QString& folder);
+    /// The kept turns of the loaded game and player, oldest first.
+    std::vector<ReportTurn> HistoryTurns() const;
+    /// Shows a kept turn as it was, with its saved orders, in place of the
+    /// loaded one, which is kept untouched; no order is taken until the
+    /// loaded turn is shown again. The loaded turn itself shows it again.
+    bool ShowHistory(const ReportTurn& turn);
+    /// The kept turn `step` turns later (or earlier, negative) than the one
+    /// shown; past the last kept one before the loaded turn comes the loaded turn.
+    bool StepHistory(int step);
+    /// Back to the loaded turn.
+    void ShowLoadedTurn();
+    bool HistoryShown() const { return shelved_ != nullptr; }
+    /// The turn shown now: a kept one, or the loaded one.
+    ReportTurn ShownTurn() const { return TurnOf(session_.game); }
+    /// The loaded turn, also while history is shown.
+    const GameState& LoadedGame() const;
+    /// The change list between two kept turns (the loaded turn among them);
+    /// nothing when one cannot be read.
+    std::optional<std::vector<ChangeLine>> Changes(const ReportTurn& before,
+                                                   const ReportTurn& after) const;
+    /// The turn the change list starts from by default: the kept one before the loaded turn.
+    std::optional<ReportTurn> PreviousTurn() const;
+
     /// Where the open dialog starts: the loaded report's folder, else the last one's.
     QString OpenFolder() const;
     const RecentReports& recent() const { return recent_; }
@@ -70,6 +104,11 @@ private:
     bool SaveFiles();
     bool UndoAllowed();
     void KeepInHistory(CopyWrite result);
+    /// Takes earlier turns lying beside the opened report, and what the kept
+    /// reports last showed of the areas it does not show.
+    void GatherHistory();
+    /// The grid, summary, map and title follow the turn now in session_.game.
+    void ShowTurn();
     /// Tells a copy that could not be written once, until one is written again.
     void TellFailureOnce(CopyWrite result, bool& told, const QString& text);
 
@@ -80,6 +119,12 @@ private:
     bool mapLoaded_ = false;
     bool recoveryFailureTold_ = false;
     bool archiveFailureTold_ = false;
+    // The loaded turn, set aside while a kept one is shown.
+    struct Shelf {
+        GameState game;
+        Interaction interaction;
+    };
+    std::unique_ptr<Shelf> shelved_;
 };
 
 /// The texts of the turn's questions and notices.
@@ -90,6 +135,7 @@ inline constexpr char16_t kRecoveryQuestion[] =
 inline constexpr char16_t kExportQuestion[] = u"Export the whole board, or only the part in view?";
 inline constexpr char16_t kArchiveFailure[] =
     u"The game's history could not be kept in %1; the turn is opened and saved as always";
+inline constexpr char16_t kUnreadableTurn[] = u"The kept turn %1 cannot be read back";
 inline constexpr char16_t kUndoRefusal[] =
     u"Close the Grant Access, Spy and Victory Conditions windows before taking orders back "
     u"or giving them again";

@@ -40,6 +40,16 @@ QString PlayerText(const GameState& game, int player) {
     return name;
 }
 
+QString ShortPlayerText(const GameState& game, int player) {
+    const QString name =
+        IsPlayerNumber(player) ? game.player(player).ShortName.trimmed() : QString();
+    return name.isEmpty() ? QStringLiteral("player %1").arg(player) : name;
+}
+
+QString ShortUnitText(const GameState& game, int owner, int unitType) {
+    return ShortPlayerText(game, owner) + u' ' + UnitTypeName(static_cast<std::int16_t>(unitType));
+}
+
 QString AreaHoverText(const GameState& game, int area) {
     if (!IsAreaNumber(area)) return {};
     const AreaRecord& record = game.area(area);

@@ -21,4 +21,9 @@ QString AreaLabel(const GameState& game, int area);
 /// no full name, "player 7" when he has neither.
 QString PlayerText(const GameState& game, int player);
 
+/// The short name players call each other by ("TIRV"); "player 7" when there is none.
+QString ShortPlayerText(const GameState& game, int player);
+/// "TIRV army": a unit by its owner's short name.
+QString ShortUnitText(const GameState& game, int owner, int unitType);
+
 }  // namespace qm

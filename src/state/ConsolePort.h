@@ -34,6 +34,7 @@ public:
     void CloseOrderWindows() override {}
     bool OrderWindowsOpen() const override { return false; }
     void ShowTurnCheck() override {}
+    void ShowStatus(const QString&) override {}
 
 private:
     QString prefix_;

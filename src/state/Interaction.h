@@ -11,6 +11,7 @@ struct Interaction {
     std::int16_t SelectedArea = 0;  // 0 = none
     QString MapMode;                // the order the next map click completes; empty = none
     std::int16_t SupportedPlayer = 0;
+    bool ReadOnly = false;  // a kept turn of the game's history is shown: no order is taken
 };
 
 }  // namespace qm

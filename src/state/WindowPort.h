@@ -16,8 +16,21 @@ inline constexpr char16_t kMessageCaption[] = u"WIN-QM";
 enum class MessageIcon { None, Stop, Exclamation, Information };
 
 /// Menu commands whose enabling the core decides. Recent stands for every
-/// entry of the recent reports.
-enum class MenuCommand { Open, Merge, Save, ExportMap, Recent, Undo, Redo, VictoryConditions };
+/// entry of the recent reports, Orders for every command that enters orders
+/// (ANW, Call to Arms, Grant Access, Spy), History for the game's history
+/// (Import Turns, Turn History, Changes and the steps between turns).
+enum class MenuCommand {
+    Open,
+    Merge,
+    Save,
+    ExportMap,
+    Recent,
+    Undo,
+    Redo,
+    VictoryConditions,
+    Orders,
+    History,
+};
 
 /// The answers a question of the core may offer.
 enum class Answer { Yes, No, Save, Discard, Cancel, WholeBoard, View };
@@ -36,6 +49,7 @@ enum class TurnChange {
     Opened,            // a report with its map: the map window is built and shown
     OpenedWithoutMap,  // a report whose map data could not be read
     Merged,            // a report was merged in: the map is built again
+    Shown,             // a kept turn, or the loaded one again, is shown in its place
 };
 
 /// The support attack question's answer: the player whose attack is supported,
@@ -78,6 +92,8 @@ public:
     virtual bool OrderWindowsOpen() const = 0;
     /// Shows the turn check's findings.
     virtual void ShowTurnCheck() = 0;
+    /// A passing notice in the main window's status line, no box.
+    virtual void ShowStatus(const QString& text) = 0;
 };
 
 }  // namespace qm

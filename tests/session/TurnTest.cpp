@@ -2,6 +2,7 @@
 
 #include "orders/AreaOrder.h"
 #include "orders/CommandList.h"
+#include "orders/MapClicks.h"
 #include "session/Session.h"
 #include "state/OrderRevision.h"
 #include "support/FakePort.h"
@@ -198,6 +199,72 @@ TEST_F(TurnTest, TheHistoryKeepsEveryReportAndSavedPairOnceAndItsFailureStopsNot
     ExpectOnly("The game's history could not be kept in " + session.archiveFolder +
                    "; the turn is opened and saved as always",
                MessageIcon::Exclamation);
+}
+
+TEST_F(TurnTest, EarlierTurnsBesideTheReportJoinTheHistoryWhichIsShownWithoutTouchingTheTurn) {
+    ReportText earlier, now;
+    earlier.turn = "1";
+    earlier.players[3][2] = "WNANN";
+    earlier.areas = {{5, 3, 3, 1}, {12, 1, 2, 2}, {60, 3, 3, 3}, {7, 1, 0, 0}, {9, 1, 1, 3}};
+    now.areas = {{5, 3, 0, 0}, {12, 2, 3, 1}, {60, 3, 3, 3}, {7, 1, 0, 0}};
+    ASSERT_TRUE(turn.Open(reports.Write("1881-1/plyrdata.3", earlier.Build()), OpenedFrom::Dialog));
+    EnterOrder();  // the army of 5 to 12, which it reaches
+    game.area(60).Command = "MO", game.area(60).Parm1 = 7;  // the fleet, which does not
+    ASSERT_TRUE(turn.Save());
+    // A new archive, which only the import on open can fill.
+    test::TempFolder fresh;
+    session.archiveFolder = fresh.path();
+    reports.Write("1881-1/plyrdata.7", "damaged");
+    earlier.gameCode = "QM013";
+    reports.Write("1881-1/plyrdata.2", earlier.Build());
+    ASSERT_TRUE(turn.Open(reports.Write("1881-2/plyrdata.3", now.Build()), OpenedFrom::CommandLine));
+    EXPECT_EQ(port.status, "3 earlier files of this game were taken into its history; 2 files "
+                           "beside it were not (File > Import Turns tells why)");
+    EXPECT_EQ(SightingText(game, session.map.lastSeen[9]), "last seen 1881.1: owner GRMN, GRMN fleet");
+    EXPECT_EQ(SightingText(game, session.map.lastSeen[60]), "");  // shown now
+
+    const auto changes = turn.Changes({"QM012", 3, 1881, 1}, {"QM012", 3, 1881, 2});
+    ASSERT_TRUE(changes);
+    QStringList lines;
+    for (const ChangeLine& line : *changes) lines << line.text;
+    EXPECT_EQ(lines.join('\n').toStdString(), R"(Areas that changed hands
+12: GRMN to FRNC
+Units
+5: ENGL army vanished
+12: FRNC corps is now a ENGL army
+Relations
+ENGL toward GRMN: N to W
+Totals, then and now
+Armies: 1 then, 1 now
+Corps: 0 then, 0 now
+Fleets: 1 then, 1 now
+Squadrons: 0 then, 0 now
+Land: 2 then, 2 now
+Water: 0 then, 0 now
+Max Sply: 0 then, 0 now
+Free Sply: -4 then, -4 now
+What became of your orders
+Move of the army from 5 to 12: 12 now holds your army
+Move of the fleet from 60 to 7: 7 holds no unit now)");
+
+    session.interaction.SelectedArea = 12;
+    SetAreaOrder(session.orders(), "MO", 5, 0);
+    const auto revision = game.Revision;
+    ASSERT_TRUE(turn.StepHistory(-1));
+    EXPECT_EQ(game.TurnOfYear, 1);
+    EXPECT_EQ(game.area(60).Command, "MO");  // its saved orders
+    EXPECT_TRUE(port.title.endsWith(" - turn 1881.1 as it was"));
+    EXPECT_FALSE(port.enabled(MenuCommand::Save) || port.enabled(MenuCommand::Orders));
+    EXPECT_FALSE(turn.Save());
+    MapDoubleClick(session.orders(), 5, "MO");
+    EXPECT_TRUE(session.interaction.MapMode.isEmpty());
+    EXPECT_FALSE(turn.StepHistory(-1));  // nothing earlier is kept
+    ASSERT_TRUE(turn.StepHistory(1));
+    EXPECT_FALSE(turn.HistoryShown());
+    EXPECT_EQ(game.TurnOfYear, 2);
+    EXPECT_EQ(game.area(12).Command, "MO");
+    EXPECT_EQ(game.Revision.current, revision.current);
+    EXPECT_TRUE(port.enabled(MenuCommand::Save));
 }
 
 }  // namespace

@@ -51,6 +51,7 @@ public:
     }
     bool OrderWindowsOpen() const override { return orderWindowsOpen; }
     void ShowTurnCheck() override {}
+    void ShowStatus(const QString& text) override { status = text; }
 
     /// The first of `queue`, taken from it; `otherwise` when it is empty.
     template <class T>
@@ -82,6 +83,7 @@ public:
     std::deque<Answer> replies;  // answers of Ask, in order; then each question's default
     std::vector<QString> recent;
     std::vector<TurnChange> turnChanges;
+    QString status;
     int orderWindowsClosed = 0;
     bool orderWindowsOpen = false;    // what OrderWindowsOpen answers
     std::function<void()> onMessage;  // runs while each message is shown

@@ -2,6 +2,8 @@
 // Temporary folders and files for tests; nothing is written outside them.
 
 #include <QByteArray>
+#include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
@@ -15,6 +17,7 @@ public:
 
     QString Write(const QString& name, const QByteArray& content) const {
         QFile file(path() + name);
+        QDir().mkpath(QFileInfo(file).path());
         if (!file.open(QIODevice::WriteOnly)) return {};
         file.write(content);
         return file.fileName();
