@@ -132,8 +132,9 @@ ImportReport ImportNearbyTurns(const QString& archive, const GameState& loaded) 
 
 QString NearbyImportText(const ImportReport& report) {
     if (report.kept == 0) return {};
-    QString text =
-        QStringLiteral("%1 earlier files of this game were taken into its history").arg(report.kept);
+    QString text = QStringLiteral("%1 earlier %2 of this game taken into its history")
+                       .arg(report.kept)
+                       .arg(report.kept == 1 ? "file" : "files");
     if (!report.skipped.isEmpty())
         text += QStringLiteral("; %1 files beside it were not (File > Import Turns tells why)")
                     .arg(report.skipped.size());

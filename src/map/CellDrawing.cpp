@@ -103,8 +103,7 @@ void DrawCell(const GameState& game, MapState& map, int column, int row, int dx,
     const Sighting& seen = map.lastSeen[static_cast<std::size_t>(IsAreaNumber(cell.Area) ? cell.Area : 0)];
     if (map.picture.ShowLastSeen && area.Owner == kUnseenOwner && seen.Seen() &&
         area.AreaType != kWater && area.AreaType != kNoEntry) {
-        const QRgb owner = ToRgb(CountryColour(display, seen.owner));
-        fill = qRgb((qRed(owner) + 255) / 2, (qGreen(owner) + 255) / 2, (qBlue(owner) + 255) / 2);
+        fill = Faded(ToRgb(CountryColour(display, seen.owner)));
     }
     FillCell(board, outline, fill);
     const QRgb border = ToRgb(display.BorderColour);

@@ -70,6 +70,11 @@ std::vector<LegendEntry> MapLegend(const DisplaySettings& display) {
     for (int i = 0; i < 3; ++i)
         legend.push_back(
             {image(art.picSupplyWide[static_cast<std::size_t>(i)]), QLatin1String(supply[i])});
+    QImage faded = BlankLegend(land);
+    faded.fill(Faded(ToRgb(display.CountryColours[1])));
+    legend.push_back({faded, QStringLiteral("a pale area: not shown by this report, in the colour "
+                                            "of its owner when last seen (Options > Last Seen "
+                                            "Areas)")});
     // In the order of kArrowOrders.
     const char* arrows[] = {"convoy", "move", "support attack", "support defence"};
     for (int i = 0; i < static_cast<int>(kArrowOrders.size()); ++i)

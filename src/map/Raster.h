@@ -20,6 +20,11 @@ inline QRgb ToRgb(std::int32_t colour) {
                 static_cast<int>((value >> 16) & 0xFF));
 }
 
+/// A colour halfway to white: what an area wears that was last seen so.
+inline QRgb Faded(QRgb colour) {
+    return qRgb((qRed(colour) + 255) / 2, (qGreen(colour) + 255) / 2, (qBlue(colour) + 255) / 2);
+}
+
 /// A cell outline P0..P5 (convex, top and bottom edges level) filled with its
 /// own outline, every pixel on the outline included.
 void FillCell(QImage& picture, const std::array<QPoint, 6>& outline, QRgb colour);

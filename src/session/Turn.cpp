@@ -229,6 +229,8 @@ bool Turn::ImportTurns(const QString& folder) {
     return true;
 }
 
+ReportTurn Turn::ShownTurn() const { return TurnOf(session_.game); }
+
 const GameState& Turn::LoadedGame() const { return shelved_ ? shelved_->game : session_.game; }
 
 std::vector<ReportTurn> Turn::HistoryTurns() const {

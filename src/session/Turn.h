@@ -83,7 +83,7 @@ public:
     void ShowLoadedTurn();
     bool HistoryShown() const { return shelved_ != nullptr; }
     /// The turn shown now: a kept one, or the loaded one.
-    ReportTurn ShownTurn() const { return TurnOf(session_.game); }
+    ReportTurn ShownTurn() const;
     /// The loaded turn, also while history is shown.
     const GameState& LoadedGame() const;
     /// The change list between two kept turns (the loaded turn among them);

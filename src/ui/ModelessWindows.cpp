@@ -2,6 +2,7 @@
 
 #include "session/Session.h"
 #include "ui/frmAbout.h"
+#include "ui/frmChanges.h"
 #include "ui/frmCheckTurn.h"
 #include "ui/frmGrantAccess.h"
 #include "ui/frmMapLegend.h"
@@ -37,6 +38,7 @@ ModelessWindows::~ModelessWindows() {
 
 frmYourAreas* ModelessWindows::yourAreas() const { return yourAreas_.data(); }
 frmCheckTurn* ModelessWindows::checkTurn() const { return checkTurn_.data(); }
+frmChanges* ModelessWindows::changes() const { return changes_.data(); }
 frmMergeLog* ModelessWindows::mergeLog() const { return mergeLog_.data(); }
 frmMapLegend* ModelessWindows::mapLegend() const { return legend_.data(); }
 frmGrantAccess* ModelessWindows::grantAccess() const { return grantAccess_.data(); }
@@ -48,7 +50,7 @@ frmVictoryConditions* ModelessWindows::victoryConditions() const {
 std::vector<QWidget*> ModelessWindows::All() const {
     std::vector<QWidget*> windows;
     for (QWidget* window :
-         std::initializer_list<QWidget*>{yourAreas_, about_, legend_, checkTurn_, mergeLog_,
+         std::initializer_list<QWidget*>{yourAreas_, about_, legend_, checkTurn_, changes_, mergeLog_,
                                          grantAccess_, spy_, victoryConditions_})
         if (window) windows.push_back(window);
     return windows;
@@ -68,6 +70,10 @@ void ModelessWindows::ShowMapLegend() {
 
 void ModelessWindows::ShowCheckTurn() {
     Raise(checkTurn_, [&] { return new frmCheckTurn(session_, showArea_); }).Refill();
+}
+
+void ModelessWindows::ShowChanges(Turn& turn) {
+    Raise(changes_, [&] { return new frmChanges(session_, turn, showArea_); }).Refill();
 }
 
 void ModelessWindows::ShowMergeLog() {

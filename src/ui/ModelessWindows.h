@@ -16,6 +16,8 @@ class frmYourAreas;
 class frmAbout;
 class frmMapLegend;
 class frmCheckTurn;
+class frmChanges;
+class Turn;
 class frmMergeLog;
 class frmGrantAccess;
 class frmSpy;
@@ -33,6 +35,7 @@ public:
     void ShowAbout();
     void ShowMapLegend();
     void ShowCheckTurn();
+    void ShowChanges(Turn& turn);
     void ShowMergeLog();
     void ShowGrantAccess();
     void ShowSpy();
@@ -55,6 +58,7 @@ public:
 
     frmYourAreas* yourAreas() const;
     frmCheckTurn* checkTurn() const;
+    frmChanges* changes() const;
     frmMergeLog* mergeLog() const;
     frmMapLegend* mapLegend() const;
     frmGrantAccess* grantAccess() const;
@@ -70,6 +74,7 @@ private:
     QPointer<frmAbout> about_;
     QPointer<frmMapLegend> legend_;
     QPointer<frmCheckTurn> checkTurn_;
+    QPointer<frmChanges> changes_;
     QPointer<frmMergeLog> mergeLog_;
     QPointer<frmGrantAccess> grantAccess_;
     QPointer<frmSpy> spy_;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 
 #include <algorithm>
 #include <utility>
@@ -136,6 +137,10 @@ void WindowsPort::CloseOrderWindows() {
 }
 
 bool WindowsPort::OrderWindowsOpen() const { return main_ && main_->windows().OrderWindowsOpen(); }
+
+void WindowsPort::ShowStatus(const QString& text) {
+    if (main_) main_->statusBar()->showMessage(text);
+}
 
 void WindowsPort::ShowTurnCheck() {
     if (main_) main_->windows().ShowCheckTurn();

@@ -48,6 +48,7 @@ public:
     void CloseOrderWindows() override;
     bool OrderWindowsOpen() const override;
     void ShowTurnCheck() override;
+    void ShowStatus(const QString& text) override;
 
     /// The modal message box every message uses: caption "WIN-QM", one OK button.
     static void ShowMessageBox(const QString& text, MessageIcon icon);

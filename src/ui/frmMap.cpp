@@ -92,6 +92,12 @@ void frmMap::Load(bool readSettings) {
     session_.port.SetBusy(false);
 }
 
+void frmMap::Redraw() {
+    LoadMapPicture(session_.game, session_.map, session_.port);
+    FitView();
+    ShowOrderState(hoverArea_);
+}
+
 QSize frmMap::ViewRoom() const {
     return {width(), height() - options_->height() - staMap_->height()};
 }

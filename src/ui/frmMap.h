@@ -28,6 +28,8 @@ public:
     /// Window load: settings, geometry, the whole board, placement, first view.
     /// A reload keeps this run's display settings instead of reading the file.
     void Load(bool readSettings = true);
+    /// The whole board drawn again for the turn now shown, the window left in place.
+    void Redraw();
     /// The window's space for the view: all of it below the command options.
     QSize ViewRoom() const;
     /// The view picture changed: show it again.

@@ -129,6 +129,12 @@ void frmWinQM::TurnChanged(TurnChange change) {
         });
         connect(map_.get(), &frmMap::HexEditorAsked, this, &frmWinQM::EditHex);
     }
+    menuAction(QStringLiteral("mnuTurnHistory"))->setChecked(turn_.HistoryShown());
+    if (change == TurnChange::Shown) {
+        // Another turn on the same board: the window stays where the player put it.
+        if (windows_->changes() && !turn_.HistoryShown()) windows_->ShowChanges(turn_);
+        return map_->Redraw();
+    }
     // A merge rebuilds the map from the merged areas, keeping this run's look.
     const bool merged = change == TurnChange::Merged;
     if (merged) map_->hide();
@@ -253,6 +259,31 @@ void frmWinQM::OnExportMap() {
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) path += QStringLiteral(".png");
     turn_.ExportMap(path);
+}
+
+void frmWinQM::OnImportTurns() {
+    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Import Turns"),
+                                                             turn_.OpenFolder());
+    if (!folder.isEmpty()) turn_.ImportTurns(folder);
+    if (map_) map_->Redraw();  // what was last seen may have grown
+}
+
+void frmWinQM::OnTurnHistory() {
+    // The menu entry shows what the command will do next time, so it is set by the turn.
+    if (turn_.HistoryShown())
+        turn_.ShowLoadedTurn();
+    else if (!turn_.StepHistory(-1))
+        session_.port.ShowStatus(QStringLiteral("No earlier turn of this game is kept yet"));
+    menuAction(QStringLiteral("mnuTurnHistory"))->setChecked(turn_.HistoryShown());
+}
+
+void frmWinQM::OnEarlierTurn() { turn_.StepHistory(-1); }
+void frmWinQM::OnLaterTurn() { turn_.StepHistory(1); }
+void frmWinQM::OnChanges() { windows_->ShowChanges(turn_); }
+
+void frmWinQM::OnLastSeen() {
+    session_.map.picture.ShowLastSeen = menuAction(QStringLiteral("mnuLastSeen"))->isChecked();
+    if (map_) map_->Redraw();
 }
 
 void frmWinQM::OnExit() {

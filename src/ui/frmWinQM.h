@@ -90,6 +90,12 @@ private:
     void OnMerge();
     void OnSave();
     void OnExportMap();
+    void OnImportTurns();
+    void OnTurnHistory();
+    void OnEarlierTurn();
+    void OnLaterTurn();
+    void OnChanges();
+    void OnLastSeen();
     void OnExit();
     void OnUndo();
     void OnRedo();

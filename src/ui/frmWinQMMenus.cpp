@@ -9,6 +9,7 @@
 #include <QMenuBar>
 
 #include <utility>
+#include <vector>
 
 namespace qm {
 
@@ -34,26 +35,31 @@ const std::pair<const char*, const char*> kMenuBar[] = {
     {"mnuHelp", "&Help"},
 };
 
-const char* MenuName(MenuCommand command) {
+std::vector<const char*> MenuNames(MenuCommand command) {
     switch (command) {
         case MenuCommand::Open:
-            return "mnuOpen";
+            return {"mnuOpen"};
         case MenuCommand::Merge:
-            return "mnuMerge";
+            return {"mnuMerge"};
         case MenuCommand::Save:
-            return "mnuSave";
+            return {"mnuSave"};
         case MenuCommand::ExportMap:
-            return "mnuExportMap";
+            return {"mnuExportMap"};
         case MenuCommand::Undo:
-            return "mnuUndo";
+            return {"mnuUndo"};
         case MenuCommand::Redo:
-            return "mnuRedo";
+            return {"mnuRedo"};
         case MenuCommand::VictoryConditions:
-            return "mnuVictoryConditions";
+            return {"mnuVictoryConditions"};
+        case MenuCommand::Orders:
+            return {"mnuANW", "mnuCallToArms", "mnuGrantAccess", "mnuSpy"};
+        case MenuCommand::History:
+            return {"mnuImportTurns", "mnuTurnHistory", "mnuEarlierTurn", "mnuLaterTurn",
+                    "mnuChanges"};
         case MenuCommand::Recent:
             break;
     }
-    return nullptr;
+    return {};
 }
 
 QString RecentName(int index) { return QStringLiteral("mnuRecent%1").arg(index + 1); }
@@ -67,6 +73,7 @@ void frmWinQM::BuildMenus() {
         {"mnuFile", "mnuMerge", "&Merge", {}, &frmWinQM::OnMerge},
         {"mnuFile", "mnuSave", "&Save ", QKeySequence::Save, &frmWinQM::OnSave, true},
         {"mnuFile", "mnuExportMap", "Export Map &Picture...", {}, &frmWinQM::OnExportMap},
+        {"mnuFile", "mnuImportTurns", "&Import Turns...", {}, &frmWinQM::OnImportTurns},
         {"mnuFile", "mnuExit", "&Exit", Qt::CTRL | Qt::Key_Q, &frmWinQM::OnExit, true, Gap::RecentReports},
         {"mnuEdit", "mnuUndo", "&Undo", Qt::CTRL | Qt::Key_Z, &frmWinQM::OnUndo, true},
         {"mnuEdit", "mnuRedo", "&Redo", Qt::CTRL | Qt::SHIFT | Qt::Key_Z, &frmWinQM::OnRedo, true},
@@ -82,11 +89,16 @@ void frmWinQM::BuildMenus() {
         {"mnuView", "mnuRelations", "&Relations", {}, &frmWinQM::OnRelations},
         {"mnuView", "mnuYourAreas", "&Your Areas", {}, &frmWinQM::OnYourAreas},
         {"mnuView", "mnuMergeLog", "&Merge Log", {}, &frmWinQM::OnMergeLog},
+        {"mnuView", "mnuTurnHistory", "Turn &History", {}, &frmWinQM::OnTurnHistory, false, Gap::Line},
+        {"mnuView", "mnuEarlierTurn", "&Earlier Turn", Qt::ALT | Qt::Key_Left, &frmWinQM::OnEarlierTurn, true},
+        {"mnuView", "mnuLaterTurn", "&Later Turn", Qt::ALT | Qt::Key_Right, &frmWinQM::OnLaterTurn, true},
+        {"mnuView", "mnuChanges", "&Changes", {}, &frmWinQM::OnChanges},
         {"mnuOptions", "mnuMapColors", "Map &Colors", {}, &frmWinQM::OnMapColors},
         {"mnuOptions", "mnuHex", "Hex map", {}, &frmWinQM::OnHex},
         {"mnuOptions", "mnuZoom", "&Zoom Map", {}, &frmWinQM::OnZoom},
         {"mnuOptions", "mnuTypeofUnitDisplay", "Type of Unit Display", {},
          &frmWinQM::OnTypeofUnitDisplay},
+        {"mnuOptions", "mnuLastSeen", "Last &Seen Areas", {}, &frmWinQM::OnLastSeen},
         {"mnuHelp", "mnuMapLegend", "Map &Legend", {}, &frmWinQM::OnMapLegend},
         {"mnuHelp", "mnuAbout", "&About", {}, &frmWinQM::OnAbout},
     };
@@ -114,7 +126,8 @@ void frmWinQM::BuildMenus() {
         if (entry.everywhere) action->setShortcutContext(Qt::ApplicationShortcut);
         connect(action, &QAction::triggered, this, entry.handler);
     }
-    menuAction(QStringLiteral("mnuHex"))->setCheckable(true);
+    for (const char* name : {"mnuHex", "mnuTurnHistory", "mnuLastSeen"})
+        menuAction(QString::fromLatin1(name))->setCheckable(true);
     EnableAreaData(false);
 }
 
@@ -126,7 +139,8 @@ void frmWinQM::EnableMenu(MenuCommand command, bool enabled) {
             menuAction(RecentName(i))->setEnabled(enabled);
         return;
     }
-    menuAction(QString::fromLatin1(MenuName(command)))->setEnabled(enabled);
+    for (const char* name : MenuNames(command))
+        menuAction(QString::fromLatin1(name))->setEnabled(enabled);
 }
 
 void frmWinQM::ShowRecentReports(const std::vector<QString>& reports) {

@@ -1,3 +1,4 @@
+#include "session/ChangeReport.h"
 #include "session/CheckReport.h"
 #include "ui/Program.h"
 
@@ -23,10 +24,24 @@ int RunCheck(int argc, char* argv[]) {
         qm::CheckReport(arguments[2], QCoreApplication::applicationDirPath(), out));
 }
 
+// `zez-qm --changes OLD NEW`: the change list, for scripts.
+int RunChanges(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() != 4) {
+        std::fprintf(stderr, "usage: zez-qm --changes OLD NEW\n");
+        return 2;
+    }
+    QTextStream out(stdout);
+    return qm::PrintChanges(arguments[2], arguments[3], QCoreApplication::applicationDirPath(),
+                            out);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     if (argc >= 2 && std::strcmp(argv[1], "--check") == 0) return RunCheck(argc, argv);
+    if (argc >= 2 && std::strcmp(argv[1], "--changes") == 0) return RunChanges(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zez-qm"));
     qm::Program program;

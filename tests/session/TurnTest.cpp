@@ -218,7 +218,7 @@ TEST_F(TurnTest, EarlierTurnsBesideTheReportJoinTheHistoryWhichIsShownWithoutTou
     earlier.gameCode = "QM013";
     reports.Write("1881-1/plyrdata.2", earlier.Build());
     ASSERT_TRUE(turn.Open(reports.Write("1881-2/plyrdata.3", now.Build()), OpenedFrom::CommandLine));
-    EXPECT_EQ(port.status, "3 earlier files of this game were taken into its history; 2 files "
+    EXPECT_EQ(port.status, "3 earlier files of this game taken into its history; 2 files "
                            "beside it were not (File > Import Turns tells why)");
     EXPECT_EQ(SightingText(game, session.map.lastSeen[9]), "last seen 1881.1: owner GRMN, GRMN fleet");
     EXPECT_EQ(SightingText(game, session.map.lastSeen[60]), "");  // shown now
