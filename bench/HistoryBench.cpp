@@ -38,7 +38,8 @@ struct History {
         QDirIterator files(kSampleFolder, QDir::Files, QDirIterator::Subdirectories);
         while (files.hasNext()) {
             const QString from = files.next();
-            const QString to = folder.path() + "/sample/" + QDir(kSampleFolder).relativeFilePath(from);
+            const QString to =
+                folder.path() + "/sample/" + QDir(kSampleFolder).relativeFilePath(from);
             QDir().mkpath(QFileInfo(to).path());
             QFile::copy(from, to);
         }

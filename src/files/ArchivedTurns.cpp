@@ -70,8 +70,8 @@ std::unique_ptr<GameState> LoadArchivedTurn(const QString& archive, const GameSt
     const std::vector<QByteArray> reports = KeptReports(folder, turn.player);
     auto game = std::make_unique<GameState>();
     ConsolePort quiet({}, true);
-    if (reports.empty() || !TakeReport(*game, quiet, reports.front()) ||
-        TurnOf(*game) != turn || game->PlayerCount != loaded.PlayerCount)
+    if (reports.empty() || !TakeReport(*game, quiet, reports.front()) || TurnOf(*game) != turn ||
+        game->PlayerCount != loaded.PlayerCount)
         return nullptr;
     for (int a = 1; a <= kLastArea; ++a) TakeMapFields(game->area(a), loaded.area(a));
     game->ProgramDir = loaded.ProgramDir;

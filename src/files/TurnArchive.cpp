@@ -42,8 +42,7 @@ QString DefaultArchiveFolder() {
            QStringLiteral("/archive/");
 }
 
-QString ArchivedPlayerFolder(const QString& archive, const QString& gameCode,
-                            std::int16_t player) {
+QString ArchivedPlayerFolder(const QString& archive, const QString& gameCode, std::int16_t player) {
     // Game codes are letters and digits (IsGameCode), so they make plain folder names.
     return archive + QStringLiteral("%1/%2/").arg(gameCode).arg(player);
 }

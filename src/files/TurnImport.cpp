@@ -17,7 +17,7 @@ namespace qm {
 namespace {
 
 struct Scope {
-    bool othersToo;   // other players' reports, as merged into the turn
+    bool othersToo;    // other players' reports, as merged into the turn
     bool earlierOnly;  // only turns before the loaded one
 };
 
@@ -123,7 +123,8 @@ ImportReport ImportNearbyTurns(const QString& archive, const GameState& loaded) 
         while (files.hasNext()) importer.Take(files.next());
         for (const QFileInfo& inner :
              QDir(folder).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            const QString orders = FindFileNoCase(inner.absoluteFilePath() + '/', kWorkingCopyFileName);
+            const QString orders =
+                FindFileNoCase(inner.absoluteFilePath() + '/', kWorkingCopyFileName);
             if (QFile::exists(orders)) importer.Take(orders);
         }
     }

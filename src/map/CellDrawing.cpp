@@ -100,7 +100,8 @@ void DrawCell(const GameState& game, MapState& map, int column, int row, int dx,
     const AreaRecord& area = game.area(IsAreaNumber(cell.Area) ? cell.Area : 0);
     QRgb fill = ToRgb(FillColour(display, area));
     // An area not shown now, in its last seen owner's colour halfway to white.
-    const Sighting& seen = map.lastSeen[static_cast<std::size_t>(IsAreaNumber(cell.Area) ? cell.Area : 0)];
+    const Sighting& seen =
+        map.lastSeen[static_cast<std::size_t>(IsAreaNumber(cell.Area) ? cell.Area : 0)];
     if (map.picture.ShowLastSeen && area.Owner == kUnseenOwner && seen.Seen() &&
         area.AreaType != kWater && area.AreaType != kNoEntry) {
         fill = Faded(ToRgb(CountryColour(display, seen.owner)));

@@ -35,7 +35,8 @@ void PaintMarks(const GameState& game, MapState& map, Marked marked, QRgb colour
 }  // namespace
 
 void PaintUnorderedMarks(const GameState& game, MapState& map) {
-    PaintMarks(game, map, [&](int area) { return AwaitsOrder(game, area); }, qRgb(255, 0, 255));
+    PaintMarks(
+        game, map, [&](int area) { return AwaitsOrder(game, area); }, qRgb(255, 0, 255));
 }
 
 void PaintChangeMarks(const GameState& game, MapState& map) {

@@ -48,8 +48,9 @@ QString MapModeText(const GameState& game, const Interaction& interaction) {
     if (mode == kVictoryConditions)
         return QStringLiteral("Victory conditions: close their window to enter orders on the map");
     if (interaction.ReadOnly)
-        return QStringLiteral("Turn %1.%2 as it was: Alt+Left and Alt+Right step, "
-                              "View > Turn History returns")
+        return QStringLiteral(
+                   "Turn %1.%2 as it was: Alt+Left and Alt+Right step, "
+                   "View > Turn History returns")
             .arg(game.TurnYear)
             .arg(game.TurnOfYear);
     return mode.isEmpty() ? QString() : mode;

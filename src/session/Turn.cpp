@@ -171,9 +171,13 @@ bool Turn::UndoAllowed() {
     return false;
 }
 
-bool Turn::Undo() { return !HistoryShown() && UndoAllowed() && session_.history.Undo(session_.orders()); }
+bool Turn::Undo() {
+    return !HistoryShown() && UndoAllowed() && session_.history.Undo(session_.orders());
+}
 
-bool Turn::Redo() { return !HistoryShown() && UndoAllowed() && session_.history.Redo(session_.orders()); }
+bool Turn::Redo() {
+    return !HistoryShown() && UndoAllowed() && session_.history.Redo(session_.orders());
+}
 
 bool Turn::ExportMap(const QString& path) {
     if (!mapLoaded_) return false;
@@ -185,7 +189,9 @@ bool Turn::ExportMap(const QString& path) {
                             answer == Answer::WholeBoard);
 }
 
-bool Turn::MayCallToArms() { return !HistoryShown() && !RefusedInFirstTurns(session_.game, session_.port); }
+bool Turn::MayCallToArms() {
+    return !HistoryShown() && !RefusedInFirstTurns(session_.game, session_.port);
+}
 
 void Turn::KeepRecoveryCopy() {
     if (HistoryShown()) return;  // the loaded turn's orders cannot change meanwhile
@@ -288,8 +294,7 @@ void Turn::ShowTurn() {
     WindowPort& port = session_.port;
     RefreshDisplay(session_.game, port);
     QString title = TurnTitle(session_.game);
-    if (HistoryShown())
-        title += QStringLiteral(" - turn %1 as it was").arg(TurnName(ShownTurn()));
+    if (HistoryShown()) title += QStringLiteral(" - turn %1 as it was").arg(TurnName(ShownTurn()));
     port.SetTitle(title);
     port.TurnChanged(TurnChange::Shown);
     port.ShowStatus(HistoryShown() ? QStringLiteral("Turn %1 as it was: no orders are taken; "

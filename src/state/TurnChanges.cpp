@@ -41,8 +41,9 @@ void ListAreas(ChangeWriter& out, const GameState& before, const GameState& afte
     for (std::int16_t a = 1; a <= kLastArea; ++a) {
         const AreaRecord &then = before.area(a), &now = after.area(a);
         if (Seen(then) && Seen(now) && then.Owner != now.Owner)
-            out.Add(AreaLabel(after, a) + QStringLiteral(": ") + ShortPlayerText(after, then.Owner) +
-                        QStringLiteral(" to ") + ShortPlayerText(after, now.Owner),
+            out.Add(AreaLabel(after, a) + QStringLiteral(": ") +
+                        ShortPlayerText(after, then.Owner) + QStringLiteral(" to ") +
+                        ShortPlayerText(after, now.Owner),
                     a);
     }
 }
@@ -73,9 +74,9 @@ void ListRelations(ChangeWriter& out, const GameState& before, const GameState& 
         for (int q = 1; q <= last; ++q) {
             const QChar then = before.player(p).Relation[q], now = after.player(p).Relation[q];
             if (p != q && then != now)
-                out.Add(ShortPlayerText(after, p) + QStringLiteral(" toward ") + ShortPlayerText(after, q) +
-                        QStringLiteral(": ") + letter(then) + QStringLiteral(" to ") +
-                        letter(now));
+                out.Add(ShortPlayerText(after, p) + QStringLiteral(" toward ") +
+                        ShortPlayerText(after, q) + QStringLiteral(": ") + letter(then) +
+                        QStringLiteral(" to ") + letter(now));
         }
 }
 
@@ -97,7 +98,8 @@ QString Holding(const GameState& after, std::int16_t area) {
     if (!IsUnitType(now.UnitType)) return label + QStringLiteral(" holds no unit now");
     if (now.UnitOwner == after.CurrentPlayer)
         return label + QStringLiteral(" now holds your ") + UnitTypeName(now.UnitType);
-    return label + QStringLiteral(" now holds a ") + ShortUnitText(after, now.UnitOwner, now.UnitType);
+    return label + QStringLiteral(" now holds a ") +
+           ShortUnitText(after, now.UnitOwner, now.UnitType);
 }
 
 // Where a convoy chain lands: followed through the carrying units' orders.
@@ -134,8 +136,8 @@ void ListOrders(ChangeWriter& out, const GameState& before, const GameState& aft
         } else if (IsAreaNumber(order.Parm1)) {
             target = order.Parm1;
             const QString to = AreaLabel(before, target);
-            text = code == kMove ? QStringLiteral("Move of the ") + unit + " from " + from +
-                                       " to " + to
+            text = code == kMove
+                       ? QStringLiteral("Move of the ") + unit + " from " + from + " to " + to
                    : code == kSupportAttack
                        ? QStringLiteral("Support from ") + from + " of the attack on " + to
                        : QStringLiteral("Support from ") + from + " of the defence of " + to;

@@ -50,8 +50,8 @@ frmVictoryConditions* ModelessWindows::victoryConditions() const {
 std::vector<QWidget*> ModelessWindows::All() const {
     std::vector<QWidget*> windows;
     for (QWidget* window :
-         std::initializer_list<QWidget*>{yourAreas_, about_, legend_, checkTurn_, changes_, mergeLog_,
-                                         grantAccess_, spy_, victoryConditions_})
+         std::initializer_list<QWidget*>{yourAreas_, about_, legend_, checkTurn_, changes_,
+                                         mergeLog_, grantAccess_, spy_, victoryConditions_})
         if (window) windows.push_back(window);
     return windows;
 }

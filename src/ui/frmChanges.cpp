@@ -24,7 +24,8 @@ ReportTurn TurnAt(const QComboBox& box) {
     const QStringList parts = box.currentData().toStringList();
     if (parts.size() != 4) return {};
     return {parts[0], static_cast<std::int16_t>(parts[1].toInt()),
-            static_cast<std::int16_t>(parts[2].toInt()), static_cast<std::int16_t>(parts[3].toInt())};
+            static_cast<std::int16_t>(parts[2].toInt()),
+            static_cast<std::int16_t>(parts[3].toInt())};
 }
 
 }  // namespace

@@ -127,7 +127,8 @@ void frmMap::ViewChanged() {
 void frmMap::ShowOrderState(int hoverArea) {
     hoverArea_ = hoverArea;
     const Interaction& interaction = session_.interaction;
-    staMap_->showMessage(MapStatusText(session_.game, interaction, hoverArea, session_.map.lastSeen));
+    staMap_->showMessage(
+        MapStatusText(session_.game, interaction, hoverArea, session_.map.lastSeen));
     picView_->SetMarkedCells(
         IsTargetPending(interaction)
             ? AreaCellsInView(session_.game, session_.map, interaction.SelectedArea)

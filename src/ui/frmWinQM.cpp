@@ -262,8 +262,8 @@ void frmWinQM::OnExportMap() {
 }
 
 void frmWinQM::OnImportTurns() {
-    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Import Turns"),
-                                                             turn_.OpenFolder());
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, QStringLiteral("Import Turns"), turn_.OpenFolder());
     if (!folder.isEmpty()) turn_.ImportTurns(folder);
     if (map_) map_->Redraw();  // what was last seen may have grown
 }

@@ -83,7 +83,9 @@ TEST_F(MapClicksTest, StatusLineTellsTheWaitingOrderAndTheAreaUnderThePointer) {
     area(6).Owner = kUnseenOwner;
     game().player(kMe).PlayerName = "Veskaran", game().player(2).PlayerName = "Tarsia";
     Unit(4, kCorps, 2), Order(5, "SA", 4, 2);
-    auto status = [&](int at) { return MapStatusText(game(), session.interaction, at, session.map.lastSeen); };
+    auto status = [&](int at) {
+        return MapStatusText(game(), session.interaction, at, session.map.lastSeen);
+    };
     const QString four = "4 Ardmoor: land, supply 2, home; owner Veskaran (you); corps of Tarsia";
     EXPECT_EQ(status(4), four);
     EXPECT_EQ(status(5),

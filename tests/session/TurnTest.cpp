@@ -208,7 +208,7 @@ TEST_F(TurnTest, EarlierTurnsBesideTheReportJoinTheHistoryWhichIsShownWithoutTou
     earlier.areas = {{5, 3, 3, 1}, {12, 1, 2, 2}, {60, 3, 3, 3}, {7, 1, 0, 0}, {9, 1, 1, 3}};
     now.areas = {{5, 3, 0, 0}, {12, 2, 3, 1}, {60, 3, 3, 3}, {7, 1, 0, 0}};
     ASSERT_TRUE(turn.Open(reports.Write("1881-1/plyrdata.3", earlier.Build()), OpenedFrom::Dialog));
-    EnterOrder();  // the army of 5 to 12, which it reaches
+    EnterOrder();                                           // the army of 5 to 12, which it reaches
     game.area(60).Command = "MO", game.area(60).Parm1 = 7;  // the fleet, which does not
     ASSERT_TRUE(turn.Save());
     // A new archive, which only the import on open can fill.
@@ -217,10 +217,13 @@ TEST_F(TurnTest, EarlierTurnsBesideTheReportJoinTheHistoryWhichIsShownWithoutTou
     reports.Write("1881-1/plyrdata.7", "damaged");
     earlier.gameCode = "QM013";
     reports.Write("1881-1/plyrdata.2", earlier.Build());
-    ASSERT_TRUE(turn.Open(reports.Write("1881-2/plyrdata.3", now.Build()), OpenedFrom::CommandLine));
-    EXPECT_EQ(port.status, "3 earlier files of this game taken into its history; 2 files "
-                           "beside it were not (File > Import Turns tells why)");
-    EXPECT_EQ(SightingText(game, session.map.lastSeen[9]), "last seen 1881.1: owner GRMN, GRMN fleet");
+    ASSERT_TRUE(
+        turn.Open(reports.Write("1881-2/plyrdata.3", now.Build()), OpenedFrom::CommandLine));
+    EXPECT_EQ(port.status,
+              "3 earlier files of this game taken into its history; 2 files "
+              "beside it were not (File > Import Turns tells why)");
+    EXPECT_EQ(SightingText(game, session.map.lastSeen[9]),
+              "last seen 1881.1: owner GRMN, GRMN fleet");
     EXPECT_EQ(SightingText(game, session.map.lastSeen[60]), "");  // shown now
 
     const auto changes = turn.Changes({"QM012", 3, 1881, 1}, {"QM012", 3, 1881, 2});

@@ -20,14 +20,31 @@ struct Outcome {
     QString output, errors;
 };
 
-Outcome Check(const QString& report,
-              const QString& program = QStringLiteral(ZEZ_BIN_DIR "/zez-qm")) {
+Outcome RunProgram(const QStringList& arguments,
+                   const QString& program = QStringLiteral(ZEZ_BIN_DIR "/zez-qm")) {
     QProcess process;
-    process.start(program, {QStringLiteral("--check"), report});
+    process.start(program, arguments);
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromLocal8Bit(process.readAllStandardOutput()),
             QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+Outcome Check(const QString& report,
+              const QString& program = QStringLiteral(ZEZ_BIN_DIR "/zez-qm")) {
+    return RunProgram({QStringLiteral("--check"), report}, program);
+}
+
+TEST(CommandLine, ChangesListsWhatTheLaterReportShowsOtherwise) {
+    const QString sample = QStringLiteral(ZEZ_DATA_DIR "/sample/");
+    const Outcome changes =
+        RunProgram({"--changes", sample + "1882-2/plyrdata.2", sample + "1882-3/plyrdata.2"});
+    EXPECT_EQ(changes.status, 0);
+    EXPECT_TRUE(
+        changes.output.startsWith("Areas that changed hands\n  137 Ravigard: NEUT to VESK\n"
+                                  "  167 Eskazar: NEUT to VESK\nTotals, then and now\n"
+                                  "  Armies: 3 then, 3 now\n"));
+    EXPECT_EQ(RunProgram({"--changes", sample + "1882-2/plyrdata.2", sample + "none"}).status, 2);
 }
 
 TEST(CommandLine, CheckFindsMissingAndChangedOrdersAndExitsWithZeroOnlyWhenClean) {

@@ -4,10 +4,16 @@
 #include "ui/WindowsFixture.h"
 
 #include "ui/AreaGridModel.h"
+#include "ui/ModelessWindows.h"
+#include "ui/frmChanges.h"
 #include "ui/frmMap.h"
 #include "ui/frmSummary.h"
 
+#include <QComboBox>
+#include <QDirIterator>
 #include <QFile>
+#include <QListWidget>
+#include <QStatusBar>
 #include <QTableWidget>
 
 namespace qm {
@@ -37,6 +43,71 @@ TEST_F(SampleGameTest, CommandLineStartFillsGridSummaryAndTitle) {
         shown << summary->item(row, 0)->text() + '=' + summary->item(row, 1)->text();
     EXPECT_EQ(shown.join(" ").toStdString(),
               "Armies=3 Corps=2 Fleets=2 Squadrons=2 Land=20 Water=2 Max Sply=17 Free Sply=3");
+}
+
+// The whole played sample, a folder per turn, as a player keeps it.
+TEST_F(SampleGameTest, TheLastTurnOpensWithItsHistoryWhichIsShownAndComparedTurnByTurn) {
+    QDirIterator files(QStringLiteral(ZEZ_DATA_DIR "/sample"), QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        QFile file(files.next());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        reportFolder.Write(QDir(ZEZ_DATA_DIR "/sample").relativeFilePath(file.fileName()),
+                           file.readAll());
+    }
+    Start(reportFolder.path() + "1882-3/plyrdata.2", QStringLiteral(ZEZ_BIN_DIR));
+    EXPECT_EQ(mainWindow().statusBar()->currentMessage().toStdString(),
+              "30 earlier files of this game taken into its history");
+    const QString title = mainWindow().windowTitle();
+
+    Menu("mnuChanges")->trigger();
+    frmChanges* changes = mainWindow().windows().changes();
+    EXPECT_EQ(changes->cboBefore()->currentText(), "1882.2");
+    changes->cboBefore()->setCurrentText("1881.3");
+    changes->cboAfter()->setCurrentText("1881.4");
+    QListWidget* list = changes->lstChanges();
+    QStringList lines;
+    for (int row = 0; row < list->count(); ++row) lines << list->item(row)->text();
+    EXPECT_EQ(lines.join('\n').toStdString(), R"(Areas that changed hands
+135 Duroholm: NEUT to VESK
+Units
+22 Bay of Ardera: VESK fleet appeared
+58 Dravizar: VESK fleet vanished
+61 Tavimania: VESK corps appeared
+95 Dravagard: VESK corps appeared
+97 Orvobrook: VESK corps is now a VESK army
+98 Heligard: VESK army vanished
+101 Rosaeniris Deep: VESK squadron vanished
+130 Salanawick: VESK army vanished
+131 Kestomere: ORMA army is now a ORMA corps
+132 Mirera: VESK corps is now a VESK army
+135 Duroholm: VESK squadron appeared
+136 Velara: TIRV army appeared
+Totals, then and now
+Armies: 2 then, 2 now
+Corps: 2 then, 2 now
+Fleets: 2 then, 2 now
+Squadrons: 2 then, 2 now
+Land: 17 then, 18 now
+Water: 2 then, 2 now
+Max Sply: 13 then, 14 now
+Free Sply: 1 then, 0 now
+What became of your orders
+Move of the fleet from 58 Dravizar to 22 Bay of Ardera: 22 Bay of Ardera now holds your fleet
+Move of the corps from 97 Orvobrook to 61 Tavimania: 61 Tavimania now holds your corps
+Move of the army from 98 Heligard to 97 Orvobrook: 97 Orvobrook now holds your army
+Move of the squadron from 101 Rosaeniris Deep to 135 Duroholm: 135 Duroholm now holds your squadron
+Move of the army from 130 Salanawick to 132 Mirera: 132 Mirera now holds your army
+Move of the corps from 132 Mirera to 95 Dravagard: 95 Dravagard now holds your corps)");
+
+    EXPECT_EQ(Menu("mnuEarlierTurn")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Left));
+    Menu("mnuEarlierTurn")->trigger();
+    EXPECT_TRUE(mainWindow().windowTitle().endsWith("1882.2(10) - turn 1882.2 as it was"));
+    EXPECT_FALSE(Menu("mnuSave")->isEnabled());
+    EXPECT_TRUE(Menu("mnuTurnHistory")->isChecked());
+    Menu("mnuTurnHistory")->trigger();
+    EXPECT_EQ(mainWindow().windowTitle(), title);
+    EXPECT_TRUE(Menu("mnuSave")->isEnabled());
 }
 
 }  // namespace
