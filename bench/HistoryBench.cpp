@@ -55,6 +55,7 @@ void StepToAnotherTurnAndDraw(benchmark::State& state) {
     History history;
     if (!history.Open()) return state.SkipWithError("no played sample in data/sample/");
     MapState& map = history.session.map;
+    map.display.HexDisplay = state.range(0) != 0 ? -1 : 0;
     map.display.HexSize = MaxHexSize(map.display.HexDisplay);
     int step = -1;
     for (auto _ : state) {
@@ -63,7 +64,8 @@ void StepToAnotherTurnAndDraw(benchmark::State& state) {
         step = -step;
     }
 }
-BENCHMARK(StepToAnotherTurnAndDraw)->Unit(benchmark::kMillisecond);
+// Hexagons of 30 pixels and squares of 36, the largest of each.
+BENCHMARK(StepToAnotherTurnAndDraw)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 void ChangeListOfTwoTurns(benchmark::State& state) {
     History history;
