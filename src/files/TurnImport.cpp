@@ -106,6 +106,7 @@ ImportReport ImportTurns(const QString& archive, const GameState& loaded, const 
     Importer importer(archive, loaded, {true, false});
     QDirIterator files(folder, QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext()) importer.Take(files.next());
+    importer.report.skipped.sort();  // the folders' own order is the file system's
     return importer.report;
 }
 
@@ -128,6 +129,7 @@ ImportReport ImportNearbyTurns(const QString& archive, const GameState& loaded) 
             if (QFile::exists(orders)) importer.Take(orders);
         }
     }
+    importer.report.skipped.sort();
     return importer.report;
 }
 
@@ -143,7 +145,7 @@ QString NearbyImportText(const ImportReport& report) {
 }
 
 QString ImportReportText(const ImportReport& report) {
-    QString text = QStringLiteral("%1 files taken into the game's history, %2 kept already")
+    QString text = QStringLiteral("Files taken into the game's history: %1 new, %2 kept already")
                        .arg(report.kept)
                        .arg(report.known);
     if (!report.skipped.isEmpty())

@@ -16,6 +16,7 @@
 #include "ui/Version.h"
 #include "ui/frmANW.h"
 #include "ui/frmCallToArms.h"
+#include "ui/frmChanges.h"
 #include "ui/frmEditHex.h"
 #include "ui/frmMap.h"
 #include "ui/frmMapLegend.h"
@@ -130,9 +131,9 @@ void frmWinQM::TurnChanged(TurnChange change) {
         connect(map_.get(), &frmMap::HexEditorAsked, this, &frmWinQM::EditHex);
     }
     menuAction(QStringLiteral("mnuTurnHistory"))->setChecked(turn_.HistoryShown());
+    if (change != TurnChange::Shown && windows_->changes()) windows_->changes()->Refill();
     if (change == TurnChange::Shown) {
         // Another turn on the same board: the window stays where the player put it.
-        if (windows_->changes() && !turn_.HistoryShown()) windows_->ShowChanges(turn_);
         return map_->Redraw();
     }
     // A merge rebuilds the map from the merged areas, keeping this run's look.

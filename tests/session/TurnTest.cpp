@@ -225,6 +225,14 @@ TEST_F(TurnTest, EarlierTurnsBesideTheReportJoinTheHistoryWhichIsShownWithoutTou
     EXPECT_EQ(SightingText(game, session.map.lastSeen[9]),
               "last seen 1881.1: owner GRMN, GRMN fleet");
     EXPECT_EQ(SightingText(game, session.map.lastSeen[60]), "");  // shown now
+    reports.Write("1881-1/ally/plyrdata.2", now.Build().replace("QM012,3,", "QM012,2,"));
+    port.messages.clear();
+    EXPECT_TRUE(turn.ImportTurns(reports.path()));
+    ExpectOnly("Files taken into the game's history: 1 new, 4 kept already\n\nNot taken:\n" +
+                   reports.path() + "1881-1/plyrdata.2: a report of game QM013\n" + reports.path() +
+                   "1881-1/plyrdata.7: not a usable report",
+               MessageIcon::Information);
+    EXPECT_TRUE(fresh.Exists("QM012/3/1881-2/merged/plyrdata.2"));
 
     const auto changes = turn.Changes({"QM012", 3, 1881, 1}, {"QM012", 3, 1881, 2});
     ASSERT_TRUE(changes);
