@@ -47,7 +47,7 @@ struct History {
         session.game.ProgramDir = QStringLiteral(ZEZ_DATA_DIR "/");
         turn = std::make_unique<Turn>(session, folder.path() + "/recent.ini");
         return turn->Open(folder.path() + "/sample/1882-3/plyrdata.2", OpenedFrom::CommandLine) &&
-               turn->HistoryTurns().size() > 1;
+               turn->PlayedTurns().size() > 1;
     }
 };
 

@@ -33,6 +33,10 @@ std::optional<ReportTurn> ReportTurnOf(const QByteArray& report) {
     return TurnOf(*scratch);
 }
 
+QString TurnLabel(const ReportTurn& turn) {
+    return QStringLiteral("%1.%2").arg(turn.year).arg(turn.turnOfYear);
+}
+
 ReportTurn TurnOf(const GameState& game) {
     return {game.GameCode, game.CurrentPlayer, game.TurnYear, game.TurnOfYear};
 }

@@ -25,6 +25,8 @@ struct ReportTurn {
     bool operator==(const ReportTurn&) const = default;
 };
 
+/// "1882.3", as the title and the players write a turn.
+QString TurnLabel(const ReportTurn& turn);
 /// The turn of a report's text; nothing when the text is not a usable report.
 std::optional<ReportTurn> ReportTurnOf(const QByteArray& report);
 /// The turn of the loaded report.

@@ -28,10 +28,6 @@ namespace {
 
 QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
 
-QString TurnName(const ReportTurn& turn) {
-    return QStringLiteral("%1.%2").arg(turn.year).arg(turn.turnOfYear);
-}
-
 }  // namespace
 
 Turn::Turn(Session& session, const QString& recentPath) : session_(session), recent_(recentPath) {
@@ -239,9 +235,15 @@ ReportTurn Turn::ShownTurn() const { return TurnOf(session_.game); }
 
 const GameState& Turn::LoadedGame() const { return shelved_ ? shelved_->game : session_.game; }
 
-std::vector<ReportTurn> Turn::HistoryTurns() const {
-    const GameState& loaded = LoadedGame();
-    return ArchivedTurns(session_.archiveFolder, loaded.GameCode, loaded.CurrentPlayer);
+std::vector<ReportTurn> Turn::PlayedTurns() const {
+    const GameState& game = LoadedGame();
+    const ReportTurn loaded = TurnOf(game);
+    std::vector<ReportTurn> turns;
+    for (const ReportTurn& turn :
+         ArchivedTurns(session_.archiveFolder, game.GameCode, game.CurrentPlayer))
+        if (EarlierTurn(turn, loaded)) turns.push_back(turn);
+    turns.push_back(loaded);
+    return turns;
 }
 
 bool Turn::ShowHistory(const ReportTurn& turn) {
@@ -252,7 +254,7 @@ bool Turn::ShowHistory(const ReportTurn& turn) {
     }
     auto kept = LoadArchivedTurn(session_.archiveFolder, LoadedGame(), turn);
     if (!kept) {
-        session_.port.ShowMessage(QString::fromUtf16(kUnreadableTurn).arg(TurnName(turn)),
+        session_.port.ShowMessage(QString::fromUtf16(kUnreadableTurn).arg(TurnLabel(turn)),
                                   MessageIcon::Exclamation);
         return false;
     }
@@ -270,16 +272,19 @@ bool Turn::ShowHistory(const ReportTurn& turn) {
 
 bool Turn::StepHistory(int step) {
     if (!loaded_ || step == 0) return false;
-    std::vector<ReportTurn> turns;
-    const ReportTurn loaded = TurnOf(LoadedGame());
-    for (const ReportTurn& turn : HistoryTurns())
-        if (EarlierTurn(turn, loaded)) turns.push_back(turn);
-    turns.push_back(loaded);
+    const std::vector<ReportTurn> turns = PlayedTurns();
     const ReportTurn shown = ShownTurn();
     const auto at = std::find(turns.begin(), turns.end(), shown) - turns.begin();
     const auto to = std::clamp<std::ptrdiff_t>(at + step, 0, std::ssize(turns) - 1);
     if (to == at) return false;
     return ShowHistory(turns[static_cast<std::size_t>(to)]);
+}
+
+void Turn::ToggleHistory() {
+    if (HistoryShown())
+        ShowLoadedTurn();
+    else if (!StepHistory(-1))
+        session_.port.ShowStatus(QString::fromUtf16(kNoKeptTurn));
 }
 
 void Turn::ShowLoadedTurn() {
@@ -294,22 +299,21 @@ void Turn::ShowTurn() {
     WindowPort& port = session_.port;
     RefreshDisplay(session_.game, port);
     QString title = TurnTitle(session_.game);
-    if (HistoryShown()) title += QStringLiteral(" - turn %1 as it was").arg(TurnName(ShownTurn()));
+    if (HistoryShown()) title += QStringLiteral(" - turn %1 as it was").arg(TurnLabel(ShownTurn()));
     port.SetTitle(title);
     port.TurnChanged(TurnChange::Shown);
-    port.ShowStatus(HistoryShown() ? QStringLiteral("Turn %1 as it was: no orders are taken; "
-                                                    "View > Turn History returns to turn %2")
-                                         .arg(TurnName(ShownTurn()), TurnName(TurnOf(LoadedGame())))
-                                   : QString());
+    port.ShowStatus(HistoryShown()
+                        ? QStringLiteral("Turn %1 as it was: no orders are taken; "
+                                         "View > Turn History returns to turn %2")
+                              .arg(TurnLabel(ShownTurn()), TurnLabel(TurnOf(LoadedGame())))
+                        : QString());
     ShowMenus();
 }
 
 std::optional<ReportTurn> Turn::PreviousTurn() const {
-    const ReportTurn loaded = TurnOf(LoadedGame());
-    std::optional<ReportTurn> previous;
-    for (const ReportTurn& turn : HistoryTurns())
-        if (EarlierTurn(turn, loaded)) previous = turn;
-    return previous;
+    const std::vector<ReportTurn> turns = PlayedTurns();
+    if (turns.size() < 2) return std::nullopt;
+    return turns[turns.size() - 2];
 }
 
 std::optional<std::vector<ChangeLine>> Turn::Changes(const ReportTurn& before,

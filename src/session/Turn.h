@@ -70,8 +70,9 @@ public:
     /// subfolders go into the loaded game's history; the import's report says
     /// what was taken and what was not, and why.
     bool ImportTurns(const QString& folder);
-    /// The kept turns of the loaded game and player, oldest first.
-    std::vector<ReportTurn> HistoryTurns() const;
+    /// The kept turns of the loaded game and player up to the loaded one,
+    /// oldest first, the loaded turn last (kept or not).
+    std::vector<ReportTurn> PlayedTurns() const;
     /// Shows a kept turn as it was, with its saved orders, in place of the
     /// loaded one, which is kept untouched; no order is taken until the
     /// loaded turn is shown again. The loaded turn itself shows it again.
@@ -81,6 +82,8 @@ public:
     bool StepHistory(int step);
     /// Back to the loaded turn.
     void ShowLoadedTurn();
+    /// View > Turn History: back to the loaded turn, or else to the kept one before it.
+    void ToggleHistory();
     bool HistoryShown() const { return shelved_ != nullptr; }
     /// The turn shown now: a kept one, or the loaded one.
     ReportTurn ShownTurn() const;
@@ -135,6 +138,7 @@ inline constexpr char16_t kRecoveryQuestion[] =
 inline constexpr char16_t kExportQuestion[] = u"Export the whole board, or only the part in view?";
 inline constexpr char16_t kArchiveFailure[] =
     u"The game's history could not be kept in %1; the turn is opened and saved as always";
+inline constexpr char16_t kNoKeptTurn[] = u"No earlier turn of this game is kept yet";
 inline constexpr char16_t kUnreadableTurn[] = u"The kept turn %1 cannot be read back";
 inline constexpr char16_t kUndoRefusal[] =
     u"Close the Grant Access, Spy and Victory Conditions windows before taking orders back "

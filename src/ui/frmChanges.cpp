@@ -12,23 +12,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace qm {
-
-namespace {
-
-QString TurnLabel(const ReportTurn& turn) {
-    return QStringLiteral("%1.%2").arg(turn.year).arg(turn.turnOfYear);
-}
-
-ReportTurn TurnAt(const QComboBox& box) {
-    const QStringList parts = box.currentData().toStringList();
-    if (parts.size() != 4) return {};
-    return {parts[0], static_cast<std::int16_t>(parts[1].toInt()),
-            static_cast<std::int16_t>(parts[2].toInt()),
-            static_cast<std::int16_t>(parts[3].toInt())};
-}
-
-}  // namespace
 
 frmChanges::frmChanges(Session& session, Turn& turn, std::function<void(int area)> showArea)
     : QWidget(nullptr, Qt::Window), session_(session), turn_(turn), showArea_(std::move(showArea)) {
@@ -67,27 +53,27 @@ frmChanges::frmChanges(Session& session, Turn& turn, std::function<void(int area
 }
 
 void frmChanges::Refill() {
-    std::vector<ReportTurn> turns = turn_.HistoryTurns();
-    const ReportTurn loaded = TurnOf(turn_.LoadedGame());
-    if (std::find(turns.begin(), turns.end(), loaded) == turns.end()) turns.push_back(loaded);
-    const std::optional<ReportTurn> previous = turn_.PreviousTurn();
+    turns_ = turn_.PlayedTurns();
     {
         const QSignalBlocker before(cboBefore_), after(cboAfter_);
-        for (QComboBox* box : {cboBefore_, cboAfter_}) box->clear();
-        for (const ReportTurn& turn : turns) {
-            const QStringList data = {turn.gameCode, QString::number(turn.player),
-                                      QString::number(turn.year), QString::number(turn.turnOfYear)};
-            for (QComboBox* box : {cboBefore_, cboAfter_}) box->addItem(TurnLabel(turn), data);
-            if (previous && turn == *previous) cboBefore_->setCurrentIndex(cboBefore_->count() - 1);
-            if (turn == loaded) cboAfter_->setCurrentIndex(cboAfter_->count() - 1);
+        for (QComboBox* box : {cboBefore_, cboAfter_}) {
+            box->clear();
+            for (const ReportTurn& turn : turns_) box->addItem(TurnLabel(turn));
         }
+        // The loaded turn, last, against the one before it.
+        const int last = static_cast<int>(turns_.size()) - 1;
+        cboBefore_->setCurrentIndex(std::max(last - 1, 0));
+        cboAfter_->setCurrentIndex(last);
     }
     List();
 }
 
 void frmChanges::List() {
     lstChanges_->clear();
-    const ReportTurn before = TurnAt(*cboBefore_), after = TurnAt(*cboAfter_);
+    const int first = cboBefore_->currentIndex(), second = cboAfter_->currentIndex();
+    if (first < 0 || second < 0) return;
+    const ReportTurn& before = turns_[static_cast<std::size_t>(first)];
+    const ReportTurn& after = turns_[static_cast<std::size_t>(second)];
     const auto lines = before == after ? std::nullopt : turn_.Changes(before, after);
     session_.map.picture.ChangedAreas.clear();
     if (!lines) {

@@ -4,9 +4,12 @@
 // what became of the first one's orders. A double-click on an entry shows
 // its area; a check box marks the changed areas on the map.
 
+#include "files/TurnArchive.h"
+
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -36,6 +39,7 @@ private:
     Session& session_;
     Turn& turn_;
     std::function<void(int)> showArea_;
+    std::vector<ReportTurn> turns_;  // what the two boxes offer, in their order
     QComboBox* cboBefore_ = nullptr;
     QComboBox* cboAfter_ = nullptr;
     QListWidget* lstChanges_ = nullptr;

@@ -270,11 +270,8 @@ void frmWinQM::OnImportTurns() {
 }
 
 void frmWinQM::OnTurnHistory() {
-    // The menu entry shows what the command will do next time, so it is set by the turn.
-    if (turn_.HistoryShown())
-        turn_.ShowLoadedTurn();
-    else if (!turn_.StepHistory(-1))
-        session_.port.ShowStatus(QStringLiteral("No earlier turn of this game is kept yet"));
+    turn_.ToggleHistory();
+    // Its tick follows the turn, also when there was no turn to step to.
     menuAction(QStringLiteral("mnuTurnHistory"))->setChecked(turn_.HistoryShown());
 }
 
