@@ -2,9 +2,11 @@
 // turn (spring 1880) to a mid-game turn (1882, turn 3): every power's report
 // of every turn into <out>/<year>-<turn>/plyrdata.<player>, and the orders each
 // player gave on a turn's report, as the program saves them, into
-// <out>/<year>-<turn>/player<player>/; the same files every time.
+// <out>/<year>-<turn>/player<player>/; on the last turn only the orders an
+// ally of the Veskaran Republic mails along; the same files every time.
 //     make_sample <map data folder> <out folder>
 
+#include "sample/AllyPlan.h"
 #include "sample/Campaign.h"
 #include "sample/CheckReport.h"
 #include "sample/CheckTransition.h"
@@ -110,13 +112,17 @@ bool WriteFile(const QString& path, const QByteArray& content) {
            file.commit();
 }
 
+// Ormanth's plans for the last turn, as mailed to its ally the Veskaran Republic.
+constexpr int kAlly = 3;
+constexpr int kFriend = 2;
+
 bool WriteTurn(const sample::MasterState& master, const sample::MapFacts& facts,
                const Saved* orders, const QString& folder) {
     for (int p = 1; p <= sample::kPowers; ++p) {
         if (!QDir().mkpath(folder) || !WriteFile(folder + QStringLiteral("/plyrdata.%1").arg(p),
                                                  sample::ReportText(master, facts.map(), p)))
             return false;
-        if (!orders) continue;
+        if (!orders || (*orders)[p].commands.isEmpty()) continue;
         const QString mine = folder + QStringLiteral("/player%1/").arg(p);
         if (!QDir().mkpath(mine) ||
             !WriteFile(mine + qm::kCommandsFileName, (*orders)[p].commands) ||
@@ -147,6 +153,14 @@ int main(int argc, char* argv[]) {
     std::vector<Saved> orders;
     if (!Play(sample::FirstTurn(facts), sample::MidGame(facts), facts, data, turns, orders))
         return 1;
+    const sample::PlayerOrders planned =
+        sample::AllyPlan(turns.back(), sample::MoveGraph(facts), facts, kAlly, kFriend);
+    const auto mailed = sample::EnterOrders(turns.back(), facts, kAlly, planned, data);
+    if (!mailed || mailed->taken.Sorted() != planned.Sorted())
+        return Fail(QStringLiteral("the program refuses the ally's orders")), 1;
+    Saved last;
+    last[kAlly] = *mailed;
+    orders.push_back(last);
     for (std::size_t i = 0; i < turns.size(); ++i) {
         const Saved* given = i < orders.size() ? &orders[i] : nullptr;
         if (!WriteTurn(turns[i], facts, given, out + '/' + TurnName(turns[i]))) {

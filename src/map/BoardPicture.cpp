@@ -1,5 +1,6 @@
 #include "map/BoardPicture.h"
 
+#include "map/AllyArrows.h"
 #include "map/ArrowDrawing.h"
 #include "map/ArrowGeometry.h"
 #include "map/CellDrawing.h"
@@ -109,6 +110,7 @@ void RefreshView(const GameState& game, MapState& map, WindowPort& port) {
         CopyBlock(view, eastEdge, 0, board, 0, -mapY, view.width() - eastEdge,
                   board.height() + mapY);
     }
+    PaintAllyArrows(game, map);
     for (int area = 1; area <= kLastArea; ++area) {
         const AreaRecord& record = game.area(area);
         if (IsArrowOrder(record.Command)) {

@@ -1,5 +1,6 @@
 #include "map/ExportPicture.h"
 
+#include "map/AllyArrows.h"
 #include "map/ArrowDrawing.h"
 #include "map/MapState.h"
 #include "state/GameState.h"
@@ -19,6 +20,7 @@ QImage MapPictureWithArrows(const GameState& game, const MapState& map, bool who
     board.picture.picView = map.picture.picMap.copy();
     board.display.MapX = 0;
     board.display.MapY = 0;
+    PaintAllyArrows(game, board);
     for (std::int16_t i = 1; i <= kLastArea; ++i) {
         const AreaRecord& area = game.area(i);
         PaintOrderArrow(game, board, i, area.Parm1, area.Command);

@@ -1,5 +1,6 @@
 #include "map/MapLegend.h"
 
+#include "map/AllyArrows.h"
 #include "map/Artwork.h"
 #include "map/Raster.h"
 #include "state/OrderCodes.h"
@@ -82,6 +83,10 @@ std::vector<LegendEntry> MapLegend(const DisplaySettings& display) {
                                                             "target area")
                                                  .arg(kArrowOrders[static_cast<std::size_t>(i)],
                                                       QLatin1String(arrows[i]))});
+    QImage ally = BlankLegend(display.CountryColours[0]);
+    DrawAllyArrow(ally, {3, 8}, {28, 8}, {22, 4}, {22, 12}, ToRgb(display.CountryColours[3]));
+    legend.push_back({ally, QStringLiteral("dashed arrow in a player's colour: that ally's order, "
+                                           "from his orders file (File > Show Ally's Orders)")});
     return legend;
 }
 

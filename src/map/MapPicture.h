@@ -30,6 +30,7 @@ struct MapPicture {
     bool MarkUnordered = false;    // the view marks own units still without an order
     bool ShowLastSeen = false;     // areas not shown now wear their last seen owner's colour, faded
     bool MarkChanges = false;      // the view marks ChangedAreas
+    bool ShowAllyOrders = true;    // the allies' orders shown are drawn beside the player's
     std::vector<std::int16_t> ChangedAreas;
 
     bool IsLoaded() const { return !picMap.isNull(); }

@@ -1,6 +1,7 @@
 #include "orders/TurnCheck.h"
 
 #include "io/NumberText.h"
+#include "orders/AllyCheck.h"
 #include "state/CommandSlots.h"
 #include "state/GameState.h"
 #include "state/OrderCodes.h"
@@ -15,11 +16,6 @@ namespace qm {
 namespace {
 
 using Kind = TurnFinding::Kind;
-
-QString AreaLabel(const GameState& game, std::int16_t area) {
-    return QStringLiteral("Area ") + SignPlace(area) + QLatin1Char(' ') + game.area(area).Name +
-           QStringLiteral(": ");
-}
 
 QString UnitName(std::int16_t unitType) {
     const QString name = UnitTypeName(unitType);
@@ -55,13 +51,18 @@ bool HasListOrder(const GameState& game, QLatin1String code) {
 
 }  // namespace
 
+QString FindingLabel(const GameState& game, std::int16_t area) {
+    return QStringLiteral("Area ") + SignPlace(area) + QLatin1Char(' ') + game.area(area).Name +
+           QStringLiteral(": ");
+}
+
 std::vector<TurnFinding> CheckTurn(const GameState& game) {
     std::vector<TurnFinding> findings;
     std::map<std::int16_t, std::vector<std::int16_t>> movesInto;
     for (std::int16_t i = 1; i <= kLastArea; ++i) {
         const AreaRecord& area = game.area(i);
         if (!IsOwnUnit(area, game.CurrentPlayer)) continue;
-        const QString label = AreaLabel(game, i);
+        const QString label = FindingLabel(game, i);
         if (AwaitsOrder(game, i)) {
             findings.push_back({Kind::UnitWithoutOrder, i,
                                 label + UnitName(area.UnitType) + QStringLiteral(" has no order")});
@@ -106,9 +107,10 @@ std::vector<TurnFinding> CheckTurn(const GameState& game) {
                                                : QStringLiteral(", ")) +
                        SignPlace(from[k]);
         findings.push_back({Kind::TwoUnitsIntoOneArea, target,
-                            AreaLabel(game, target) + QStringLiteral("units from areas ") +
+                            FindingLabel(game, target) + QStringLiteral("units from areas ") +
                                 sources + QStringLiteral(" are ordered into it")});
     }
+    for (TurnFinding& finding : CheckAllyOrders(game)) findings.push_back(std::move(finding));
     if (game.totals.FreeSupply < 0)
         findings.push_back(
             {Kind::NegativeSupply, 0,

@@ -9,6 +9,7 @@
 #include "map/DisplaySettingsFile.h"
 #include "map/ExportPicture.h"
 #include "orders/TurnCheck.h"
+#include "session/AllyOrders.h"
 #include "session/OpenReport.h"
 #include "session/Recovery.h"
 #include "session/Session.h"
@@ -46,6 +47,7 @@ void Turn::ShowMenus() {
     port.EnableMenu(MenuCommand::Open, openEnabled_);
     port.EnableMenu(MenuCommand::Recent, openEnabled_);
     port.EnableMenu(MenuCommand::Merge, current);
+    port.EnableMenu(MenuCommand::AllyOrders, current);
     port.EnableMenu(MenuCommand::Save, current);
     port.EnableMenu(MenuCommand::ExportMap, mapLoaded_);
     port.EnableMenu(MenuCommand::Orders, current);
@@ -106,6 +108,11 @@ bool Turn::Merge(const QString& path) {
     }
     port.SetBusy(false);
     return merged;
+}
+
+bool Turn::ShowAllyOrders(const QString& path) {
+    if (!loaded_ || HistoryShown()) return false;
+    return qm::ShowAllyOrders(session_, path);
 }
 
 bool Turn::SaveFiles() {

@@ -44,6 +44,9 @@ public:
     bool OpenRecent(int index);
     /// Merges another report into the loaded turn; Open is off after it.
     bool Merge(const QString& path);
+    /// File > Show Ally's Orders: an ally's orders file drawn beside the
+    /// player's orders and weighed by the turn check; refused while a kept turn is shown.
+    bool ShowAllyOrders(const QString& path);
     /// Writes both order files (asking before another player's orders file is
     /// replaced), reads commands.dat back, and offers the turn check's findings.
     bool Save();

@@ -9,13 +9,12 @@ namespace qm {
 
 namespace {
 
-QString OrderText(const GameState& game, const AreaRecord& record) {
-    const QString& code = record.Command;
+QString OrderText(const GameState& game, const QString& code, int parm1, int parm2) {
     // Orders with a target name it; the others are their code alone.
     if (IsTargetOrder(code) || code == kSupportAttack) {
-        QString text = code + QStringLiteral(" to ") + AreaLabel(game, record.Parm1);
-        if (code == kSupportAttack && record.Parm2 != 0 && IsPlayerNumber(record.Parm2))
-            text += QStringLiteral(" for ") + PlayerText(game, record.Parm2);
+        QString text = code + QStringLiteral(" to ") + AreaLabel(game, parm1);
+        if (code == kSupportAttack && parm2 != 0 && IsPlayerNumber(parm2))
+            text += QStringLiteral(" for ") + PlayerText(game, parm2);
         return text;
     }
     return code;
@@ -68,7 +67,15 @@ QString AreaHoverText(const GameState& game, int area) {
     if (const QStringList others = ReportsDisagreeingOn(game.Merges, area); !others.isEmpty())
         text += QStringLiteral("; ") + others.join(QStringLiteral(", ")) +
                 QStringLiteral(" saw otherwise (View > Merge Log)");
-    if (!record.Command.isEmpty()) text += QStringLiteral("; order ") + OrderText(game, record);
+    if (!record.Command.isEmpty())
+        text += QStringLiteral("; order ") +
+                OrderText(game, record.Command, record.Parm1, record.Parm2);
+    for (const AllyPlan& plan : game.Allies.plans) {
+        const AllyOrder& order = plan.orders[static_cast<std::size_t>(area)];
+        if (!order.Command.isEmpty())
+            text += QStringLiteral("; %1's order ").arg(PlayerText(game, plan.player)) +
+                    OrderText(game, order.Command, order.Parm1, order.Parm2);
+    }
     return text;
 }
 

@@ -29,6 +29,10 @@ public:
     void ViewChanged() override {}
     SupportAnswer AskSupportedPlayer() override { return std::nullopt; }
     Answer Ask(const Question& question) override { return question.defaultAnswer; }
+    std::optional<std::int16_t> AskPlayer(const QString&,
+                                          const std::vector<std::int16_t>&) override {
+        return std::nullopt;
+    }
     void ShowRecentReports(const std::vector<QString>&) override {}
     void TurnChanged(TurnChange) override {}
     void CloseOrderWindows() override {}

@@ -1,6 +1,7 @@
 #pragma once
 // The one loaded turn: areas, players, list orders, turn identity and totals.
 
+#include "state/AllyPlans.h"
 #include "state/AreaRecord.h"
 #include "state/CommandRecord.h"
 #include "state/Limits.h"
@@ -40,6 +41,7 @@ struct GameState {
     Totals totals;
     OrderCounter Revision;
     MergeLog Merges;
+    AllyPlans Allies;  // allies' orders shown beside the player's
 
     /// Turns since the game began, the first being 1. The reader keeps it in 16 bits.
     int TurnNumber() const { return (TurnYear - kFirstYear) * 4 + TurnOfYear; }

@@ -30,6 +30,7 @@ enum class MenuCommand {
     VictoryConditions,
     Orders,
     History,
+    AllyOrders,  // File > Show Ally's Orders
 };
 
 /// The answers a question of the core may offer.
@@ -81,6 +82,9 @@ public:
     virtual SupportAnswer AskSupportedPlayer() = 0;
     /// A modal question box with the caption kMessageCaption.
     virtual Answer Ask(const Question& question) = 0;
+    /// Asks which of `players` is meant; none when the player declines.
+    virtual std::optional<std::int16_t> AskPlayer(const QString& text,
+                                                  const std::vector<std::int16_t>& players) = 0;
     /// The recent reports' menu entries, newest first.
     virtual void ShowRecentReports(const std::vector<QString>& reports) = 0;
     /// The loaded turn was replaced or grew; the windows that show it follow.

@@ -124,6 +124,12 @@ void WindowsPort::ViewChanged() {
     if (main_) main_->MapViewChanged();
 }
 
+std::optional<std::int16_t> WindowsPort::AskPlayer(const QString& text,
+                                                   const std::vector<std::int16_t>& players) {
+    if (playerQuestion_) return playerQuestion_(text, players);
+    return main_ ? main_->AskPlayer(text, players) : std::nullopt;
+}
+
 void WindowsPort::ShowRecentReports(const std::vector<QString>& reports) {
     if (main_) main_->ShowRecentReports(reports);
 }

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <vector>
 
 namespace qm {
 
@@ -21,6 +23,9 @@ public:
     using SupportQuestion = std::function<SupportAnswer()>;
     /// Answers the core's questions; tests replace the modal box.
     using Questioner = std::function<Answer(const Question& question)>;
+    /// Answers which player is meant; tests replace the modal list.
+    using PlayerQuestion = std::function<std::optional<std::int16_t>(
+        const QString& text, const std::vector<std::int16_t>& players)>;
 
     WindowsPort();
 
@@ -29,6 +34,7 @@ public:
     void SetMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
     void SetSupportQuestion(SupportQuestion question) { supportQuestion_ = std::move(question); }
     void SetQuestioner(Questioner questioner) { questioner_ = std::move(questioner); }
+    void SetPlayerQuestion(PlayerQuestion question) { playerQuestion_ = std::move(question); }
 
     /// A modal question box: caption "WIN-QM", a question icon, a button for
     /// each answer, the default one taken by Enter.
@@ -43,6 +49,8 @@ public:
     void ViewChanged() override;
     SupportAnswer AskSupportedPlayer() override;
     Answer Ask(const Question& question) override;
+    std::optional<std::int16_t> AskPlayer(const QString& text,
+                                          const std::vector<std::int16_t>& players) override;
     void ShowRecentReports(const std::vector<QString>& reports) override;
     void TurnChanged(TurnChange change) override;
     void CloseOrderWindows() override;
@@ -58,6 +66,7 @@ private:
     MessageSink messageSink_;
     SupportQuestion supportQuestion_;
     Questioner questioner_;
+    PlayerQuestion playerQuestion_;
     int busyDepth_ = 0;
 };
 

@@ -8,6 +8,7 @@
 #include "session/RecentReports.h"
 #include "session/Session.h"
 #include "session/Turn.h"
+#include "state/AreaDescription.h"
 #include "state/GridSelection.h"
 #include "state/RefreshDisplay.h"
 #include "ui/AreaGridModel.h"
@@ -17,6 +18,7 @@
 #include "ui/frmANW.h"
 #include "ui/frmCallToArms.h"
 #include "ui/frmChanges.h"
+#include "ui/frmCheckTurn.h"
 #include "ui/frmEditHex.h"
 #include "ui/frmMap.h"
 #include "ui/frmMapLegend.h"
@@ -32,6 +34,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QSessionManager>
@@ -182,6 +185,18 @@ SupportAnswer frmWinQM::AskSupportedPlayer() {
     return dialog.answer();
 }
 
+std::optional<std::int16_t> frmWinQM::AskPlayer(const QString& text,
+                                                const std::vector<std::int16_t>& players) {
+    QStringList names;
+    for (const std::int16_t player : players) names << PlayerText(session_.game, player);
+    bool chosen = false;
+    const QString name = QInputDialog::getItem(this, QString::fromUtf16(kMessageCaption), text,
+                                               names, 0, false, &chosen);
+    const auto index = names.indexOf(name);
+    if (!chosen || index < 0) return std::nullopt;
+    return players[static_cast<std::size_t>(index)];
+}
+
 void frmWinQM::ShowOtherWindows(bool shown) {
     if (SummaryShown) summary_->setVisible(shown);
     if (session_.map.MapShown && map_) map_->setVisible(shown);
@@ -243,6 +258,22 @@ void frmWinQM::OnMerge() {
         this, QStringLiteral("Merge"), session_.game.ReportDir, QString::fromUtf16(kReportFilter),
         nullptr, QFileDialog::DontUseNativeDialog);
     if (!path.isEmpty()) turn_.Merge(path);
+}
+
+void frmWinQM::OnAllyOrders() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Show Ally's Orders"), session_.game.ReportDir,
+        QStringLiteral("Orders Files (commands.dat);;All Files (*)"), nullptr,
+        QFileDialog::DontUseNativeDialog);
+    if (path.isEmpty() || !turn_.ShowAllyOrders(path)) return;
+    menuAction(QStringLiteral("mnuShowAllyOrders"))->setChecked(session_.map.picture.ShowAllyOrders);
+    if (frmCheckTurn* check = windows_->checkTurn(); check && check->isVisible()) check->Refill();
+}
+
+void frmWinQM::OnShowAllyOrders() {
+    session_.map.picture.ShowAllyOrders =
+        menuAction(QStringLiteral("mnuShowAllyOrders"))->isChecked();
+    if (map_) map_->Redraw();
 }
 
 void frmWinQM::OnSave() { turn_.Save(); }

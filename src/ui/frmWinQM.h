@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -58,6 +59,9 @@ public:
     void SetGridCell(GridId grid, int row, int column, const QString& text);
     void MapViewChanged();
     SupportAnswer AskSupportedPlayer();
+    /// A list of the players' names to pick one from.
+    std::optional<std::int16_t> AskPlayer(const QString& text,
+                                          const std::vector<std::int16_t>& players);
     void TurnChanged(TurnChange change);
     ModelessWindows& windows() { return *windows_; }
 
@@ -88,6 +92,7 @@ private:
 
     void OnOpen();
     void OnMerge();
+    void OnAllyOrders();
     void OnSave();
     void OnExportMap();
     void OnImportTurns();
@@ -96,6 +101,7 @@ private:
     void OnLaterTurn();
     void OnChanges();
     void OnLastSeen();
+    void OnShowAllyOrders();
     void OnExit();
     void OnUndo();
     void OnRedo();

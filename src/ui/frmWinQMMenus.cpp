@@ -41,6 +41,8 @@ std::vector<const char*> MenuNames(MenuCommand command) {
             return {"mnuOpen"};
         case MenuCommand::Merge:
             return {"mnuMerge"};
+        case MenuCommand::AllyOrders:
+            return {"mnuAllyOrders"};
         case MenuCommand::Save:
             return {"mnuSave"};
         case MenuCommand::ExportMap:
@@ -71,6 +73,7 @@ void frmWinQM::BuildMenus() {
     static const MenuEntry kMenus[] = {
         {"mnuFile", "mnuOpen", "&Open", QKeySequence::Open, &frmWinQM::OnOpen, true},
         {"mnuFile", "mnuMerge", "&Merge", {}, &frmWinQM::OnMerge},
+        {"mnuFile", "mnuAllyOrders", "Show &Ally's Orders...", {}, &frmWinQM::OnAllyOrders},
         {"mnuFile", "mnuSave", "&Save ", QKeySequence::Save, &frmWinQM::OnSave, true},
         {"mnuFile", "mnuExportMap", "Export Map &Picture...", {}, &frmWinQM::OnExportMap},
         {"mnuFile", "mnuImportTurns", "&Import Turns...", {}, &frmWinQM::OnImportTurns},
@@ -99,6 +102,7 @@ void frmWinQM::BuildMenus() {
         {"mnuOptions", "mnuTypeofUnitDisplay", "Type of Unit Display", {},
          &frmWinQM::OnTypeofUnitDisplay},
         {"mnuOptions", "mnuLastSeen", "Last &Seen Areas", {}, &frmWinQM::OnLastSeen},
+        {"mnuOptions", "mnuShowAllyOrders", "&Allies' Orders", {}, &frmWinQM::OnShowAllyOrders},
         {"mnuHelp", "mnuMapLegend", "Map &Legend", {}, &frmWinQM::OnMapLegend},
         {"mnuHelp", "mnuAbout", "&About", {}, &frmWinQM::OnAbout},
     };
@@ -126,8 +130,9 @@ void frmWinQM::BuildMenus() {
         if (entry.everywhere) action->setShortcutContext(Qt::ApplicationShortcut);
         connect(action, &QAction::triggered, this, entry.handler);
     }
-    for (const char* name : {"mnuHex", "mnuTurnHistory", "mnuLastSeen"})
+    for (const char* name : {"mnuHex", "mnuTurnHistory", "mnuLastSeen", "mnuShowAllyOrders"})
         menuAction(QString::fromLatin1(name))->setCheckable(true);
+    menuAction(QStringLiteral("mnuShowAllyOrders"))->setChecked(session_.map.picture.ShowAllyOrders);
     EnableAreaData(false);
 }
 

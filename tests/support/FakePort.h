@@ -8,8 +8,10 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <ostream>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace qm::test {
@@ -42,6 +44,11 @@ public:
     Answer Ask(const Question& question) override {
         asked.push_back(question);
         return Next(replies, question.defaultAnswer);
+    }
+    std::optional<std::int16_t> AskPlayer(const QString& text,
+                                          const std::vector<std::int16_t>& players) override {
+        playerQuestions.push_back({text, players});
+        return Next(playerAnswers, std::optional<std::int16_t>{});
     }
     void ShowRecentReports(const std::vector<QString>& reports) override { recent = reports; }
     void TurnChanged(TurnChange change) override { turnChanges.push_back(change); }
@@ -82,6 +89,8 @@ public:
     std::vector<Question> asked;
     std::deque<Answer> replies;  // answers of Ask, in order; then each question's default
     std::vector<QString> recent;
+    std::vector<std::pair<QString, std::vector<std::int16_t>>> playerQuestions;
+    std::deque<std::optional<std::int16_t>> playerAnswers;  // answers of AskPlayer; then none
     std::vector<TurnChange> turnChanges;
     QString status;
     int orderWindowsClosed = 0;

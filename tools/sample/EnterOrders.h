@@ -41,6 +41,9 @@ inline PlayerOrders RecordedOrders(const qm::GameState& game) {
             taken.builds.push_back({a, qm::BuiltUnitType(area.Command)});
         if (area.Command == qm::kUpgrade) taken.upgrades.push_back(a);
         if (area.Command == qm::kRemove) taken.removals.push_back(a);
+        if (area.Command == qm::kSupportDefend) taken.defences.push_back({a, area.Parm1});
+        if (area.Command == qm::kSupportAttack)
+            taken.attacks.push_back({a, area.Parm1, area.Parm2});
     }
     for (int slot = 3; slot <= game.CommandCount; ++slot) {
         const qm::CommandRecord& order = game.CommandList[static_cast<std::size_t>(slot)];
@@ -63,7 +66,12 @@ inline std::optional<SavedOrders> EnterOrders(const MasterState& master, const M
     if (!report.open(QIODevice::WriteOnly) || report.write(text) != text.size()) return {};
     report.close();
     // Warnings (a move into an unowned area) let an order stand, as for a player.
-    qm::ConsolePort quiet({}, true);
+    // The support attack dialog is answered with the player of the attack at hand.
+    struct Quiet : qm::ConsolePort {
+        Quiet() : ConsolePort({}, true) {}
+        qm::SupportAnswer AskSupportedPlayer() override { return supported; }
+        qm::SupportAnswer supported;
+    } quiet;
     qm::Session session(quiet);
     qm::GameState& game = session.game;
     if (!qm::ReadReport(game, quiet, directory, "plyrdata") ||
@@ -89,6 +97,15 @@ inline std::optional<SavedOrders> EnterOrders(const MasterState& master, const M
     for (const auto& [from, to] : orders.moves) {
         select(from);
         qm::MoveOrder(context, static_cast<std::int16_t>(to));
+    }
+    for (const auto& [from, to] : orders.defences) {
+        select(from);
+        qm::SupportDefendOrder(context, static_cast<std::int16_t>(to));
+    }
+    for (const auto& [from, to, supported] : orders.attacks) {
+        select(from);
+        quiet.supported = static_cast<std::int16_t>(supported);
+        qm::SupportAttackOrder(context, static_cast<std::int16_t>(to));
     }
     for (const auto& [code, to] : orders.declarations)
         qm::Declare(game, quiet, QLatin1String(code.toLatin1()), static_cast<std::int16_t>(to));

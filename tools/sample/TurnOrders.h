@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -18,6 +19,10 @@ struct PlayerOrders {
     std::vector<int> upgrades;
     std::vector<int> removals;
     std::vector<std::pair<QString, int>> declarations;  // "DA", "DN" or "DW", player
+    // Supports carry nothing out here (the sample has no battles); an ally's
+    // plan shown beside another player's orders gives them.
+    std::vector<std::pair<int, int>> defences;          // from, the area defended
+    std::vector<std::tuple<int, int, int>> attacks;     // from, target, the player supported
 
     bool operator==(const PlayerOrders&) const = default;
 
@@ -28,6 +33,8 @@ struct PlayerOrders {
         std::sort(sorted.builds.begin(), sorted.builds.end());
         std::sort(sorted.upgrades.begin(), sorted.upgrades.end());
         std::sort(sorted.removals.begin(), sorted.removals.end());
+        std::sort(sorted.defences.begin(), sorted.defences.end());
+        std::sort(sorted.attacks.begin(), sorted.attacks.end());
         return sorted;
     }
 };
