@@ -65,8 +65,8 @@ AllyOrdersRead ParseAllyOrders(const QByteArray& commands,
         const QString& code = items[0];
         if (code.isEmpty()) continue;
         if (code == QLatin1String("KVOEND")) {
-            if (workingCopy) std::tie(file.year, file.turnOfYear) =
-                                 WorkingCopyTurn(*workingCopy, file.gameCode);
+            if (workingCopy)
+                std::tie(file.year, file.turnOfYear) = WorkingCopyTurn(*workingCopy, file.gameCode);
             return {std::move(file), {}};
         }
         const bool areaOrder = IsUnitOrder(code) || IsArrowOrder(code);
@@ -110,7 +110,7 @@ std::vector<std::int16_t> AllyCandidates(const GameState& game, const AllyOrders
     for (int i = 1; i <= kLastArea; ++i) {
         const QString& code = file.orders[static_cast<std::size_t>(i)].Command;
         const AreaRecord& area = game.area(i);
-        const std::int16_t owner = IsBuild(code)                                ? area.Owner
+        const std::int16_t owner = IsBuild(code)                                 ? area.Owner
                                    : !code.isEmpty() && area.UnitType != kNoUnit ? area.UnitOwner
                                                                                  : 0;
         if (owner != 0 && owner != kUnseenOwner && owner != game.CurrentPlayer) ++ordered[owner];

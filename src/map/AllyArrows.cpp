@@ -64,8 +64,10 @@ void PaintAllyArrows(const GameState& game, MapState& map) {
             const ArrowEnd& tail = to < from ? arrow->EndB : arrow->EndA;
             const QPointF tailAt(tail.TipX, tail.TipY), tipAt(head.TipX, head.TipY);
             const QPointF barb1(head.Barb1X, head.Barb1Y), barb2(head.Barb2X, head.Barb2Y);
-            const QRectF bounds = QRectF(tailAt, tipAt).normalized().united(
-                QRectF(barb1, barb2).normalized()).adjusted(-1, -1, 1, 1);
+            const QRectF bounds = QRectF(tailAt, tipAt)
+                                      .normalized()
+                                      .united(QRectF(barb1, barb2).normalized())
+                                      .adjusted(-1, -1, 1, 1);
             // The board wraps east-west: each of the three places that can show it.
             for (const double shift : {0.0, mapWidth, -mapWidth}) {
                 const QPointF at = origin + QPointF(shift, 0);

@@ -112,7 +112,7 @@ private:
     }
 
     QString Name(int player) const {
-        return player == game_.CurrentPlayer ? QStringLiteral("you") : ShortPlayerText(game_, player);
+        return player == game_.CurrentPlayer ? QStringLiteral("you") : PlayerText(game_, player);
     }
 
     bool MovesInto(int target, int player) const {
@@ -149,8 +149,9 @@ private:
             return;
         const QString ally = Name(order.Parm2);
         Add(Kind::AllyAttackMissing, i,
-            Words(i) + QStringLiteral(" supports %1's attack on area %2, which %1 has not ordered")
-                           .arg(ally, SignPlace(order.Parm1)) +
+            Words(i) +
+                QStringLiteral(" supports %1's attack on area %2, which %1 has not ordered")
+                    .arg(ally, SignPlace(order.Parm1)) +
                 GoesElsewhere(order.Parm1, order.Parm2));
     }
 
@@ -190,14 +191,16 @@ private:
             const std::int16_t coast = water.Neighbours[static_cast<std::size_t>(k)];
             if (!IsAreaNumber(coast)) continue;
             const AreaRecord& area = game_.area(coast);
-            if (area.AreaType != kCoast || (area.UnitType != kArmy && area.UnitType != kCorps) || !Shown(area.UnitOwner))
+            if (area.AreaType != kCoast || (area.UnitType != kArmy && area.UnitType != kCorps) ||
+                !Shown(area.UnitOwner))
                 continue;
             const Planned& theirs = At(known_, coast);
             const QString ally = Name(area.UnitOwner);
             Add(Kind::AllyConvoyMissing, w,
-                Words(w) + QStringLiteral(" would carry %1's %2 from area %3, which %1 does not "
-                                          "send into the convoy")
-                               .arg(ally, UnitTypeName(area.UnitType), SignPlace(coast)) +
+                Words(w) +
+                    QStringLiteral(" would carry %1's %2 from area %3, which %1 does not "
+                                   "send into the convoy")
+                        .arg(ally, UnitTypeName(area.UnitType), SignPlace(coast)) +
                     (theirs.player == area.UnitOwner
                          ? QStringLiteral("; ") + Words(coast) + QStringLiteral(" instead")
                          : QString()));
@@ -216,8 +219,9 @@ private:
             mine == kMove || (mine == kConvoy && game_.area(held).AreaType != kWater);
         if (!leaves) return;
         Add(Kind::AllyDefendsLeavingUnit, held,
-            Words(i) + QStringLiteral(" supports the defence of your %1, which you order away: ")
-                           .arg(UnitTypeName(game_.area(held).UnitType)) +
+            Words(i) +
+                QStringLiteral(" supports the defence of your %1, which you order away: ")
+                    .arg(UnitTypeName(game_.area(held).UnitType)) +
                 AllyOrderWords(held, At(known_, held).order));
     }
 

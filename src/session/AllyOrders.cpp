@@ -28,7 +28,8 @@ std::vector<std::int16_t> OtherPlayers(const GameState& game) {
 }
 
 QString OrderCount(int count) {
-    return count == 1 ? QStringLiteral("1 area order") : QStringLiteral("%1 area orders").arg(count);
+    return count == 1 ? QStringLiteral("1 area order")
+                      : QStringLiteral("%1 area orders").arg(count);
 }
 
 }  // namespace

@@ -17,8 +17,7 @@ void ShowAllyPlan(AllyPlans& allies, AllyPlan plan) {
 
 QString AllyOrderWords(int area, const AllyOrder& order) {
     QString words = order.Command + u' ' + QString::number(area);
-    if (IsArrowOrder(order.Command))
-        words += u' ' + QString::number(order.Parm1);
+    if (IsArrowOrder(order.Command)) words += u' ' + QString::number(order.Parm1);
     if (order.Command == kSupportAttack && order.Parm2 >= 1)
         words += u' ' + QString::number(order.Parm2);
     return words;

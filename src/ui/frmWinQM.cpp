@@ -266,7 +266,8 @@ void frmWinQM::OnAllyOrders() {
         QStringLiteral("Orders Files (commands.dat);;All Files (*)"), nullptr,
         QFileDialog::DontUseNativeDialog);
     if (path.isEmpty() || !turn_.ShowAllyOrders(path)) return;
-    menuAction(QStringLiteral("mnuShowAllyOrders"))->setChecked(session_.map.picture.ShowAllyOrders);
+    menuAction(QStringLiteral("mnuShowAllyOrders"))
+        ->setChecked(session_.map.picture.ShowAllyOrders);
     if (frmCheckTurn* check = windows_->checkTurn(); check && check->isVisible()) check->Refill();
 }
 

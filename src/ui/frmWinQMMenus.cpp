@@ -132,7 +132,8 @@ void frmWinQM::BuildMenus() {
     }
     for (const char* name : {"mnuHex", "mnuTurnHistory", "mnuLastSeen", "mnuShowAllyOrders"})
         menuAction(QString::fromLatin1(name))->setCheckable(true);
-    menuAction(QStringLiteral("mnuShowAllyOrders"))->setChecked(session_.map.picture.ShowAllyOrders);
+    menuAction(QStringLiteral("mnuShowAllyOrders"))
+        ->setChecked(session_.map.picture.ShowAllyOrders);
     EnableAreaData(false);
 }
 

@@ -1,6 +1,8 @@
 #include "map/BoardPicture.h"
 
 #include "map/ArrowDrawing.h"
+#include "map/ArrowGeometry.h"
+#include "state/GameState.h"
 
 #include "BoardFixture.h"
 
@@ -92,6 +94,38 @@ TEST_F(Arrows, OppositeOrdersShareOneRecordWithTwoHeads) {
     // A head at each end: strokes back from both tips.
     EXPECT_GT(CountInView(Colour(1), QRect(int(a.TipX), int(a.TipY) - 4, 8, 9)), 0);
     EXPECT_GT(CountInView(Colour(2), QRect(int(b.TipX) - 8, int(b.TipY) - 4, 8, 9)), 0);
+}
+
+TEST_F(Arrows, AnAllysOrderIsDashedInHisColourAndLeavesMineAlone) {
+    Unit(20, 10, 10), Unit(50, 20, 10);  // one row: the shaft runs level
+    LoadWithView(100000, 100000);
+    RefreshView(session.game, session.map, session.port);
+    const QImage plain = View();
+    AllyPlan plan{3, {}};
+    plan.orders[20] = {QStringLiteral("MO"), 50, 0};
+    ShowAllyPlan(session.game.Allies, plan);
+    RefreshView(session.game, session.map, session.port);
+    EXPECT_TRUE(session.map.picture.ArrowTable.empty());
+    const auto tail = *CreateArrow(session.game, session.map, 20, 50);
+    const int y = static_cast<int>(tail.EndA.TipY);
+    // Dashes of his colour with the board between them, edged in white.
+    int dashes = 0, edged = 0, gaps = 0;
+    for (int x = static_cast<int>(tail.EndA.TipX) + 2; x < static_cast<int>(tail.EndB.TipX) - 12;
+         ++x) {
+        const bool inked = View().pixel(x, y) == Country(3);
+        dashes += inked && View().pixel(x - 1, y) != Country(3);
+        gaps += View().pixel(x, y) == plain.pixel(x, y);
+        edged += inked && View().pixel(x, y - 1) == qRgb(255, 255, 255);
+        EXPECT_TRUE(inked || View().pixel(x, y) == plain.pixel(x, y) ||
+                    View().pixel(x, y) == qRgb(255, 255, 255))
+            << x;
+    }
+    EXPECT_GE(dashes, 5);
+    EXPECT_GE(gaps, dashes);
+    EXPECT_GT(edged, 10);
+    session.map.picture.ShowAllyOrders = false;
+    RefreshView(session.game, session.map, session.port);
+    EXPECT_EQ(View(), plain);
 }
 
 }  // namespace

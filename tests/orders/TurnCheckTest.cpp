@@ -65,6 +65,55 @@ TEST_F(TurnCheckTest, EveryKindOfFindingOnACraftedTurn) {
     EXPECT_EQ(findings[6].text, "Area  5 Paris: units from areas  2 and  3 are ordered into it");
 }
 
+// Player 2's plan beside my orders; the world's areas 20..29 are water.
+class AllyCheckTest : public TurnCheckTest {
+protected:
+    void Plan(int n, const char* code, int p1, int p2 = 0) {
+        plan.orders[static_cast<std::size_t>(n)] = {
+            QLatin1String(code), static_cast<std::int16_t>(p1), static_cast<std::int16_t>(p2)};
+    }
+    std::vector<TurnFinding> Check() {
+        ShowAllyPlan(game().Allies, plan);
+        return CheckTurn(game());
+    }
+    AllyPlan plan{2, QStringLiteral("P2")};
+};
+
+TEST_F(AllyCheckTest, OrdersThatMeetTheAllysPlanHaveNoFindings) {
+    Unit(1, kArmy), Order(1, "SA", 2, 2), Unit(3, kArmy, 2), Plan(3, "MO", 2);
+    Unit(4, kArmy, 2), Plan(4, "SA", 5, kMe), Unit(6, kArmy), Order(6, "MO", 5);
+    Plan(7, "SD", 8), Unit(8, kArmy), Order(8, "SA", 5);
+    Unit(20, kFleet), Order(20, "CO", 9), Unit(10, kArmy, 2), Plan(10, "CO", 20), Link(10, 20);
+    EXPECT_TRUE(Check().empty());
+    game().Allies = {};
+    plan.player = 4;  // a plan of someone else is no word on player 2's attacks
+    Plan(3, "MO", 11);
+    EXPECT_TRUE(Check().empty());
+}
+
+TEST_F(AllyCheckTest, EachMissedMeetingNamesBothOrders) {
+    Unit(1, kArmy), Order(1, "SA", 2, 2), Plan(3, "MO", 11), Link(2, 3);
+    Plan(4, "SA", 5, kMe), Unit(6, kArmy), Order(6, "MO", 12), Link(5, 6);
+    Unit(13, kArmy), Order(13, "MO", 14), Plan(15, "MO", 14);
+    Unit(21, kFleet), Order(21, "CO", 16), Unit(17, kArmy, 2), Plan(17, "MO", 18), Link(21, 17);
+    Plan(19, "SD", 30), Unit(30, kArmy), Order(30, "MO", 31);
+    std::vector<std::pair<Kind, QString>> found;
+    for (const TurnFinding& finding : Check()) found.emplace_back(finding.kind, finding.text);
+    // clang-format off
+    EXPECT_EQ(found, (std::vector<std::pair<Kind, QString>>{
+        {Kind::AllyAttackMissing, "Area  1 Paris: your SA 1 2 2 supports P2's attack on area  2, "
+                                  "which P2 has not ordered; P2's MO 3 11 goes elsewhere"},
+        {Kind::OwnAttackMissing, "Area  5 Paris: P2's SA 4 5 3 supports your attack on it, which "
+                                 "you have not ordered; your MO 6 12 goes elsewhere"},
+        {Kind::MovesMeetAlly, "Area  14 Paris: your MO 13 14 and P2's MO 15 14 both go into it"},
+        {Kind::AllyConvoyMissing, "Area  21 Paris: your CO 21 16 would carry P2's army from area "
+                                  " 17, which P2 does not send into the convoy; P2's MO 17 18 "
+                                  "instead"},
+        {Kind::AllyDefendsLeavingUnit, "Area  30 Paris: P2's SD 19 30 supports the defence of "
+                                       "your army, which you order away: MO 30 31"}}));
+    // clang-format on
+}
+
 // Turn 1 of 1880 alone is the first turn; the first three turns are 1880's.
 struct TurnCase {
     int year, turn;

@@ -1,12 +1,18 @@
-// File > Merge with the sample game's reports, through the real windows.
+// File > Merge with the sample game's reports, and File > Show Ally's Orders
+// with its orders, through the real windows.
 
 #include "ui/WindowsFixture.h"
 
+#include "map/CentreOnArea.h"
+#include "orders/AreaOrder.h"
+#include "ui/ModelessWindows.h"
+#include "ui/frmCheckTurn.h"
 #include "ui/frmMap.h"
 #include "ui/frmMergeLog.h"
 
 #include <QFile>
 #include <QListWidget>
+#include <QStatusBar>
 #include <QTest>
 
 namespace qm {
@@ -61,6 +67,52 @@ TEST_F(MergeTest, AnAllysReportFillsTheMapAndEveryDisagreementIsTold) {
     ASSERT_TRUE(turn().Open(own, OpenedFrom::Dialog));
     EXPECT_EQ(log->count(), 1);
     EXPECT_EQ(log->item(0)->text(), "No report has been merged into this turn.");
+}
+
+TEST_F(MergeTest, AnAllysOrdersAreDrawnWeighedByTheCheckAndGoneAfterOpen) {
+    const QString own = reportFolder.Write("plyrdata.2", Sample("plyrdata.2"));
+    Start(own, QStringLiteral(ZEZ_BIN_DIR));
+    messages.clear();
+    GameState& game = session().game;
+    CentreOnArea(game, session().map, session().port, 130);
+    const QImage plain = session().map.picture.picView;
+    // Our army in 132, which Ormanth's corps in 130 means to defend, marches off.
+    session().interaction.SelectedArea = 132;
+    std::int16_t away = 0;
+    for (const std::int16_t n : game.area(132).Neighbours)
+        if (away == 0 && n > 0 && game.area(n).AreaType == kLand) away = n;
+    SetAreaOrder(session().orders(), "MO", away, 0);
+    messages.clear();
+    const QImage before = session().map.picture.picView;
+
+    test::TempFolder mail;
+    mail.Write("orders.tmp", Sample("player3/orders.tmp"));
+    AnswerFileDialog(mail.Write("commands.dat", Sample("player3/commands.dat")));
+    Menu("mnuAllyOrders")->trigger();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(mainWindow().statusBar()->currentMessage(),
+              "Ormanth's orders shown beside yours: 5 area orders");
+    EXPECT_TRUE(Menu("mnuShowAllyOrders")->isChecked());
+    EXPECT_NE(session().map.picture.picView, before);
+    Menu("mnuCheckTurn")->trigger();
+    QListWidget* findings = mainWindow().windows().checkTurn()->lstFindings();
+    EXPECT_EQ(findings
+                  ->findItems(QStringLiteral("Area  132 %1: Ormanth's SD 130 132 supports the "
+                                             "defence of your army, which you order away: "
+                                             "MO 132 %2")
+                                  .arg(game.area(132).Name)
+                                  .arg(away),
+                              Qt::MatchExactly)
+                  .size(),
+              1);
+
+    Menu("mnuShowAllyOrders")->trigger();
+    EXPECT_EQ(session().map.picture.picView, before);
+    Menu("mnuShowAllyOrders")->trigger();
+    ASSERT_TRUE(turn().Open(own, OpenedFrom::Dialog));
+    EXPECT_TRUE(game.Allies.plans.empty());
+    CentreOnArea(game, session().map, session().port, 130);
+    EXPECT_EQ(session().map.picture.picView, plain);
 }
 
 }  // namespace

@@ -12,8 +12,8 @@
 
 namespace sample {
 
-inline PlayerOrders AllyPlan(const MasterState& master, const MoveGraph& graph, const MapFacts& facts,
-                             int ally, int friendly) {
+inline PlayerOrders AllyPlan(const MasterState& master, const MoveGraph& graph,
+                             const MapFacts& facts, int ally, int friendly) {
     PlayerOrders plan;
     std::set<int> entered, defended;
     auto enemy = [&](int owner) {

@@ -21,8 +21,8 @@ struct PlayerOrders {
     std::vector<std::pair<QString, int>> declarations;  // "DA", "DN" or "DW", player
     // Supports carry nothing out here (the sample has no battles); an ally's
     // plan shown beside another player's orders gives them.
-    std::vector<std::pair<int, int>> defences;          // from, the area defended
-    std::vector<std::tuple<int, int, int>> attacks;     // from, target, the player supported
+    std::vector<std::pair<int, int>> defences;       // from, the area defended
+    std::vector<std::tuple<int, int, int>> attacks;  // from, target, the player supported
 
     bool operator==(const PlayerOrders&) const = default;
 
