@@ -10,19 +10,23 @@
 //     --symbols       units as symbols
 //     --view WxH      only a view of that size, at --origin X,Y (default: the whole board)
 //     --origin X,Y    the view's MapX, MapY
+//     --centre N      the view centred on area N instead
 //     --arrows N      draws N made-up orders (default 12): with a report, of the
 //                     player's units to neighbouring areas
+//     --ally FILE     an ally's commands.dat shown beside the player's orders
 //     --zoom N        every pixel written as N x N (default 1)
 //     --artwork       a sheet of every image on every default colour instead of a map
 
 #include "files/ReportReader.h"
 #include "map/Artwork.h"
 #include "map/BoardPicture.h"
+#include "map/CentreOnArea.h"
 #include "map/DisplaySettings.h"
 #include "map/Geometry.h"
 #include "map/HexPosition.h"
 #include "map/LoadMapData.h"
 #include "map/Raster.h"
+#include "session/AllyOrders.h"
 #include "session/Session.h"
 #include "state/ConsolePort.h"
 #include "state/OrderCodes.h"
@@ -168,7 +172,9 @@ int main(int argc, char* argv[]) {
         {"symbols", "Units as symbols."},
         {"view", "View size.", "WxH"},
         {"origin", "View origin MapX,MapY.", "x,y", "0,0"},
+        {"centre", "The area the view is centred on.", "n"},
         {"arrows", "Made-up orders to draw.", "n", "12"},
+        {"ally", "An ally's orders file.", "file"},
         {"zoom", "Pixel scale of the PNG.", "n", "1"},
         {"artwork", "The artwork sheet."},
     });
@@ -216,6 +222,10 @@ int main(int argc, char* argv[]) {
         height = size.value(1).toInt();
     }
     SetViewSize(session.map, width, height);
+    if (parser.isSet("centre"))
+        CentreOnArea(session.game, session.map, session.port,
+                     static_cast<std::int16_t>(parser.value("centre").toInt()));
+    if (parser.isSet("ally") && !ShowAllyOrders(session, parser.value("ally"))) return 1;
     RefreshView(session.game, session.map, session.port);
     const int zoom = std::clamp(parser.value("zoom").toInt(), 1, 8);
     if (!session.map.picture.picView.scaled(session.map.picture.picView.size() * zoom)

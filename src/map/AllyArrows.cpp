@@ -16,8 +16,8 @@ namespace qm {
 
 namespace {
 
-constexpr double kDash = 5;
-constexpr double kGap = 4;
+constexpr double kDash = 7;
+constexpr double kGap = 7;  // the board shows between the dashes' edges
 
 // White sets off every colour but the lightest, which get black.
 QRgb OutlineFor(QRgb colour) { return qGray(colour) > 200 ? qRgb(0, 0, 0) : qRgb(255, 255, 255); }
@@ -36,7 +36,8 @@ void DrawDashes(QImage& picture, QPointF from, QPointF to, int width, QRgb colou
 
 void DrawAllyArrow(QImage& picture, QPointF tail, QPointF tip, QPointF barb1, QPointF barb2,
                    QRgb colour) {
-    for (const auto& [width, ink] : {std::pair{3, OutlineFor(colour)}, std::pair{1, colour}}) {
+    // Wider than the player's arrows, so that the ally's colour shows even on his own land.
+    for (const auto& [width, ink] : {std::pair{5, OutlineFor(colour)}, std::pair{3, colour}}) {
         DrawDashes(picture, tail, tip, width, ink);
         DrawLine(picture, tip, barb1, width, ink);
         DrawLine(picture, tip, barb2, width, ink);

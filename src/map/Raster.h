@@ -33,7 +33,7 @@ void FillCell(QImage& picture, const std::array<QPoint, 6>& outline, QRgb colour
 /// or above the line's own.
 void DrawWideLine(QImage& picture, QPoint from, QPoint to, QRgb colour);
 
-/// A line of odd width (1 or 3) between points rounded to whole pixels, with
+/// A line of odd width (1, 3 or 5) between points rounded to whole pixels, with
 /// rounded ends; for the order arrows on the view.
 void DrawLine(QImage& picture, QPointF from, QPointF to, int width, QRgb colour);
 

@@ -115,7 +115,7 @@ TEST_F(Arrows, AnAllysOrderIsDashedInHisColourAndLeavesMineAlone) {
         const bool inked = View().pixel(x, y) == Country(3);
         dashes += inked && View().pixel(x - 1, y) != Country(3);
         gaps += View().pixel(x, y) == plain.pixel(x, y);
-        edged += inked && View().pixel(x, y - 1) == qRgb(255, 255, 255);
+        edged += inked && View().pixel(x, y - 2) == qRgb(255, 255, 255);
         EXPECT_TRUE(inked || View().pixel(x, y) == plain.pixel(x, y) ||
                     View().pixel(x, y) == qRgb(255, 255, 255))
             << x;

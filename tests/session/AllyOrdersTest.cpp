@@ -66,8 +66,8 @@ TEST_F(AllyOrdersTest, AnAllysOrdersAreShownBesideMineAndNeverBecomeMine) {
     EXPECT_EQ(port.status, "Ormanth's orders shown beside yours: 5 area orders");
     ASSERT_EQ(game.Allies.plans.size(), 1u);
     EXPECT_EQ(game.Allies.plans[0].player, 3);
-    EXPECT_TRUE(AreaHoverText(game, 130).endsWith(
-        "; corps of Ormanth; Ormanth's order SD to 132 " + game.area(132).Name.trimmed()))
+    EXPECT_TRUE(AreaHoverText(game, 130).endsWith("; corps of Ormanth; Ormanth's order SD to 132 " +
+                                                  game.area(132).Name.trimmed()))
         << AreaHoverText(game, 130).toStdString();
     EXPECT_FALSE(session.history.CanUndo());
     EXPECT_TRUE(game.area(130).Command.isEmpty());
@@ -75,8 +75,8 @@ TEST_F(AllyOrdersTest, AnAllysOrdersAreShownBesideMineAndNeverBecomeMine) {
     EXPECT_EQ(reports.Read("commands.dat"), saved);
 
     // Again: Ormanth's are replaced; another ally's come beside them.
-    ASSERT_TRUE(turn.ShowAllyOrders(Mailed(Orders("Ormanth - player 3 - Ada Quenby",
-                                                  "MO  131   129 \r\n"))));
+    ASSERT_TRUE(turn.ShowAllyOrders(
+        Mailed(Orders("Ormanth - player 3 - Ada Quenby", "MO  131   129 \r\n"))));
     ASSERT_EQ(game.Allies.plans.size(), 1u);
     EXPECT_EQ(game.Allies.plans[0].orders[131].Command, "MO");
     EXPECT_TRUE(game.Allies.plans[0].orders[130].Command.isEmpty());
@@ -98,18 +98,22 @@ TEST_F(AllyOrdersTest, EachRefusalSaysWhyAndChangesNothing) {
     };
     const Case cases[] = {
         {notThere, "The orders file " + QDir::toNativeSeparators(notThere) + " cannot be read"},
-        {Mailed("plyrdata\r\n"), "%1 is not an orders file (line 1: it does not begin with KVOSTART)"},
-        {Mailed(Orders(orma, "MO  131 \r\n")), "%1 is not an orders file (line 5: MO wants 2 numbers)"},
+        {Mailed("plyrdata\r\n"),
+         "%1 is not an orders file (line 1: it does not begin with KVOSTART)"},
+        {Mailed(Orders(orma, "MO  131 \r\n")),
+         "%1 is not an orders file (line 5: MO wants 2 numbers)"},
         {Mailed(Orders(orma, "MO  131   274 \r\n")),
          "%1 is not an orders file (line 5: there is no area 274)"},
         {Mailed(Orders(orma, "MO  131   40000 \r\n")),
          "%1 is not an orders file (line 5: \"40000\" is no number)"},
-        {Mailed(Orders(orma, "XX  131 \r\n")), "%1 is not an orders file (line 5: \"XX\" is no order)"},
+        {Mailed(Orders(orma, "XX  131 \r\n")),
+         "%1 is not an orders file (line 5: \"XX\" is no order)"},
         {Mailed(Orders(orma, "MO  131   129 \r\nSD  131   130 \r\n")),
          "%1 is not an orders file (line 6: a second order for area 131)"},
         {Mailed(Orders(orma, "").replace("KVOEND\r\n", "")),
          "%1 is not an orders file (line 5: it does not end in KVOEND)"},
-        {Mailed(Orders(orma, "", "QM041")), "These are orders of game QM041, not of this game (QM042)"},
+        {Mailed(Orders(orma, "", "QM041")),
+         "These are orders of game QM041, not of this game (QM042)"},
         {Mailed(Orders(orma, ""), "QM042         ,              1882          2 \r\nEND\r\n"),
          "These are orders for turn 1882.2, not for the turn loaded (1882.3)"},
         {Mailed(Orders(vesk, "")),
@@ -118,10 +122,9 @@ TEST_F(AllyOrdersTest, EachRefusalSaysWhyAndChangesNothing) {
     for (const Case& c : cases) {
         port.messages.clear();
         EXPECT_FALSE(turn.ShowAllyOrders(c.path));
-        EXPECT_EQ(port.messages,
-                  (std::vector<Message>{{QString(c.message).replace(
-                                             "%1", QDir::toNativeSeparators(c.path)),
-                                         MessageIcon::Stop}}));
+        EXPECT_EQ(port.messages, (std::vector<Message>{{QString(c.message).replace(
+                                                            "%1", QDir::toNativeSeparators(c.path)),
+                                                        MessageIcon::Stop}}));
         EXPECT_TRUE(game.Allies.plans.empty());
     }
 }
@@ -130,8 +133,8 @@ TEST_F(AllyOrdersTest, OrdersOfUnitsOfTwoPlayersAskWhoseTheyAre) {
     const QString path = Mailed(Orders("Anonymous", "SD  130   132 \r\nMO  136   135 \r\n"));
     EXPECT_FALSE(turn.ShowAllyOrders(path));  // the question is declined
     ASSERT_EQ(port.playerQuestions.size(), 1u);
-    EXPECT_EQ(port.playerQuestions[0],
-              std::pair(QStringLiteral("Whose orders are these?"), std::vector<std::int16_t>{3, 4}));
+    EXPECT_EQ(port.playerQuestions[0], std::pair(QStringLiteral("Whose orders are these?"),
+                                                 std::vector<std::int16_t>{3, 4}));
     EXPECT_TRUE(game.Allies.plans.empty());
     port.playerAnswers = {std::int16_t{4}};
     ASSERT_TRUE(turn.ShowAllyOrders(path));
