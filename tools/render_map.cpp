@@ -14,6 +14,8 @@
 //     --arrows N      draws N made-up orders (default 12): with a report, of the
 //                     player's units to neighbouring areas
 //     --ally FILE     an ally's commands.dat shown beside the player's orders
+//     --scale N       drawn for a screen of N picture pixels to a window pixel
+//                     (1 or 2; --view and --origin stay in window pixels)
 //     --zoom N        every pixel written as N x N (default 1)
 //     --artwork       a sheet of every image on every default colour instead of a map
 
@@ -175,6 +177,7 @@ int main(int argc, char* argv[]) {
         {"centre", "The area the view is centred on.", "n"},
         {"arrows", "Made-up orders to draw.", "n", "12"},
         {"ally", "An ally's orders file.", "file"},
+        {"scale", "Device pixel ratio drawn for.", "n", "1"},
         {"zoom", "Pixel scale of the PNG.", "n", "1"},
         {"artwork", "The artwork sheet."},
     });
@@ -210,10 +213,11 @@ int main(int argc, char* argv[]) {
             return 1;
         AddPlayerOrders(session, parser.value("arrows").toInt());
     }
-    LoadMapPicture(session.game, session.map, session.port);
     const QStringList origin = parser.value("origin").split(',');
     session.map.display.MapX = static_cast<std::int16_t>(origin.value(0).toInt());
     session.map.display.MapY = static_cast<std::int16_t>(origin.value(1).toInt());
+    SetMapScale(session.map, parser.value("scale").toInt());
+    LoadMapPicture(session.game, session.map, session.port);
     int width = session.map.picture.picMap.width();
     int height = session.map.picture.picMap.height();
     if (parser.isSet("view")) {
@@ -221,6 +225,8 @@ int main(int argc, char* argv[]) {
         width = size.value(0).toInt();
         height = size.value(1).toInt();
     }
+    if (parser.isSet("view"))
+        width *= session.map.picture.Scale, height *= session.map.picture.Scale;
     SetViewSize(session.map, width, height);
     if (parser.isSet("centre"))
         CentreOnArea(session.game, session.map, session.port,

@@ -22,12 +22,12 @@ constexpr double kGap = 7;  // the board shows between the dashes' edges
 // White sets off every colour but the lightest, which get black.
 QRgb OutlineFor(QRgb colour) { return qGray(colour) > 200 ? qRgb(0, 0, 0) : qRgb(255, 255, 255); }
 
-void DrawDashes(QImage& picture, QPointF from, QPointF to, int width, QRgb colour) {
+void DrawDashes(QImage& picture, QPointF from, QPointF to, int width, QRgb colour, int scale) {
     const QLineF line(from, to);
     const double length = line.length();
     if (length < 1) return;
-    for (double at = 0; at < length; at += kDash + kGap) {
-        const double end = std::min(at + kDash, length);
+    for (double at = 0; at < length; at += (kDash + kGap) * scale) {
+        const double end = std::min(at + kDash * scale, length);
         DrawLine(picture, line.pointAt(at / length), line.pointAt(end / length), width, colour);
     }
 }
@@ -35,21 +35,20 @@ void DrawDashes(QImage& picture, QPointF from, QPointF to, int width, QRgb colou
 }  // namespace
 
 void DrawAllyArrow(QImage& picture, QPointF tail, QPointF tip, QPointF barb1, QPointF barb2,
-                   QRgb colour) {
+                   QRgb colour, int scale) {
     // Wider than the player's arrows, so that the ally's colour shows even on his own land.
-    for (const auto& [width, ink] : {std::pair{5, OutlineFor(colour)}, std::pair{3, colour}}) {
-        DrawDashes(picture, tail, tip, width, ink);
+    for (const auto& [width, ink] :
+         {std::pair{2 * scale + 3, OutlineFor(colour)}, std::pair{2 * scale + 1, colour}}) {
+        DrawDashes(picture, tail, tip, width, ink, scale);
         DrawLine(picture, tip, barb1, width, ink);
         DrawLine(picture, tip, barb2, width, ink);
     }
 }
 
-void PaintAllyArrows(const GameState& game, MapState& map) {
-    MapPicture& picture = map.picture;
-    if (!picture.ShowAllyOrders || game.Allies.plans.empty()) return;
-    QImage& view = picture.picView;
-    const QRectF visible = QRectF(view.rect()).adjusted(-2, -2, 2, 2);
-    const QPointF origin(map.display.MapX, map.display.MapY);
+void PaintAllyArrows(const GameState& game, const MapState& map, QImage& target, QPointF origin) {
+    if (!map.picture.ShowAllyOrders || game.Allies.plans.empty()) return;
+    const int scale = map.picture.Scale;
+    const QRectF visible = QRectF(target.rect()).adjusted(-4, -4, 4, 4);
     const auto mapWidth = static_cast<double>(map.geometry.MapWidth());
     for (const AllyPlan& plan : game.Allies.plans) {
         const QRgb colour =
@@ -73,7 +72,8 @@ void PaintAllyArrows(const GameState& game, MapState& map) {
             for (const double shift : {0.0, mapWidth, -mapWidth}) {
                 const QPointF at = origin + QPointF(shift, 0);
                 if (!visible.intersects(bounds.translated(at))) continue;
-                DrawAllyArrow(view, tailAt + at, tipAt + at, barb1 + at, barb2 + at, colour);
+                DrawAllyArrow(target, tailAt + at, tipAt + at, barb1 + at, barb2 + at, colour,
+                              scale);
             }
         }
     }

@@ -1,5 +1,6 @@
 #include "map/ArrowDrawing.h"
 
+#include "map/AllyArrows.h"
 #include "map/ArrowGeometry.h"
 #include "map/MapState.h"
 #include "map/Raster.h"
@@ -51,8 +52,8 @@ void PaintPass(QImage& view, const ArrowRecord& arrow, const ArrowEnd& head, QPo
 
 }  // namespace
 
-void PaintOrderArrow(const GameState& game, MapState& map, std::int16_t from, std::int16_t to,
-                     const QString& code) {
+void PaintArrowOn(const GameState& game, MapState& map, QImage& target, QPointF origin,
+                  std::int16_t from, std::int16_t to, const QString& code) {
     const int colour = ArrowOrderIndex(code);
     if (colour < 0 || !IsAreaNumber(from) || !IsAreaNumber(to) || from == to) return;
     ArrowRecord* arrow = FindOrCreateArrow(game, map, std::min(from, to), std::max(from, to));
@@ -60,14 +61,19 @@ void PaintOrderArrow(const GameState& game, MapState& map, std::int16_t from, st
     ArrowEnd& head = to < from ? arrow->EndA : arrow->EndB;
     head.OrderCode = code;
 
-    const DisplaySettings& display = map.display;
-    const QPointF origin(display.MapX, display.MapY);
     const auto mapWidth = static_cast<float>(map.geometry.MapWidth());
-    // A black outline three pixels wide, then the order's colour inside it.
-    QImage& view = map.picture.picView;
-    PaintPass(view, *arrow, head, origin, mapWidth, 3, qRgb(0, 0, 0));
-    PaintPass(view, *arrow, head, origin, mapWidth, 1,
-              ToRgb(display.ArrowColours[static_cast<std::size_t>(colour)]));
+    // A black outline, then the order's colour inside it; a pixel wider on each
+    // side for each step of the picture's scale.
+    const int scale = map.picture.Scale;
+    PaintPass(target, *arrow, head, origin, mapWidth, 2 * scale + 1, qRgb(0, 0, 0));
+    PaintPass(target, *arrow, head, origin, mapWidth, 2 * scale - 1,
+              ToRgb(map.display.ArrowColours[static_cast<std::size_t>(colour)]));
+}
+
+void PaintOrderArrow(const GameState& game, MapState& map, std::int16_t from, std::int16_t to,
+                     const QString& code) {
+    PaintArrowOn(game, map, map.picture.picView, QPointF(map.display.MapX, map.display.MapY), from,
+                 to, code);
 }
 
 void DrawOrderArrow(const GameState& game, MapState& map, WindowPort& port, std::int16_t from,
@@ -75,6 +81,53 @@ void DrawOrderArrow(const GameState& game, MapState& map, WindowPort& port, std:
     if (!map.picture.IsLoaded() || map.picture.picView.isNull()) return;
     PaintOrderArrow(game, map, from, to, code);
     port.ViewChanged();
+}
+
+namespace {
+
+// What the arrow layer shows: the board under it, its geometry and colours,
+// and every arrow order, the player's and the allies' shown.
+std::uint64_t ArrowsKey(const GameState& game, const MapState& map) {
+    std::uint64_t key = 14695981039346656037ull;
+    const auto mix = [&key](std::uint64_t value) { key = (key ^ value) * 1099511628211ull; };
+    mix(static_cast<std::uint64_t>(map.picture.picMap.cacheKey()));
+    mix(static_cast<std::uint64_t>(map.geometry.HexSize) << 16 |
+        static_cast<std::uint16_t>(map.geometry.CellHeight));
+    mix(static_cast<std::uint64_t>(map.picture.Scale));
+    for (const std::int32_t colour : map.display.ArrowColours)
+        mix(static_cast<std::uint32_t>(colour));
+    auto order = [&](int area, const QString& code, std::int16_t target) {
+        if (const int index = ArrowOrderIndex(code); index >= 0)
+            mix(static_cast<std::uint64_t>(area) << 24 | static_cast<std::uint64_t>(index) << 16 |
+                static_cast<std::uint16_t>(target));
+    };
+    for (int i = 1; i <= kLastArea; ++i) order(i, game.area(i).Command, game.area(i).Parm1);
+    if (!map.picture.ShowAllyOrders) return key;
+    for (const AllyPlan& plan : game.Allies.plans) {
+        mix(0xA11Eu + static_cast<std::uint64_t>(plan.player));
+        mix(static_cast<std::uint32_t>(
+            map.display.CountryColours[static_cast<std::size_t>(plan.player)]));
+        for (int i = 1; i <= kLastArea; ++i)
+            order(i, plan.orders[static_cast<std::size_t>(i)].Command,
+                  plan.orders[static_cast<std::size_t>(i)].Parm1);
+    }
+    return key;
+}
+
+}  // namespace
+
+const QImage& BoardWithArrows(const GameState& game, MapState& map) {
+    MapPicture& picture = map.picture;
+    const std::uint64_t key = ArrowsKey(game, map);
+    if (!picture.picArrows.isNull() && picture.arrowsKey == key) return picture.picArrows;
+    picture.picArrows = picture.picMap.copy();
+    PaintAllyArrows(game, map, picture.picArrows, QPointF(0, 0));
+    for (std::int16_t i = 1; i <= kLastArea; ++i) {
+        const AreaRecord& area = game.area(i);
+        PaintArrowOn(game, map, picture.picArrows, QPointF(0, 0), i, area.Parm1, area.Command);
+    }
+    picture.arrowsKey = key;
+    return picture.picArrows;
 }
 
 }  // namespace qm

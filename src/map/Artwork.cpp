@@ -17,17 +17,19 @@ constexpr QRgb kSet = 0xFFFFFFFF;  // flips every colour bit of the board
 // a shape apart from fills whose complement is about as bright (green and magenta).
 constexpr QRgb kRim = 0xFF00FF00;
 
-QImage Blank(int width) {
-    QImage image(width, kImageHeight, QImage::Format_RGB32);
+QImage Blank(int width, int scale = 1) {
+    QImage image(width * scale, kImageHeight * scale, QImage::Format_RGB32);
     image.fill(0);
     return image;
 }
 
 // Paints in white on black with hard edges; every painted pixel becomes a set
-// pixel of the mask.
-QImage Painted(int width, const std::function<void(QPainter&)>& paint) {
-    QImage image = Blank(width);
+// pixel of the mask. At a larger scale the same shapes are drawn with as many
+// more pixels, so their edges stay sharp.
+QImage Painted(int width, int scale, const std::function<void(QPainter&)>& paint) {
+    QImage image = Blank(width, scale);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(Qt::white, 1));
     painter.setBrush(Qt::white);
@@ -35,8 +37,34 @@ QImage Painted(int width, const std::function<void(QPainter&)>& paint) {
     return image;
 }
 
+// Pixel art twice as large with its steps smoothed (the EPX rule): a new
+// pixel takes a neighbour's value where two neighbours beside it agree,
+// so that slopes stay slopes instead of growing into stairs of blocks.
+QImage Doubled(const QImage& image) {
+    QImage doubled(image.width() * 2, image.height() * 2, QImage::Format_RGB32);
+    const auto at = [&](int x, int y) {
+        return x < 0 || y < 0 || x >= image.width() || y >= image.height() ? QRgb(0)
+                                                                           : image.pixel(x, y);
+    };
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = at(x, y), up = at(x, y - 1), right = at(x + 1, y);
+            const QRgb left = at(x - 1, y), down = at(x, y + 1);
+            doubled.setPixel(2 * x, 2 * y, left == up && left != down && up != right ? up : p);
+            doubled.setPixel(2 * x + 1, 2 * y,
+                             up == right && up != left && right != down ? right : p);
+            doubled.setPixel(2 * x, 2 * y + 1,
+                             down == left && down != right && left != up ? left : p);
+            doubled.setPixel(2 * x + 1, 2 * y + 1,
+                             right == down && right != up && down != left ? down : p);
+        }
+    }
+    return doubled;
+}
+
 // One row of text per pixel row, "#" set, anything else clear, placed at (left, top).
-QImage FromRows(int width, int left, int top, std::initializer_list<std::string_view> rows) {
+QImage FromRows(int scale, int width, int left, int top,
+                std::initializer_list<std::string_view> rows) {
     QImage image = Blank(width);
     int y = top;
     for (std::string_view row : rows) {
@@ -45,6 +73,7 @@ QImage FromRows(int width, int left, int top, std::initializer_list<std::string_
         }
         ++y;
     }
+    for (int s = 1; s < scale; s *= 2) image = Doubled(image);
     return image;
 }
 
@@ -59,8 +88,8 @@ QPolygon Star(int centreX, int centreY, double outer, double inner) {
     return star;
 }
 
-QImage ArmyPicture() {  // a field gun
-    return Painted(kUnitWidth, [](QPainter& p) {
+QImage ArmyPicture(int scale) {  // a field gun
+    return Painted(kUnitWidth, scale, [](QPainter& p) {
         p.drawPolygon(QPolygon({{4, 9}, {27, 2}, {29, 5}, {6, 12}}));
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(Qt::white, 2));
@@ -70,8 +99,8 @@ QImage ArmyPicture() {  // a field gun
 }
 
 // clang-format off
-QImage CorpsPicture() {  // a mounted rider
-    return FromRows(kUnitWidth, 4, 0,
+QImage CorpsPicture(int scale) {  // a mounted rider
+    return FromRows(scale, kUnitWidth, 4, 0,
                     {"..........##...........",
                      ".........####..........",
                      "..........##...........",
@@ -92,8 +121,8 @@ QImage CorpsPicture() {  // a mounted rider
 
 // clang-format on
 
-QImage FleetPicture() {  // an ironclad with two funnels
-    return Painted(kUnitWidth, [](QPainter& p) {
+QImage FleetPicture(int scale) {  // an ironclad with two funnels
+    return Painted(kUnitWidth, scale, [](QPainter& p) {
         p.drawPolygon(QPolygon({{0, 9}, {31, 9}, {27, 14}, {4, 14}}));
         p.drawRect(9, 6, 13, 3);
         p.drawRect(11, 2, 2, 4);
@@ -103,8 +132,8 @@ QImage FleetPicture() {  // an ironclad with two funnels
     });
 }
 
-QImage SquadronPicture() {  // a sailing frigate
-    return Painted(kUnitWidth, [](QPainter& p) {
+QImage SquadronPicture(int scale) {  // a sailing frigate
+    return Painted(kUnitWidth, scale, [](QPainter& p) {
         p.drawPolygon(QPolygon({{5, 11}, {27, 11}, {24, 14}, {8, 14}}));
         p.drawPolygon(QPolygon({{12, 1}, {12, 9}, {5, 9}}));
         p.drawPolygon(QPolygon({{15, 0}, {15, 9}, {24, 9}}));
@@ -112,8 +141,8 @@ QImage SquadronPicture() {  // a sailing frigate
     });
 }
 
-QImage ArmySymbol() {  // the infantry box
-    return Painted(kUnitWidth, [](QPainter& p) {
+QImage ArmySymbol(int scale) {  // the infantry box
+    return Painted(kUnitWidth, scale, [](QPainter& p) {
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         p.drawRect(5, 2, 21, 11);
@@ -122,8 +151,8 @@ QImage ArmySymbol() {  // the infantry box
     });
 }
 
-QImage CorpsSymbol() {  // the cavalry box
-    return Painted(kUnitWidth, [](QPainter& p) {
+QImage CorpsSymbol(int scale) {  // the cavalry box
+    return Painted(kUnitWidth, scale, [](QPainter& p) {
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         p.drawRect(5, 2, 21, 11);
@@ -131,16 +160,16 @@ QImage CorpsSymbol() {  // the cavalry box
     });
 }
 
-QImage FleetSymbol() {  // a solid hull under a mast
-    return Painted(kUnitWidth, [](QPainter& p) {
+QImage FleetSymbol(int scale) {  // a solid hull under a mast
+    return Painted(kUnitWidth, scale, [](QPainter& p) {
         p.drawPolygon(QPolygon({{3, 7}, {28, 7}, {23, 13}, {8, 13}}));
         p.drawRect(15, 1, 1, 6);
         p.drawRect(11, 2, 9, 1);
     });
 }
 
-QImage SquadronSymbol() {  // an open hull under a mast
-    return Painted(kUnitWidth, [](QPainter& p) {
+QImage SquadronSymbol(int scale) {  // an open hull under a mast
+    return Painted(kUnitWidth, scale, [](QPainter& p) {
         p.drawRect(15, 1, 1, 6);
         p.drawRect(11, 2, 9, 1);
         p.setBrush(Qt::NoBrush);
@@ -149,7 +178,7 @@ QImage SquadronSymbol() {  // an open hull under a mast
     });
 }
 
-std::array<QImage, 10> Digits() {
+std::array<QImage, 10> Digits(int scale) {
     // Bold figures, 6 x 10, with a clear column either side so numbers read apart.
     // clang-format off
     static constexpr std::string_view kFigures[10][10] = {
@@ -168,46 +197,51 @@ std::array<QImage, 10> Digits() {
     std::array<QImage, 10> digits;
     for (std::size_t d = 0; d < digits.size(); ++d) {
         const auto& f = kFigures[d];
-        digits[d] = FromRows(kDigitWidth, 1, 3,
+        digits[d] = FromRows(scale, kDigitWidth, 1, 3,
                              {f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9]});
     }
     return digits;
 }
 
-std::array<QImage, 3> WideMarkers() {
-    return {Painted(kUnitWidth, [](QPainter& p) { p.drawEllipse(QPoint(16, 8), 3, 3); }),
-            Painted(kUnitWidth,
+std::array<QImage, 3> WideMarkers(int scale) {
+    return {Painted(kUnitWidth, scale, [](QPainter& p) { p.drawEllipse(QPoint(16, 8), 3, 3); }),
+            Painted(kUnitWidth, scale,
                     [](QPainter& p) {
                         p.drawEllipse(QPoint(11, 8), 3, 3);
                         p.drawEllipse(QPoint(21, 8), 3, 3);
                     }),
-            Painted(kUnitWidth, [](QPainter& p) {
+            Painted(kUnitWidth, scale, [](QPainter& p) {
                 p.setPen(Qt::NoPen);
                 p.drawPolygon(Star(16, 8, 7.5, 3.2), Qt::WindingFill);
             })};
 }
 
-std::array<QImage, 3> NarrowMarkers() {
-    return {
-        FromRows(kDigitWidth, 1, 5, {"..##..", ".####.", "######", "######", ".####.", "..##.."}),
-        FromRows(kDigitWidth, 1, 2,
-                 {"..##..", ".####.", "######", ".####.", "..##..", "......", "......", "..##..",
-                  ".####.", "######", ".####.", "..##.."}),
-        FromRows(kDigitWidth, 0, 4,
-                 {"...#...", "...#...", "..###..", "#######", ".#####.", "..###..", ".##.##.",
-                  "##...##"})};
+std::array<QImage, 3> NarrowMarkers(int scale) {
+    return {FromRows(scale, kDigitWidth, 1, 5,
+                     {"..##..", ".####.", "######", "######", ".####.", "..##.."}),
+            FromRows(scale, kDigitWidth, 1, 2,
+                     {"..##..", ".####.", "######", ".####.", "..##..", "......", "......",
+                      "..##..", ".####.", "######", ".####.", "..##.."}),
+            FromRows(scale, kDigitWidth, 0, 4,
+                     {"...#...", "...#...", "..###..", "#######", ".#####.", "..###..", ".##.##.",
+                      "##...##"})};
 }
 
-// Adds a one-pixel rim around every set pixel (sideways and up and down).
-QImage WithRim(QImage image) {
+// Adds a rim `reach` pixels wide around every set pixel (counting steps
+// sideways and up and down).
+QImage WithRim(QImage image, int reach) {
     const QImage shape = image;
+    const auto set = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < shape.width() && y < shape.height() &&
+               shape.pixel(x, y) == kSet;
+    };
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (shape.pixel(x, y) == kSet) continue;
-            const bool touches = (x > 0 && shape.pixel(x - 1, y) == kSet) ||
-                                 (x + 1 < image.width() && shape.pixel(x + 1, y) == kSet) ||
-                                 (y > 0 && shape.pixel(x, y - 1) == kSet) ||
-                                 (y + 1 < image.height() && shape.pixel(x, y + 1) == kSet);
+            if (set(x, y)) continue;
+            bool touches = false;
+            for (int dy = -reach; dy <= reach && !touches; ++dy)
+                for (int dx = -reach + std::abs(dy); dx <= reach - std::abs(dy) && !touches; ++dx)
+                    touches = set(x + dx, y + dy);
             if (touches) image.setPixel(x, y, kRim);
         }
     }
@@ -215,26 +249,30 @@ QImage WithRim(QImage image) {
 }
 
 template <std::size_t N>
-std::array<QImage, N> WithRims(std::array<QImage, N> images) {
-    for (QImage& image : images) image = WithRim(image);
+std::array<QImage, N> WithRims(std::array<QImage, N> images, int reach) {
+    for (QImage& image : images) image = WithRim(image, reach);
     return images;
 }
 
-Artwork DrawArtwork() {
+Artwork DrawArtwork(int scale) {
     Artwork art;
-    art.picUnit = WithRims<8>({ArmyPicture(), CorpsPicture(), FleetPicture(), SquadronPicture(),
-                               ArmySymbol(), CorpsSymbol(), FleetSymbol(), SquadronSymbol()});
-    art.picDigit = WithRims(Digits());
-    art.picSupplyWide = WithRims(WideMarkers());
-    art.picSupplyNarrow = WithRims(NarrowMarkers());
+    art.scale = scale;
+    art.picUnit = WithRims<8>(
+        {ArmyPicture(scale), CorpsPicture(scale), FleetPicture(scale), SquadronPicture(scale),
+         ArmySymbol(scale), CorpsSymbol(scale), FleetSymbol(scale), SquadronSymbol(scale)},
+        scale);
+    art.picDigit = WithRims(Digits(scale), scale);
+    art.picSupplyWide = WithRims(WideMarkers(scale), scale);
+    art.picSupplyNarrow = WithRims(NarrowMarkers(scale), scale);
     return art;
 }
 
 }  // namespace
 
-const Artwork& StandardArtwork() {
-    static const Artwork art = DrawArtwork();
-    return art;
+const Artwork& StandardArtwork(int scale) {
+    static const Artwork single = DrawArtwork(1);
+    static const Artwork dense = DrawArtwork(2);
+    return scale >= 2 ? dense : single;
 }
 
 }  // namespace qm

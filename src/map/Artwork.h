@@ -15,13 +15,19 @@ inline constexpr int kImageHeight = 16;
 inline constexpr int kDigitWidth = 8;
 
 struct Artwork {
+    int scale = 1;                  // pixels of the images to one of kUnitWidth and the like
     std::array<QImage, 8> picUnit;  // army, corps, fleet, squadron as pictures, then as symbols
     std::array<QImage, 10> picDigit;
     std::array<QImage, 3> picSupplyWide;    // supply 1, supply 2, supply 3 or home area
     std::array<QImage, 3> picSupplyNarrow;  // the same, beside an area number
+
+    int UnitWidth() const { return kUnitWidth * scale; }
+    int ImageHeight() const { return kImageHeight * scale; }
+    int DigitWidth() const { return kDigitWidth * scale; }
 };
 
-/// Drawn the first time it is asked for, then never changed.
-const Artwork& StandardArtwork();
+/// Drawn the first time it is asked for, then never changed; at a scale of 2
+/// (dense screens) every image has twice the pixels each way.
+const Artwork& StandardArtwork(int scale = 1);
 
 }  // namespace qm

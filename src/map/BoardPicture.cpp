@@ -22,14 +22,35 @@ namespace {
 void SizeBoard(MapState& map) {
     DisplaySettings& display = map.display;
     display.HexSize = LimitHexSize(display.HexSize, display.HexDisplay);
-    BuildGeometryTables(map.geometry, display.HexSize, display.HexDisplay);
+    BuildMapGeometry(map);
     const QSize size(map.geometry.MapWidth(), map.geometry.MapPixelHeight());
-    if (map.picture.picMap.size() != size) {
-        map.picture.picMap = QImage(size, QImage::Format_RGB32);
-    }
+    QImage& board = map.picture.picMap;
+    if (board.size() != size) board = QImage(size, QImage::Format_RGB32);
+    board.setDevicePixelRatio(map.picture.Scale);
 }
 
 }  // namespace
+
+void BuildMapGeometry(MapState& map) {
+    BuildGeometryTables(map.geometry, map.display.HexSize, map.display.HexDisplay,
+                        map.picture.Scale);
+}
+
+void SetMapScale(MapState& map, int scale) {
+    scale = std::clamp(scale, 1, 2);
+    const int was = map.picture.Scale;
+    if (scale == was) return;
+    map.display.MapX = static_cast<std::int16_t>(map.display.MapX * scale / was);
+    map.display.MapY = static_cast<std::int16_t>(map.display.MapY * scale / was);
+    map.picture.Scale = scale;
+}
+
+DisplaySettings SettingsToKeep(const MapState& map) {
+    DisplaySettings display = map.display;
+    display.MapX = static_cast<std::int16_t>(display.MapX / map.picture.Scale);
+    display.MapY = static_cast<std::int16_t>(display.MapY / map.picture.Scale);
+    return display;
+}
 
 void LoadMapPicture(const GameState& game, MapState& map, WindowPort& port) {
     SizeBoard(map);
@@ -53,6 +74,7 @@ void SetViewSize(MapState& map, int width, int height) {
         view = QImage(width, height, QImage::Format_RGB32);
         view.fill(0xFFFFFFFF);
     }
+    view.setDevicePixelRatio(map.picture.Scale);
     NormaliseMapOrigin(map);
 }
 
@@ -93,7 +115,7 @@ void ScrollMapByWheel(const GameState& game, MapState& map, WindowPort& port, in
 void RefreshView(const GameState& game, MapState& map, WindowPort& port) {
     MapPicture& picture = map.picture;
     if (!picture.IsLoaded() || picture.picView.isNull()) return;
-    const QImage& board = picture.picMap;
+    const QImage& board = BoardWithArrows(game, map);
     QImage& view = picture.picView;
     const int mapX = map.display.MapX;
     const int mapY = map.display.MapY;
@@ -109,14 +131,6 @@ void RefreshView(const GameState& game, MapState& map, WindowPort& port) {
         // The board's west part again, east of its east edge.
         CopyBlock(view, eastEdge, 0, board, 0, -mapY, view.width() - eastEdge,
                   board.height() + mapY);
-    }
-    PaintAllyArrows(game, map);
-    for (int area = 1; area <= kLastArea; ++area) {
-        const AreaRecord& record = game.area(area);
-        if (IsArrowOrder(record.Command)) {
-            PaintOrderArrow(game, map, static_cast<std::int16_t>(area), record.Parm1,
-                            record.Command);
-        }
     }
     if (picture.MarkUnordered) PaintUnorderedMarks(game, map);
     if (picture.MarkChanges) PaintChangeMarks(game, map);

@@ -2,6 +2,8 @@
 // The map window's core: building the board picture when the window loads,
 // sizing the view and keeping the scroll origin on the board.
 
+#include "map/DisplaySettings.h"
+
 namespace qm {
 
 struct GameState;
@@ -14,11 +16,23 @@ class WindowPort;
 /// left for SetViewSize.
 void LoadMapPicture(const GameState& game, MapState& map, WindowPort& port);
 
+/// The geometry for the display's cell size and shape at the picture's scale:
+/// on a dense screen every cell has twice the pixels each way.
+void BuildMapGeometry(MapState& map);
+
+/// The pictures' pixels to a window pixel: 1, or 2 on a dense screen (a
+/// device pixel ratio of 1.5 and more draws at 2). The scroll origin, kept in
+/// the pictures' pixels, follows; LoadMapPicture draws at the new scale.
+void SetMapScale(MapState& map, int scale);
+
+/// The display settings as the settings file keeps them: the scroll origin in window pixels.
+DisplaySettings SettingsToKeep(const MapState& map);
+
 /// After a change of cell size or shape: the geometry rebuilt, picMap
 /// resized and redrawn, every arrow recomputed (the arrows are kept).
 void RebuildMapPicture(const GameState& game, MapState& map, WindowPort& port);
 
-/// The view gets the window's inner size, but never more than the board;
+/// The view gets the window's inner size (in the pictures' pixels), but never more than the board;
 /// then the origin is brought back onto the board. Call RefreshView after.
 void SetViewSize(MapState& map, int width, int height);
 

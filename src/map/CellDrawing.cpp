@@ -41,17 +41,18 @@ std::int32_t FillColour(const DisplaySettings& display, const AreaRecord& area) 
 
 const QImage& UnitImage(const MapPicture& picture, int type) {
     const int style = picture.UnitDisplay == 4 ? 4 : 0;
-    return StandardArtwork().picUnit[static_cast<std::size_t>(type - 1 + style)];
+    return StandardArtwork(picture.Scale).picUnit[static_cast<std::size_t>(type - 1 + style)];
 }
 
 // The unit line: the owner's box where the unit is a guest or at sea, then
 // the unit (half and half while it is being changed), or the unit being built.
 void DrawUnit(MapState& map, const AreaRecord& area, int x, int y) {
     QImage& board = map.picture.picMap;
-    constexpr int half = kUnitWidth / 2;
+    const Artwork& art = StandardArtwork(map.picture.Scale);
+    const int half = art.UnitWidth() / 2;
     if (IsUnitType(area.UnitType)) {
         if (area.UnitOwner != area.Owner || area.AreaType == kWater) {
-            FillRectangle(board, x, y, x + kUnitWidth, y + kImageHeight,
+            FillRectangle(board, x, y, x + art.UnitWidth(), y + art.ImageHeight(),
                           ToRgb(CountryColour(map.display, area.UnitOwner)));
         }
         int changedTo = kNoUnit;
@@ -70,15 +71,14 @@ void DrawUnit(MapState& map, const AreaRecord& area, int x, int y) {
     if (built != kNoUnit) XorImage(board, x, y, UnitImage(map.picture, built));
 }
 
-void DrawNumber(QImage& board, int number, int x, int y) {
-    const auto& digits = StandardArtwork().picDigit;
+void DrawNumber(QImage& board, const Artwork& art, int number, int x, int y) {
     const QString text = QString::number(number);
-    // Centred in the first 24 pixels of the band.
-    int at = x + (3 - static_cast<int>(std::min<qsizetype>(text.size(), 3))) * kDigitWidth / 2;
+    // Centred in the first three digits' width of the band.
+    int at = x + (3 - static_cast<int>(std::min<qsizetype>(text.size(), 3))) * art.DigitWidth() / 2;
     for (const QChar digit : text) {
         if (!digit.isDigit()) continue;
-        XorImage(board, at, y, digits[static_cast<std::size_t>(digit.unicode() - u'0')]);
-        at += kDigitWidth;
+        XorImage(board, at, y, art.picDigit[static_cast<std::size_t>(digit.unicode() - u'0')]);
+        at += art.DigitWidth();
     }
 }
 
@@ -117,26 +117,26 @@ void DrawCell(const GameState& game, MapState& map, int column, int row, int dx,
 
     const SizeClass size = SizeClassOf(display);
     if (size == SizeClass::Plain) return;
-    const int x = outline[0].x() + (geometry.HexSize - kUnitWidth) / 2;
+    const Artwork& art = StandardArtwork(map.picture.Scale);
+    const int x = outline[0].x() + (geometry.HexSize - art.UnitWidth()) / 2;
     const int middle = outline[0].y() + geometry.CellHeight / 2;
     const bool showUnit = cell.ShowUnit != 0;
     const bool unitLine =
         showUnit && (area.UnitType >= kArmy || BuiltUnitType(area.Command) != kNoUnit);
     if (size == SizeClass::Small) {
-        if (showUnit) DrawUnit(map, area, x, middle - kImageHeight / 2);
+        if (showUnit) DrawUnit(map, area, x, middle - art.ImageHeight() / 2);
         return;
     }
 
-    const int labelLine = middle - kImageHeight;
-    if (cell.ShowNumber != 0) DrawNumber(board, cell.Area, x, labelLine);
+    const int labelLine = middle - art.ImageHeight();
+    if (cell.ShowNumber != 0) DrawNumber(board, art, cell.Area, x, labelLine);
     if (cell.ShowSupply != 0 && area.Supply >= 1) {
         // Anything above three points wears the largest marker.
         const int marker = area.HomeFlag != 0 ? 2 : std::min<int>(area.Supply, 3) - 1;
-        const auto& art = StandardArtwork();
         if (!unitLine) {
             XorImage(board, x, middle, art.picSupplyWide[static_cast<std::size_t>(marker)]);
         } else if (cell.ShowNumber != 0) {
-            XorImage(board, x + 3 * kDigitWidth, labelLine,
+            XorImage(board, x + 3 * art.DigitWidth(), labelLine,
                      art.picSupplyNarrow[static_cast<std::size_t>(marker)]);
         } else {
             XorImage(board, x, labelLine, art.picSupplyWide[static_cast<std::size_t>(marker)]);

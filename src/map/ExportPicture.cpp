@@ -20,7 +20,7 @@ QImage MapPictureWithArrows(const GameState& game, const MapState& map, bool who
     board.picture.picView = map.picture.picMap.copy();
     board.display.MapX = 0;
     board.display.MapY = 0;
-    PaintAllyArrows(game, board);
+    PaintAllyArrows(game, board, board.picture.picView, QPointF(0, 0));
     for (std::int16_t i = 1; i <= kLastArea; ++i) {
         const AreaRecord& area = game.area(i);
         PaintOrderArrow(game, board, i, area.Parm1, area.Command);

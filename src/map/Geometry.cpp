@@ -24,11 +24,15 @@ std::int16_t DeriveCellHeight(std::int16_t hexSize, bool hexDisplay) {
     return static_cast<std::int16_t>(2 * (static_cast<int>(std::floor(hexSize * 0.866)) + 1));
 }
 
-void BuildGeometryTables(Geometry& geometry, std::int16_t hexSize, std::int16_t hexDisplay) {
+void BuildGeometryTables(Geometry& geometry, std::int16_t hexSize, std::int16_t hexDisplay,
+                         int scale) {
     const bool hexagons = hexDisplay != 0;
+    // The cell height of the scale-1 cell, scaled: every row then lies at
+    // exactly `scale` times its place at scale 1.
+    geometry.CellHeight = static_cast<std::int16_t>(DeriveCellHeight(hexSize, hexagons) * scale);
+    hexSize = static_cast<std::int16_t>(hexSize * scale);
     geometry.HexSize = hexSize;
     geometry.ColumnPitch = hexagons ? 1.5f : 1.0f;
-    geometry.CellHeight = DeriveCellHeight(hexSize, hexagons);
 
     const double pitch = geometry.Pitch();
     for (int c = 1; c <= kColumns; ++c) {

@@ -57,8 +57,10 @@ inline bool IsShiftedColumn(int column) { return (column - 1) % 2 == 1; }
 /// Hexagons: 2 x (Int(size x 0.866) + 1); squares: the size itself.
 std::int16_t DeriveCellHeight(std::int16_t hexSize, bool hexDisplay);
 
-/// Derives CellHeight and ColumnPitch from the size and shape and fills both tables.
-void BuildGeometryTables(Geometry& geometry, std::int16_t hexSize, std::int16_t hexDisplay);
+/// Derives CellHeight and ColumnPitch from the size and shape and fills both
+/// tables; at a `scale` of 2 (a dense screen) for cells of twice the pixels.
+void BuildGeometryTables(Geometry& geometry, std::int16_t hexSize, std::int16_t hexDisplay,
+                         int scale = 1);
 
 /// Outline P0..P5 of cell (column, row) drawn at offset (dx, dy); side i runs
 /// from P(i-1) to P(i), side 6 from P5 back to P0.

@@ -26,6 +26,9 @@ struct MapPicture {
     QImage picMap;   // the whole board, MapWidth x MapHeight; null until the map window loads
     QImage picView;  // what the map window shows
     std::vector<ArrowRecord> ArrowTable;
+    QImage picArrows;              // picMap with the arrows on it; see BoardWithArrows
+    std::uint64_t arrowsKey = 0;   // what picArrows was painted from
+    int Scale = 1;                 // picture pixels to a pixel of the window (2 on dense screens)
     std::int16_t UnitDisplay = 0;  // 0 pictures, 4 symbols
     bool MarkUnordered = false;    // the view marks own units still without an order
     bool ShowLastSeen = false;     // areas not shown now wear their last seen owner's colour, faded

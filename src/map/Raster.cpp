@@ -92,8 +92,11 @@ void DrawWideLine(QImage& picture, QPoint from, QPoint to, QRgb colour) {
 void DrawLine(QImage& picture, QPointF from, QPointF to, int width, QRgb colour) {
     const Canvas canvas(picture);
     const int half = width / 2;
-    const double x0 = std::nearbyint(from.x()), y0 = std::nearbyint(from.y());
-    const double x1 = std::nearbyint(to.x()), y1 = std::nearbyint(to.y());
+    // Halves always round up, so that a line moved by whole pixels covers the
+    // same pixels moved: the view and the arrow layer under it then agree.
+    const auto round = [](double v) { return std::floor(v + 0.5); };
+    const double x0 = round(from.x()), y0 = round(from.y());
+    const double x1 = round(to.x()), y1 = round(to.y());
     const bool alongX = std::abs(x1 - x0) >= std::abs(y1 - y0);
     // Step along the longer axis, only over the part that can touch the picture.
     const double start = alongX ? std::min(x0, x1) : std::min(y0, y1);
@@ -106,8 +109,8 @@ void DrawLine(QImage& picture, QPointF from, QPointF to, int width, QRgb colour)
                          : alongX     ? (y1 - y0) / (x1 - x0)
                                       : (x1 - x0) / (y1 - y0);
     for (int step = static_cast<int>(first); step <= static_cast<int>(last); ++step) {
-        const int across = static_cast<int>(
-            std::nearbyint(alongX ? y0 + (step - x0) * slope : x0 + (step - y0) * slope));
+        const int across =
+            static_cast<int>(round(alongX ? y0 + (step - x0) * slope : x0 + (step - y0) * slope));
         if (alongX) {
             for (int i = -half; i <= half; ++i) canvas.Plot(step, across + i, colour);
         } else {

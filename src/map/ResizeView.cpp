@@ -53,7 +53,7 @@ QPointF ViewCentre(const MapState& map) {
 void ResizeView(const GameState& game, MapState& map, WindowPort& port, BoardPoint anchor,
                 std::optional<QPointF> at, QSize room) {
     if (!map.picture.IsLoaded()) {
-        BuildGeometryTables(map.geometry, map.display.HexSize, map.display.HexDisplay);
+        BuildMapGeometry(map);
         return;
     }
     port.SetBusy(true);

@@ -25,8 +25,8 @@ void PaintMarks(const GameState& game, MapState& map, Marked marked, QRgb colour
         for (const int shift : {0, mapWidth, -mapWidth}) {
             const QPointF offset(map.display.MapX + shift, map.display.MapY);
             for (std::size_t i = 0; i < outline.size(); ++i) {
-                DrawLine(view, outline[i] + offset, outline[(i + 1) % outline.size()] + offset, 3,
-                         colour);
+                DrawLine(view, outline[i] + offset, outline[(i + 1) % outline.size()] + offset,
+                         2 * map.picture.Scale + 1, colour);
             }
         }
     }

@@ -6,6 +6,7 @@
 #include "files/ReportMerge.h"
 #include "files/ReportReader.h"
 #include "files/TurnImport.h"
+#include "map/BoardPicture.h"
 #include "map/DisplaySettingsFile.h"
 #include "map/ExportPicture.h"
 #include "orders/TurnCheck.h"
@@ -159,7 +160,7 @@ bool Turn::Leave() {
 
 bool Turn::Exit(const QString& settingsPath) {
     if (!Leave()) return false;
-    if (!SaveDisplaySettings(session_.map.display, settingsPath))
+    if (!SaveDisplaySettings(SettingsToKeep(session_.map), settingsPath))
         session_.port.ShowMessage(QStringLiteral("Could not write ") + Native(settingsPath) +
                                       QStringLiteral("; the map settings of this run are not kept"),
                                   MessageIcon::Exclamation);

@@ -25,7 +25,10 @@ void MapView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().window());
     if (!picture_.isNull()) painter.drawImage(QPoint(0, 0), picture_);
-    // Lightened and hatched, so that the mark shows on every fill colour.
+    // Lightened and hatched, so that the mark shows on every fill colour. The
+    // cells come in the picture's pixels.
+    if (!picture_.isNull())
+        painter.scale(1 / picture_.devicePixelRatio(), 1 / picture_.devicePixelRatio());
     painter.setPen(Qt::NoPen);
     for (const QPolygon& cell : marked_) {
         painter.setBrush(QColor(255, 255, 255, 110));

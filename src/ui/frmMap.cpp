@@ -73,7 +73,11 @@ frmMap::frmMap(Session& session, const QWidget& mainWindow)
 
 void frmMap::Load(bool readSettings) {
     session_.port.SetBusy(true);
-    if (readSettings) LoadDisplaySettings(session_.map.display, DefaultSettingsPath());
+    if (readSettings) {
+        LoadDisplaySettings(session_.map.display, DefaultSettingsPath());
+        session_.map.picture.Scale = 1;  // the file keeps the origin in window pixels
+    }
+    SetMapScale(session_.map, ScreenScale());
     emit HexDisplayChanged();
     LoadMapPicture(session_.game, session_.map, session_.port);
 
@@ -86,13 +90,14 @@ void frmMap::Load(bool readSettings) {
                          outer.right() - inner.right(), outer.bottom() - inner.bottom());
     setGeometry(MapWindowPlacement(QGuiApplication::primaryScreen()->availableGeometry(),
                                    main_.frameGeometry().bottom() + 1 + TwipsToPixels(50), frame,
-                                   session_.map.geometry.MapWidth() + 2,
+                                   session_.map.geometry.MapWidth() / Scale() + 2,
                                    options_->height() + staMap_->height() + 50));
     FitView();
     session_.port.SetBusy(false);
 }
 
 void frmMap::Redraw() {
+    SetMapScale(session_.map, ScreenScale());
     LoadMapPicture(session_.game, session_.map, session_.port);
     FitView();
     ShowOrderState(hoverArea_);
@@ -102,9 +107,17 @@ QSize frmMap::ViewRoom() const {
     return {width(), height() - options_->height() - staMap_->height()};
 }
 
+QSize frmMap::PictureRoom() const { return ViewRoom() * Scale(); }
+
+int frmMap::Scale() const { return session_.map.picture.Scale; }
+
+int frmMap::ScreenScale() const { return devicePixelRatioF() >= 1.5 ? 2 : 1; }
+
+QSize frmMap::ViewSize() const { return session_.map.picture.picView.size() / Scale(); }
+
 void frmMap::FitView() {
-    SetViewSize(session_.map, ViewRoom().width(), ViewRoom().height());
-    picView_->resize(session_.map.picture.picView.size());
+    SetViewSize(session_.map, PictureRoom().width(), PictureRoom().height());
+    picView_->resize(ViewSize());
     RefreshView(session_.game, session_.map, session_.port);
 }
 
@@ -118,8 +131,7 @@ void frmMap::resizeEvent(QResizeEvent* event) {
 
 void frmMap::ViewChanged() {
     // A change of size or shape may have resized the picture.
-    if (picView_->size() != session_.map.picture.picView.size())
-        picView_->resize(session_.map.picture.picView.size());
+    if (picView_->size() != ViewSize()) picView_->resize(ViewSize());
     picView_->update();
     ShowOrderState(hoverArea_);  // the mark moves with the map
 }
@@ -155,8 +167,9 @@ void frmMap::OpenHexEditorAtPointer() {
 int frmMap::SelectedOption() const { return optionGroup_->checkedId(); }
 
 void frmMap::OnMove(QMouseEvent& event) {
-    PointerX = static_cast<float>(event.position().x());
-    PointerY = static_cast<float>(event.position().y());
+    // The core counts in the pictures' pixels, twice the window's on a dense screen.
+    PointerX = static_cast<float>(event.position().x() * Scale());
+    PointerY = static_cast<float>(event.position().y() * Scale());
     if (!dragging_) ShowOrderState(AreaUnderPointer());
 }
 
@@ -243,8 +256,8 @@ void frmMap::OnWheel(QWheelEvent& event) {
         if (angle.y() == 0) return event.accept();
         const DisplaySettings& display = session_.map.display;
         const std::int16_t size = NextZoomSize(display.HexDisplay, display.HexSize, angle.y() > 0);
-        ZoomKeepingPoint(session_.game, session_.map, session_.port, size, event.position(),
-                         ViewRoom());
+        ZoomKeepingPoint(session_.game, session_.map, session_.port, size,
+                         event.position() * Scale(), PictureRoom());
         return event.accept();
     }
     ScrollMapByWheel(session_.game, session_.map, session_.port, angle.x(), angle.y(),

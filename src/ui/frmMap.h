@@ -32,8 +32,12 @@ public:
     void Redraw();
     /// The window's space for the view: all of it below the command options.
     QSize ViewRoom() const;
+    /// The same in the pictures' pixels, as the core measures the view.
+    QSize PictureRoom() const;
     /// The view picture changed: show it again.
     void ViewChanged();
+    /// The pictures' pixels to a window pixel now.
+    int Scale() const;
 
     /// The hex editor on the cell under the pointer; the cell is drawn again after.
     void OpenHexEditorAtPointer();
@@ -68,6 +72,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    /// What this window's screen wants: 2 from a device pixel ratio of 1.5 up, else 1.
+    int ScreenScale() const;
+    /// The view's size in window pixels.
+    QSize ViewSize() const;
     void FitView();
     void OnMove(QMouseEvent& event);
     void OnPress(QMouseEvent& event);

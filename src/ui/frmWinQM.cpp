@@ -348,7 +348,7 @@ void frmWinQM::OnSaveHexData() {
                                   MessageIcon::Stop);
 }
 
-QSize frmWinQM::MapViewRoom() const { return map_ ? map_->ViewRoom() : QSize(); }
+QSize frmWinQM::MapViewRoom() const { return map_ ? map_->PictureRoom() : QSize(); }
 
 void frmWinQM::OnMapColors() {
     const DisplaySettings before = session_.map.display;

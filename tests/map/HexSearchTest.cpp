@@ -1,8 +1,11 @@
 #include "map/HexSearch.h"
 
+#include "map/BoardPicture.h"
 #include "map/Geometry.h"
 
 #include "BoardFixture.h"
+
+#include <cmath>
 
 namespace qm {
 namespace {
@@ -85,6 +88,56 @@ TEST_F(FindHexOfAreaTest, FindsTheFirstUnitCellColumnByColumn) {
     for (const std::int16_t area : {15, 18, 0, 274})
         EXPECT_FALSE(FindHexOfArea(session.game, session.map.hexes, area));
 }
+
+}  // namespace
+}  // namespace qm
+
+namespace qm {
+namespace {
+
+// A dense screen: every picture twice the pixels each way, and a click finds
+// the cell it finds on a plain screen wherever that cell is not in doubt.
+class DenseScreenTest : public test::BoardFixture,
+                        public ::testing::WithParamInterface<std::pair<int, bool>> {};
+
+TEST_P(DenseScreenTest, TheBoardHasTwiceThePixelsAndClicksLandAlike) {
+    const auto [size, hexagons] = GetParam();
+    for (int column = 1; column <= kColumns; ++column)
+        for (int row = 1; row <= kRows; ++row) Place((column * 7 + row) % 200 + 1, column, row);
+    Load(static_cast<std::int16_t>(size), hexagons);
+    const QSize plain = Board().size();
+    const Geometry single = session.map.geometry;
+    session.map.display.MapX = -31, session.map.display.MapY = -17;
+    const DisplaySettings singleDisplay = session.map.display;
+    SetMapScale(session.map, 2);
+    EXPECT_EQ(session.map.display.MapX, -62);
+    EXPECT_EQ(session.map.display.MapY, -34);
+    LoadMapPicture(session.game, session.map, session.port);
+    EXPECT_EQ(Board().width(), 2 * plain.width());
+    EXPECT_EQ(Board().height(), static_cast<int>(std::ceil(2 * single.MapHeight())));
+    EXPECT_EQ(Board().devicePixelRatio(), 2.0);
+    auto cell = [](const Geometry& g, const DisplaySettings& d, int x, int y) {
+        return HexAtPoint(g, d, static_cast<float>(x), static_cast<float>(y));
+    };
+    int compared = 0, sampled = 0;
+    for (int y = 1; y < plain.height() - 1; y += 3)
+        for (int x = 1; x < plain.width() - 1; x += 3) {
+            ++sampled;
+            const auto here = cell(single, singleDisplay, x, y);
+            bool doubt = false;  // a neighbouring pixel lies in another cell
+            for (const auto& [dx, dy] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}})
+                doubt = doubt || cell(single, singleDisplay, x + dx, y + dy) != here;
+            if (doubt) continue;
+            ++compared;
+            ASSERT_EQ(cell(session.map.geometry, session.map.display, 2 * x, 2 * y), here)
+                << x << "," << y;
+        }
+    EXPECT_GT(compared, sampled / 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, DenseScreenTest,
+                         ::testing::Values(std::pair{30, true}, std::pair{13, true},
+                                           std::pair{36, false}, std::pair{7, false}));
 
 }  // namespace
 }  // namespace qm
