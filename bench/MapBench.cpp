@@ -60,7 +60,8 @@ std::unique_ptr<Loaded> LoadSample() {
     return loaded;
 }
 
-std::unique_ptr<Loaded> LoadPicture(benchmark::State& state, std::int16_t size, bool hexagons) {
+std::unique_ptr<Loaded> LoadPicture(benchmark::State& state, std::int16_t size, bool hexagons,
+                                    int scale = 1) {
     auto loaded = LoadSample();
     if (!loaded) {
         state.SkipWithError("no map data in data/");
@@ -68,6 +69,7 @@ std::unique_ptr<Loaded> LoadPicture(benchmark::State& state, std::int16_t size, 
     }
     loaded->session.map.display.HexSize = size;
     loaded->session.map.display.HexDisplay = hexagons ? -1 : 0;
+    SetMapScale(loaded->session.map, scale);
     LoadMapPicture(loaded->session.game, loaded->session.map, loaded->session.port);
     return loaded;
 }
@@ -90,7 +92,7 @@ BENCHMARK(ReadReportAndMapData)->Unit(benchmark::kMillisecond);
 void RedrawWholeMapAt(benchmark::State& state) {
     const auto size = static_cast<std::int16_t>(state.range(0));
     const bool hexagons = state.range(1) != 0;
-    auto loaded = LoadPicture(state, size, hexagons);
+    auto loaded = LoadPicture(state, size, hexagons, static_cast<int>(state.range(2)));
     if (!loaded) return;
     for (auto _ : state)
         RedrawWholeMap(loaded->session.game, loaded->session.map, loaded->session.port);
@@ -101,10 +103,13 @@ void RedrawWholeMapAt(benchmark::State& state) {
                        .arg(loaded->session.map.picture.picMap.height())
                        .toStdString());
 }
+// Size, hexagons, scale (2: a dense screen).
 BENCHMARK(RedrawWholeMapAt)
-    ->Args({30, 1})
-    ->Args({36, 0})
-    ->Args({26, 0})
+    ->Args({30, 1, 1})
+    ->Args({36, 0, 1})
+    ->Args({26, 0, 1})
+    ->Args({30, 1, 2})
+    ->Args({36, 0, 2})
     ->Unit(benchmark::kMillisecond);
 
 void RedrawLargeArea(benchmark::State& state) {
@@ -127,7 +132,7 @@ void RedrawLargeArea(benchmark::State& state) {
 BENCHMARK(RedrawLargeArea)->Unit(benchmark::kMicrosecond);
 
 // 150 moves spread over the board, a full-screen view, the arrows drawn once.
-int OrdersOnAFullScreen(Session& session) {
+int OrdersOnAFullScreen(Session& session, int scale) {
     int orders = 0;
     for (int area = 1; area <= kLastArea && orders < 150; ++area) {
         AreaRecord& record = session.game.area(area);
@@ -136,29 +141,30 @@ int OrdersOnAFullScreen(Session& session) {
         record.Parm1 = record.Neighbours[1];
         ++orders;
     }
-    SetViewSize(session.map, 1920, 1080);
+    SetViewSize(session.map, 1920 * scale, 1080 * scale);
     RefreshView(session.game, session.map, session.port);
     return orders;
 }
 
 void RefreshFullScreenView(benchmark::State& state) {
-    auto loaded = LoadPicture(state, 30, true);
+    const auto scale = static_cast<int>(state.range(0));
+    auto loaded = LoadPicture(state, 30, true, scale);
     if (!loaded) return;
     Session& session = loaded->session;
-    const int orders = OrdersOnAFullScreen(session);  // the arrow records exist from here on
-    session.map.display.MapX = -400;
-    session.map.display.MapY = -200;
+    const int orders = OrdersOnAFullScreen(session, scale);  // the arrow layer exists from here on
+    session.map.display.MapX = static_cast<std::int16_t>(-400 * scale);
+    session.map.display.MapY = static_cast<std::int16_t>(-200 * scale);
     for (auto _ : state) RefreshView(session.game, session.map, session.port);
     state.SetLabel(QStringLiteral("%1 arrows").arg(orders).toStdString());
 }
-BENCHMARK(RefreshFullScreenView)->Unit(benchmark::kMicrosecond);
+BENCHMARK(RefreshFullScreenView)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // Hexagons of 30 to squares of 36 and back: geometry, whole redraw, arrows and view.
 void ToggleHexDisplayLargest(benchmark::State& state) {
     auto loaded = LoadPicture(state, 30, true);
     if (!loaded) return;
     Session& session = loaded->session;
-    OrdersOnAFullScreen(session);
+    OrdersOnAFullScreen(session, 1);
     for (auto _ : state)
         ToggleHexDisplay(session.game, session.map, session.port, QSize(1920, 1080));
     state.SetLabel("one toggle");
@@ -172,7 +178,7 @@ void ZoomLargest(benchmark::State& state) {
     auto loaded = LoadPicture(state, top, hexagons);
     if (!loaded) return;
     Session& session = loaded->session;
-    OrdersOnAFullScreen(session);
+    OrdersOnAFullScreen(session, 1);
     bool down = true;
     for (auto _ : state) {
         ApplyZoom(session.game, session.map, session.port, down ? top - 2 : top, QSize(1920, 1080));
@@ -199,10 +205,12 @@ void MergeFullReport(benchmark::State& state) {
 }
 BENCHMARK(MergeFullReport)->Unit(benchmark::kMicrosecond);
 
+// The plain copy of a full-screen picture: what a refresh of the view is measured against.
 void CopyFullScreenPicture(benchmark::State& state) {
-    QImage source(1920, 1080, QImage::Format_RGB32);
+    const auto scale = static_cast<int>(state.range(0));
+    QImage source(1920 * scale, 1080 * scale, QImage::Format_RGB32);
     source.fill(0xFF336699);
-    QImage target(1920, 1080, QImage::Format_RGB32);
+    QImage target(1920 * scale, 1080 * scale, QImage::Format_RGB32);
     target.fill(0);
     for (auto _ : state) {
         std::memcpy(target.bits(), source.constBits(),
@@ -210,7 +218,7 @@ void CopyFullScreenPicture(benchmark::State& state) {
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(CopyFullScreenPicture)->Unit(benchmark::kMicrosecond);
+BENCHMARK(CopyFullScreenPicture)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

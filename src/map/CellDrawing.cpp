@@ -12,12 +12,16 @@
 #include "state/WindowPort.h"
 
 #include <algorithm>
+#include <thread>
 
 namespace qm {
 
 namespace {
 
 enum class SizeClass { Plain, Small, Large };
+
+// Boards of more pixels are drawn by two threads.
+constexpr qint64 kBandedPixels = 8'000'000;
 
 SizeClass SizeClassOf(const DisplaySettings& display) {
     if (display.HexDisplay != 0) {
@@ -46,8 +50,7 @@ const QImage& UnitImage(const MapPicture& picture, int type) {
 
 // The unit line: the owner's box where the unit is a guest or at sea, then
 // the unit (half and half while it is being changed), or the unit being built.
-void DrawUnit(MapState& map, const AreaRecord& area, int x, int y) {
-    QImage& board = map.picture.picMap;
+void DrawUnit(QImage& board, const MapState& map, const AreaRecord& area, int x, int y) {
     const Artwork& art = StandardArtwork(map.picture.Scale);
     const int half = art.UnitWidth() / 2;
     if (IsUnitType(area.UnitType)) {
@@ -82,15 +85,14 @@ void DrawNumber(QImage& board, const Artwork& art, int number, int x, int y) {
     }
 }
 
-}  // namespace
-
-void DrawCell(const GameState& game, MapState& map, int column, int row, int dx, int dy) {
+// One cell on `board`, a picture of the board or of a band of its rows.
+void DrawCellOn(QImage& board, const GameState& game, const MapState& map, int column, int row,
+                int dx, int dy) {
     if (!map.picture.IsLoaded() || column < 1 || column > kColumns || row < 1 || row > kRows) {
         return;
     }
     const Geometry& geometry = map.geometry;
     const DisplaySettings& display = map.display;
-    QImage& board = map.picture.picMap;
     const std::array<QPoint, 6> outline = CellOutline(geometry, column, row, dx, dy);
     // The east-edge copy of most cells lies wholly beyond the picture (a
     // border line reaches one pixel past the outline).
@@ -124,7 +126,7 @@ void DrawCell(const GameState& game, MapState& map, int column, int row, int dx,
     const bool unitLine =
         showUnit && (area.UnitType >= kArmy || BuiltUnitType(area.Command) != kNoUnit);
     if (size == SizeClass::Small) {
-        if (showUnit) DrawUnit(map, area, x, middle - art.ImageHeight() / 2);
+        if (showUnit) DrawUnit(board, map, area, x, middle - art.ImageHeight() / 2);
         return;
     }
 
@@ -142,19 +144,55 @@ void DrawCell(const GameState& game, MapState& map, int column, int row, int dx,
             XorImage(board, x, labelLine, art.picSupplyWide[static_cast<std::size_t>(marker)]);
         }
     }
-    if (unitLine) DrawUnit(map, area, x, middle);
+    if (unitLine) DrawUnit(board, map, area, x, middle);
+}
+
+// The cells that reach into rows `top` to `bottom` - 1 of picMap, drawn into
+// those rows alone: two bands drawn side by side give what one pass gives.
+void DrawBand(const GameState& game, const MapState& map, uchar* pixels, int top, int bottom) {
+    const QImage& whole = map.picture.picMap;
+    QImage band(pixels + static_cast<qsizetype>(top) * whole.bytesPerLine(), whole.width(),
+                bottom - top, whole.bytesPerLine(), whole.format());
+    const int width = map.geometry.MapWidth();
+    const auto reaches = [&](int column, int row) {
+        const auto outline = CellOutline(map.geometry, column, row, 0, -top);
+        return outline[3].y() + 1 >= 0 && outline[0].y() - 1 < band.height();
+    };
+    for (int row = 1; row <= kRows; ++row)
+        for (int column = 1; column <= kColumns; ++column)
+            if (reaches(column, row)) DrawCellOn(band, game, map, column, row, 0, -top);
+    // The west corners of column 1 stick out past the west edge; they show at the east edge.
+    for (int row = 1; row <= kRows; ++row)
+        if (reaches(1, row)) DrawCellOn(band, game, map, 1, row, width, -top);
+}
+
+}  // namespace
+
+void DrawCell(const GameState& game, MapState& map, int column, int row, int dx, int dy) {
+    DrawCellOn(map.picture.picMap, game, map, column, row, dx, dy);
 }
 
 void RedrawWholeMap(const GameState& game, MapState& map, WindowPort& port) {
     if (!map.picture.IsLoaded()) return;
     port.SetBusy(true);
-    map.picture.picMap.fill(0xFFFFFFFF);
-    for (int row = 1; row <= kRows; ++row) {
-        for (int column = 1; column <= kColumns; ++column) DrawCell(game, map, column, row, 0, 0);
+    // The cells cover the board but for the half rows above the shifted
+    // columns and below the others, which stay white; filling only those keeps
+    // a large board from being written twice.
+    QImage& board = map.picture.picMap;
+    const int half = map.geometry.CellHeight / 2 + 1;
+    const int lowest = kRows * map.geometry.CellHeight - 1;
+    FillRectangle(board, 0, 0, board.width(), half, 0xFFFFFFFF);
+    FillRectangle(board, 0, lowest, board.width(), board.height(), 0xFFFFFFFF);
+    uchar* pixels = board.bits();
+    // A large board (a dense screen's) in two bands of rows at once, one a core.
+    const int height = board.height();
+    if (static_cast<qint64>(board.width()) * height < kBandedPixels) {
+        DrawBand(game, map, pixels, 0, height);
+    } else {
+        std::thread lower([&] { DrawBand(game, map, pixels, height / 2, height); });
+        DrawBand(game, map, pixels, 0, height / 2);
+        lower.join();
     }
-    // The west corners of column 1 stick out past the west edge; they show at the east edge.
-    const int width = map.geometry.MapWidth();
-    for (int row = 1; row <= kRows; ++row) DrawCell(game, map, 1, row, width, 0);
     port.SetBusy(false);
 }
 

@@ -2,6 +2,8 @@
 // The values that shape the map and survive from one run to the next.
 // Colours are 32-bit values with red in the lowest byte.
 
+#include <QString>
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -51,6 +53,9 @@ struct DisplaySettings {
     std::int16_t MapY = 0;
     std::int16_t HexDisplay = 0;  // -1 hexagons, 0 squares
     std::int16_t HexSize = 26;
+    // Whose map MapX and MapY show ("QM042 2": game code and player); another
+    // player's report starts at his own areas instead. Empty: nobody's yet.
+    QString ViewOf;
 };
 
 }  // namespace qm

@@ -94,6 +94,7 @@ void ReadDisplaySettings(DisplaySettings& settings, const IniFile& file) {
         Rounded<std::int16_t>(ReadNumber(file, kPositions, QStringLiteral("MapY"), 0), 0);
     settings.HexDisplay =
         ReadNumber(file, kPositions, QStringLiteral("HexDisplay"), 0) != 0 ? -1 : 0;
+    settings.ViewOf = file.Value(kPositions, QStringLiteral("ViewOf")).value_or(QString());
 
     // Limited before it becomes an integer, so any stored number is safe.
     const double size =
@@ -126,6 +127,8 @@ bool SaveDisplaySettings(const DisplaySettings& settings, const QString& path) {
     file.SetValue(kPositions, QStringLiteral("HexDisplay"),
                   settings.HexDisplay != 0 ? QStringLiteral("-1") : QStringLiteral("0"));
     file.SetValue(kPositions, QStringLiteral("HexSize"), QString::number(settings.HexSize / 2));
+    if (!settings.ViewOf.isEmpty())
+        file.SetValue(kPositions, QStringLiteral("ViewOf"), settings.ViewOf);
     return file.Save(path);
 }
 

@@ -13,7 +13,7 @@ constexpr std::int32_t FromRgb(std::int32_t rgb) {
     return ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
 }
 
-constexpr DisplaySettings StarterDisplaySettings() {
+inline DisplaySettings StarterDisplaySettings() {
     DisplaySettings settings;
     settings.WaterColour = FromRgb(0x9FC5E8);
     settings.CountryColours = {FromRgb(0xB8B4A8),  // neutral: a warm grey
@@ -31,7 +31,7 @@ constexpr DisplaySettings StarterDisplaySettings() {
 
 /// Puts the starter palette's colours back, leaving the cell size, shape and
 /// scroll position as they are.
-constexpr void ApplyStarterPalette(DisplaySettings& settings) {
+inline void ApplyStarterPalette(DisplaySettings& settings) {
     const DisplaySettings starter = StarterDisplaySettings();
     settings.BorderColour = starter.BorderColour;
     settings.WaterColour = starter.WaterColour;

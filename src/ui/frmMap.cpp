@@ -2,6 +2,7 @@
 
 #include "map/AreaOutline.h"
 #include "map/BoardPicture.h"
+#include "map/CentreOnArea.h"
 #include "map/DisplaySettingsFile.h"
 #include "map/HexEditing.h"
 #include "map/HexSearch.h"
@@ -12,6 +13,7 @@
 #include "ui/WindowMetrics.h"
 
 #include <QButtonGroup>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -73,6 +75,7 @@ frmMap::frmMap(Session& session, const QWidget& mainWindow)
 
 void frmMap::Load(bool readSettings) {
     session_.port.SetBusy(true);
+    const bool firstStart = readSettings && !QFileInfo::exists(DefaultSettingsPath());
     if (readSettings) {
         LoadDisplaySettings(session_.map.display, DefaultSettingsPath());
         session_.map.picture.Scale = 1;  // the file keeps the origin in window pixels
@@ -93,6 +96,7 @@ void frmMap::Load(bool readSettings) {
                                    session_.map.geometry.MapWidth() / Scale() + 2,
                                    options_->height() + staMap_->height() + 50));
     FitView();
+    LookAtHome(session_.game, session_.map, session_.port, firstStart);
     session_.port.SetBusy(false);
 }
 

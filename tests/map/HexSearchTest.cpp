@@ -1,6 +1,7 @@
 #include "map/HexSearch.h"
 
 #include "map/BoardPicture.h"
+#include "map/CellDrawing.h"
 #include "map/Geometry.h"
 
 #include "BoardFixture.h"
@@ -116,6 +117,13 @@ TEST_P(DenseScreenTest, TheBoardHasTwiceThePixelsAndClicksLandAlike) {
     EXPECT_EQ(Board().width(), 2 * plain.width());
     EXPECT_EQ(Board().height(), static_cast<int>(std::ceil(2 * single.MapHeight())));
     EXPECT_EQ(Board().devicePixelRatio(), 2.0);
+    // Drawn again over an old picture, in two bands at once, nothing of it is left.
+    session.map.picture.picMap.fill(0xFF123456);
+    RedrawWholeMap(session.game, session.map, session.port);
+    int left = 0;
+    for (int y = 0; y < Board().height(); ++y)
+        for (int x = 0; x < Board().width(); ++x) left += At({x, y}) == 0xFF123456;
+    EXPECT_EQ(left, 0);
     auto cell = [](const Geometry& g, const DisplaySettings& d, int x, int y) {
         return HexAtPoint(g, d, static_cast<float>(x), static_cast<float>(y));
     };

@@ -3,6 +3,10 @@
 
 #include "ui/WindowsFixture.h"
 
+#include "map/CentreOnArea.h"
+#include "map/HexSearch.h"
+#include "session/Turn.h"
+
 #include "ui/AreaGridModel.h"
 #include "ui/ModelessWindows.h"
 #include "ui/frmChanges.h"
@@ -43,6 +47,41 @@ TEST_F(SampleGameTest, CommandLineStartFillsGridSummaryAndTitle) {
         shown << summary->item(row, 0)->text() + '=' + summary->item(row, 1)->text();
     EXPECT_EQ(shown.join(" ").toStdString(),
               "Armies=3 Corps=2 Fleets=2 Squadrons=2 Land=20 Water=2 Max Sply=17 Free Sply=3");
+}
+
+// With no settings yet, and for another player's report, the map opens on the
+// player's own lands; the settings then keep whose view it is.
+TEST_F(SampleGameTest, TheFirstLookIsAtTheHomeOfThePlayer) {
+    auto sample = [](const char* name) {
+        QFile file(QStringLiteral(ZEZ_DATA_DIR "/sample/1882-3/") + name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QString veskaran = reportFolder.Write("plyrdata.2", sample("plyrdata.2"));
+    Start(veskaran, QStringLiteral(ZEZ_BIN_DIR));
+    MapState& map = session().map;
+    auto inView = [&](std::int16_t area) {
+        const auto cell = FindHexOfArea(session().game, map.hexes, area);
+        const QPoint at = CellOutline(map.geometry, cell->Column, cell->Row)[0] +
+                          QPoint(map.display.MapX, map.display.MapY);
+        return map.picture.picView.rect().contains(at);
+    };
+    const std::int16_t home = HomeArea(session().game, map);
+    ASSERT_EQ(session().game.area(home).Owner, 2);
+    EXPECT_TRUE(inView(home));
+    EXPECT_EQ(map.display.ViewOf, "QM042 2");
+
+    // Kept as the Veskaran view, the settings bring it back; Ormanth's report
+    // starts at Ormanth's lands.
+    map.display.MapX = map.display.MapY = 0;
+    ASSERT_TRUE(turn().Exit(DefaultSettingsPath()));
+    NewProgram();
+    Start(veskaran, QStringLiteral(ZEZ_BIN_DIR));
+    EXPECT_EQ(session().map.display.MapX + session().map.display.MapY, 0);
+    test::TempFolder ormanth;
+    ASSERT_TRUE(turn().Open(ormanth.Write("plyrdata.3", sample("plyrdata.3")), OpenedFrom::Dialog));
+    EXPECT_EQ(session().map.display.ViewOf, "QM042 3");
+    EXPECT_EQ(session().game.area(HomeArea(session().game, session().map)).Owner, 3);
+    EXPECT_TRUE(inView(HomeArea(session().game, session().map)));
 }
 
 // The whole played sample, a folder per turn, as a player keeps it.
