@@ -22,6 +22,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -131,6 +132,17 @@ void frmMap::resizeEvent(QResizeEvent* event) {
     staMap_->setGeometry(0, height() - staMap_->height(), width(), staMap_->height());
     if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) return;
     if (session_.map.picture.IsLoaded()) FitView();
+}
+
+void frmMap::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Moved to a screen of another density, the map is drawn again for it.
+    if (QWindow* window = windowHandle(); window && !screenWatched_) {
+        screenWatched_ = true;
+        connect(window, &QWindow::screenChanged, this, [this] {
+            if (session_.map.picture.IsLoaded() && ScreenScale() != Scale()) Redraw();
+        });
+    }
 }
 
 void frmMap::ViewChanged() {

@@ -70,6 +70,7 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     /// What this window's screen wants: 2 from a device pixel ratio of 1.5 up, else 1.
@@ -100,6 +101,7 @@ private:
     float DragStartX = 0, DragStartY = 0;
     std::int16_t LastButton = 0;
     bool dragging_ = false;
+    bool screenWatched_ = false;
     bool swallowRelease_ = false;  // the release that ends a double-click is no click
 };
 

@@ -39,7 +39,8 @@ protected:
     }
     int TopArea() { return mainWindow().grdArea()->rowAt(0) + 1; }
 
-    /// A point of picView inside the area's unit cell, scrolling the map there if needed.
+    /// A point of picView inside the area's unit cell, in the window's pixels
+    /// (half the picture's on a dense screen), scrolling the map there if needed.
     QPoint PointOf(int area) {
         const auto cell = FindHexOfArea(session().game, session().map.hexes, area);
         EXPECT_TRUE(cell.has_value()) << area;
@@ -49,18 +50,26 @@ protected:
             centre += corner;
         centre /= 6;
         DisplaySettings& display = session().map.display;
+        const int scale = map()->Scale();
         QPoint point = centre + QPoint(display.MapX, display.MapY);
-        if (!view()->rect().adjusted(5, 5, -5, -5).contains(point)) {
+        const QRect room = session().map.picture.picView.rect().adjusted(5, 5, -5, -5) &
+                           view()->rect().adjusted(5, 5, -5, -5);
+        if (!room.contains(point)) {
             display.MapX = static_cast<std::int16_t>(60 - centre.x());
             display.MapY = static_cast<std::int16_t>(std::min(0, 60 - centre.y()));
             map()->resize(map()->size());  // refits and redraws the view
             RefreshView(session().game, session().map, session().port);
             point = centre + QPoint(display.MapX, display.MapY);
         }
-        const auto hit = HexAtPoint(session().map.geometry, session().map.display, float(point.x()),
-                                    float(point.y()));
+        point /= scale;
+        const auto hit = HexAtPoint(session().map.geometry, session().map.display,
+                                    float(point.x() * scale), float(point.y() * scale));
         EXPECT_TRUE(hit && session().map.hexes.at(hit->Column, hit->Row).Area == area) << area;
         return point;
+    }
+    /// A rectangle of the window's pixels in the picture's.
+    QRect InPicture(QRect rect) {
+        return {rect.topLeft() * map()->Scale(), rect.size() * map()->Scale()};
     }
 
     QPoint InWindow(QPoint viewPoint) { return view()->mapTo(map(), viewPoint); }
