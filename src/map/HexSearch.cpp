@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QPointF>
+
 namespace qm {
 
 namespace {
@@ -100,6 +102,35 @@ void ForEachCellOfArea(const GameState& game, const HexGrid& hexes, int area,
             if (hexes.at(column, row).Area == area) visit(column, row);
         }
     }
+}
+
+std::int16_t NeighbourToward(const GameState& game, const MapState& map, std::int16_t from, int dx,
+                             int dy) {
+    const auto anchor = [&](int area) -> std::optional<QPointF> {
+        const auto cell = FindHexOfArea(game, map.hexes, area);
+        if (!cell) return std::nullopt;
+        const auto outline = CellOutline(map.geometry, cell->Column, cell->Row);
+        return QPointF((outline[0].x() + outline[1].x()) / 2.0, outline[2].y());
+    };
+    const auto here = anchor(from);
+    if (!here || (dx == 0 && dy == 0)) return 0;
+    const double width = map.geometry.MapWidth();
+    std::int16_t best = 0;
+    double bestCosine = 0.3;  // wider than about 70 degrees off is not that way
+    for (int k = 1; k < kNeighbourSlots; ++k) {
+        const std::int16_t next = game.area(from).Neighbours[static_cast<std::size_t>(k)];
+        const auto there = IsAreaNumber(next) ? anchor(next) : std::nullopt;
+        if (!there) continue;
+        double x = there->x() - here->x();
+        if (x > width / 2) x -= width;
+        if (x < -width / 2) x += width;
+        const double y = there->y() - here->y();
+        const double length = std::hypot(x, y) * std::hypot(dx, dy);
+        if (length <= 0) continue;
+        const double cosine = (x * dx + y * dy) / length;
+        if (cosine > bestCosine) best = next, bestCosine = cosine;
+    }
+    return best;
 }
 
 }  // namespace qm

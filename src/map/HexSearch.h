@@ -11,6 +11,7 @@ namespace qm {
 
 struct DisplaySettings;
 struct GameState;
+struct MapState;
 struct Geometry;
 struct HexGrid;
 
@@ -29,5 +30,11 @@ std::optional<HexPosition> FindHexOfArea(const GameState& game, const HexGrid& h
 /// the area's bounding box (kept on the board whatever the file said).
 void ForEachCellOfArea(const GameState& game, const HexGrid& hexes, int area,
                        const std::function<void(int column, int row)>& visit);
+
+/// Of the areas beside `from`, the one whose unit cell lies most nearly in
+/// the direction (dx, dy) of the view (x east, y south), across the east-west
+/// wrap; 0 when none lies that way at all.
+std::int16_t NeighbourToward(const GameState& game, const MapState& map, std::int16_t from, int dx,
+                             int dy);
 
 }  // namespace qm

@@ -74,11 +74,11 @@ public:
                 return number;
             return Fail(QStringLiteral("There is no player %1").arg(*number));
         }
-        const auto found = Name(
-            [&](int p) { return p >= 1 && p <= game_.PlayerCount && p < kUnseenOwner; },
-            [&](int p) {
-                return QStringList{game_.player(p).ShortName, game_.player(p).PlayerName};
-            });
+        const auto found =
+            Name([&](int p) { return p >= 1 && p <= game_.PlayerCount && p < kUnseenOwner; },
+                 [&](int p) {
+                     return QStringList{game_.player(p).ShortName, game_.player(p).PlayerName};
+                 });
         if (!found) return Fail(QStringLiteral("There is no player %1").arg(words_[at_]));
         return found;
     }
@@ -350,9 +350,8 @@ bool EnterOrderLine(const OrderContext& context, SpyTargets& spies, OrderHistory
     const OrdersSnapshot before = TakeOrdersSnapshot(context.game);
     LineWords words(context.game, items);
     bool read = false;
-    history.Record(context.game, [&] {
-        read = LineOrder(context, spies, history, code, words).Give();
-    });
+    history.Record(context.game,
+                   [&] { read = LineOrder(context, spies, history, code, words).Give(); });
     if (!read) {
         const QString problem = words.problem();
         context.port.ShowMessage(problem.isEmpty() || problem == QLatin1String("missing")
@@ -362,6 +361,32 @@ bool EnterOrderLine(const OrderContext& context, SpyTargets& spies, OrderHistory
         return false;
     }
     return !(TakeOrdersSnapshot(context.game) == before);
+}
+
+std::int16_t FindArea(const GameState& game, const QString& text) {
+    const QString typed = Folded(text);
+    if (typed.isEmpty()) return 0;
+    bool number = false;
+    const int leading = typed.section(u' ', 0, 0).toInt(&number);
+    if (number) return IsAreaNumber(leading) ? static_cast<std::int16_t>(leading) : 0;
+    std::int16_t part = 0;
+    int parts = 0;
+    for (int i = 1; i <= kLastArea; ++i) {
+        const QString name = Folded(game.area(i).Name);
+        if (name.isEmpty()) continue;
+        if (name == typed) return static_cast<std::int16_t>(i);
+        if (name.contains(typed)) part = static_cast<std::int16_t>(i), ++parts;
+    }
+    return parts == 1 ? part : 0;
+}
+
+std::vector<QString> AreaChoices(const GameState& game) {
+    std::vector<QString> choices;
+    for (int i = 1; i <= kLastArea; ++i) {
+        const QString name = game.area(i).Name.trimmed();
+        choices.push_back(name.isEmpty() ? QString::number(i) : QString::number(i) + u' ' + name);
+    }
+    return choices;
 }
 
 std::vector<QString> OrderLineCompletions(const OrderContext& context, const QString& line) {
@@ -394,7 +419,8 @@ std::vector<QString> OrderLineCompletions(const OrderContext& context, const QSt
         }
         return found;
     }
-    if (code == kGrantAccess && starts(QStringLiteral("ALL"))) found.emplace_back(QStringLiteral("ALL"));
+    if (code == kGrantAccess && starts(QStringLiteral("ALL")))
+        found.emplace_back(QStringLiteral("ALL"));
     for (int i = 1; i <= kLastArea; ++i)
         if (starts(QString::number(i))) found.push_back(QString::number(i));
     for (int i = 1; i <= kLastArea; ++i)

@@ -23,6 +23,17 @@ inline bool AwaitsOrder(const GameState& game, int area) {
     return IsOwnUnit(record, game.CurrentPlayer) && record.Command.isEmpty();
 }
 
+/// The next own unit without an order after area `from` (before it, with
+/// `backwards`), round the end of the table; 0 when every unit has one.
+inline std::int16_t NextUnitWithoutOrder(const GameState& game, int from, bool backwards) {
+    for (int step = 1; step <= kLastArea; ++step) {
+        const int area =
+            ((from - 1 + (backwards ? -step : step)) % kLastArea + kLastArea) % kLastArea + 1;
+        if (AwaitsOrder(game, area)) return static_cast<std::int16_t>(area);
+    }
+    return 0;
+}
+
 inline constexpr char16_t kFirstTurnsRefusal[] =
     u"Can't declare war or call to arms on the first three turns";
 

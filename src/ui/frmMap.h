@@ -5,12 +5,17 @@
 
 #include "orders/MapClicks.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
 
 class QButtonGroup;
+class QCompleter;
+class QHBoxLayout;
+class QKeyEvent;
+class QLineEdit;
 class QRadioButton;
 class QStatusBar;
 
@@ -54,12 +59,16 @@ public:
     }
     MapView* picView() const { return picView_; }
     QStatusBar* staMap() const { return staMap_; }
+    QLineEdit* txtFind() const { return txtFind_; }
+    QLineEdit* txtOrderLine() const { return txtOrderLine_; }
 
 signals:
     /// The display settings were read again: the Hex map mark follows.
     void HexDisplayChanged();
     /// A click asks the grid to show the area's row at its top.
     void GridScrollAsked(int area);
+    /// The keys picked an area (next unit, find): the grid selects it as a map click does.
+    void AreaChosen(int area);
     /// A click changed the spy targets of the open spy window.
     void SpyTargetsChanged();
     /// A click on an area while the grant access window takes areas.
@@ -71,6 +80,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     /// What this window's screen wants: 2 from a device pixel ratio of 1.5 up, else 1.
@@ -78,6 +88,17 @@ private:
     /// The view's size in window pixels.
     QSize ViewSize() const;
     void FitView();
+    /// The find box and the order line, below the options.
+    QHBoxLayout* BuildTypingRow();
+    void RefreshAreaChoices();
+    /// Selects the area as a map click does, shows it in the grid and centres it.
+    void ChooseArea(std::int16_t area);
+    void FindTyped();
+    void OfferWords();
+    void TakeWord(const QString& word);
+    void OrderTyped();
+    /// Next unit, the option keys, Enter and the target's arrow steps; false for other keys.
+    bool OnOrderKey(const QKeyEvent& event);
     void OnMove(QMouseEvent& event);
     void OnPress(QMouseEvent& event);
     void OnRelease(QMouseEvent& event);
@@ -96,6 +117,14 @@ private:
     QButtonGroup* optionGroup_ = nullptr;
     MapView* picView_ = nullptr;
     QStatusBar* staMap_ = nullptr;
+    QLineEdit* txtFind_ = nullptr;
+    QLineEdit* txtOrderLine_ = nullptr;
+    QCompleter* words_ = nullptr;  // the order line's word completion
+    QStringList lines_;            // the order lines given, oldest first
+    qsizetype recalled_ = 0;       // the line Up and Down show; lines_.size() for a new one
+    std::int16_t keyTarget_ = 0;   // the target the arrow keys stepped to, 0 for none
+    bool keySelection_ = false;    // the selected area was picked by keys: it is marked
+    bool tookWord_ = false;        // a completion was just picked by Enter
     int hoverArea_ = 0;
     float PointerX = 0, PointerY = 0;
     float DragStartX = 0, DragStartY = 0;

@@ -126,6 +126,7 @@ void frmWinQM::TurnChanged(TurnChange change) {
         map_ = std::make_unique<frmMap>(session_, *this);
         connect(map_.get(), &frmMap::HexDisplayChanged, this, &frmWinQM::SyncHexMark);
         connect(map_.get(), &frmMap::GridScrollAsked, this, &frmWinQM::ScrollGridToArea);
+        connect(map_.get(), &frmMap::AreaChosen, this, &frmWinQM::ShowArea);
         connect(map_.get(), &frmMap::SpyTargetsChanged, this,
                 [this] { windows_->SpyTargetsChanged(); });
         connect(map_.get(), &frmMap::GrantAccessClicked, this, [this](int area) {

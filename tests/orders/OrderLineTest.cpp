@@ -42,7 +42,10 @@ protected:
 
 TEST_F(OrderLineTest, EveryCodeGivesTheOrderTheMouseGives) {
     auto order = [&](int n) {
-        return QStringLiteral("%1 %2 %3").arg(area(n).Command).arg(area(n).Parm1).arg(area(n).Parm2);
+        return QStringLiteral("%1 %2 %3")
+            .arg(area(n).Command)
+            .arg(area(n).Parm1)
+            .arg(area(n).Parm2);
     };
     EXPECT_TRUE(Enter("mo loromark old_ardmoor"));  // names, in any case, "_" for a blank
     EXPECT_EQ(order(5), "MO 4 0");
@@ -70,17 +73,18 @@ TEST_F(OrderLineTest, EveryCodeGivesTheOrderTheMouseGives) {
     EXPECT_TRUE(port.messages.empty());
     EXPECT_EQ(Slot(1), "SP 7 8 9 0");
     const QStringList listed = {Slot(3), Slot(4), Slot(5), Slot(6), Slot(7)};
-    EXPECT_EQ(listed, QStringList({"DA 2 0 0 0", "DW 4 0 0 0", "GA 2 4 0 0", "GA 2 -1 0 0",
-                                   "CA 2 4 0 0"}));
+    EXPECT_EQ(listed,
+              QStringList({"DA 2 0 0 0", "DW 4 0 0 0", "GA 2 4 0 0", "GA 2 -1 0 0", "CA 2 4 0 0"}));
     // The own attack: the mouse path's warning, no player.
     EXPECT_TRUE(Enter("SA 5 4"));
     EXPECT_EQ(order(5), "SA 4 0");
-    EXPECT_EQ(port.messages, Messages({{"Warning, no unit attacking area  4",
-                                        MessageIcon::Information}}));
+    EXPECT_EQ(port.messages,
+              Messages({{"Warning, no unit attacking area  4", MessageIcon::Information}}));
     // Victory conditions on the first turn only.
     EXPECT_FALSE(Enter("VC 10 300"));
-    EXPECT_EQ(port.messages, Messages({{"Victory conditions are proposed on the first turn only",
-                                        MessageIcon::Stop}}));
+    EXPECT_EQ(
+        port.messages,
+        Messages({{"Victory conditions are proposed on the first turn only", MessageIcon::Stop}}));
     game().TurnYear = 1880, game().TurnOfYear = 1;
     EXPECT_TRUE(Enter("VC 12 250"));
     EXPECT_EQ(Slot(8), "VC 12 250 0 0");
@@ -99,7 +103,7 @@ TEST_F(OrderLineTest, ALineThatDoesNotReadOrIsRefusedChangesNothing) {
         {"DA Nobody", "There is no player Nobody"},
         {"GA P4 4", "Access is granted to a mutual ally only"},
         {"CA P4 P2", "A call to arms goes to a mutual ally against an enemy of yours"},
-        {"MO 4 5", "No unit there owned by you"},            // the rules' own refusals
+        {"MO 4 5", "No unit there owned by you"},  // the rules' own refusals
         {"MO 5 20", "Areas  5 and  20 are not adjacent"},
         {"UU 20", "Can only upgrade a corps or squadron"},
     };
