@@ -1,6 +1,7 @@
 #include "ui/frmMapLegend.h"
 
 #include "map/MapLegend.h"
+#include "orders/MapKeys.h"
 #include "ui/WindowMetrics.h"
 
 #include <QGridLayout>
@@ -30,6 +31,17 @@ frmMapLegend::frmMapLegend(const DisplaySettings& display, QWidget* parent)
         ++row;
     }
     ShowPictures();
+    // The map window's keys below the pictures, the keys where the pictures stand.
+    for (const auto& [keys, meaning] : MapKeyList()) {
+        auto* key = new QLabel(QStringLiteral("<b>%1</b>").arg(keys.toHtmlEscaped()), this);
+        key->setObjectName(QStringLiteral("lblKeys%1").arg(row));
+        auto* what = new QLabel(meaning, this);
+        what->setObjectName(QStringLiteral("lblLegend%1").arg(row));
+        what->setWordWrap(true);
+        grid->addWidget(key, row, 0);
+        grid->addWidget(what, row, 1);
+        ++row;
+    }
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(MakeCloseButton(*this), 0, Qt::AlignRight);

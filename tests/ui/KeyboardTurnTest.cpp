@@ -7,10 +7,14 @@
 #include "orders/GrantAccess.h"
 #include "orders/SpyTargets.h"
 #include "state/TurnRules.h"
+#include "ui/ModelessWindows.h"
+#include "ui/frmCheckTurn.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 
 namespace qm {
 namespace {
@@ -200,6 +204,39 @@ TEST_F(KeyboardTurnTest, OrderLineRecallsRefusedAndEarlierLinesAndCompletes) {
     QTest::keyClick(line, Qt::Key_Return);
     EXPECT_TRUE(line->text().isEmpty());
     EXPECT_EQ(game().CommandList[3].Code, "DA");
+}
+
+// Every window and control a screen reader can reach has a name.
+TEST_F(KeyboardTurnTest, EveryWindowAndControlHasAnAccessibleName) {
+    test::TempFolder folder;
+    StartOnSample(folder);
+    Menu("mnuCheckTurn")->trigger();
+    Menu("mnuMapLegend")->trigger();
+    QStringList nameless;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible()) continue;
+        QList<QWidget*> widgets = window->findChildren<QWidget*>();
+        widgets << window;
+        for (QWidget* widget : widgets)
+            if (widget->isVisible() && widget->focusPolicy() != Qt::NoFocus &&
+                widget->accessibleName().isEmpty())
+                nameless << widget->metaObject()->className() + QStringLiteral(" ") +
+                                widget->objectName();
+    }
+    EXPECT_TRUE(nameless.isEmpty()) << nameless.join(", ").toStdString();
+    EXPECT_EQ(map()->optCommand(1)->accessibleName(), "SA");
+    EXPECT_EQ(mainWindow().windows().checkTurn()->lstFindings()->accessibleName(), "Findings list");
+    // The legend lists the keys.
+    QStringList legend;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == "frmMapLegend")
+            for (const QLabel* label : window->findChildren<QLabel*>()) legend << label->text();
+    EXPECT_TRUE(legend.contains("<b>Ctrl+L</b>")) << legend.join('|').toStdString();
+    EXPECT_TRUE(
+        legend.contains("M MO, A SA, S SD, O CO, D DU, R RU, 1 AA, 2 AC, 3 AF, 4 AS, U UU, "
+                        "C Cancel"));
+    EXPECT_EQ(map()->optCommand(1)->text(), "S&A");  // the key, underlined
+    EXPECT_EQ(map()->optCommand(6)->text(), "AA");   // built by its number, 1
 }
 
 }  // namespace
