@@ -86,8 +86,8 @@ void DrawOrderArrow(const GameState& game, MapState& map, WindowPort& port, std:
 namespace {
 
 // What the arrow layer shows: the board under it, its geometry and colours,
-// and every arrow order, the player's and the allies' shown.
-std::uint64_t ArrowsKey(const GameState& game, const MapState& map) {
+// and every arrow order, the player's and the allies' shown; `arrows` counts them.
+std::uint64_t ArrowsKey(const GameState& game, const MapState& map, int& arrows) {
     std::uint64_t key = 14695981039346656037ull;
     const auto mix = [&key](std::uint64_t value) { key = (key ^ value) * 1099511628211ull; };
     mix(static_cast<std::uint64_t>(map.picture.picMap.cacheKey()));
@@ -97,9 +97,11 @@ std::uint64_t ArrowsKey(const GameState& game, const MapState& map) {
     for (const std::int32_t colour : map.display.ArrowColours)
         mix(static_cast<std::uint32_t>(colour));
     auto order = [&](int area, const QString& code, std::int16_t target) {
-        if (const int index = ArrowOrderIndex(code); index >= 0)
+        if (const int index = ArrowOrderIndex(code); index >= 0) {
             mix(static_cast<std::uint64_t>(area) << 24 | static_cast<std::uint64_t>(index) << 16 |
                 static_cast<std::uint16_t>(target));
+            ++arrows;
+        }
     };
     for (int i = 1; i <= kLastArea; ++i) order(i, game.area(i).Command, game.area(i).Parm1);
     if (!map.picture.ShowAllyOrders) return key;
@@ -118,7 +120,13 @@ std::uint64_t ArrowsKey(const GameState& game, const MapState& map) {
 
 const QImage& BoardWithArrows(const GameState& game, MapState& map) {
     MapPicture& picture = map.picture;
-    const std::uint64_t key = ArrowsKey(game, map);
+    int arrows = 0;
+    const std::uint64_t key = ArrowsKey(game, map, arrows);
+    if (arrows == 0) {
+        // No second board's worth of memory for a turn without arrows.
+        picture.picArrows = QImage();
+        return picture.picMap;
+    }
     if (!picture.picArrows.isNull() && picture.arrowsKey == key) return picture.picArrows;
     picture.picArrows = picture.picMap.copy();
     PaintAllyArrows(game, map, picture.picArrows, QPointF(0, 0));

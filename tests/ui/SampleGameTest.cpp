@@ -58,21 +58,21 @@ TEST_F(SampleGameTest, TheFirstLookIsAtTheHomeOfThePlayer) {
     };
     const QString veskaran = reportFolder.Write("plyrdata.2", sample("plyrdata.2"));
     Start(veskaran, QStringLiteral(ZEZ_BIN_DIR));
-    MapState& map = session().map;
     auto inView = [&](std::int16_t area) {
+        const MapState& map = session().map;  // of the program running now
         const auto cell = FindHexOfArea(session().game, map.hexes, area);
         const QPoint at = CellOutline(map.geometry, cell->Column, cell->Row)[0] +
                           QPoint(map.display.MapX, map.display.MapY);
         return map.picture.picView.rect().contains(at);
     };
-    const std::int16_t home = HomeArea(session().game, map);
+    const std::int16_t home = HomeArea(session().game, session().map);
     ASSERT_EQ(session().game.area(home).Owner, 2);
     EXPECT_TRUE(inView(home));
-    EXPECT_EQ(map.display.ViewOf, "QM042 2");
+    EXPECT_EQ(session().map.display.ViewOf, "QM042 2");
 
     // Kept as the Veskaran view, the settings bring it back; Ormanth's report
     // starts at Ormanth's lands.
-    map.display.MapX = map.display.MapY = 0;
+    session().map.display.MapX = session().map.display.MapY = 0;
     ASSERT_TRUE(turn().Exit(DefaultSettingsPath()));
     NewProgram();
     Start(veskaran, QStringLiteral(ZEZ_BIN_DIR));
