@@ -13,6 +13,11 @@ inline QString VersionText() {
         .arg(ZEZ_VERSION_MINOR, 2, 10, QLatin1Char('0'));
 }
 
+/// major + "." + minor, as the package and `zez-qm --version` give it, e.g. "1.6".
+inline QString VersionNumber() {
+    return QStringLiteral("%1.%2").arg(ZEZ_VERSION_MAJOR).arg(ZEZ_VERSION_MINOR);
+}
+
 /// The main window's caption before a report is opened.
 inline QString DesignCaption() {
     return QStringLiteral("Zez-QM ") + VersionText() + QStringLiteral(" 32-bit");

@@ -1,4 +1,4 @@
-// `zez-qm --check REPORT`, run as a player runs it.
+// The program's command line, run as a player or a script runs it.
 
 #include "files/SaveOrders.h"
 #include "session/OpenReport.h"
@@ -9,8 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 
 namespace qm {
 namespace {
@@ -20,9 +22,13 @@ struct Outcome {
     QString output, errors;
 };
 
-Outcome RunProgram(const QStringList& arguments,
-                   const QString& program = QStringLiteral(ZEZ_BIN_DIR "/zez-qm")) {
+const QString kProgram = QStringLiteral(ZEZ_BIN_DIR "/zez-qm");
+
+Outcome RunProgram(
+    const QStringList& arguments, const QString& program = kProgram,
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -30,9 +36,57 @@ Outcome RunProgram(const QStringList& arguments,
             QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
-Outcome Check(const QString& report,
-              const QString& program = QStringLiteral(ZEZ_BIN_DIR "/zez-qm")) {
+Outcome Check(const QString& report, const QString& program = kProgram) {
     return RunProgram({QStringLiteral("--check"), report}, program);
+}
+
+TEST(CommandLine, HelpVersionAndAMistypedOptionNeedNoDisplay) {
+    QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+    noDisplay.insert("QT_QPA_PLATFORM", "no-such-platform");  // a window run stops at once
+    const Outcome help = RunProgram({"--help"}, kProgram, noDisplay);
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.errors, "");
+    EXPECT_EQ(help.output,
+              "Usage: zez-qm [--map-author] [REPORT]\n"
+              "       zez-qm --check REPORT\n"
+              "       zez-qm --changes OLD NEW\n"
+              "       zez-qm --help | --version\n"
+              "Opens REPORT, a player report (plyrdata.N), for order entry.\n"
+              "  --map-author       also offer the Area Data menu, the map's editor\n"
+              "  --check REPORT     check the turn's orders without windows; exit status\n"
+              "                     0 nothing found, 1 findings, 2 the report cannot be used\n"
+              "  --changes OLD NEW  list what changed from report OLD to NEW; 0, or 2\n"
+              "  --help             print this help\n"
+              "  --version          print the version\n");
+    // The version of the package, which the project's build names.
+    const Outcome version = RunProgram({"--map-author", "--version"}, kProgram, noDisplay);
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.output, "Zez-QM " ZEZ_PROJECT_VERSION "\n");
+    // --map-author is an option of the window run, not a mistake.
+    const Outcome mistyped =
+        RunProgram({"--map-author", "--chek", "plyrdata.2"}, kProgram, noDisplay);
+    EXPECT_EQ(mistyped.status, 2);
+    EXPECT_EQ(mistyped.output, "");
+    EXPECT_EQ(mistyped.errors,
+              "zez-qm: unknown option --chek\nTry 'zez-qm --help' for the options.\n");
+}
+
+TEST(CommandLine, AnInstalledProgramFindsItsMapDataFromAnyFolder) {
+    test::TempFolder root;
+    const QString share = root.path() + "share/zez-qm/";
+    ASSERT_TRUE(QDir().mkpath(root.path() + "bin") && QDir().mkpath(share));
+    ASSERT_TRUE(QFile::copy(kProgram, root.path() + "bin/zez-qm"));
+    for (const char* name : {"map-area.dat", "map-hex.dat"})
+        ASSERT_TRUE(QFile::copy(QStringLiteral(ZEZ_BIN_DIR "/") + name, share + name));
+    const QString sample = QStringLiteral(ZEZ_DATA_DIR "/sample/1882-3/plyrdata.2");
+    QProcess process;
+    process.setWorkingDirectory(QDir::tempPath());
+    process.start(root.path() + "bin/zez-qm", {"--check", sample});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    // The sample's last turn is yet to be played; without the map data it would be 2.
+    EXPECT_EQ(process.exitCode(), 1) << process.readAllStandardError().toStdString();
+    EXPECT_TRUE(process.readAllStandardOutput().endsWith(
+        "There is no commands.dat yet: the orders of this turn were never saved.\n"));
 }
 
 TEST(CommandLine, ChangesListsWhatTheLaterReportShowsOtherwise) {
