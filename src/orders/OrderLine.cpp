@@ -338,6 +338,13 @@ bool EnterOrderLine(const OrderContext& context, SpyTargets& spies, OrderHistory
                     const QString& line) {
     QStringList items = line.simplified().split(u' ', Qt::SkipEmptyParts);
     if (items.isEmpty()) return false;
+    if (context.interaction.ReadOnly) {
+        context.port.ShowMessage(
+            QStringLiteral("A turn of the history is only looked at: orders go into the loaded "
+                           "turn (View > Turn History returns to it)"),
+            MessageIcon::Information);
+        return false;
+    }
     const QString code = KnownCode(items.takeFirst());
     if (code.isEmpty()) {
         context.port.ShowMessage(

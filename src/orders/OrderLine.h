@@ -19,7 +19,8 @@ class OrderHistory;
 
 /// Carries out the line as one step of the orders' history. A line that does
 /// not read as an order is told why (a stop message); a refusal of the rules
-/// is told as the mouse path tells it. Answers whether the orders changed.
+/// is told as the mouse path tells it; while a kept turn is shown nothing is
+/// taken. Answers whether the orders changed.
 bool EnterOrderLine(const OrderContext& context, SpyTargets& spies, OrderHistory& history,
                     const QString& line);
 

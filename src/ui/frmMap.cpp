@@ -120,6 +120,7 @@ void frmMap::Load(bool readSettings) {
                                    options_->height() + staMap_->height() + 50));
     FitView();
     LookAtHome(session_.game, session_.map, session_.port, firstStart);
+    RefreshAreaChoices();
     session_.port.SetBusy(false);
 }
 
@@ -318,6 +319,7 @@ void frmMap::OnWheel(QWheelEvent& event) {
 
 void frmMap::Click() {
     if (LastButton != 1) return;
+    keySelection_ = false;  // the mouse picks now
     // The click and what a dialog makes of it are one step.
     session_.history.Record(session_.game, [&] {
         const MapClickAnswer answer =

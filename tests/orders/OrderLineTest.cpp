@@ -114,6 +114,11 @@ TEST_F(OrderLineTest, ALineThatDoesNotReadOrIsRefusedChangesNothing) {
         EXPECT_TRUE(TakeOrdersSnapshot(game()) == before) << line;
         EXPECT_TRUE(mapMode().isEmpty()) << line;
     }
+    session.interaction.ReadOnly = true;  // a kept turn shown: not even a list order
+    EXPECT_FALSE(Enter("DA P2"));
+    EXPECT_EQ(port.messages.at(0).icon, MessageIcon::Information);
+    EXPECT_EQ(game().CommandCount, 2);
+    session.interaction.ReadOnly = false;
     game().TurnYear = 1880, game().TurnOfYear = 1;
     EXPECT_FALSE(Enter("DW P4"));
     EXPECT_EQ(port.messages,
