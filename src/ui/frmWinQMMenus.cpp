@@ -88,7 +88,7 @@ void frmWinQM::BuildMenus() {
         {"mnuCommand", "mnuSpy", "&Spy", {}, &frmWinQM::OnSpy},
         {"mnuCommand", "mnuVictoryConditions", "&VictoryConditions", {},
          &frmWinQM::OnVictoryConditions},
-        {"mnuCommand", "mnuCheckTurn", "Check &Turn", Qt::CTRL | Qt::Key_T, &frmWinQM::OnCheckTurn, false, Gap::Line},
+        {"mnuCommand", "mnuCheckTurn", "Check &Turn", Qt::CTRL | Qt::Key_T, &frmWinQM::OnCheckTurn, true, Gap::Line},
         {"mnuView", "mnuRelations", "&Relations", {}, &frmWinQM::OnRelations},
         {"mnuView", "mnuYourAreas", "&Your Areas", {}, &frmWinQM::OnYourAreas},
         {"mnuView", "mnuMergeLog", "&Merge Log", {}, &frmWinQM::OnMergeLog},

@@ -146,6 +146,10 @@ TEST_F(KeyboardTurnTest, AWholeTurnFromTheKeyboardSavesWhatTheMouseWouldSave) {
     OrderLine(QStringLiteral("SP 129 135"));
     EXPECT_TRUE(messages.empty()) << messages.front().text.toStdString();
 
+    // Checked and saved from the map window's keys too.
+    QTest::keyClick(view(), Qt::Key_T, Qt::ControlModifier);
+    ASSERT_NE(mainWindow().windows().checkTurn(), nullptr);
+    EXPECT_TRUE(mainWindow().windows().checkTurn()->isVisible());
     QTest::keyClick(view(), Qt::Key_S, Qt::ControlModifier);
     const QByteArray typed = byKeys.Read("commands.dat");
     ASSERT_FALSE(typed.isEmpty());
