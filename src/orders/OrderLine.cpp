@@ -1,9 +1,11 @@
 #include "orders/OrderLine.h"
 
 #include "orders/AllyLists.h"
+#include "orders/AnsweringPort.h"
 #include "orders/CommandList.h"
 #include "orders/Declarations.h"
 #include "orders/GrantAccess.h"
+#include "orders/LineWords.h"
 #include "orders/MapClicks.h"
 #include "orders/OrderContext.h"
 #include "orders/OrderHistory.h"
@@ -21,10 +23,6 @@
 namespace qm {
 
 namespace {
-
-QString Folded(const QString& text) {
-    return QString(text).replace(QLatin1Char('_'), QLatin1Char(' ')).simplified().toCaseFolded();
-}
 
 // How each code is written, for a line that does not read.
 QString FormOf(const QString& code) {
@@ -46,144 +44,6 @@ QString FormOf(const QString& code) {
         if (code == QLatin1String(name)) return QLatin1String(form);
     return code + QStringLiteral(" 58");
 }
-
-// Reads the words after the code: numbers, and names of one or more words.
-class LineWords {
-public:
-    LineWords(const GameState& game, QStringList words) : game_(game), words_(std::move(words)) {}
-
-    bool AtEnd() const { return at_ >= words_.size(); }
-    const QString& problem() const { return problem_; }
-
-    std::optional<std::int16_t> Area() {
-        if (!Want()) return std::nullopt;
-        if (const auto number = Number(); number) {
-            if (IsAreaNumber(*number)) return number;
-            return Fail(QStringLiteral("There is no area %1").arg(*number));
-        }
-        const auto found = Name([&](int i) { return IsAreaNumber(i); },
-                                [&](int i) { return QStringList{game_.area(i).Name}; });
-        if (!found) return Fail(QStringLiteral("There is no area %1").arg(words_[at_]));
-        return found;
-    }
-
-    std::optional<std::int16_t> Player() {
-        if (!Want()) return std::nullopt;
-        if (const auto number = Number(); number) {
-            if (*number >= 1 && *number <= game_.PlayerCount && *number < kUnseenOwner)
-                return number;
-            return Fail(QStringLiteral("There is no player %1").arg(*number));
-        }
-        const auto found =
-            Name([&](int p) { return p >= 1 && p <= game_.PlayerCount && p < kUnseenOwner; },
-                 [&](int p) {
-                     return QStringList{game_.player(p).ShortName, game_.player(p).PlayerName};
-                 });
-        if (!found) return Fail(QStringLiteral("There is no player %1").arg(words_[at_]));
-        return found;
-    }
-
-    // A plain number (turns, points) of 16 bits.
-    std::optional<std::int16_t> Count() {
-        if (!Want()) return std::nullopt;
-        if (const auto number = Number()) return number;
-        return Fail(QStringLiteral("%1 is no number").arg(words_[at_]));
-    }
-
-    bool TakeWord(QLatin1String word) {
-        if (AtEnd() || words_[at_].compare(word, Qt::CaseInsensitive) != 0) return false;
-        ++at_;
-        return true;
-    }
-
-    bool Failed() const { return !problem_.isEmpty(); }
-    void Missing() {
-        if (problem_.isEmpty()) problem_ = QStringLiteral("missing");
-    }
-
-private:
-    bool Want() {
-        if (!problem_.isEmpty()) return false;
-        if (AtEnd()) {
-            problem_ = QStringLiteral("missing");
-            return false;
-        }
-        return true;
-    }
-
-    std::optional<std::int16_t> Number() {
-        bool ok = false;
-        const short value = words_[at_].toShort(&ok);
-        if (!ok) return std::nullopt;
-        ++at_;
-        return value;
-    }
-
-    // The longest run of words from here that names one of the candidates.
-    template <class Exists, class NamesOf>
-    std::optional<std::int16_t> Name(Exists exists, NamesOf namesOf) {
-        for (qsizetype length = words_.size() - at_; length >= 1; --length) {
-            const QString typed = Folded(words_.mid(at_, length).join(u' '));
-            for (int i = 1; i <= kLastArea; ++i) {
-                if (!exists(i)) continue;
-                for (const QString& name : namesOf(i))
-                    if (!name.trimmed().isEmpty() && Folded(name) == typed) {
-                        at_ += length;
-                        return static_cast<std::int16_t>(i);
-                    }
-            }
-        }
-        return std::nullopt;
-    }
-
-    std::nullopt_t Fail(const QString& text) {
-        problem_ = text;
-        return std::nullopt;
-    }
-
-    const GameState& game_;
-    QStringList words_;
-    qsizetype at_ = 0;
-    QString problem_;
-};
-
-// The rules ask whose attack a support supports; the line has said it already.
-class LinePort : public WindowPort {
-public:
-    LinePort(WindowPort& port, SupportAnswer supported) : port_(port), supported_(supported) {}
-
-    void ShowMessage(const QString& text, MessageIcon icon) override {
-        port_.ShowMessage(text, icon);
-    }
-    void SetTitle(const QString& title) override { port_.SetTitle(title); }
-    void EnableMenu(MenuCommand command, bool enabled) override {
-        port_.EnableMenu(command, enabled);
-    }
-    void SetGridRows(GridId grid, int rows) override { port_.SetGridRows(grid, rows); }
-    void SetGridCell(GridId grid, int row, int column, const QString& text) override {
-        port_.SetGridCell(grid, row, column, text);
-    }
-    void SetBusy(bool busy) override { port_.SetBusy(busy); }
-    void ViewChanged() override { port_.ViewChanged(); }
-    SupportAnswer AskSupportedPlayer() override { return supported_; }
-    Answer Ask(const Question& question) override { return port_.Ask(question); }
-    std::optional<std::int16_t> AskPlayer(const QString& text,
-                                          const std::vector<std::int16_t>& players) override {
-        return port_.AskPlayer(text, players);
-    }
-    void ShowRecentReports(const std::vector<QString>& reports) override {
-        port_.ShowRecentReports(reports);
-    }
-    void TurnChanged(TurnChange change) override { port_.TurnChanged(change); }
-    void CloseOrderWindows() override { port_.CloseOrderWindows(); }
-    bool OrderWindowsOpen() const override { return port_.OrderWindowsOpen(); }
-    void ShowTurnCheck() override { port_.ShowTurnCheck(); }
-    void ShowStatus(const QString& text) override { port_.ShowStatus(text); }
-
-private:
-    WindowPort& port_;
-    SupportAnswer supported_;
-};
 
 bool Among(const std::vector<std::int16_t>& players, std::int16_t player) {
     return std::find(players.begin(), players.end(), player) != players.end();
@@ -221,7 +81,7 @@ private:
         Interaction& interaction = context_.interaction;
         // The line stands beside whatever the map or a window has armed.
         const QString mode = std::exchange(interaction.MapMode, QString());
-        LinePort port(context_.port, supported);
+        AnsweringPort port(context_.port, supported);
         const OrderContext context{context_.game, interaction, context_.map, port};
         MapDoubleClick(context, *from, code_);
         if (IsArrowOrder(code_) && interaction.MapMode == code_) MapClick(context, spies_, *to);
@@ -325,13 +185,6 @@ private:
     LineWords& words_;
 };
 
-QString KnownCode(const QString& typed) {
-    for (const char* code : kOrderLineCodes)
-        if (typed.compare(QLatin1String(code), Qt::CaseInsensitive) == 0)
-            return QLatin1String(code);
-    return {};
-}
-
 }  // namespace
 
 bool EnterOrderLine(const OrderContext& context, SpyTargets& spies, OrderHistory& history,
@@ -345,7 +198,7 @@ bool EnterOrderLine(const OrderContext& context, SpyTargets& spies, OrderHistory
             MessageIcon::Information);
         return false;
     }
-    const QString code = KnownCode(items.takeFirst());
+    const QString code = OrderLineCode(items.takeFirst());
     if (code.isEmpty()) {
         context.port.ShowMessage(
             QStringLiteral("%1 is no order; the orders are MO, SA, SD, CO, AA, AC, AF, AS, UU, "
@@ -368,71 +221,6 @@ bool EnterOrderLine(const OrderContext& context, SpyTargets& spies, OrderHistory
         return false;
     }
     return !(TakeOrdersSnapshot(context.game) == before);
-}
-
-std::int16_t FindArea(const GameState& game, const QString& text) {
-    const QString typed = Folded(text);
-    if (typed.isEmpty()) return 0;
-    bool number = false;
-    const int leading = typed.section(u' ', 0, 0).toInt(&number);
-    if (number) return IsAreaNumber(leading) ? static_cast<std::int16_t>(leading) : 0;
-    std::int16_t part = 0;
-    int parts = 0;
-    for (int i = 1; i <= kLastArea; ++i) {
-        const QString name = Folded(game.area(i).Name);
-        if (name.isEmpty()) continue;
-        if (name == typed) return static_cast<std::int16_t>(i);
-        if (name.contains(typed)) part = static_cast<std::int16_t>(i), ++parts;
-    }
-    return parts == 1 ? part : 0;
-}
-
-std::vector<QString> AreaChoices(const GameState& game) {
-    std::vector<QString> choices;
-    for (int i = 1; i <= kLastArea; ++i) {
-        const QString name = game.area(i).Name.trimmed();
-        choices.push_back(name.isEmpty() ? QString::number(i) : QString::number(i) + u' ' + name);
-    }
-    return choices;
-}
-
-std::vector<QString> OrderLineCompletions(const OrderContext& context, const QString& line) {
-    QStringList words = line.split(u' ', Qt::SkipEmptyParts);
-    if (line.isEmpty() || line.endsWith(u' ')) words << QString();
-    const QString prefix = Folded(words.back());
-    const auto starts = [&](const QString& text) {
-        return !text.trimmed().isEmpty() && Folded(text).startsWith(prefix);
-    };
-    std::vector<QString> found;
-    if (words.size() == 1) {
-        for (const char* code : kOrderLineCodes)
-            if (starts(QLatin1String(code))) found.emplace_back(QLatin1String(code));
-        return found;
-    }
-    const GameState& game = context.game;
-    const QString code = KnownCode(words.front());
-    const auto position = words.size() - 2;  // of the word after the code
-    const bool player = IsDeclaration(code) || (code == kGrantAccess && position == 0) ||
-                        (code == kCallToArms && position <= 1);
-    if (code == kVictoryConditions || code.isEmpty()) return found;
-    const auto word = [](const QString& name) {
-        return name.trimmed().replace(QLatin1Char(' '), QLatin1Char('_'));
-    };
-    if (player) {
-        for (int p = 1; p <= std::min<int>(game.PlayerCount, kUnseenOwner - 1); ++p) {
-            if (p == game.CurrentPlayer) continue;
-            for (const QString& name : {game.player(p).ShortName, game.player(p).PlayerName})
-                if (starts(name)) found.push_back(word(name));
-        }
-        return found;
-    }
-    if (code == kGrantAccess && starts(QStringLiteral("ALL")))
-        found.emplace_back(QStringLiteral("ALL"));
-    for (int i = 1; i <= kLastArea; ++i)
-        if (starts(QString::number(i))) found.push_back(QString::number(i));
-    for (int i = 1; i <= kLastArea; ++i)
-        if (starts(game.area(i).Name)) found.push_back(word(game.area(i).Name));
-    return found;
 }
 
 }  // namespace qm

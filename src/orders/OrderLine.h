@@ -7,12 +7,8 @@
 
 #include <QString>
 
-#include <cstdint>
-#include <vector>
-
 namespace qm {
 
-struct GameState;
 struct OrderContext;
 struct SpyTargets;
 class OrderHistory;
@@ -23,22 +19,5 @@ class OrderHistory;
 /// taken. Answers whether the orders changed.
 bool EnterOrderLine(const OrderContext& context, SpyTargets& spies, OrderHistory& history,
                     const QString& line);
-
-/// What the last word of `line` may become: the codes first, then areas
-/// ("58", "Loromark") or players, as the words before it ask; names with
-/// "_" for their blanks, so that a completed word stays one word.
-std::vector<QString> OrderLineCompletions(const OrderContext& context, const QString& line);
-
-/// The area a find names: by its number, or by its name or a part of it that
-/// fits one area alone (a whole name wins over parts); 0 when none or several.
-std::int16_t FindArea(const GameState& game, const QString& text);
-
-/// Every area as the find box offers it: "60 Loromark", or the number alone.
-std::vector<QString> AreaChoices(const GameState& game);
-
-/// The codes the line knows, in the order the completion offers them.
-inline constexpr const char* kOrderLineCodes[] = {"MO", "SA", "SD", "CO", "AA",    "AC", "AF",
-                                                  "AS", "UU", "DU", "RU", "DA",    "DN", "DW",
-                                                  "GA", "CA", "VC", "SP", "Cancel"};
 
 }  // namespace qm

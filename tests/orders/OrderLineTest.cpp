@@ -1,5 +1,6 @@
 #include "orders/OrderLine.h"
 
+#include "orders/OrderLineCompletion.h"
 #include "orders/OrderWorld.h"
 #include "state/TurnRules.h"
 
@@ -27,7 +28,7 @@ protected:
         return EnterOrderLine(session.orders(), session.spies, session.history, line);
     }
     std::vector<QString> Completions(const QString& line) {
-        return OrderLineCompletions(session.orders(), line);
+        return OrderLineCompletions(game(), line);
     }
     QString Slot(int i) {
         const CommandRecord& order = game().CommandList[static_cast<std::size_t>(i)];
