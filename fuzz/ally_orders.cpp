@@ -3,6 +3,7 @@
 #include "FuzzSupport.h"
 #include "files/AllyOrdersFile.h"
 #include "state/GameState.h"
+#include "state/OrderCodes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace qm;
@@ -25,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i = 1; i <= kLastArea; ++i)
         if (const AllyOrder& order = read.file->orders[static_cast<std::size_t>(i)];
             !order.Command.isEmpty())
-            again += AllyOrderWords(i, order).toLatin1() + "\r\n";
+            again += AreaOrderWords(i, order.Command, order.Parm1, order.Parm2).toLatin1() + "\r\n";
     again += "KVOEND\r\n";
     const AllyOrdersRead reread = ParseAllyOrders(again, std::nullopt);
     fuzz::Require(reread.file && reread.file->orders == read.file->orders,

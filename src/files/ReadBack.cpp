@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <utility>
 
 namespace qm {
 
@@ -26,15 +27,9 @@ std::vector<QString> OrdersInMemory(const GameState& game) {
                                   game.PlayerIdent.simplified(), QString()};
     for (int i = 1; i <= kLastArea; ++i) {
         const AreaRecord& area = game.area(i);
-        const QString& code = area.Command;
-        if (code == kBuildArmy || code == kBuildCorps || code == kBuildFleet ||
-            code == kBuildSquadron || code == kUpgrade || code == kDowngrade || code == kRemove)
-            lines.push_back(Items({code, N(i)}));
-        else if (code == kMove || code == kConvoy || code == kSupportDefend)
-            lines.push_back(Items({code, N(i), N(area.Parm1)}));
-        else if (code == kSupportAttack)
-            lines.push_back(area.Parm2 >= 1 ? Items({code, N(i), N(area.Parm1), N(area.Parm2)})
-                                            : Items({code, N(i), N(area.Parm1)}));
+        if (QString words = AreaOrderWords(i, area.Command, area.Parm1, area.Parm2);
+            !words.isEmpty())
+            lines.push_back(std::move(words));
     }
     const auto& spies1 = game.CommandList[1].P;
     const auto& spies2 = game.CommandList[2].P;

@@ -105,7 +105,8 @@ private:
 
     QString Words(int area) const {
         const Planned& planned = At(known_, area);
-        const QString words = AllyOrderWords(area, planned.order);
+        const QString words =
+            AreaOrderWords(area, planned.order.Command, planned.order.Parm1, planned.order.Parm2);
         return planned.player == game_.CurrentPlayer
                    ? QStringLiteral("your ") + words
                    : QStringLiteral("%1's %2").arg(Name(planned.player), words);
@@ -222,7 +223,7 @@ private:
             Words(i) +
                 QStringLiteral(" supports the defence of your %1, which you order away: ")
                     .arg(UnitTypeName(game_.area(held).UnitType)) +
-                AllyOrderWords(held, At(known_, held).order));
+                AreaOrderWords(held, mine, game_.area(held).Parm1, game_.area(held).Parm2));
     }
 
     const GameState& game_;

@@ -1,7 +1,5 @@
 #include "state/AllyPlans.h"
 
-#include "state/OrderCodes.h"
-
 #include <algorithm>
 
 namespace qm {
@@ -13,14 +11,6 @@ void ShowAllyPlan(AllyPlans& allies, AllyPlan plan) {
         *shown = std::move(plan);
     else
         allies.plans.push_back(std::move(plan));
-}
-
-QString AllyOrderWords(int area, const AllyOrder& order) {
-    QString words = order.Command + u' ' + QString::number(area);
-    if (IsArrowOrder(order.Command)) words += u' ' + QString::number(order.Parm1);
-    if (order.Command == kSupportAttack && order.Parm2 >= 1)
-        words += u' ' + QString::number(order.Parm2);
-    return words;
 }
 
 }  // namespace qm

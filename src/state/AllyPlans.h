@@ -37,7 +37,4 @@ struct AllyPlans {
 /// Puts a plan among the shown ones; an ally shown already has his replaced.
 void ShowAllyPlan(AllyPlans& allies, AllyPlan plan);
 
-/// The ally's order in orders-file words: "MO 130 129", "SA 60 131 3".
-QString AllyOrderWords(int area, const AllyOrder& order);
-
 }  // namespace qm

@@ -115,4 +115,16 @@ inline std::int16_t ChargeOf(const AreaRecord& area, std::int16_t player) {
     return charged ? SupplyCostOf(area.Command, area.UnitType) : 0;
 }
 
+/// An area order in the orders file's words, its items joined by single
+/// blanks: "AA 58", "MO 60 58", "SA 60 58" or, for an ally's attack,
+/// "SA 60 58 3". Empty for a code that gives no line in the orders file.
+inline QString AreaOrderWords(int area, const QString& code, std::int16_t parm1,
+                              std::int16_t parm2) {
+    if (!IsUnitOrder(code) && !IsArrowOrder(code)) return {};
+    QString words = code + u' ' + QString::number(area);
+    if (IsArrowOrder(code)) words += u' ' + QString::number(parm1);
+    if (code == kSupportAttack && parm2 >= 1) words += u' ' + QString::number(parm2);
+    return words;
+}
+
 }  // namespace qm
