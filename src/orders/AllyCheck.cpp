@@ -1,6 +1,7 @@
 #include "orders/AllyCheck.h"
 
 #include "io/NumberText.h"
+#include "orders/ConvoyChain.h"
 #include "state/AreaDescription.h"
 #include "state/GameState.h"
 #include "state/OrderCodes.h"
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <map>
+#include <utility>
 
 namespace qm {
 
@@ -45,21 +47,6 @@ const Planned& At(const KnownOrders& known, int area) {
     return known[static_cast<std::size_t>(area)];
 }
 
-// Where a convoy that starts at `start` lands, through the carrying units'
-// orders, whoever gave them; 0 when the chain breaks.
-std::int16_t Landing(const GameState& game, const KnownOrders& known, int start) {
-    std::int16_t cur = At(known, start).order.Parm1;
-    for (int link = 0; link < kLastArea && IsAreaNumber(cur); ++link) {
-        const AreaRecord& area = game.area(cur);
-        if (area.AreaType != kWater) return cur;
-        const bool carries = (area.UnitType == kFleet || area.UnitType == kSquadron) &&
-                             At(known, cur).order.Command == kConvoy;
-        if (!carries) return 0;
-        cur = At(known, cur).order.Parm1;
-    }
-    return 0;
-}
-
 // A move into an area: a move order, or the start of a convoy that lands there.
 struct MoveInto {
     int from;
@@ -74,7 +61,10 @@ std::map<int, std::vector<MoveInto>> MovesByTarget(const GameState& game,
         if (planned.order.Command == kMove) {
             moves[planned.order.Parm1].push_back({i, planned.player});
         } else if (planned.order.Command == kConvoy && game.area(i).AreaType != kWater) {
-            if (const std::int16_t landing = Landing(game, known, i); landing != 0)
+            const ConvoyEnd end = FollowConvoy(game, static_cast<std::int16_t>(i), [&](int a) {
+                return std::pair(At(known, a).order.Command, At(known, a).order.Parm1);
+            });
+            if (const std::int16_t landing = end.landing; landing != 0)
                 moves[landing].push_back({i, planned.player});
         }
     }

@@ -2,6 +2,7 @@
 
 #include "io/NumberText.h"
 #include "orders/AllyCheck.h"
+#include "orders/ConvoyChain.h"
 #include "state/CommandSlots.h"
 #include "state/GameState.h"
 #include "state/OrderCodes.h"
@@ -10,6 +11,7 @@
 #include "state/UnitTypes.h"
 
 #include <map>
+#include <utility>
 
 namespace qm {
 
@@ -20,27 +22,6 @@ using Kind = TurnFinding::Kind;
 QString UnitName(std::int16_t unitType) {
     const QString name = UnitTypeName(unitType);
     return name.isEmpty() ? QStringLiteral("unit") : name;
-}
-
-struct ConvoyEnd {
-    std::int16_t landing = 0;  // 0 when the chain breaks
-    std::int16_t breaksAt = 0;
-};
-
-// Follows the chain from a coastal unit's convoy order through the carrying
-// units' orders to the first area that is not water.
-ConvoyEnd FollowConvoy(const GameState& game, std::int16_t start) {
-    std::int16_t cur = game.area(start).Parm1;
-    for (int link = 0; link < kLastArea; ++link) {
-        if (!IsAreaNumber(cur)) return {0, cur};
-        const AreaRecord& area = game.area(cur);
-        if (area.AreaType != kWater) return {cur, 0};
-        const bool carries =
-            (area.UnitType == kFleet || area.UnitType == kSquadron) && area.Command == kConvoy;
-        if (!carries) return {0, cur};
-        cur = area.Parm1;
-    }
-    return {0, cur};  // a chain that runs in a circle
 }
 
 bool HasListOrder(const GameState& game, QLatin1String code) {
@@ -69,7 +50,9 @@ std::vector<TurnFinding> CheckTurn(const GameState& game) {
         } else if (area.Command == kMove) {
             movesInto[area.Parm1].push_back(i);
         } else if (area.Command == kConvoy && area.AreaType != kWater) {
-            const ConvoyEnd end = FollowConvoy(game, i);
+            const ConvoyEnd end = FollowConvoy(game, i, [&](int a) {
+                return std::pair(game.area(a).Command, game.area(a).Parm1);
+            });
             if (end.landing != 0) {
                 movesInto[end.landing].push_back(i);
             } else {
