@@ -113,7 +113,7 @@ std::vector<std::int16_t> AllyCandidates(const GameState& game, const AllyOrders
         const std::int16_t owner = IsBuild(code)                                 ? area.Owner
                                    : !code.isEmpty() && area.UnitType != kNoUnit ? area.UnitOwner
                                                                                  : 0;
-        if (owner != 0 && owner != kUnseenOwner && owner != game.CurrentPlayer) ++ordered[owner];
+        if (game.IsGamePlayer(owner) && owner != game.CurrentPlayer) ++ordered[owner];
     }
     std::vector<std::pair<int, std::int16_t>> byCount;
     for (const auto& [player, count] : ordered) byCount.emplace_back(-count, player);
@@ -126,7 +126,8 @@ std::vector<std::int16_t> AllyCandidates(const GameState& game, const AllyOrders
     const QString nation = file.ident.section(QStringLiteral(" - "), 0, 0).trimmed();
     static const QRegularExpression number(QStringLiteral("\\bplayer\\s+(\\d+)\\b"),
                                            QRegularExpression::CaseInsensitiveOption);
-    for (std::int16_t p = 1; p < kUnseenOwner && named == 0; ++p) {
+    for (std::int16_t p = 1; p <= kLastPlayer && named == 0; ++p) {
+        if (!game.IsGamePlayer(p)) continue;
         const PlayerRecord& player = game.player(p);
         const auto same = [&](const QString& name) {
             return !name.trimmed().isEmpty() &&
@@ -136,7 +137,7 @@ std::vector<std::int16_t> AllyCandidates(const GameState& game, const AllyOrders
     }
     if (const auto match = number.match(file.ident); named == 0 && match.hasMatch()) {
         const int p = match.captured(1).toInt();
-        if (p >= 1 && p < kUnseenOwner) named = static_cast<std::int16_t>(p);
+        if (game.IsGamePlayer(p)) named = static_cast<std::int16_t>(p);
     }
     if (named != 0 && named != game.CurrentPlayer) {
         // A file whose units agree with its identification is his beyond doubt.

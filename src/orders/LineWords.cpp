@@ -52,11 +52,11 @@ std::optional<std::int16_t> LineWords::Area() {
 std::optional<std::int16_t> LineWords::Player() {
     if (!Want()) return std::nullopt;
     if (const auto number = Number(); number) {
-        if (IsPlayer(*number)) return number;
+        if (game_.IsGamePlayer(*number)) return number;
         return Fail(QStringLiteral("There is no player %1").arg(*number));
     }
     const auto found =
-        Name([&](int p) { return IsPlayer(p); },
+        Name([&](int p) { return game_.IsGamePlayer(p); },
              [&](int p) {
                  return QStringList{game_.player(p).ShortName, game_.player(p).PlayerName};
              });
@@ -78,11 +78,6 @@ bool LineWords::TakeWord(QLatin1String word) {
 
 void LineWords::Missing() {
     if (problem_.isEmpty()) problem_ = QStringLiteral("missing");
-}
-
-bool LineWords::IsPlayer(int player) const {
-    // Owner 12 stands for the areas the report does not show: nobody to name.
-    return player >= 1 && player <= game_.PlayerCount && player < kUnseenOwner;
 }
 
 bool LineWords::Want() {

@@ -45,7 +45,6 @@ public:
     void Missing();
 
 private:
-    bool IsPlayer(int player) const;
     bool Want();
     std::optional<std::int16_t> Number();
     template <class Exists, class NamesOf>

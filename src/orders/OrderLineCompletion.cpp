@@ -6,8 +6,6 @@
 
 #include <QStringList>
 
-#include <algorithm>
-
 namespace qm {
 
 std::vector<QString> OrderLineCompletions(const GameState& game, const QString& line) {
@@ -32,8 +30,8 @@ std::vector<QString> OrderLineCompletions(const GameState& game, const QString& 
         return name.trimmed().replace(QLatin1Char(' '), QLatin1Char('_'));
     };
     if (player) {
-        for (int p = 1; p <= std::min<int>(game.PlayerCount, kUnseenOwner - 1); ++p) {
-            if (p == game.CurrentPlayer) continue;
+        for (int p = 1; p <= kLastPlayer; ++p) {
+            if (!game.IsGamePlayer(p) || p == game.CurrentPlayer) continue;
             for (const QString& name : {game.player(p).ShortName, game.player(p).PlayerName})
                 if (starts(name)) found.push_back(word(name));
         }

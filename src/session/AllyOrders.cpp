@@ -11,8 +11,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <algorithm>
-
 namespace qm {
 
 namespace {
@@ -22,8 +20,8 @@ QString Text(const char16_t* text) { return QString::fromUtf16(text); }
 // Every player of the game but the loaded one, for a file that names nobody.
 std::vector<std::int16_t> OtherPlayers(const GameState& game) {
     std::vector<std::int16_t> players;
-    for (std::int16_t p = 1; p <= std::min<int>(game.PlayerCount, kUnseenOwner - 1); ++p)
-        if (p != game.CurrentPlayer) players.push_back(p);
+    for (std::int16_t p = 1; p <= kLastPlayer; ++p)
+        if (game.IsGamePlayer(p) && p != game.CurrentPlayer) players.push_back(p);
     return players;
 }
 

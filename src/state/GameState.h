@@ -46,6 +46,12 @@ struct GameState {
     /// Turns since the game began, the first being 1. The reader keeps it in 16 bits.
     int TurnNumber() const { return (TurnYear - kFirstYear) * 4 + TurnOfYear; }
 
+    /// A player of the game one can name: 1..PlayerCount, never owner 12,
+    /// who stands for the areas the report does not show.
+    bool IsGamePlayer(int number) const {
+        return number >= 1 && number <= PlayerCount && number < kUnseenOwner;
+    }
+
     AreaRecord& area(int number) { return AreaTable[static_cast<std::size_t>(number)]; }
     const AreaRecord& area(int number) const { return AreaTable[static_cast<std::size_t>(number)]; }
     PlayerRecord& player(int number) { return RelationTable[static_cast<std::size_t>(number)]; }
