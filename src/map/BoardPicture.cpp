@@ -45,13 +45,6 @@ void SetMapScale(MapState& map, int scale) {
     map.picture.Scale = scale;
 }
 
-DisplaySettings SettingsToKeep(const MapState& map) {
-    DisplaySettings display = map.display;
-    display.MapX = static_cast<std::int16_t>(display.MapX / map.picture.Scale);
-    display.MapY = static_cast<std::int16_t>(display.MapY / map.picture.Scale);
-    return display;
-}
-
 void LoadMapPicture(const GameState& game, MapState& map, WindowPort& port) {
     SizeBoard(map);
     map.picture.ArrowTable.clear();

@@ -2,8 +2,6 @@
 // The map window's core: building the board picture when the window loads,
 // sizing the view and keeping the scroll origin on the board.
 
-#include "map/DisplaySettings.h"
-
 namespace qm {
 
 struct GameState;
@@ -24,9 +22,6 @@ void BuildMapGeometry(MapState& map);
 /// device pixel ratio of 1.5 and more draws at 2). The scroll origin, kept in
 /// the pictures' pixels, follows; LoadMapPicture draws at the new scale.
 void SetMapScale(MapState& map, int scale);
-
-/// The display settings as the settings file keeps them: the scroll origin in window pixels.
-DisplaySettings SettingsToKeep(const MapState& map);
 
 /// After a change of cell size or shape: the geometry rebuilt, picMap
 /// resized and redrawn, every arrow recomputed (the arrows are kept).

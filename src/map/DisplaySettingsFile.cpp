@@ -1,5 +1,7 @@
 #include "map/DisplaySettingsFile.h"
 
+#include "map/MapState.h"
+
 #include "io/IniFile.h"
 #include "io/LeadingNumber.h"
 #include "map/StarterSettings.h"
@@ -54,16 +56,32 @@ QString ColourText(std::uint32_t colour) {
     return QStringLiteral("&H") + QString::number(colour, 16).toUpper() + QLatin1Char('&');
 }
 
-void LoadDisplaySettings(DisplaySettings& settings, const QString& path) {
+bool LoadDisplaySettings(DisplaySettings& settings, const QString& path) {
     // A first start gets the starter look; the per-key defaults below are
     // for a file that lacks a key.
     if (!QFileInfo::exists(path)) {
         settings = StarterDisplaySettings();
-        return;
+        return false;
     }
     IniFile file;
     if (!file.Load(path)) file = IniFile();
     ReadDisplaySettings(settings, file);
+    return true;
+}
+
+bool LoadMapSettings(MapState& map, const QString& path) {
+    const bool read = LoadDisplaySettings(map.display, path);
+    // The file keeps the origin in window pixels; the map counts the pictures'.
+    map.display.MapX = static_cast<std::int16_t>(map.display.MapX * map.picture.Scale);
+    map.display.MapY = static_cast<std::int16_t>(map.display.MapY * map.picture.Scale);
+    return read;
+}
+
+bool SaveMapSettings(const MapState& map, const QString& path) {
+    DisplaySettings display = map.display;
+    display.MapX = static_cast<std::int16_t>(display.MapX / map.picture.Scale);
+    display.MapY = static_cast<std::int16_t>(display.MapY / map.picture.Scale);
+    return SaveDisplaySettings(display, path);
 }
 
 void ReadDisplaySettings(DisplaySettings& settings, const QByteArray& content) {

@@ -6,7 +6,6 @@
 #include "files/ReportMerge.h"
 #include "files/ReportReader.h"
 #include "files/TurnImport.h"
-#include "map/BoardPicture.h"
 #include "map/DisplaySettingsFile.h"
 #include "map/ExportPicture.h"
 #include "orders/TurnCheck.h"
@@ -160,7 +159,7 @@ bool Turn::Leave() {
 
 bool Turn::Exit(const QString& settingsPath) {
     if (!Leave()) return false;
-    if (!SaveDisplaySettings(SettingsToKeep(session_.map), settingsPath))
+    if (!SaveMapSettings(session_.map, settingsPath))
         session_.port.ShowMessage(QStringLiteral("Could not write ") + Native(settingsPath) +
                                       QStringLiteral("; the map settings of this run are not kept"),
                                   MessageIcon::Exclamation);

@@ -16,7 +16,6 @@
 
 #include <QAccessible>
 #include <QButtonGroup>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -86,11 +85,7 @@ frmMap::frmMap(Session& session, const QWidget& mainWindow)
 
 void frmMap::Load(bool readSettings) {
     session_.port.SetBusy(true);
-    const bool firstStart = readSettings && !QFileInfo::exists(DefaultSettingsPath());
-    if (readSettings) {
-        LoadDisplaySettings(session_.map.display, DefaultSettingsPath());
-        session_.map.picture.Scale = 1;  // the file keeps the origin in window pixels
-    }
+    const bool firstStart = readSettings && !LoadMapSettings(session_.map, DefaultSettingsPath());
     SetMapScale(session_.map, ScreenScale());
     emit HexDisplayChanged();
     LoadMapPicture(session_.game, session_.map, session_.port);

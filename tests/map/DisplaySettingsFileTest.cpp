@@ -1,5 +1,7 @@
 #include "map/DisplaySettingsFile.h"
 
+#include "map/MapState.h"
+
 #include "support/CaseName.h"
 #include "support/TempFiles.h"
 
@@ -128,6 +130,27 @@ TEST(DisplaySettingsFile, AHandEditedNoGoAndOtherLinesSurviveRepeatedSaves) {
     EXPECT_EQ(after.count("Borders"), 1);
     LoadDisplaySettings(settings, path);
     EXPECT_EQ(settings.NoGoColour, 0xFF00FF);
+}
+
+// A dense screen's map counts the origin in its pictures' pixels; the file
+// keeps window pixels, and whose view it is.
+TEST(DisplaySettingsFile, TheMapsOriginIsKeptInWindowPixels) {
+    TempFolder folder;
+    const QString path = folder.path() + "win-qm.ini";
+    MapState dense;
+    dense.picture.Scale = 2;
+    EXPECT_FALSE(LoadMapSettings(dense, path));  // a first start
+    dense.display.MapX = -62, dense.display.MapY = -34, dense.display.ViewOf = "QM042 2";
+    ASSERT_TRUE(SaveMapSettings(dense, path));
+    DisplaySettings kept;
+    ASSERT_TRUE(LoadDisplaySettings(kept, path));
+    EXPECT_EQ(std::tuple(kept.MapX, kept.MapY, kept.ViewOf),
+              std::tuple(std::int16_t{-31}, std::int16_t{-17}, QString("QM042 2")));
+    MapState again;
+    again.picture.Scale = 2;
+    ASSERT_TRUE(LoadMapSettings(again, path));
+    EXPECT_EQ(std::pair(again.display.MapX, again.display.MapY),
+              std::pair(std::int16_t{-62}, std::int16_t{-34}));
 }
 
 }  // namespace
