@@ -9,10 +9,14 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
 namespace qm {
+
+struct GameState;
+struct MapState;
 
 struct OptionKey {
     char key;  // the letter or digit typed
@@ -53,6 +57,13 @@ inline QLatin1String OptionOfKey(char key) {
         if (option.key == key) return option.option;
     return {};
 }
+
+/// An arrow key's step (dx, dy, as the view's x and y) of the target of the
+/// order from `source`: from the target so far (0: none yet, the source) to
+/// the area beside it that way; where there is none, back to the source.
+/// Answers the new target, 0 when it is the source again.
+std::int16_t StepTarget(const GameState& game, const MapState& map, std::int16_t source,
+                        std::int16_t target, int dx, int dy);
 
 /// Every key of the map window with what it does, as the legend lists them.
 inline std::vector<std::pair<QString, QString>> MapKeyList() {

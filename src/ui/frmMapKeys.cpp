@@ -4,7 +4,6 @@
 #include "ui/frmMap.h"
 
 #include "map/CentreOnArea.h"
-#include "map/HexSearch.h"
 #include "orders/FindArea.h"
 #include "orders/MapKeys.h"
 #include "orders/MapStatus.h"
@@ -227,11 +226,8 @@ bool frmMap::OnOrderKey(const QKeyEvent& event) {
         default:
             return false;
     }
-    const std::int16_t from = keyTarget_ != 0 ? keyTarget_ : interaction.SelectedArea;
-    // Steps go round the source: a target beside it, or the source itself again.
-    std::int16_t next = NeighbourToward(session_.game, session_.map, from, dx, dy);
-    if (next == 0 && from != interaction.SelectedArea) next = interaction.SelectedArea;
-    if (next != 0) keyTarget_ = next == interaction.SelectedArea ? 0 : next;
+    keyTarget_ =
+        StepTarget(session_.game, session_.map, interaction.SelectedArea, keyTarget_, dx, dy);
     ShowOrderState(keyTarget_ != 0 ? keyTarget_ : interaction.SelectedArea);
     return true;
 }
