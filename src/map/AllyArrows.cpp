@@ -48,7 +48,7 @@ void DrawAllyArrow(QImage& picture, QPointF tail, QPointF tip, QPointF barb1, QP
 void PaintAllyArrows(const GameState& game, const MapState& map, QImage& target, QPointF origin) {
     if (!map.picture.ShowAllyOrders || game.Allies.plans.empty()) return;
     const int scale = map.picture.Scale;
-    const QRectF visible = QRectF(target.rect()).adjusted(-4, -4, 4, 4);
+    const double reach = 2 * scale + 3;  // the outline's width
     const auto mapWidth = static_cast<double>(map.geometry.MapWidth());
     for (const AllyPlan& plan : game.Allies.plans) {
         const QRgb colour =
@@ -64,17 +64,10 @@ void PaintAllyArrows(const GameState& game, const MapState& map, QImage& target,
             const ArrowEnd& tail = to < from ? arrow->EndB : arrow->EndA;
             const QPointF tailAt(tail.TipX, tail.TipY), tipAt(head.TipX, head.TipY);
             const QPointF barb1(head.Barb1X, head.Barb1Y), barb2(head.Barb2X, head.Barb2Y);
-            const QRectF bounds = QRectF(tailAt, tipAt)
-                                      .normalized()
-                                      .united(QRectF(barb1, barb2).normalized())
-                                      .adjusted(-1, -1, 1, 1);
-            // The board wraps east-west: each of the three places that can show it.
-            for (const double shift : {0.0, mapWidth, -mapWidth}) {
-                const QPointF at = origin + QPointF(shift, 0);
-                if (!visible.intersects(bounds.translated(at))) continue;
+            const QRectF bounds = ArrowBounds(*arrow, head).adjusted(-reach, -reach, reach, reach);
+            for (const QPointF at : WrapOffsets(target.size(), bounds, origin, mapWidth))
                 DrawAllyArrow(target, tailAt + at, tipAt + at, barb1 + at, barb2 + at, colour,
                               scale);
-            }
         }
     }
 }

@@ -33,21 +33,15 @@ ArrowRecord* FindOrCreateArrow(const GameState& game, MapState& map, int low, in
 // translations that can show it (the board wraps east-west).
 void PaintPass(QImage& view, const ArrowRecord& arrow, const ArrowEnd& head, QPointF origin,
                float mapWidth, int width, QRgb colour) {
-    const QRectF visible = QRectF(view.rect()).adjusted(-2, -2, 2, 2);
     const QLineF lines[] = {
         {arrow.EndA.TipX, arrow.EndA.TipY, arrow.EndB.TipX, arrow.EndB.TipY},
         {head.TipX, head.TipY, head.Barb1X, head.Barb1Y},
         {head.TipX, head.TipY, head.Barb2X, head.Barb2Y},
     };
-    QRectF bounds = QRectF(lines[0].p1(), lines[0].p2()).normalized();
-    for (const QLineF& line : lines) bounds |= QRectF(line.p1(), line.p2()).normalized();
-    for (const float shift : {0.0f, mapWidth, -mapWidth}) {
-        const QPointF offset = origin + QPointF(shift, 0);
-        if (!visible.intersects(bounds.translated(offset))) continue;
-        for (const QLineF& line : lines) {
+    const QRectF bounds = ArrowBounds(arrow, head).adjusted(-width, -width, width, width);
+    for (const QPointF offset : WrapOffsets(view.size(), bounds, origin, mapWidth))
+        for (const QLineF& line : lines)
             DrawLine(view, line.p1() + offset, line.p2() + offset, width, colour);
-        }
-    }
 }
 
 }  // namespace

@@ -87,4 +87,24 @@ void RecomputeArrows(const GameState& game, MapState& map) {
     for (ArrowRecord& arrow : map.picture.ArrowTable) Compute(game, map, arrow);
 }
 
+QRectF ArrowBounds(const ArrowRecord& arrow, const ArrowEnd& head) {
+    const QRectF shaft =
+        QRectF(QPointF(arrow.EndA.TipX, arrow.EndA.TipY), QPointF(arrow.EndB.TipX, arrow.EndB.TipY))
+            .normalized();
+    const QRectF barbs =
+        QRectF(QPointF(head.Barb1X, head.Barb1Y), QPointF(head.Barb2X, head.Barb2Y)).normalized();
+    return shaft.united(barbs).united(QRectF(head.TipX, head.TipY, 0, 0));
+}
+
+std::vector<QPointF> WrapOffsets(QSize size, const QRectF& bounds, QPointF origin,
+                                 double mapWidth) {
+    std::vector<QPointF> offsets;
+    const QRectF picture(QPointF(0, 0), QSizeF(size));
+    for (const double shift : {0.0, mapWidth, -mapWidth}) {
+        const QPointF offset = origin + QPointF(shift, 0);
+        if (picture.intersects(bounds.translated(offset))) offsets.push_back(offset);
+    }
+    return offsets;
+}
+
 }  // namespace qm

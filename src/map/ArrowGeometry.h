@@ -4,7 +4,12 @@
 
 #include "map/MapPicture.h"
 
+#include <QPointF>
+#include <QRectF>
+#include <QSize>
+
 #include <optional>
+#include <vector>
 
 namespace qm {
 
@@ -19,5 +24,13 @@ std::optional<ArrowRecord> CreateArrow(const GameState& game, const MapState& ma
 
 /// Recomputes every arrow's geometry after a size or mode change.
 void RecomputeArrows(const GameState& game, MapState& map);
+
+/// What the shaft and the head at `head` cover on the board.
+QRectF ArrowBounds(const ArrowRecord& arrow, const ArrowEnd& head);
+
+/// Where a drawing of the board that covers `bounds` shows on a picture of
+/// `size` whose top left corner lies at board point -origin: the board wraps
+/// east-west, so at up to three offsets (origin, and a board's width either side).
+std::vector<QPointF> WrapOffsets(QSize size, const QRectF& bounds, QPointF origin, double mapWidth);
 
 }  // namespace qm
