@@ -1,6 +1,6 @@
 #include "files/AllyOrdersFile.h"
 
-#include "io/ItemReader.h"
+#include "files/OrdersFiles.h"
 #include "state/GameState.h"
 #include "state/OrderCodes.h"
 #include "state/UnitTypes.h"
@@ -32,17 +32,6 @@ std::pair<int, int> NumberCount(const QString& code) {
     return {1, 1};
 }
 
-// The year and turn of a working copy of the same game; nothing otherwise.
-std::pair<std::int16_t, std::int16_t> WorkingCopyTurn(const QByteArray& data,
-                                                      const QString& gameCode) {
-    ItemReader in(data);
-    const auto code = in.Text();
-    const auto year = in.Number();
-    const auto turnOfYear = in.Number();
-    if (!turnOfYear || code->trimmed() != gameCode) return {0, 0};
-    return {*year, *turnOfYear};
-}
-
 }  // namespace
 
 AllyOrdersRead ParseAllyOrders(const QByteArray& commands,
@@ -54,19 +43,21 @@ AllyOrdersRead ParseAllyOrders(const QByteArray& commands,
     auto fail = [](int line, const QString& what) {
         return AllyOrdersRead{std::nullopt, QStringLiteral("line %1: %2").arg(line).arg(what)};
     };
-    if (lines.size() < 4 || lines[0].trimmed() != "KVOSTART")
-        return fail(1, QStringLiteral("it does not begin with KVOSTART"));
+    const std::optional<CommandsHeader> header = ReadCommandsHeader(commands);
+    if (!header) return fail(1, QStringLiteral("it does not begin with KVOSTART"));
     AllyOrdersFile file;
-    file.gameCode = QString::fromLatin1(lines[1]).trimmed();
-    file.ident = QString::fromLatin1(lines[2]).simplified();
+    file.gameCode = header->gameCode;
+    file.ident = header->ident;
     for (qsizetype i = 3; i < lines.size(); ++i) {
         const int lineNumber = static_cast<int>(i) + 1;
         const QStringList items = QString::fromLatin1(lines[i]).simplified().split(u' ');
         const QString& code = items[0];
         if (code.isEmpty()) continue;
         if (code == QLatin1String("KVOEND")) {
-            if (workingCopy)
-                std::tie(file.year, file.turnOfYear) = WorkingCopyTurn(*workingCopy, file.gameCode);
+            // The working copy tells the turn when it is of the same game.
+            const auto turn = workingCopy ? ReadWorkingCopyHeader(*workingCopy) : std::nullopt;
+            if (turn && turn->gameCode == file.gameCode)
+                file.year = turn->year, file.turnOfYear = turn->turnOfYear;
             return {std::move(file), {}};
         }
         const bool areaOrder = IsUnitOrder(code) || IsArrowOrder(code);

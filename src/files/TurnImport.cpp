@@ -4,7 +4,6 @@
 #include "files/OrdersFiles.h"
 #include "files/WorkingCopy.h"
 #include "io/FileNames.h"
-#include "io/ItemReader.h"
 #include "state/GameState.h"
 
 #include <QDir>
@@ -71,26 +70,23 @@ private:
     void TakeOrders(const QString& path) {
         const auto orders = ReadWholeFile(path);
         if (!orders) return Skip(path, QStringLiteral("cannot be read"));
-        ItemReader in(*orders);
-        const auto code = in.Text();
-        const auto year = in.Number();
-        const auto turnOfYear = in.Number();
-        if (!turnOfYear) return Skip(path, QStringLiteral("not a usable orders file"));
-        if (*code != loaded_.GameCode) return Skip(path, QStringLiteral("orders of game ") + *code);
-        if (!Wanted({*code, loaded_.CurrentPlayer, *year, *turnOfYear})) return;
+        const auto turn = ReadWorkingCopyHeader(*orders);
+        if (!turn) return Skip(path, QStringLiteral("not a usable orders file"));
+        if (turn->gameCode != loaded_.GameCode)
+            return Skip(path, QStringLiteral("orders of game ") + turn->gameCode);
+        if (!Wanted({turn->gameCode, loaded_.CurrentPlayer, turn->year, turn->turnOfYear})) return;
         const QString directory = SplitFilePath(path).directory;
         const auto commands = ReadWholeFile(CommandsFilePath(directory));
-        const QList<QByteArray> lines = commands ? commands->split('\n') : QList<QByteArray>();
-        if (lines.size() < 3 || lines[0].trimmed() != "KVOSTART")
-            return Skip(path, QStringLiteral("no commands.dat beside it"));
-        if (QString::fromLatin1(lines[2].trimmed()) != loaded_.PlayerIdent) return;  // not mine
+        const auto header = commands ? ReadCommandsHeader(*commands) : std::nullopt;
+        if (!header) return Skip(path, QStringLiteral("no commands.dat beside it"));
+        if (header->ident != loaded_.PlayerIdent.simplified()) return;  // not mine
         auto scratch = std::make_unique<GameState>();
-        scratch->GameCode = *code;
-        scratch->TurnYear = *year;
-        scratch->TurnOfYear = *turnOfYear;
+        scratch->GameCode = turn->gameCode;
+        scratch->TurnYear = turn->year;
+        scratch->TurnOfYear = turn->turnOfYear;
         if (!RestoreOrders(*scratch, *orders))
             return Skip(path, QStringLiteral("not a usable orders file"));
-        const QString folder = FolderOf(*year, *turnOfYear);
+        const QString folder = FolderOf(turn->year, turn->turnOfYear);
         Count(KeepInArchive(folder, kCommandsFileName, *commands));
         Count(KeepInArchive(folder, kWorkingCopyFileName, *orders));
     }
