@@ -270,9 +270,13 @@ Artwork DrawArtwork(int scale) {
 }  // namespace
 
 const Artwork& StandardArtwork(int scale) {
+    // Each drawn only when first asked for: a plain screen never draws the dense one.
+    if (scale >= 2) {
+        static const Artwork dense = DrawArtwork(2);
+        return dense;
+    }
     static const Artwork single = DrawArtwork(1);
-    static const Artwork dense = DrawArtwork(2);
-    return scale >= 2 ? dense : single;
+    return single;
 }
 
 }  // namespace qm

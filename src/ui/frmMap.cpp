@@ -172,11 +172,13 @@ void frmMap::ShowOrderState(int hoverArea) {
         for (QPolygon& cell : AreaCellsInView(session_.game, session_.map, keyTarget_))
             marked.push_back(std::move(cell));
     picView_->SetMarkedCells(std::move(marked));
-    // What the keys have picked, for a screen reader as for the eye.
-    const int told = keyTarget_ != 0 ? keyTarget_ : interaction.SelectedArea;
-    const QString description = AreaHoverText(session_.game, told);
-    if (picView_->accessibleDescription() != description) {
-        picView_->setAccessibleDescription(description);
+    // What the keys have picked, for a screen reader as for the eye; told
+    // again only when the area or its orders changed, not on every move.
+    const std::pair told(keyTarget_ != 0 ? keyTarget_ : interaction.SelectedArea,
+                         session_.game.Revision.current);
+    if (told != told_) {
+        told_ = told;
+        picView_->setAccessibleDescription(AreaHoverText(session_.game, told.first));
         QAccessibleEvent changed(picView_, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&changed);
     }

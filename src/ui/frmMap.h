@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 class QButtonGroup;
 class QCompleter;
@@ -125,6 +126,8 @@ private:
     std::int16_t keyTarget_ = 0;   // the target the arrow keys stepped to, 0 for none
     bool keySelection_ = false;    // the selected area was picked by keys: it is marked
     bool tookWord_ = false;        // a completion was just picked by Enter
+    // The area the screen reader was told of last, with the orders' revision then.
+    std::pair<std::int16_t, std::uint32_t> told_{-1, 0};
     int hoverArea_ = 0;
     float PointerX = 0, PointerY = 0;
     float DragStartX = 0, DragStartY = 0;
