@@ -200,10 +200,12 @@ bool EnterOrderLine(const OrderContext& context, SpyTargets& spies, OrderHistory
     }
     const QString code = OrderLineCode(items.takeFirst());
     if (code.isEmpty()) {
+        QStringList codes;
+        for (const char* known : kOrderLineCodes) codes << QLatin1String(known);
+        const QString last = codes.takeLast();
         context.port.ShowMessage(
-            QStringLiteral("%1 is no order; the orders are MO, SA, SD, CO, AA, AC, AF, AS, UU, "
-                           "DU, RU, DA, DN, DW, GA, CA, VC, SP and Cancel")
-                .arg(line.simplified().section(u' ', 0, 0)),
+            QStringLiteral("%1 is no order; the orders are %2 and %3")
+                .arg(line.simplified().section(u' ', 0, 0), codes.join(QStringLiteral(", ")), last),
             MessageIcon::Stop);
         return false;
     }

@@ -3,6 +3,7 @@
 
 #include "ui/frmWinQM.h"
 
+#include "map/BoardPicture.h"
 #include "map/ColourRedraw.h"
 #include "map/DisplaySettingsFile.h"
 #include "map/ResizeView.h"
@@ -59,7 +60,8 @@ void frmWinQM::OnAllyOrders() {
 void frmWinQM::OnShowAllyOrders() {
     session_.map.picture.ShowAllyOrders =
         menuAction(QStringLiteral("mnuShowAllyOrders"))->isChecked();
-    if (map_) map_->Redraw();
+    // The board stays as it is; only the arrows on the view change.
+    RefreshView(session_.game, session_.map, session_.port);
 }
 
 void frmWinQM::OnSave() { turn_.Save(); }
@@ -98,7 +100,8 @@ void frmWinQM::OnChanges() { windows_->ShowChanges(turn_); }
 
 void frmWinQM::OnLastSeen() {
     session_.map.picture.ShowLastSeen = menuAction(QStringLiteral("mnuLastSeen"))->isChecked();
-    if (map_) map_->Redraw();
+    // The board stays as it is; only the arrows on the view change.
+    RefreshView(session_.game, session_.map, session_.port);
 }
 
 void frmWinQM::OnExit() {
