@@ -15,12 +15,9 @@ namespace qm {
 
 void CentreOnArea(const GameState& game, MapState& map, WindowPort& port, std::int16_t area) {
     if (!map.picture.IsLoaded() || map.picture.picView.isNull()) return;
-    const auto cell = FindHexOfArea(game, map.hexes, area);
-    if (!cell) return;
-    QPoint centre;
-    for (const QPoint& corner : CellOutline(map.geometry, cell->Column, cell->Row))
-        centre += corner;
-    centre /= 6;
+    const std::optional<QPoint> found = UnitCellCentre(game, map, area);
+    if (!found) return;
+    const QPoint centre = *found;
     const QImage& view = map.picture.picView;
     // Far from 16-bit limits: the board is at most a few thousand pixels wide.
     map.display.MapX = static_cast<std::int16_t>(view.width() / 2 - centre.x());
@@ -40,9 +37,7 @@ std::int16_t HomeArea(const GameState& game, const MapState& map) {
         const bool owns = area.Owner == game.CurrentPlayer && game.CurrentPlayer != 0;
         const bool holds = IsOwnUnit(area, game.CurrentPlayer);
         if (!owns && !holds) continue;
-        const auto cell = FindHexOfArea(game, map.hexes, i);
-        if (!cell) continue;
-        (owns ? owned : held).push_back({i, CellOutline(map.geometry, cell->Column, cell->Row)[0]});
+        if (const auto at = UnitCellCentre(game, map, i)) (owns ? owned : held).push_back({i, *at});
     }
     const std::vector<Place>& places = owned.empty() ? held : owned;
     const int width = map.geometry.MapWidth();

@@ -8,8 +8,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QPointF>
-
 namespace qm {
 
 namespace {
@@ -104,14 +102,18 @@ void ForEachCellOfArea(const GameState& game, const HexGrid& hexes, int area,
     }
 }
 
+std::optional<QPoint> UnitCellCentre(const GameState& game, const MapState& map, int area) {
+    const auto cell = FindHexOfArea(game, map.hexes, area);
+    if (!cell) return std::nullopt;
+    QPoint centre;
+    for (const QPoint& corner : CellOutline(map.geometry, cell->Column, cell->Row))
+        centre += corner;
+    return centre / 6;
+}
+
 std::int16_t NeighbourToward(const GameState& game, const MapState& map, std::int16_t from, int dx,
                              int dy) {
-    const auto anchor = [&](int area) -> std::optional<QPointF> {
-        const auto cell = FindHexOfArea(game, map.hexes, area);
-        if (!cell) return std::nullopt;
-        const auto outline = CellOutline(map.geometry, cell->Column, cell->Row);
-        return QPointF((outline[0].x() + outline[1].x()) / 2.0, outline[2].y());
-    };
+    const auto anchor = [&](int area) { return UnitCellCentre(game, map, area); };
     const auto here = anchor(from);
     if (!here || (dx == 0 && dy == 0)) return 0;
     const double width = map.geometry.MapWidth();

@@ -3,6 +3,8 @@
 
 #include "map/HexPosition.h"
 
+#include <QPoint>
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -30,6 +32,10 @@ std::optional<HexPosition> FindHexOfArea(const GameState& game, const HexGrid& h
 /// the area's bounding box (kept on the board whatever the file said).
 void ForEachCellOfArea(const GameState& game, const HexGrid& hexes, int area,
                        const std::function<void(int column, int row)>& visit);
+
+/// The middle of the area's unit cell on the board (its corners' mean);
+/// nothing for an area without one.
+std::optional<QPoint> UnitCellCentre(const GameState& game, const MapState& map, int area);
 
 /// Of the areas beside `from`, the one whose unit cell lies most nearly in
 /// the direction (dx, dy) of the view (x east, y south), across the east-west
