@@ -1,6 +1,5 @@
 #include "map/ExportPicture.h"
 
-#include "map/AllyArrows.h"
 #include "map/ArrowDrawing.h"
 #include "map/MapState.h"
 #include "state/GameState.h"
@@ -14,18 +13,10 @@ namespace qm {
 QImage MapPictureWithArrows(const GameState& game, const MapState& map, bool wholeBoard) {
     if (!map.picture.IsLoaded()) return {};
     if (!wholeBoard) return map.picture.picView.copy();
-    // The arrows are painted on a board-sized view of a copy, so the map
-    // window's own view and arrow records stay as they are.
+    // The board with its arrows, as the view copies it, of a copy of the map,
+    // so that the map window's own arrow records stay as they are.
     MapState board = map;
-    board.picture.picView = map.picture.picMap.copy();
-    board.display.MapX = 0;
-    board.display.MapY = 0;
-    PaintAllyArrows(game, board, board.picture.picView, QPointF(0, 0));
-    for (std::int16_t i = 1; i <= kLastArea; ++i) {
-        const AreaRecord& area = game.area(i);
-        PaintOrderArrow(game, board, i, area.Parm1, area.Command);
-    }
-    return board.picture.picView;
+    return BoardWithArrows(game, board).copy();
 }
 
 bool ExportMapPicture(const GameState& game, const MapState& map, WindowPort& port,
